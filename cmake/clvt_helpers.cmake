@@ -1,0 +1,23 @@
+# Warnings every target links, and the one helper that builds and registers a test.
+
+add_library(clvt_warnings INTERFACE)
+target_compile_options(clvt_warnings INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic>)
+
+# clvt_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [QT])
+# Builds one test executable, links it with the given libraries and registers it with CTest.
+# Qt tests run on the offscreen platform so that they need no display.
+function(clvt_add_test name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} clvt_warnings)
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
+  else()
+    include(GoogleTest)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+  endif()
+endfunction()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+#include "calendar/date_rec.h"
+
+// The one road between calendar dates and Julian day numbers: Dee records (calendar 68) go to
+// the Dee arithmetic, all others to the calendar library (platform/morvel).
+namespace clvt {
+
+// JDN of 1 January of Dee year 1: 1,721,425 (Dee, "D") or 1,721,426 (Dee-Cecil, "DC").
+// Process-wide; 0 until the main window selects a variant. Written only by the variant choice.
+extern int32_t lngDeeEpochJDN;
+inline constexpr int32_t kDeeEpochJDN = 1721425;
+inline constexpr int32_t kDeeCecilEpochJDN = 1721426;
+
+// Reads year, month, day, calendar; sets valid and, for an existing date, jdn.
+void DateToJDN(DateRec& rec);
+
+// Reads jdn and calendar; sets year, month, day. Never changes calendar or jdn.
+void JDNToDate(DateRec& rec);
+
+// 0 = Sunday ... 6 = Saturday: (jdn + 1) mod 7, so JDN 0 is a Monday. Any int32_t.
+int16_t DayOfWeek(int32_t jdn);
+
+// JDN of the current local date (Gregorian).
+int32_t TodayJDN();
+
+}  // namespace clvt

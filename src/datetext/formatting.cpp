@@ -1,0 +1,149 @@
+#include "datetext/formatting.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "calendar/calendar.h"
+#include "platform/digit_grouping.h"
+#include "platform/morvel/morvel.h"
+
+namespace clvt {
+namespace {
+
+constexpr int32_t kLargestUngroupedYear = 9999;
+constexpr double kSecondsPerDay = 86400.0;
+constexpr int64_t kMinutesPerDay = 1440;
+// Added to a time-of-day fraction so that a value such as 10/24, stored a hair below, is not
+// shown a minute early.
+constexpr double kTimeNudge = 0.00000001;
+constexpr double kTimeNudgeLimit = 0.99999999;
+
+const std::array<std::string_view, 7> kDayNames = {
+    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+
+std::string Decimal(int64_t n) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+  return std::string(buffer, result.ptr);
+}
+
+std::string InsertGroups(std::string_view text, std::string_view separator) {
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::string_view digits = negative ? text.substr(1) : text;
+  std::string out = negative ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
+    out += digits[i];
+  }
+  return out;
+}
+
+DateRec DateOf(std::string_view strCalendar, int32_t lngJDN) {
+  DateRec rec;
+  rec.jdn = lngJDN;
+  rec.calendar = CalendarCode(strCalendar);
+  JDNToDate(rec);
+  return rec;
+}
+
+bool BeyondUngrouped(int32_t year) {
+  return year > kLargestUngroupedYear || year < -kLargestUngroupedYear;
+}
+
+}  // namespace
+
+const std::array<std::string_view, 13> MonthNames = {
+    "",     "January", "February",  "March",   "April",    "May",     "June",
+    "July", "August",  "September", "October", "November", "December"};
+
+int32_t CalendarCode(std::string_view strCalendar) {
+  return strCalendar.empty() ? 0 : static_cast<unsigned char>(strCalendar.front());
+}
+
+std::string TwoDigits(int32_t n) {
+  std::string text = Decimal(n);
+  return text.size() < 2 ? "0" + text : text;
+}
+
+std::string GroupDigits(int32_t n) { return InsertGroups(Decimal(n), DigitGroupingSymbol()); }
+
+std::string DayName(int n) {
+  if (n < 0 || n > 6) return "";
+  return std::string(kDayNames[static_cast<std::size_t>(n)]);
+}
+
+std::string SeparateThousands(std::string_view text, std::string_view separator) {
+  if (separator.empty()) return std::string(text);
+  if (separator.size() > 1) return InsertGroups(text, separator);
+  char buffer[20];
+  const std::string input(text);
+  separate_thousands(input.c_str(), static_cast<unsigned char>(separator.front()), buffer);
+  return std::string(buffer);
+}
+
+std::string DateText(const DateRec& rec, std::string_view separator,
+                     std::string_view thousandsSeparator) {
+  std::string year = Decimal(rec.year);
+  if (BeyondUngrouped(rec.year)) year = SeparateThousands(year, thousandsSeparator);
+  return year + std::string(separator) + TwoDigits(rec.month) + std::string(separator) +
+         TwoDigits(rec.day);
+}
+
+std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& eraPosition) {
+  const DateRec rec = DateOf(strCalendar, lngJDN);
+  std::string text = std::string(MonthNames[static_cast<std::size_t>(rec.month)]) + " " +
+                     Decimal(rec.day) + ",";
+  const int64_t shown = rec.year < 1 ? 1 - int64_t{rec.year} : rec.year;
+  text += " ";
+  text += shown > kLargestUngroupedYear ? InsertGroups(Decimal(shown), DigitGroupingSymbol())
+                                        : Decimal(shown);
+  if (eraPosition < 1) eraPosition = kEraCE;
+  const bool adbc = eraPosition == kEraAD || eraPosition == kEraBC;
+  if (adbc) {
+    text += rec.year < 1 ? " BC" : " AD";
+  } else {
+    text += rec.year < 1 ? " BCE" : " CE";
+  }
+  return text;
+}
+
+std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
+                    std::string_view deeDesignation) {
+  const DateRec rec = DateOf(strCalendar, lngJDN);
+  std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : Decimal(rec.year);
+  text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
+  switch (rec.calendar) {
+    case kCalendarJulian:
+      text += "JC";
+      break;
+    case kCalendarDee:
+      text += deeDesignation;
+      break;
+    default:
+      text += "CE";
+      break;
+  }
+  return text;
+}
+
+std::string TimeOfDayText(double x) {
+  double f = x - std::floor(x);
+  if (f > 0 && f < kTimeNudgeLimit) f += kTimeNudge;
+  int64_t s = static_cast<int64_t>(std::floor(f * kSecondsPerDay));
+  if (s > 86399) s = 86399;
+  if (s < 0) s = 0;
+  return TwoDigits(static_cast<int32_t>(s / 3600)) + ":" +
+         TwoDigits(static_cast<int32_t>((s / 60) % 60));
+}
+
+void RoundToMinute(double& x) {
+  const double d = std::floor(x);
+  const double f = x - d;
+  if (f == 0) return;
+  const int64_t s = static_cast<int64_t>(std::nearbyint(f * kSecondsPerDay));  // halves to even
+  int64_t m = s / 60;
+  if (s % 60 > 30) ++m;
+  x = d + static_cast<double>(m) / static_cast<double>(kMinutesPerDay);
+}
+
+}  // namespace clvt

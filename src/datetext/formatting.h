@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_rec.h"
+
+// Every date, weekday, number and time-of-day text the program shows.
+namespace clvt {
+
+// "January" ... "December" at indexes 1..12 (index 0 is empty).
+extern const std::array<std::string_view, 13> MonthNames;
+
+// Positions of the era designator list (cboYearDesADBCetc): "", "AD", "BC", "CE", "BCE".
+inline constexpr std::array<std::string_view, 5> kYearDesignators = {"", "AD", "BC", "CE",
+                                                                     "BCE"};
+inline constexpr int kEraAD = 1;
+inline constexpr int kEraBC = 2;
+inline constexpr int kEraCE = 3;
+inline constexpr int kEraBCE = 4;
+
+// n grouped by three with the user's digit-grouping symbol: 1300290 -> "1,300,290",
+// -4999999 -> "-4,999,999", 999 -> "999". Any int32_t.
+std::string GroupDigits(int32_t n);
+
+// "Sunday" (0) ... "Saturday" (6); "" for any other n.
+std::string DayName(int n);
+
+// text (an optional "-" and digits) grouped by three with the first byte of separator through
+// the calendar library; an empty separator returns text unchanged. A separator of more than
+// one byte is inserted whole.
+std::string SeparateThousands(std::string_view text, std::string_view separator);
+
+// Numeric year-month-day without designator: "2015-03-21", "-500-03-22", "12,345-03-20"
+// (years beyond +-9,999 grouped with thousandsSeparator).
+std::string DateText(const DateRec& rec, std::string_view separator,
+                     std::string_view thousandsSeparator);
+
+// "November 22, 2015 CE" for lngJDN in the calendar named by strCalendar's first letter.
+// eraPosition is the era designator list's selection: below 1 it is first set to 3 ("CE");
+// positions 1 and 2 ("AD", "BC") choose AD/BC, any other CE/BCE. Years below 1 are shown as
+// 1 - year ("March 1, 1 BCE" for year 0); years above 9,999 are grouped.
+std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& eraPosition);
+
+// "2015-11-22 CE", "-500-03-01 JC", "-12,345-01-01 CE", "2015-11-22 DC": astronomical year
+// (grouped beyond +-9,999), two-digit month and day, designator "JC" for 'J', the Dee
+// designation for 'D' and "CE" otherwise.
+std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
+                    std::string_view deeDesignation);
+
+// Hours and minutes "hh:mm" of the fraction of day number x (0.5 -> "12:00"). A tiny nudge
+// keeps 10/24 from reading as 09:59.
+std::string TimeOfDayText(double x);
+
+// Rounds the time of day of x to the minute: seconds halves to even, then 30 s or less
+// down, more up; 23:59:45 becomes 00:00 of the next day. Whole days stay unchanged.
+void RoundToMinute(double& x);
+
+// Two-digit form of 0..99 with a leading zero ("03").
+std::string TwoDigits(int32_t n);
+
+// The calendar code of a calendar text: the character code of its first byte, 0 when empty.
+int32_t CalendarCode(std::string_view strCalendar);
+
+}  // namespace clvt

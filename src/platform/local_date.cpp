@@ -1,0 +1,18 @@
+#include "platform/local_date.h"
+
+#include <ctime>
+
+namespace clvt {
+
+LocalDate CurrentLocalDate() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  if (localtime_s(&local, &now) != 0) return {};
+#else
+  if (localtime_r(&now, &local) == nullptr) return {};
+#endif
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace clvt
