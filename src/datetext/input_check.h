@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/date_rec.h"
+#include "datetext/input_controls.h"
+#include "platform/message_box.h"
+
+// The checks every run makes on the typed input date, and the writing of a date back into
+// the input controls in normalised form.
+namespace clvt {
+
+struct InputCheck {
+  bool ok = false;
+  std::optional<Message> message;        // the one message of a rejection
+  std::vector<std::string> strDateParts; // year, month, day fields of an accepted ymd text
+};
+
+// Checks the typed text of the notation intInputDateType (0 month-day-year, 1 year-month-day;
+// any other value passes unexamined). May rewrite controls.txbYearCEJC (upper case, trimmed,
+// designator appended) or controls.txbYearADBCetc (trimmed, leading zeros removed). Titles are
+// "Calculate". Safe for any text: overlong digit runs are rejected, never overflowed.
+InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee);
+
+// Puts rec's date into the month-day-year controls (month and day lists, year box, era list
+// keeping the user's AD/BC or CE/BCE pair).
+void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls);
+
+// Puts rec's date into the year-month-day box: "-4999-12-31 JC", "12,345-01-05 CE"; the
+// designator follows cboCalendar1.
+void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const DeeVariant& dee);
+
+// Index of text among "", "AD", "BC", "CE", "BCE", or -1.
+int16_t YearDesignatorIndex(std::string_view text);
+
+// The calendar text a run passes to GetJDN: the selected item of cboCalendar(notation),
+// without the "Proleptic " prefix for notation 1 ("Gregorian Calendar", "Julian", "Dee-Cecil").
+// Empty for position 0 or notation -1.
+std::string SelectedCalendarText(const InputControls& controls, int intInputDateType,
+                                 const DeeVariant& dee);
+
+// Item text of cboCalendar(list) at position: list 0 "Gregorian Calendar", "Julian Calendar",
+// "<Dee name> Calendar", "Sunday".."Saturday"; list 1 "Proleptic Gregorian", ....
+std::string CalendarListItem(int list, int position, const DeeVariant& dee);
+
+}  // namespace clvt

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// What the main window's input controls hold, as plain values. The window copies its controls
+// into this record, hands it to the pure checks and runs (which may rewrite the texts as the
+// program does: upper-casing, trimming, normalised dates), and writes it back.
+namespace clvt {
+
+// List positions of cboCalendar(0): 1..3 calendars, 4..10 weekdays Sunday..Saturday.
+inline constexpr int kCalendarPositionGregorian = 1;
+inline constexpr int kCalendarPositionJulian = 2;
+inline constexpr int kCalendarPositionDee = 3;
+inline constexpr int kCalendarPositionSunday = 4;
+
+// Input notations (intInputDateType): -1 incomplete, 0 month-day-year, 1 year-month-day.
+inline constexpr int kInputIncomplete = -1;
+inline constexpr int kInputWithoutAYN = 0;
+inline constexpr int kInputWithAYN = 1;
+
+// Longest texts the boxes take.
+inline constexpr std::size_t kYearADBCetcMaxLength = 7;
+inline constexpr std::size_t kYearCEJCMaxLength = 16;   // "-99,999-12-31 JC"
+inline constexpr std::size_t kArithYearsMaxLength = 5;
+inline constexpr std::size_t kArithOtherMaxLength = 6;
+
+struct InputControls {
+  bool optInputDateWithoutAYN = false;
+  bool optInputDateWithAYN = false;
+  int cboMonthNames = 0;      // 0 = empty item, 1..12 = month
+  int cboDayNumbers = 0;      // 0 = empty item, 1..31 = day
+  std::string txbYearADBCetc;
+  int cboYearDesADBCetc = 0;  // 0 "", 1 "AD", 2 "BC", 3 "CE", 4 "BCE"
+  int cboCalendar0 = 0;       // 0 "", 1..3 calendars, 4..10 weekdays
+  std::string txbYearCEJC;
+  int cboCalendar1 = 0;       // 0 "", 1 "Proleptic Gregorian", 2 Julian, 3 Dee
+  bool optPlus = false;
+  bool optMinus = false;
+  bool fraPlusMinusVisible = true;
+  std::array<std::string, 4> txbArith;  // years, months, weeks, days
+  friend bool operator==(const InputControls&, const InputControls&) = default;
+};
+
+// The Dee variant in force: strDeeCalendarName and strDeeCalendarDesignation.
+struct DeeVariant {
+  std::string name = "Dee-Cecil";
+  std::string designation = "DC";
+};
+inline DeeVariant DeeCecilVariant() { return {"Dee-Cecil", "DC"}; }
+inline DeeVariant DeeOnlyVariant() { return {"Dee", "D"}; }
+
+}  // namespace clvt

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/date_rec.h"
+#include "datetext/input_controls.h"
+#include "platform/message_box.h"
+
+// The conversion run of the main window as pure functions: reading the checked input into a
+// DateRec, validating it, the date arithmetic, the weekday match and the eight output texts.
+namespace clvt {
+
+// The eight output boxes.
+struct OutputDates {
+  std::string txbOutputGC, txbOutputJC, txbOutputDEE;
+  std::string txbOutputGCwithAYN, txbOutputJCwithAYN, txbOutputDEEwithAYN;
+  std::string txbJDN, txbDayOfWeek;
+  friend bool operator==(const OutputDates&, const OutputDates&) = default;
+};
+
+// Fills the outputs from lngJDN. eraPosition is cboYearDesADBCetc's selection (set to 3, "CE",
+// when below 1, as the window then shows).
+OutputDates DisplayOutputDates(int32_t lngJDN, int& eraPosition, const DeeVariant& dee);
+
+struct ValidityCheck {
+  bool valid = false;
+  std::optional<Message> message;  // "The input date is invalid." (+ leap-year explanation)
+};
+
+// DateToJDN on rec, and the "Invalid input" message when it does not exist and showMessage.
+ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee);
+
+struct GetJDNResult {
+  bool ok = false;
+  std::vector<Message> messages;
+  DateRec recInputDate;
+  int32_t lngJDN = 0;  // the result JDN when ok; the caller's value otherwise
+};
+
+// Reads the (already checked) input of notation intInputDateType into recInputDate with the
+// calendar of strCalendar's first letter, validates it, rewrites the year boxes and trims the
+// amount boxes in controls, and applies the date arithmetic. strDateParts are InputDateOK's.
+GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
+                    const std::vector<std::string>& strDateParts, std::string_view strCalendar,
+                    bool blnDisplayMessageIfDateInvalid, const DeeVariant& dee,
+                    int32_t lngJDN);
+
+// A whole press of Calculate: InputDateOK, then a calendar run or the weekday match.
+struct CalculateResult {
+  std::vector<Message> messages;      // in the order they are shown
+  bool outputShown = false;
+  OutputDates outputs;
+  bool lblGregorianBold = false;
+  bool lblJulianBold = false;
+  int32_t lngJDN = 0;                 // unchanged unless a run succeeded
+};
+CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
+                             const DeeVariant& dee, int32_t lngJDN);
+
+struct ArithValues {
+  bool ok = false;
+  std::optional<Message> message;
+  std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
+};
+
+// Reads the four amount boxes; a box beginning with "-" gives the negative-values message.
+ArithValues GetArithValues(const std::array<std::string, 4>& txbArith);
+
+struct ArithBoxCheck {
+  std::optional<Message> message;
+  bool clearBox = false;
+};
+// The check when the user leaves an amount box.
+ArithBoxCheck CheckArithBox(std::string_view text);
+
+// Shifts rec by years and months (plus or minus); the day is left for clamping.
+void AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus);
+
+// The input year as typed, astronomical, without arithmetic (GetYear of the main window).
+int32_t GetYear(const InputControls& controls, int intInputDateType);
+
+}  // namespace clvt
