@@ -1,0 +1,167 @@
+// The program text stand-in: a strict line parser over a size-capped read, and one
+// process-wide table that a load replaces only as a whole.
+#include "platform/brevik/brevik.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <new>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+using TextTable = std::unordered_map<int32_t, std::string>;
+
+TextTable& LoadedTexts() {
+  static TextTable texts;
+  return texts;
+}
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Reads the whole file into content, stopping one byte past the size limit so that an
+// endless source (a device, a pipe) cannot exhaust memory. Returns 1 or an lt error code.
+int32_t ReadWholeFile(const char* path, std::string& content) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) return clvt::kBrevikCannotOpen;
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+  if (!file) return clvt::kBrevikCannotOpen;
+  char chunk[64 * 1024];
+  while (true) {
+    const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+    content.append(chunk, got);
+    if (static_cast<int64_t>(content.size()) > clvt::kBrevikMaxFileBytes) {
+      return clvt::kBrevikTooMuchText;
+    }
+    if (got < sizeof chunk) break;
+  }
+  if (std::ferror(file.get())) return clvt::kBrevikReadError;
+  return 1;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::size_t SkipBlanks(std::string_view line, std::size_t pos) {
+  while (pos < line.size() && IsBlank(line[pos])) ++pos;
+  return pos;
+}
+
+// The code for a fault that names its line; lines past the coded range would read as
+// another kind of fault, so they fall back to the code without a line.
+int32_t LineCode(int32_t base, int32_t line) {
+  if (line > clvt::kBrevikMaxCodedLine) return clvt::kBrevikNotRecovered;
+  return base - line;
+}
+
+// Parses one line that is neither blank nor a comment. Returns 1 and fills number and text,
+// or an lt error code.
+int32_t ParseTextLine(std::string_view line, int32_t lineNumber, int32_t& number,
+                      std::string_view& text) {
+  std::size_t pos = SkipBlanks(line, 0);
+  const char* first = line.data() + pos;
+  const char* last = line.data() + line.size();
+  int32_t value = 0;
+  const auto [end, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || value < std::numeric_limits<int16_t>::min() ||
+      value > std::numeric_limits<int16_t>::max()) {
+    return clvt::kBrevikNotRecovered;
+  }
+  pos = static_cast<std::size_t>(end - line.data());
+  if (pos < line.size() && !IsBlank(line[pos])) return clvt::kBrevikNotRecovered;
+  pos = SkipBlanks(line, pos);
+  if (pos == line.size()) return LineCode(clvt::kBrevikMissingBase, lineNumber);
+  text = line.substr(pos);
+  // A zero byte could not pass through the callers' zero-terminated buffer.
+  if (text.find('\0') != std::string_view::npos) return clvt::kBrevikNotRecovered;
+  if (text.size() > static_cast<std::size_t>(clvt::kBrevikMaxTextLength)) {
+    return LineCode(clvt::kBrevikTooLongBase, lineNumber);
+  }
+  number = value;
+  return 1;
+}
+
+// Parses the whole file into texts. Returns the number of texts or an lt error code.
+int32_t ParseTexts(std::string_view content, TextTable& texts) {
+  if (content.empty()) return clvt::kBrevikFileEmpty;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    content.remove_prefix(kByteOrderMark.size());
+  }
+  int32_t lineNumber = 0;  // at most about kBrevikMaxFileBytes, far inside int32_t
+  while (!content.empty()) {
+    ++lineNumber;
+    const std::size_t lineEnd = content.find('\n');
+    std::string_view line = content.substr(0, lineEnd);
+    content.remove_prefix(lineEnd == std::string_view::npos ? content.size() : lineEnd + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+
+    const std::size_t start = SkipBlanks(line, 0);
+    if (start == line.size() || line[start] == '#') continue;
+
+    int32_t number = 0;
+    std::string_view text;
+    const int32_t result = ParseTextLine(line, lineNumber, number, text);
+    if (result != 1) return result;
+    if (texts.count(number) != 0) return clvt::kBrevikDuplicateBase - lineNumber;
+    if (static_cast<int32_t>(texts.size()) >= clvt::kBrevikMaxTexts) {
+      return clvt::kBrevikTooMuchText;
+    }
+    texts.emplace(number, std::string(text));
+  }
+  return static_cast<int32_t>(texts.size());
+}
+
+int32_t Load(const char* path) {
+  std::string content;
+  try {
+    const int32_t read = ReadWholeFile(path, content);
+    if (read != 1) return read;
+  } catch (...) {
+    return clvt::kBrevikGeneralAllocation;
+  }
+  TextTable texts;
+  int32_t result = 0;
+  try {
+    result = ParseTexts(content, texts);
+  } catch (...) {
+    return clvt::kBrevikTextAllocation;
+  }
+  if (result >= 1) LoadedTexts().swap(texts);
+  return result;
+}
+
+}  // namespace
+
+extern "C" {
+
+int32_t lt(const char* path, int32_t /*reserved*/) {
+  LoadedTexts().clear();
+  if (path == nullptr) return clvt::kBrevikCannotOpen;
+  return Load(path);
+}
+
+int32_t gt(int32_t number, int32_t language, char* buffer, int32_t size,
+           int32_t /*reserved*/) {
+  if (buffer == nullptr || size < 1) return 0;
+  buffer[0] = '\0';
+  if (language != 0) return 0;
+  const TextTable& texts = LoadedTexts();
+  const auto found = texts.find(number);
+  if (found == texts.end()) return 0;
+  const std::size_t length =
+      std::min(found->second.size(), static_cast<std::size_t>(size) - 1);
+  std::memcpy(buffer, found->second.data(), length);
+  buffer[length] = '\0';
+  return static_cast<int32_t>(length);
+}
+
+}

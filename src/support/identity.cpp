@@ -1,0 +1,43 @@
+// The identity values. The version numbers come from the build (the project's version).
+#include "support/identity.h"
+
+#include <charconv>
+
+#include "support/program_text.h"
+
+#ifndef CLVT_VERSION_MAJOR
+#error "CLVT_VERSION_MAJOR and CLVT_VERSION_MINOR come from the build"
+#endif
+
+namespace clvt {
+namespace {
+
+constexpr int16_t kCompanyNameText = 310;
+
+std::string& CompanyName() {
+  static std::string name;
+  return name;
+}
+
+std::string IntText(int n) {
+  char digits[16];
+  const auto result = std::to_chars(digits, digits + sizeof digits, n);
+  return std::string(digits, result.ptr);
+}
+
+}  // namespace
+
+void InitProgramIdentity() { CompanyName() = GetText(kCompanyNameText); }
+
+std::string strCompanyName() { return CompanyName(); }
+std::string strProjectName() { return "CLVT"; }
+std::string strProductName() { return "Calvantor"; }
+std::string strVersion() { return VersionText(CLVT_VERSION_MAJOR, CLVT_VERSION_MINOR); }
+
+std::string VersionText(int major, int minor) {
+  return IntText(major) + "." + IntText(minor) + "2";
+}
+
+std::string MainCaption() { return strProductName() + " " + strVersion(); }
+
+}  // namespace clvt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The program's identity: maker, project, product and version, set once at start-up after
+// the program texts are loaded, and the main window's caption built from them.
+namespace clvt {
+
+// The main window's starting background colour, purple, as 0x00BBGGRR.
+inline constexpr uint32_t kDefaultWindowColour = 0x800080;
+
+// Sets the identity values; strCompanyName comes from program text 310, so call it after
+// LoadProgramText has succeeded. Calling it again refreshes the values.
+void InitProgramIdentity();
+
+// The maker's name (program text 310, "Vostrel Systems"); "" before InitProgramIdentity.
+std::string strCompanyName();
+// "CLVT".
+std::string strProjectName();
+// "Calvantor".
+std::string strProductName();
+// Major and minor number of the program's version and the fixed digit 2: "6.42" for 6.4.
+std::string strVersion();
+
+// VersionText(6, 4) -> "6.42"; negative numbers are written with their sign.
+std::string VersionText(int major, int minor);
+
+// The main window's caption: product name, a blank, version ("Calvantor 6.42").
+std::string MainCaption();
+
+}  // namespace clvt

@@ -1,0 +1,175 @@
+// The pop-up window. Modality is a local event loop under an application-modal window: the
+// caller's stack waits in ShowAndWait while the timer and mouse events run, and the other
+// windows take no input.
+#include "support/popup_window.h"
+
+#include <QEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "app/qt_colour.h"
+
+namespace clvt {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kBorderPixels = 1;
+// Design client size 3495 x 1995 twips, plus the border on each side.
+constexpr int kDesignWidthPixels = 233 + 2 * kBorderPixels;
+constexpr int kDesignHeightPixels = 133 + 2 * kBorderPixels;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kMessageColour = 0xC00000;  // dark blue in 0x00BBGGRR
+constexpr double kMessagePointSize = 9.75;
+
+// Pixels for a length in twips, at least minimum; huge values saturate instead of wrapping.
+int TwipsToPixels(double twips, int minimum) {
+  const double pixels = std::round(twips / kTwipsPerPixel);
+  return static_cast<int>(std::clamp(pixels, static_cast<double>(minimum), 1.0e6));
+}
+
+int PixelsToTwips(int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); }
+
+}  // namespace
+
+PopupWindow& PopupWindow::frmPopUp() {
+  // Never deleted: it lives until the program ends, as a hidden window between uses.
+  static PopupWindow* instance = new PopupWindow();
+  return *instance;
+}
+
+PopupWindow::PopupWindow()
+    : QFrame(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setObjectName("frmPopUp");
+  setWindowModality(Qt::ApplicationModal);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(kBorderPixels);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(kWhite));
+  palette.setColor(QPalette::WindowText, Qt::black);  // the border
+  setPalette(palette);
+  setAutoFillBackground(true);
+
+  lblMessage_ = new QLabel("Label1", this);
+  lblMessage_->setObjectName("lblMessage");
+  lblMessage_->setAccessibleName("Message");
+  lblMessage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  QFont font;
+  font.setFamilies({"Tahoma", "Liberation Sans", "DejaVu Sans"});
+  font.setBold(true);
+  font.setPointSizeF(kMessagePointSize);
+  lblMessage_->setFont(font);
+  QPalette labelPalette = lblMessage_->palette();
+  labelPalette.setColor(QPalette::WindowText, ToQColor(kMessageColour));
+  labelPalette.setColor(QPalette::Window, ToQColor(kWhite));
+  lblMessage_->setPalette(labelPalette);
+  lblMessage_->setAutoFillBackground(true);
+  lblMessage_->installEventFilter(this);
+
+  Timer1_ = new QTimer(this);
+  Timer1_->setObjectName("Timer1");
+  Timer1_->setInterval(2000);
+  connect(Timer1_, &QTimer::timeout, this, &PopupWindow::Timer1_Timer);
+
+  resize(kDesignWidthPixels, kDesignHeightPixels);
+  lblMessage_->setGeometry(contentsRect());
+}
+
+void PopupWindow::PopUp(const QString& strMessage, int intWidth, int intHeight,
+                        int intInterval, int intTop, int intLeft) {
+  if (waiting_ != nullptr) return;  // already showing: its caller is still waiting
+  lblMessage_->setText(strMessage);
+  resize(TwipsToPixels(intWidth, 1), TwipsToPixels(intHeight, 1));
+  lblMessage_->setGeometry(contentsRect());
+  move(TwipsToPixels(intLeft, -1000000), TwipsToPixels(intTop, -1000000));
+  ShowAndWait(intInterval);
+}
+
+void PopupWindow::PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
+                                    int intInterval) {
+  if (waiting_ != nullptr) return;
+  QRect screen(0, 0, 0, 0);
+  if (const QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
+  const double left =
+      PixelsToTwips(screen.x()) + (PixelsToTwips(screen.width()) - PixelsToTwips(width())) / 2.0;
+  const double top = PixelsToTwips(screen.y()) +
+                     (PixelsToTwips(screen.height()) - PixelsToTwips(height())) / 2.0;
+  PopUp(strMessage, intWidth, intHeight, intInterval, static_cast<int>(std::round(top)),
+        static_cast<int>(std::round(left)));
+}
+
+void PopupWindow::PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth,
+                              int intHeight, int intInterval, int intTop, int intLeft) {
+  if (waiting_ != nullptr) return;
+  const QPoint corner = frmMe != nullptr ? frmMe->frameGeometry().topLeft() : QPoint(0, 0);
+  move(TwipsToPixels(intLeft + static_cast<double>(PixelsToTwips(corner.x())), -1000000),
+       TwipsToPixels(intTop + static_cast<double>(PixelsToTwips(corner.y())), -1000000));
+  lblMessage_->setText(strMessage);
+  resize(TwipsToPixels(intWidth, 1), TwipsToPixels(intHeight, 1));
+  lblMessage_->resize(contentsRect().width(), lblMessage_->height());
+  ShowAndWait(intInterval);
+}
+
+void PopupWindow::ShowAndWait(int intInterval) {
+  QEventLoop loop;
+  waiting_ = &loop;
+  if (intInterval > 0) {
+    Timer1_->setInterval(intInterval);
+    Timer1_->start();
+  }
+  show();
+  raise();
+  activateWindow();
+  // Hiding can only happen inside the loop (timer, click), so it cannot be missed here.
+  if (isVisible()) loop.exec();
+  waiting_ = nullptr;
+}
+
+void PopupWindow::Timer1_Timer() {
+  Timer1_->stop();
+  hide();
+}
+
+void PopupWindow::lblMessage_MouseUp() {
+  Timer1_->stop();
+  hide();
+}
+
+bool PopupWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblMessage_ && event->type() == QEvent::MouseButtonRelease) {
+    lblMessage_MouseUp();
+    return true;
+  }
+  return QFrame::eventFilter(watched, event);
+}
+
+void PopupWindow::mouseReleaseEvent(QMouseEvent* /*event*/) { lblMessage_MouseUp(); }
+
+void PopupWindow::hideEvent(QHideEvent* event) {
+  // However the pop-up goes (timer, click, the window system), the caller resumes.
+  Timer1_->stop();
+  if (waiting_ != nullptr) waiting_->quit();
+  QFrame::hideEvent(event);
+}
+
+void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
+           int intLeft) {
+  PopupWindow::frmPopUp().PopUp(strMessage, intWidth, intHeight, intInterval, intTop, intLeft);
+}
+
+void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
+                       int intInterval) {
+  PopupWindow::frmPopUp().PopUpCenterScreen(strMessage, intWidth, intHeight, intInterval);
+}
+
+void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,
+                 int intInterval, int intTop, int intLeft) {
+  PopupWindow::frmPopUp().PopUpInForm(frmMe, strMessage, intWidth, intHeight, intInterval,
+                                      intTop, intLeft);
+}
+
+}  // namespace clvt
