@@ -1,0 +1,233 @@
+// The vernal equinox table. Local times are mean solar time at London (longitude 0) and at
+// the chosen western longitude, or apparent solar time approximated as mean time minus
+// 8 minutes (the equation of time near the March equinox). Each time is rounded to the minute
+// before its date is taken, so a time near midnight can move the date.
+#include "equinox/equinox_table.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "calendar/date_rec.h"
+#include "calendar/dee.h"
+#include "calendar/floor_div.h"
+#include "datetext/formatting.h"
+#include "datetext/text_helpers.h"
+#include "equinox/equinox.h"
+#include "platform/digit_grouping.h"
+#include "platform/morvel/morvel.h"
+
+namespace clvt {
+namespace {
+
+constexpr double kApparentOffsetDays = 8.0 / 1440.0;  // mean minus apparent solar time
+constexpr double kDegreesPerDay = 360.0;
+constexpr int kModeEvery = 10;       // the time mode is named on every tenth line
+constexpr int32_t kDeeCycle = 33;
+
+std::string Decimal(int64_t n) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+  return std::string(buffer, result.ptr);
+}
+
+// x with `decimals` decimals, the integer part grouped, in the user's number symbols:
+// 2460389.62955 -> "2,460,389.6296". Callers pass values far below 1e15.
+std::string RegionalFixed(double x, int decimals) {
+  char buffer[48];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "";
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::size_t point = text.find('.');
+  std::string out = SeparateThousands(text.substr(0, point), DigitGroupingSymbol());
+  if (point != std::string_view::npos) out += DecimalSymbol() + std::string(text.substr(point + 1));
+  return out;
+}
+
+// The day number of x's civil day, when it fits the calendar routines' int32_t.
+std::optional<int32_t> DayNumber(double x) {
+  const double day = std::floor(x);
+  if (!(day >= static_cast<double>(kInt32Min) && day <= static_cast<double>(kInt32Max))) {
+    return std::nullopt;
+  }
+  return static_cast<int32_t>(day);
+}
+
+bool OneDigitYear(int32_t year) { return year >= -9 && year <= 9; }
+
+std::string YearColumn(int32_t year) {
+  std::string text = " ";
+  text += year >= 0 ? " " : "";
+  text += Decimal(year);
+  if (text.size() == 3) text.insert(0, " ");
+  return text;
+}
+
+// " 4*", "11", "33": the year's place in the 33-year cycle (years 1..33, 34..66, ...; year 0
+// ends the cycle -32..0), a star on leap years.
+std::string CycleColumn(int32_t year) {
+  const int64_t c = FloorMod(year, kDeeCycle);
+  if (c == 0) return " 33";
+  std::string text = " ";
+  if (c < 10) text += " ";
+  text += Decimal(c);
+  if (DeeIsLeapYear(year)) text += "*";
+  return text;
+}
+
+}  // namespace
+
+Message VEOutOfRangeMessage() {
+  return {"Vernal equinoxes are calculated only for years in the range 1 through 4000.",
+          "Out of range", Icon::Information, Buttons::Ok};
+}
+
+bool VernalEquinoxYearInRange(int32_t year) {
+  return year >= kVernalEquinoxFirstYear && year <= kVernalEquinoxLastYear;
+}
+
+NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
+  NumYearsCheck check;
+  check.trimmed = TrimBlanks(txbNumYears);
+  if (check.trimmed.empty()) return check;
+  if (!IsWholeNumberPlain(check.trimmed, false, false)) {
+    check.message = Message{"Invalid input for number of years.", std::string(kDoItTitle),
+                            Icon::Information, Buttons::Ok};
+    return check;
+  }
+  const int64_t n = DigitsValue(check.trimmed);  // saturates on absurdly long input
+  if (n == 0) return check;
+  if (n > kMaxEquinoxYears) {
+    check.message =
+        Message{"Too many years", std::string(kDoItTitle), Icon::Information, Buttons::Ok};
+    return check;
+  }
+  check.years = static_cast<int16_t>(n);
+  return check;
+}
+
+std::string EquinoxHeading(std::string_view deeName) {
+  return "  Year      Astronomical      Gregorian Calendar      " + std::string(deeName) +
+         " Calendar\n" + std::string(12, ' ') + "Julian date" + std::string(13, ' ') +
+         "London" + std::string(12, ' ') + "'Washington'\n\n";
+}
+
+int64_t TableLength(std::string_view text) {
+  int64_t length = 0;
+  for (char c : text) length += c == '\n' ? 2 : 1;
+  return length;
+}
+
+std::string LongitudeText(const EquinoxSettings& settings) {
+  return Decimal(settings.degrees) + "d" + Decimal(settings.minutes) + "m W";
+}
+
+std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
+                                           const EquinoxSettings& settings) {
+  const double jd = VernalEquinoxJD(year);
+  const double offset = settings.apparent ? kApparentOffsetDays : 0.0;
+  const double lon = settings.degrees + settings.minutes / 60.0;
+  double london = jd + 0.5 - offset;
+  double washington = jd + 0.5 - lon / kDegreesPerDay - offset;
+  RoundToMinute(london);
+  RoundToMinute(washington);
+  const std::optional<int32_t> londonDay = DayNumber(london);
+  const std::optional<int32_t> washingtonDay = DayNumber(washington);
+  if (!londonDay || !washingtonDay) return std::nullopt;
+
+  const std::string mode =
+      lineIndex % kModeEvery == 0 ? (settings.apparent ? " a" : " m") : "  ";
+  EquinoxLine line;
+  std::string& s = line.text;
+  s = YearColumn(year) + "     " + RegionalFixed(jd, 4);
+
+  DateRec gregorian;
+  gregorian.calendar = kCalendarGregorian;
+  gregorian.jdn = *londonDay;
+  jdn_to_euro_date(&gregorian);
+  s += OneDigitYear(gregorian.year) ? "      " : "     ";
+  s += DateText(gregorian, "-", ",") + " CE " + TimeOfDayText(london) + mode;
+
+  DateRec dee;
+  dee.calendar = kCalendarDee;
+  dee.jdn = *washingtonDay;
+  DeeJDNToDate(dee);
+  s += OneDigitYear(dee.year) ? "    " : "   ";
+  s += DateText(dee, "-", ",") + " " + settings.dee.designation + " " +
+       TimeOfDayText(washington) + mode;
+
+  s += CycleColumn(year);
+  const std::string_view expected = settings.optDee ? "-21 D" : "-20 D";
+  if (s.find(expected) == std::string::npos) {
+    s += "  <--";
+    line.marked = true;
+  }
+  return line;
+}
+
+std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings) {
+  std::string text = "Number of VE not on March ";
+  text += settings.optDee ? "21" : "20";
+  text += " in " + settings.dee.name + " Calendar for " + LongitudeText(settings) + ": " +
+          Decimal(count) + " of " + Decimal(years);
+  if (count > 0) text += " (" + RegionalFixed(100.0 * count / years, 2) + "%)";
+  return text;
+}
+
+EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& messages) {
+  EquinoxRunResult run;
+  run.lngYear = input.startYear;
+  const NumYearsCheck check = CheckNumYears(input.txbNumYears);
+  run.txbNumYears = check.trimmed;
+  if (check.message) messages.Show(*check.message);
+  if (check.years == 0) return run;
+
+  int64_t length = input.tableLength;
+  if (input.tableLength == 0) {
+    run.replaceTable = true;
+  } else if (input.tableLength > input.capacity) {
+    if (!messages.Show({std::string(kClearItText), std::string(kDoItTitle), Icon::None,
+                        Buttons::YesNo})) {
+      return run;
+    }
+    run.replaceTable = true;
+  } else if (input.tableContainsCE) {
+    run.text = "\n";
+  }
+  run.changed = true;
+  if (run.replaceTable) {
+    run.text = EquinoxHeading(input.settings.dee.name);
+    length = 0;
+  }
+  length += TableLength(run.text);
+
+  int count = 0;
+  for (int i = 0; i < check.years; ++i) {
+    if (run.lngYear > kVernalEquinoxLastYear) {
+      messages.Show(VEOutOfRangeMessage());
+      break;
+    }
+    if (length > input.capacity) {
+      messages.Show({std::string(kTextboxFullText), std::string(kDoItTitle), Icon::Exclamation,
+                     Buttons::Ok});
+      run.stoppedFull = true;
+      return run;
+    }
+    const std::optional<EquinoxLine> line = MakeEquinoxLine(run.lngYear, i, input.settings);
+    if (!line) {
+      // Only hostile years far below year 1 get here; the same message names the range.
+      messages.Show(VEOutOfRangeMessage());
+      break;
+    }
+    if (line->marked) ++count;
+    run.text += line->text + "\n";
+    length += TableLength(line->text) + 2;
+    ++run.lngYear;
+  }
+  if (check.years > 1) {
+    run.text += "\n" + EquinoxSummary(count, check.years, input.settings) + "\n";
+  }
+  return run;
+}
+
+}  // namespace clvt

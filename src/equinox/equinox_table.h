@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "datetext/input_controls.h"
+#include "platform/message_box.h"
+
+// The vernal equinox table as plain text: the heading, one line per year (the instant as a
+// Julian date, the civil date and time at London in the Gregorian calendar and at a western
+// longitude in the Dee calendar, the year's place in the 33-year cycle, and a mark when the
+// Dee date is not the expected day of March) and a summary counting the marked years. Line
+// ends are "\n"; toward the table's capacity every line end counts as two characters, as it
+// does in the window.
+namespace clvt {
+
+inline constexpr int32_t kVernalEquinoxFirstYear = 1;
+inline constexpr int32_t kVernalEquinoxLastYear = 4000;
+inline constexpr int16_t kMaxEquinoxYears = 800;
+inline constexpr std::string_view kDoItTitle = "Do it";
+inline constexpr std::string_view kTextboxFullText = "Textbox is full.";
+inline constexpr std::string_view kClearItText = "Textbox is full.  Clear it?";
+
+// "Vernal equinoxes are calculated only for years in the range 1 through 4000.", title
+// "Out of range", information icon.
+Message VEOutOfRangeMessage();
+
+// True for 1..4000, the years the Vernal equinoxes button accepts.
+bool VernalEquinoxYearInRange(int32_t year);
+
+// The verdict on the number-of-years box. years is 1..800 when the run may go on, 0 when it
+// stops (with message set when the user is told why: not digits only, or more than 800).
+// Empty or 0 stops silently. Any text is safe: long digit runs saturate, never overflow.
+struct NumYearsCheck {
+  std::string trimmed;  // the box's text without leading and trailing blanks
+  int16_t years = 0;
+  std::optional<Message> message;
+};
+NumYearsCheck CheckNumYears(std::string_view txbNumYears);
+
+// The two heading lines and the empty line after them, naming the Dee calendar deeName.
+std::string EquinoxHeading(std::string_view deeName);
+
+// Length of text in the window's counting: every "\n" counts as two characters.
+int64_t TableLength(std::string_view text);
+
+// How the table is made: 'Washington' longitude (degrees 70..79 west, minutes 0..59), time
+// mode, and the main window's Dee variant (optDee: the Dee variant, not Dee-Cecil, selected).
+struct EquinoxSettings {
+  int32_t degrees = 77;
+  int32_t minutes = 0;
+  bool apparent = true;
+  DeeVariant dee;
+  bool optDee = false;
+};
+
+// "77d0m W": the longitude as the summary names it.
+std::string LongitudeText(const EquinoxSettings& settings);
+
+// One line (without line end) for year; lineIndex is the line's index within its run (the
+// time mode is named on lines 0, 10, 20, ...). The Dee date uses the process-wide Dee epoch.
+// std::nullopt when the year's equinox dates do not fit the calendar's int32_t day numbers
+// (years below about -5.8 million or above 5.8 million).
+struct EquinoxLine {
+  std::string text;
+  bool marked = false;
+};
+std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
+                                           const EquinoxSettings& settings);
+
+// "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 3 of 12 (25.00%)"
+// (without line ends); no percentage when count is 0.
+std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings);
+
+// One press of "Do it". The table is described by its length (window counting) and whether it
+// holds "CE" anywhere (has lines); capacity is the window's limit in characters.
+struct EquinoxRunInput {
+  std::string_view txbNumYears;
+  int32_t startYear = 0;  // the main window's input year at the moment of the run
+  EquinoxSettings settings;
+  int64_t tableLength = 0;
+  bool tableContainsCE = false;
+  int64_t capacity = 63 * 1024;
+};
+
+struct EquinoxRunResult {
+  std::string txbNumYears;     // the trimmed box text to write back
+  bool changed = false;        // false: the table stays as it was
+  bool replaceTable = false;   // true: the table's text becomes `text`; false: append `text`
+  std::string text;
+  int32_t lngYear = 0;         // the year after the last line written
+  bool stoppedFull = false;    // ended by "Textbox is full.": no summary, no focus change
+};
+
+// Runs the table: checks the number of years, writes the heading into an empty table, asks
+// "Textbox is full.  Clear it?" for an overfull one, writes a line per year from startYear,
+// stops at the first year beyond 4000 with VEOutOfRangeMessage (the summary still follows)
+// or when the table grows past the capacity ("Textbox is full.", no summary), and appends the
+// summary when more than one year was asked for. Every message goes through messages.
+EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& messages);
+
+}  // namespace clvt

@@ -1,0 +1,366 @@
+// The vernal equinox table: columns, marks, summary, the stops at year 4000 and at the
+// table's capacity, and the number-of-years check.
+#include "equinox/equinox_table.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "calendar/calendar.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt {
+namespace {
+
+class RecordingMessages : public MessageBoxes {
+ public:
+  bool answer = true;
+  std::vector<Message> shown;
+  bool Show(const Message& message) override {
+    shown.push_back(message);
+    return answer;
+  }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+const Message kOutOfRange{
+    "Vernal equinoxes are calculated only for years in the range 1 through 4000.",
+    "Out of range", Icon::Information, Buttons::Ok};
+
+class EquinoxTable : public testing::Test {
+ protected:
+  void SetUp() override {
+    OverrideNumberSymbols(",", ".");
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+  }
+  void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
+
+  EquinoxSettings DeeOnly() {
+    lngDeeEpochJDN = kDeeEpochJDN;
+    EquinoxSettings settings;
+    settings.dee = DeeOnlyVariant();
+    settings.optDee = true;
+    return settings;
+  }
+
+  EquinoxRunResult Run(int32_t year, std::string_view years, EquinoxSettings settings = {}) {
+    EquinoxRunInput input;
+    input.startYear = year;
+    input.txbNumYears = years;
+    input.settings = settings;
+    return RunVernalEquinoxes(input, messages);
+  }
+
+  std::string LineFor(int32_t year, int index = 1, EquinoxSettings settings = {}) {
+    return MakeEquinoxLine(year, index, settings).value().text;
+  }
+
+  RecordingMessages messages;
+};
+
+TEST_F(EquinoxTable, HeadingNamesTheDeeVariant) {
+  EXPECT_EQ(EquinoxHeading("Dee-Cecil"),
+            "  Year      Astronomical      Gregorian Calendar      Dee-Cecil Calendar\n"
+            "            Julian date             London            'Washington'\n\n");
+  EXPECT_EQ(Lines(EquinoxHeading("Dee"))[0],
+            "  Year      Astronomical      Gregorian Calendar      Dee Calendar");
+}
+
+TEST_F(EquinoxTable, NumberOfYearsCheck) {
+  const Message invalid{"Invalid input for number of years.", "Do it", Icon::Information,
+                        Buttons::Ok};
+  const Message tooMany{"Too many years", "Do it", Icon::Information, Buttons::Ok};
+  struct Row {
+    std::string text;
+    std::string trimmed;
+    int16_t years;
+    std::optional<Message> message;
+  };
+  const Row rows[] = {
+      {"", "", 0, std::nullopt},
+      {"   ", "", 0, std::nullopt},
+      {"0", "0", 0, std::nullopt},
+      {"000", "000", 0, std::nullopt},
+      {" 12 ", "12", 12, std::nullopt},
+      {"1", "1", 1, std::nullopt},
+      {"800", "800", 800, std::nullopt},
+      {"801", "801", 0, tooMany},
+      {std::string(5000, '9'), std::string(5000, '9'), 0, tooMany},
+      {"18446744073709551617", "18446744073709551617", 0, tooMany},
+      {"-5", "-5", 0, invalid},
+      {"+5", "+5", 0, invalid},
+      {"1.5", "1.5", 0, invalid},
+      {"1,2", "1,2", 0, invalid},
+      {"12a", "12a", 0, invalid},
+      {"\t12", "\t12", 0, invalid},
+      {"\xd9\xa3", "\xd9\xa3", 0, invalid},  // ARABIC-INDIC DIGIT THREE
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text.substr(0, 30));
+    const NumYearsCheck check = CheckNumYears(row.text);
+    EXPECT_EQ(check.trimmed, row.trimmed);
+    EXPECT_EQ(check.years, row.years);
+    EXPECT_EQ(check.message, row.message);
+  }
+}
+
+TEST_F(EquinoxTable, YearColumnGivesOneDigitYearsAnExtraBlank) {
+  struct Row {
+    int32_t year;
+    std::string start;
+  };
+  const Row rows[] = {{1, "   1     1,"},   {5, "   5     1,"},   {9, "   9     1,"},
+                      {10, "  10     1,"},  {99, "  99     1,"},  {2024, "  2024     2,"},
+                      {0, "   0     1,"},   {-5, "  -5     1,"},  {-10, " -10     1,"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.year);
+    EXPECT_EQ(LineFor(row.year).substr(0, row.start.size()), row.start);
+  }
+  // The Gregorian and Dee dates of one-digit years get one more leading blank too.
+  EXPECT_NE(LineFor(5).find("      5-03-20 CE"), std::string::npos);
+  EXPECT_NE(LineFor(5).find("    5-03-20 DC"), std::string::npos);
+  EXPECT_NE(LineFor(10).find("     10-03-21 CE"), std::string::npos);
+  EXPECT_NE(LineFor(10).find("   10-03-20 DC"), std::string::npos);
+}
+
+TEST_F(EquinoxTable, TimesMatchThePublishedEquinoxes) {
+  // Published instants of the March equinox: 2000-03-20 07:35 UT, 2024-03-20 03:06 UT.
+  // 'Washington' at 77d0m W is 5 h 08 min behind London; apparent time is 8 minutes earlier.
+  EquinoxSettings mean;
+  mean.apparent = false;
+  const std::string line2000 = LineFor(2000, 0, mean);
+  EXPECT_EQ(line2000.substr(0, 24), "  2000     2,451,623.816");
+  EXPECT_NE(line2000.find("     2000-03-20 CE 07:35 m   2000-03-20 DC 02:27 m"),
+            std::string::npos);
+  EXPECT_NE(LineFor(2000, 0).find(" 07:27 a   2000-03-20 DC 02:19 a"), std::string::npos);
+
+  const std::string line2024 = LineFor(2024, 0, mean);
+  EXPECT_NE(line2024.find("     2024-03-20 CE 03:06 m   2024-03-20 DC 21:58 m"),
+            std::string::npos);
+  EXPECT_NE(LineFor(2024, 0).find(" 02:58 a   "), std::string::npos);
+}
+
+TEST_F(EquinoxTable, JulianDateFollowsTheNumberSymbols) {
+  OverrideNumberSymbols(".", ",");
+  EXPECT_EQ(LineFor(2000).substr(0, 24), "  2000     2.451.623,816");
+  OverrideNumberSymbols("\xe2\x80\xaf", ".");  // a narrow no-break space, three bytes
+  EXPECT_EQ(LineFor(2000).substr(0, 28), "  2000     2\xe2\x80\xaf" "451\xe2\x80\xaf" "623.816");
+}
+
+TEST_F(EquinoxTable, CycleColumn) {
+  struct Row {
+    int32_t year;
+    std::string end;
+  };
+  // Dee leap years are the cycle places 4, 8, ..., 32; the 33rd year of a cycle shows 33.
+  const Row rows[] = {{2024, " 11"}, {1980, " 33"}, {99, " 33"},  {33, " 33"}, {0, " 33"},
+                      {1, "  1"},    {4, "  4*"},   {8, "  8*"},  {2000, " 20*"},
+                      {2025, " 12*"}, {-1, " 32*"}, {-32, "  1"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.year);
+    std::string line = LineFor(row.year);
+    if (line.ends_with("  <--")) line.resize(line.size() - 5);
+    EXPECT_TRUE(line.ends_with(row.end)) << line;
+  }
+}
+
+TEST_F(EquinoxTable, MarksDatesOffTheExpectedDayUnderBothVariants) {
+  // 2024: 'Washington' March 20 DC, which is March 21 D: expected under both variants.
+  EXPECT_FALSE(MakeEquinoxLine(2024, 0, {})->marked);
+  EXPECT_NE(LineFor(2024, 0, DeeOnly()).find("2024-03-21 D 21:50"), std::string::npos);
+  EXPECT_FALSE(MakeEquinoxLine(2024, 0, DeeOnly())->marked);
+
+  // 609 in mean time: 'Washington' just after midnight, March 21 DC and March 22 D.
+  lngDeeEpochJDN = kDeeCecilEpochJDN;
+  EquinoxSettings mean;
+  mean.apparent = false;
+  const std::optional<EquinoxLine> cecil = MakeEquinoxLine(609, 0, mean);
+  EXPECT_TRUE(cecil->marked);
+  EXPECT_TRUE(cecil->text.ends_with(" 15  <--"));
+  EXPECT_NE(cecil->text.find("609-03-21 DC 00:06 m"), std::string::npos);
+  EquinoxSettings meanDee = DeeOnly();
+  meanDee.apparent = false;
+  EXPECT_TRUE(MakeEquinoxLine(609, 0, meanDee)->marked);
+}
+
+TEST_F(EquinoxTable, ApparentTimeIsMeanTimeLessEightMinutes) {
+  // Near midnight the 8 minutes move the date: 609 at 'Washington' is 23:58 apparent on
+  // March 20 DC but 00:06 mean on March 21 DC.
+  EquinoxSettings mean;
+  mean.apparent = false;
+  const std::string apparentLine = LineFor(609, 0);
+  const std::string meanLine = LineFor(609, 0, mean);
+  EXPECT_NE(apparentLine.find("609-03-20 DC 23:58 a"), std::string::npos);
+  EXPECT_NE(meanLine.find("609-03-21 DC 00:06 m"), std::string::npos);
+  EXPECT_NE(apparentLine.find("609-03-21 CE 05:06 a"), std::string::npos);
+  EXPECT_NE(meanLine.find("609-03-21 CE 05:14 m"), std::string::npos);
+  // The Julian date column does not depend on the time mode.
+  EXPECT_EQ(apparentLine.substr(0, 30), meanLine.substr(0, 30));
+}
+
+TEST_F(EquinoxTable, NamesTheTimeModeOnEveryTenthLine) {
+  const std::vector<std::string> lines = Lines(Run(2024, "21").text);
+  ASSERT_EQ(lines.size(), 3u + 21u + 2u);
+  for (int i = 0; i < 21; ++i) {
+    SCOPED_TRACE(i);
+    const std::string& line = lines[3 + static_cast<std::size_t>(i)];
+    const bool named = i % 10 == 0;
+    EXPECT_EQ(line.find(" a   ") != std::string::npos, named) << line;
+    const std::size_t afterLondonTime = line.find(" CE ") + 9;
+    EXPECT_EQ(line.substr(afterLondonTime, 2), named ? " a" : "  ") << line;
+  }
+}
+
+TEST_F(EquinoxTable, OneYearHasNoSummaryTwoYearsDo) {
+  const EquinoxRunResult one = Run(2024, "1");
+  EXPECT_TRUE(one.replaceTable);
+  EXPECT_EQ(Lines(one.text).size(), 4u);
+  EXPECT_EQ(one.lngYear, 2025);
+  const EquinoxRunResult two = Run(2024, "2");
+  const std::vector<std::string> lines = Lines(two.text);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[5], "");
+  EXPECT_EQ(lines[6], "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 0 of 2");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(EquinoxTable, SummaryText) {
+  EquinoxSettings settings;
+  EXPECT_EQ(EquinoxSummary(3, 12, settings),
+            "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 3 of 12 (25.00%)");
+  EXPECT_EQ(EquinoxSummary(0, 12, settings),
+            "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 0 of 12");
+  settings.degrees = 70;
+  settings.minutes = 59;
+  settings.dee = DeeOnlyVariant();
+  settings.optDee = true;
+  EXPECT_EQ(EquinoxSummary(1, 3, settings),
+            "Number of VE not on March 21 in Dee Calendar for 70d59m W: 1 of 3 (33.33%)");
+  OverrideNumberSymbols(".", ",");
+  EXPECT_TRUE(EquinoxSummary(2, 3, settings).ends_with(": 2 of 3 (66,67%)"));
+}
+
+TEST_F(EquinoxTable, StopsAfterYear4000AndStillSummarises) {
+  const EquinoxRunResult run = Run(3995, "12");
+  const std::vector<std::string> lines = Lines(run.text);
+  ASSERT_EQ(lines.size(), 3u + 6u + 2u);
+  EXPECT_EQ(lines[3].substr(0, 6), "  3995");
+  EXPECT_EQ(lines[8].substr(0, 6), "  4000");
+  EXPECT_TRUE(lines[10].ends_with(" of 12")) << lines[10];
+  EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+  EXPECT_EQ(run.lngYear, 4001);
+}
+
+TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
+  const EquinoxRunResult run = Run(4001, "12");
+  EXPECT_EQ(run.text, EquinoxHeading("Dee-Cecil") +
+                          "\nNumber of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: "
+                          "0 of 12\n");
+  EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+  messages.shown.clear();
+  EXPECT_EQ(Run(4001, "1").text, EquinoxHeading("Dee-Cecil"));
+  EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+}
+
+TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
+  // Years far below 1 are listed when the main window's year changes after opening; those
+  // whose dates leave the calendar's day numbers stop the run with the range message.
+  for (int32_t year : {std::numeric_limits<int32_t>::min(), -9999998,
+                       std::numeric_limits<int32_t>::max()}) {
+    SCOPED_TRACE(year);
+    messages.shown.clear();
+    const EquinoxRunResult run = Run(year, "3");
+    EXPECT_EQ(Lines(run.text).size(), 3u + 2u);
+    EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+  }
+  messages.shown.clear();
+  // The mean-instant polynomial diverges far from its table's years, but stays finite.
+  const std::string line = LineFor(-1000000);
+  EXPECT_EQ(line.substr(0, 14), " -1000000     ");
+  EXPECT_EQ(line.find("nan"), std::string::npos);
+  EXPECT_EQ(line.find("inf"), std::string::npos);
+}
+
+TEST_F(EquinoxTable, SeparatesRunsByAnEmptyLine) {
+  EquinoxRunInput input;
+  input.startYear = 2024;
+  input.txbNumYears = "1";
+  input.tableLength = 500;
+  input.tableContainsCE = true;
+  const EquinoxRunResult after = RunVernalEquinoxes(input, messages);
+  EXPECT_FALSE(after.replaceTable);
+  EXPECT_EQ(after.text.substr(0, 7), "\n  2024");
+  input.tableContainsCE = false;  // only the heading so far
+  EXPECT_EQ(RunVernalEquinoxes(input, messages).text.substr(0, 6), "  2024");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(EquinoxTable, AsksToClearAnOverfullTable) {
+  const Message question{"Textbox is full.  Clear it?", "Do it", Icon::None, Buttons::YesNo};
+  EquinoxRunInput input;
+  input.startYear = 2024;
+  input.txbNumYears = "1";
+  input.tableLength = 64513;
+  input.tableContainsCE = true;
+  messages.answer = false;
+  const EquinoxRunResult no = RunVernalEquinoxes(input, messages);
+  EXPECT_FALSE(no.changed);
+  EXPECT_EQ(no.text, "");
+  EXPECT_EQ(messages.shown, std::vector<Message>{question});
+  messages.answer = true;
+  const EquinoxRunResult yes = RunVernalEquinoxes(input, messages);
+  EXPECT_TRUE(yes.replaceTable);
+  EXPECT_EQ(Lines(yes.text).size(), 4u);
+  input.tableLength = 64512;  // exactly full is not over
+  EXPECT_FALSE(RunVernalEquinoxes(input, messages).replaceTable);
+}
+
+TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
+  // Every line end counts as two characters; the check comes before each line, so the line
+  // that reaches the capacity exactly is still written and the next one is not.
+  const std::string heading = EquinoxHeading("Dee-Cecil");
+  const int64_t twoLines = TableLength(heading) + TableLength(LineFor(2024, 0)) + 2 +
+                           TableLength(LineFor(2025)) + 2;
+  EquinoxRunInput input;
+  input.startYear = 2024;
+  input.txbNumYears = "12";
+  input.capacity = twoLines;
+  const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
+  EXPECT_TRUE(run.stoppedFull);
+  EXPECT_EQ(Lines(run.text).size(), 3u + 3u);  // no summary
+  EXPECT_EQ(messages.shown, (std::vector<Message>{{"Textbox is full.", "Do it",
+                                                   Icon::Exclamation, Buttons::Ok}}));
+  EXPECT_EQ(TableLength("a\nb\n"), 6);
+}
+
+TEST_F(EquinoxTable, AFullSizeRunFillsTheWindowsTable) {
+  const EquinoxRunResult run = Run(3201, "800");
+  EXPECT_TRUE(run.stoppedFull);
+  EXPECT_LE(TableLength(run.text), 64512 + 100);
+  EXPECT_GT(TableLength(run.text), 64512);
+}
+
+TEST_F(EquinoxTable, RejectedNumbersLeaveTheTableAlone) {
+  for (const char* text : {"", "0", "abc", "801"}) {
+    SCOPED_TRACE(text);
+    const EquinoxRunResult run = Run(2024, text);
+    EXPECT_FALSE(run.changed);
+    EXPECT_EQ(run.text, "");
+    EXPECT_EQ(run.lngYear, 2024);
+  }
+  EXPECT_EQ(messages.shown.size(), 2u);
+}
+
+}  // namespace
+}  // namespace clvt
