@@ -1,0 +1,193 @@
+// The text of the date sequence listing. Column layout of a day line (0-based columns for a
+// four-digit year): Gregorian date at 3, Dee date at 24, JDN ending at 55, weekday at 68. The
+// paddings are fixed by the first day of a run, so when the date texts grow within a run
+// (year 10,000 brings digit grouping) the later columns shift with them.
+#include "sequence/sequence_listing.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "calendar/calendar.h"
+#include "datetext/formatting.h"
+#include "datetext/text_helpers.h"
+
+namespace clvt {
+namespace {
+
+constexpr std::string_view kNewLine = "\n";
+constexpr std::string_view kLeftMargin = "   ";
+constexpr std::string_view kArrow = "  <--";
+constexpr std::string_view kNoArrow = "     ";
+// The Gregorian date and the padding after it fill this many columns on the first line; the
+// JDN and the padding before the weekday likewise.
+constexpr int64_t kDateField = 21;
+constexpr int64_t kWeekdayField = 21;
+// The JDN is right-aligned to end at the same column on every line: the first line has no
+// arrow field, so its JDN field is wider by the arrow's five columns.
+constexpr int64_t kFirstJDNField = 19;
+constexpr int64_t kLaterJDNField = 14;
+// Blanks after "Dee-Cecil date" / "Dee date" in the heading, so that "Julian day number"
+// starts in the same column.
+constexpr int64_t kHeadingPadDeeCecil = 9;
+constexpr int64_t kHeadingPadDee = 14;
+
+constexpr std::array<std::string_view, 21> kSmallNumbers = {
+    "No",       "One",     "Two",       "Three",    "Four",     "Five",    "Six",
+    "Seven",    "Eight",   "Nine",      "Ten",      "Eleven",   "Twelve",  "Thirteen",
+    "Fourteen", "Fifteen", "Sixteen",   "Seventeen", "Eighteen", "Nineteen", "Twenty"};
+constexpr std::array<std::string_view, 10> kTens = {
+    "", "", "Twenty", "Thirty", "Forty", "Fifty", "Sixty", "Seventy", "Eighty", "Ninety"};
+
+// Characters of a UTF-8 text (continuation bytes do not count), so that a digit-grouping
+// symbol of several bytes still takes one column.
+int64_t Characters(std::string_view text) {
+  return std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  });
+}
+
+// n blanks; a padding that a very long text would make negative gives none.
+std::string Blanks(int64_t n) {
+  return std::string(static_cast<std::size_t>(std::max<int64_t>(n, 0)), ' ');
+}
+
+std::string Heading(const DeeVariant& dee) {
+  const int64_t pad = dee.name == "Dee-Cecil" ? kHeadingPadDeeCecil : kHeadingPadDee;
+  return std::string(kLeftMargin) + "Common Era date" + Blanks(6) + dee.name + " date" +
+         Blanks(pad) + "Julian day number" + Blanks(4) + "Day of week" + std::string(kNewLine) +
+         std::string(kNewLine);
+}
+
+std::string LowerCaseWord(std::string_view word) {
+  std::string out(word);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+// The bare year-month-day numbers of a date text, digit grouping included.
+std::string DateNumbers(std::string text, std::string_view designatorLetters) {
+  RemoveChars(text, designatorLetters);
+  return text;
+}
+
+}  // namespace
+
+NumDaysCheck CheckNumDays(std::string_view text) {
+  NumDaysCheck check;
+  check.text = TrimBlanks(text);
+  if (check.text.empty()) return check;
+  if (!IsWholeNumberPlain(check.text, false, false)) {
+    check.message =
+        Message{"Invalid input for number of days.", std::string(kDoItCaption), Icon::Information};
+    return check;
+  }
+  // DigitsValue saturates, so a hostile run of digits reads as "too many", never wraps.
+  const int64_t value = DigitsValue(check.text);
+  if (value > kMaxSequenceDays) {
+    check.message = Message{"Too many days", std::string(kDoItCaption), Icon::Information};
+    return check;
+  }
+  check.numDays = static_cast<int>(value);
+  return check;
+}
+
+int64_t ListingLength(std::string_view text) {
+  return Characters(text) + std::count(text.begin(), text.end(), '\n');
+}
+
+bool ListingIsFull(int64_t heldLength) { return heldLength > kSequenceCapacity; }
+
+std::string NumberWord(int n) {
+  if (n >= 0 && n <= 20) return std::string(kSmallNumbers[static_cast<std::size_t>(n)]);
+  if (n > 20 && n < 100) {
+    std::string word(kTens[static_cast<std::size_t>(n / 10)]);
+    if (n % 10 != 0) word += " " + LowerCaseWord(kSmallNumbers[static_cast<std::size_t>(n % 10)]);
+    return word;
+  }
+  return GroupDigits(n);
+}
+
+std::string SequenceSummary(int count, int numDays) {
+  if (count == 0) return "All days have different dates in the two calendars.";
+  if (count == numDays) return "All days have the same date in the two calendars.";
+  if (count == 1) return "Only one day has the same date in the two calendars";
+  // 100 * count / numDays rounded half away from zero, in integers: both are positive here.
+  const int64_t percent = (int64_t{200} * count + numDays) / (int64_t{2} * numDays);
+  return NumberWord(count) + " days (" + GroupDigits(static_cast<int32_t>(percent)) +
+         "%) have the same date in the two calendars.";
+}
+
+SequenceRun BuildSequenceRun(const SequenceRequest& request) {
+  SequenceRun run;
+  std::string& out = run.text;
+  int64_t length = request.heldLength;
+  const auto append = [&](const std::string& text) {
+    out += text;
+    length += ListingLength(text);
+  };
+
+  if (request.heldLength == 0) {
+    append(Heading(request.dee));
+  } else if (request.heldContainsCE && !ListingIsFull(request.heldLength)) {
+    append(std::string(kNewLine));
+  }
+
+  // Never step past the last representable day.
+  const int64_t lastDay = std::numeric_limits<int32_t>::max();
+  const int64_t numDays = std::min<int64_t>(std::clamp(request.numDays, 1, kMaxSequenceDays),
+                                            lastDay - request.startJDN + 1);
+  int count = 0;
+  bool prevSame = false;
+  int64_t padDee = 0;
+  int64_t padWeekday = 0;
+  for (int64_t k = 0; k < numDays; ++k) {
+    if (ListingIsFull(length)) {
+      run.textboxFull = true;
+      return run;
+    }
+    const auto j = static_cast<int32_t>(request.startJDN + k);
+    const std::string g = AYNDate("G", j, request.dee.designation);
+    const std::string d = AYNDate("D", j, request.dee.designation);
+    if (k == 0) padDee = kDateField - Characters(g);
+    std::string line = std::string(kLeftMargin) + g + Blanks(padDee) + d;
+    if (request.optDee) line += ' ';
+
+    const bool same = DateNumbers(g, "CE ") == DateNumbers(d, "CDE ");
+    if (same) ++count;
+    if (k == 0) {
+      prevSame = same;
+    } else if (same != prevSame) {
+      line += kArrow;
+      prevSame = same;
+    } else {
+      line += kNoArrow;
+    }
+
+    const std::string jt = GroupDigits(j);
+    line += Blanks((k == 0 ? kFirstJDNField : kLaterJDNField) - Characters(jt)) + jt;
+    if (k == 0) padWeekday = kWeekdayField - Characters(jt);
+    line += Blanks(padWeekday) + DayName(DayOfWeek(j));
+    append(line + std::string(kNewLine));
+    ++run.daysListed;
+  }
+
+  if (numDays >= 3) {
+    append(std::string(kNewLine) + SequenceSummary(count, static_cast<int>(numDays)) +
+           std::string(kNewLine));
+  }
+  return run;
+}
+
+Message ClearFullTextboxQuestion() {
+  return Message{"Textbox is full.  Clear it?", std::string(kDoItCaption), Icon::None,
+                 Buttons::YesNo};
+}
+
+Message TextboxFullMessage() {
+  return Message{"Textbox is full.", std::string(kDoItCaption), Icon::Exclamation};
+}
+
+}  // namespace clvt

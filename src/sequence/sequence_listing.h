@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "datetext/input_controls.h"
+#include "platform/message_box.h"
+
+// The date sequence listing as pure functions: the check of the number of days, and the text
+// one run of "Do it" appends to the listing (heading, day lines, summary). The window and
+// `clvt sequence` both build their output here, so the two always agree.
+namespace clvt {
+
+// Largest number of days one run lists.
+inline constexpr int kMaxSequenceDays = 800;
+
+// The listing box holds at most lngTextBoxCapacityInKB (63) x 1024 characters.
+inline constexpr int32_t kTextBoxCapacityInKB = 63;
+inline constexpr int64_t kSequenceCapacity = int64_t{kTextBoxCapacityInKB} * 1024;  // 64,512
+
+// Title of every message box of the date sequence window: the caption of its "Do it" button.
+inline constexpr std::string_view kDoItCaption = "Do it";
+
+// The verdict on the text of the number-of-days box.
+struct NumDaysCheck {
+  std::string text;                // the text without leading and trailing blanks
+  int numDays = 0;                 // 1..800 when the run may go ahead, 0 otherwise
+  std::optional<Message> message;  // set when the text is refused with a message
+};
+
+// Checks the number of days: blanks around it are dropped; empty text or a value of 0 stops
+// silently; anything but plain digits gives "Invalid input for number of days.", a value
+// above 800 "Too many days" (both information, title "Do it"). Leading zeros are fine
+// ("007" -> 7). Digit runs of any length are safe: "99999999999999999999" is too many days.
+NumDaysCheck CheckNumDays(std::string_view text);
+
+// Length of a listing text as the capacity counts it: characters (UTF-8 code points), with
+// each "\n" line end counting two, as a carriage return and line feed would.
+int64_t ListingLength(std::string_view text);
+
+// True when a listing of heldLength characters (as ListingLength counts) exceeds the
+// capacity, so that a new run must first ask "Textbox is full.  Clear it?".
+bool ListingIsFull(int64_t heldLength);
+
+// What one run starts from and lists.
+struct SequenceRequest {
+  int32_t startJDN = 0;       // the first day listed
+  int numDays = 0;            // 1..800; values outside are clamped to that range
+  DeeVariant dee;             // heading name and designation of the Dee dates
+  bool optDee = false;        // the Dee (not Dee-Cecil) variant is selected: Dee dates get a
+                              // trailing blank so that "D" takes as many columns as "DC"
+  int64_t heldLength = 0;     // ListingLength of what the listing already holds
+  bool heldContainsCE = false;  // whether that listing contains the text "CE"
+};
+
+// What one run appends.
+struct SequenceRun {
+  std::string text;           // exactly the text to append, "\n" line ends
+  int daysListed = 0;         // lines written
+  bool textboxFull = false;   // the listing filled up mid-run: "Textbox is full." is due
+                              // and the summary is left out
+};
+
+// Builds one run. The Dee dates use the process-wide Dee epoch (lngDeeEpochJDN), which the
+// caller sets to match request.dee. Into an empty listing (heldLength 0) it writes the
+// heading; after earlier runs (a listing containing "CE") one empty line. Before each line
+// it checks the capacity and stops when the listing already exceeds it. A run never steps
+// past the last representable JDN; it then ends there as if fewer days had been asked for.
+// Example: {2457349, 1, Dee-Cecil, false, 0, false} gives the heading and the line
+// "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday".
+SequenceRun BuildSequenceRun(const SequenceRequest& request);
+
+// The summary sentence for count matching days out of numDays (numDays >= 1).
+std::string SequenceSummary(int count, int numDays);
+
+// English word for a count: 0 "No", 1..20 "One".."Twenty", tens "Thirty".."Ninety",
+// 21..99 "Twenty one" .. "Ninety nine"; from 100 on (and below 0) the digits grouped with the
+// user's digit-grouping symbol, "1,234".
+std::string NumberWord(int n);
+
+// The messages of the window, in one place.
+Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
+Message TextboxFullMessage();        // "Textbox is full." exclamation
+
+}  // namespace clvt

@@ -1,0 +1,263 @@
+// The date sequence listing: number-of-days check, line layout, arrows, summaries, capacity.
+// Dates below were worked out by hand from the calendars' rules: 2016 is a Gregorian leap
+// year but not a Dee-Cecil one (cycle position 3), so from 2016-02-29 CE on the two
+// calendars disagree until Dee-Cecil 2017-02-29.
+#include "sequence/sequence_listing.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "calendar/calendar.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt {
+namespace {
+
+constexpr int32_t kJDN20151122 = 2457349;  // Sunday; 2015-11-22 in Gregorian and Dee-Cecil
+constexpr int32_t kJDN20160208 = 2457427;  // Monday
+constexpr int32_t kJDN99991231 = 5373484;  // Gregorian 9999-12-31
+
+const std::string kHeadingDeeCecil =
+    "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n";
+const std::string kHeadingDee =
+    "   Common Era date      Dee date              Julian day number    Day of week\n\n";
+const std::string kLine20151122DeeCecil =
+    "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday";
+
+class SequenceListing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OverrideNumberSymbols(",");
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+  }
+  void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
+
+  static SequenceRun Run(int32_t start, int days, int64_t held = 0, bool heldCE = false) {
+    return BuildSequenceRun({start, days, DeeCecilVariant(), false, held, heldCE});
+  }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(SequenceNumDays, ChecksTheBoxText) {
+  struct Row {
+    const char* text;
+    const char* trimmed;
+    int days;
+    const char* message;  // "" = none
+  };
+  const Row rows[] = {
+      {"14", "14", 14, ""},
+      {"007", "007", 7, ""},
+      {" 12", "12", 12, ""},
+      {"  3  ", "3", 3, ""},
+      {"800", "800", 800, ""},
+      {"", "", 0, ""},
+      {"    ", "", 0, ""},
+      {"0", "0", 0, ""},
+      {"000", "000", 0, ""},
+      {"1,5", "1,5", 0, "Invalid input for number of days."},
+      {"-3", "-3", 0, "Invalid input for number of days."},
+      {"+3", "+3", 0, "Invalid input for number of days."},
+      {"1 2", "1 2", 0, "Invalid input for number of days."},
+      {"\t5", "\t5", 0, "Invalid input for number of days."},
+      {"1e3", "1e3", 0, "Invalid input for number of days."},
+      {"\xEF\xBC\x91\xEF\xBC\x92", "\xEF\xBC\x91\xEF\xBC\x92", 0,
+       "Invalid input for number of days."},  // full-width digits
+      {"801", "801", 0, "Too many days"},
+      // Overflowing digit runs must not wrap round to a small or negative count.
+      {"9999999999999999999999", "9999999999999999999999", 0, "Too many days"},
+      {"18446744073709551617", "18446744073709551617", 0, "Too many days"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    const NumDaysCheck check = CheckNumDays(row.text);
+    EXPECT_EQ(check.text, row.trimmed);
+    EXPECT_EQ(check.numDays, row.days);
+    if (*row.message == '\0') {
+      EXPECT_FALSE(check.message.has_value());
+    } else {
+      ASSERT_TRUE(check.message.has_value());
+      EXPECT_EQ(*check.message, (Message{row.message, "Do it", Icon::Information}));
+    }
+  }
+}
+
+TEST(SequenceNumberWord, FollowsItsTable) {
+  OverrideNumberSymbols(",");
+  const std::pair<int, const char*> rows[] = {
+      {0, "No"},         {1, "One"},           {7, "Seven"},        {13, "Thirteen"},
+      {19, "Nineteen"},  {20, "Twenty"},       {21, "Twenty one"},  {30, "Thirty"},
+      {40, "Forty"},     {47, "Forty seven"},  {58, "Fifty eight"}, {90, "Ninety"},
+      {99, "Ninety nine"}, {100, "100"},       {123, "123"},        {800, "800"},
+      {1234, "1,234"},
+  };
+  for (const auto& [n, word] : rows) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(NumberWord(n), word);
+  }
+  OverrideNumberSymbols(std::nullopt, std::nullopt);
+}
+
+TEST(SequenceSummaryText, ChoosesTheSentence) {
+  const std::tuple<int, int, const char*> rows[] = {
+      {0, 14, "All days have different dates in the two calendars."},
+      {14, 14, "All days have the same date in the two calendars."},
+      {1, 8, "Only one day has the same date in the two calendars"},
+      {21, 28, "Twenty one days (75%) have the same date in the two calendars."},
+      {2, 3, "Two days (67%) have the same date in the two calendars."},
+      {4, 7, "Four days (57%) have the same date in the two calendars."},
+      {5, 8, "Five days (63%) have the same date in the two calendars."},  // 62.5 rounds up
+      {799, 800, "799 days (100%) have the same date in the two calendars."},
+  };
+  for (const auto& [count, days, sentence] : rows) {
+    SCOPED_TRACE(std::to_string(count) + " of " + std::to_string(days));
+    EXPECT_EQ(SequenceSummary(count, days), sentence);
+  }
+}
+
+TEST_F(SequenceListing, WorkedLineUnderDeeCecil) {
+  const SequenceRun run = Run(kJDN20151122, 1);
+  EXPECT_EQ(run.text, kHeadingDeeCecil + kLine20151122DeeCecil + "\n");
+  EXPECT_EQ(run.daysListed, 1);
+  EXPECT_FALSE(run.textboxFull);
+  // The columns the layout promises: 3, 24, 47, 68.
+  EXPECT_EQ(kLine20151122DeeCecil.find("2015-11-22 CE"), 3u);
+  EXPECT_EQ(kLine20151122DeeCecil.find("2015-11-22 DC"), 24u);
+  EXPECT_EQ(kLine20151122DeeCecil.find("2,457,349"), 47u);
+  EXPECT_EQ(kLine20151122DeeCecil.find("Sunday"), 68u);
+}
+
+TEST_F(SequenceListing, DeeVariantHeadingAndPadding) {
+  lngDeeEpochJDN = kDeeEpochJDN;
+  const SequenceRun run =
+      BuildSequenceRun({kJDN20151122, 1, DeeOnlyVariant(), true, 0, false});
+  EXPECT_EQ(run.text, kHeadingDee +
+                          "   2015-11-22 CE        2015-11-23 D           2,457,349            "
+                          "Sunday\n");
+}
+
+TEST_F(SequenceListing, SummaryOnlyFromThreeDays) {
+  const std::string lines2 =
+      kLine20151122DeeCecil + "\n" +
+      "   2015-11-23 CE        2015-11-23 DC          2,457,350            Monday\n";
+  EXPECT_EQ(Run(kJDN20151122, 2).text, kHeadingDeeCecil + lines2);
+  EXPECT_EQ(Run(kJDN20151122, 3).text,
+            kHeadingDeeCecil + lines2 +
+                "   2015-11-24 CE        2015-11-24 DC          2,457,351            "
+                "Tuesday\n"
+                "\nAll days have the same date in the two calendars.\n");
+}
+
+TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
+  // 2016-02-08 .. 2016-03-06: 21 days agree, then Gregorian 2016-02-29 is Dee-Cecil 03-01.
+  const SequenceRun run = Run(kJDN20160208, 28);
+  const std::vector<std::string> lines = Lines(run.text);
+  ASSERT_EQ(lines.size(), 2u + 28u + 2u);
+  EXPECT_EQ(lines[2],
+            "   2016-02-08 CE        2016-02-08 DC          2,457,427            Monday");
+  EXPECT_EQ(lines[2 + 20],
+            "   2016-02-28 CE        2016-02-28 DC          2,457,447            Sunday");
+  EXPECT_EQ(lines[2 + 21],
+            "   2016-02-29 CE        2016-03-01 DC  <--     2,457,448            Monday");
+  EXPECT_EQ(lines[2 + 22],
+            "   2016-03-01 CE        2016-03-02 DC          2,457,449            Tuesday");
+  for (std::size_t i = 2; i < 30; ++i) {
+    SCOPED_TRACE(lines[i]);
+    EXPECT_EQ(lines[i].find("<--") != std::string::npos, i == 2 + 21);
+    EXPECT_EQ(lines[i].find("2,457,"), 47u) << "the JDN keeps its column on every line";
+  }
+  EXPECT_EQ(lines[30], "");
+  EXPECT_EQ(lines[31], "Twenty one days (75%) have the same date in the two calendars.");
+}
+
+TEST_F(SequenceListing, SummariesOfShortRuns) {
+  const std::tuple<int32_t, int, const char*> rows[] = {
+      {kJDN20160208 + 20, 8, "Only one day has the same date in the two calendars"},
+      {kJDN20160208 + 19, 3, "Two days (67%) have the same date in the two calendars."},
+      {kJDN20160208 + 17, 7, "Four days (57%) have the same date in the two calendars."},
+      {kJDN20160208 + 21, 5, "All days have different dates in the two calendars."},
+  };
+  for (const auto& [start, days, sentence] : rows) {
+    SCOPED_TRACE(sentence);
+    const SequenceRun run = Run(start, days);
+    EXPECT_EQ(run.daysListed, days);
+    EXPECT_EQ(Lines(run.text).back(), sentence);
+  }
+}
+
+TEST_F(SequenceListing, SecondRunGetsOneEmptyLineAndNoHeading) {
+  const SequenceRun first = Run(kJDN20151122, 1);
+  const SequenceRun second = Run(kJDN20151122, 1, ListingLength(first.text), true);
+  EXPECT_EQ(second.text, "\n" + kLine20151122DeeCecil + "\n");
+  EXPECT_EQ(first.text + second.text,
+            kHeadingDeeCecil + kLine20151122DeeCecil + "\n\n" + kLine20151122DeeCecil + "\n");
+  // A listing without "CE" (nothing this program wrote) gets no separating line.
+  EXPECT_EQ(Run(kJDN20151122, 1, 5, false).text, kLine20151122DeeCecil + "\n");
+}
+
+TEST_F(SequenceListing, DeeColumnShiftsWhereGroupingBegins) {
+  const std::vector<std::string> lines = Lines(Run(kJDN99991231, 2).text);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[2].substr(0, 24), "   9999-12-31 CE        ");
+  EXPECT_NE(lines[2][24], ' ');
+  EXPECT_EQ(lines[3].substr(0, 26), "   10,000-01-01 CE        ");
+  EXPECT_NE(lines[3][26], ' ') << "the Dee padding stays the first day's";
+}
+
+TEST_F(SequenceListing, CountsLineEndsAsTwoCharacters) {
+  EXPECT_EQ(ListingLength(""), 0);
+  EXPECT_EQ(ListingLength("ab\ncd\n"), 8);
+  EXPECT_EQ(ListingLength("1\xE2\x80\xAF" "000"), 5);  // narrow no-break space is one
+  EXPECT_FALSE(ListingIsFull(64512));
+  EXPECT_TRUE(ListingIsFull(64513));
+}
+
+TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
+  // Each 2015-11-22.. line of a Sunday is 74 characters plus a line end (2); the separating
+  // empty line is 2. Starting 78 below the capacity, line 1 lands exactly on it, which is not
+  // beyond it, so line 2 is written; one character more and line 1 is the last.
+  const int64_t exact = kSequenceCapacity - 78;
+  const SequenceRun atCapacity = Run(kJDN20151122, 14, exact, true);
+  EXPECT_EQ(atCapacity.daysListed, 2);
+  EXPECT_TRUE(atCapacity.textboxFull);
+  EXPECT_EQ(atCapacity.text.find("calendars"), std::string::npos) << "no summary";
+  EXPECT_EQ(atCapacity.text.substr(0, 1 + kLine20151122DeeCecil.size() + 1),
+            "\n" + kLine20151122DeeCecil + "\n");
+
+  const SequenceRun beyond = Run(kJDN20151122, 14, exact + 1, true);
+  EXPECT_EQ(beyond.daysListed, 1);
+  EXPECT_TRUE(beyond.textboxFull);
+  EXPECT_EQ(beyond.text, "\n" + kLine20151122DeeCecil + "\n");
+}
+
+TEST_F(SequenceListing, FullRunsFitTheCapacityFromEmpty) {
+  const SequenceRun run = Run(kJDN20151122, kMaxSequenceDays);
+  EXPECT_EQ(run.daysListed, 800);
+  EXPECT_FALSE(run.textboxFull);
+  // 800 lines of about 76 characters exceed 64,512: the run cannot finish.
+  const SequenceRun second = Run(kJDN20151122, kMaxSequenceDays, ListingLength(run.text), true);
+  EXPECT_TRUE(second.textboxFull);
+  EXPECT_LT(second.daysListed, 800);
+}
+
+TEST_F(SequenceListing, NeverStepsPastTheLastJulianDayNumber) {
+  const SequenceRun run = Run(INT32_MAX - 1, 5);
+  EXPECT_EQ(run.daysListed, 2);
+}
+
+TEST(SequenceMessages, Texts) {
+  EXPECT_EQ(ClearFullTextboxQuestion(),
+            (Message{"Textbox is full.  Clear it?", "Do it", Icon::None, Buttons::YesNo}));
+  EXPECT_EQ(TextboxFullMessage(), (Message{"Textbox is full.", "Do it", Icon::Exclamation}));
+}
+
+}  // namespace
+}  // namespace clvt
