@@ -98,7 +98,7 @@ int64_t ListingLength(std::string_view text) {
   return Characters(text) + std::count(text.begin(), text.end(), '\n');
 }
 
-bool ListingIsFull(int64_t heldLength) { return heldLength > kSequenceCapacity; }
+bool ListingIsFull(int64_t heldLength, int64_t capacity) { return heldLength > capacity; }
 
 std::string NumberWord(int n) {
   if (n >= 0 && n <= 20) return std::string(kSmallNumbers[static_cast<std::size_t>(n)]);
@@ -131,7 +131,7 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
 
   if (request.heldLength == 0) {
     append(Heading(request.dee));
-  } else if (request.heldContainsCE && !ListingIsFull(request.heldLength)) {
+  } else if (request.heldContainsCE && !ListingIsFull(request.heldLength, request.capacity)) {
     append(std::string(kNewLine));
   }
 
@@ -144,7 +144,7 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
   int64_t padDee = 0;
   int64_t padWeekday = 0;
   for (int64_t k = 0; k < numDays; ++k) {
-    if (ListingIsFull(length)) {
+    if (ListingIsFull(length, request.capacity)) {
       run.textboxFull = true;
       return run;
     }
@@ -188,6 +188,11 @@ Message ClearFullTextboxQuestion() {
 
 Message TextboxFullMessage() {
   return Message{"Textbox is full.", std::string(kDoItCaption), Icon::Exclamation};
+}
+
+Message NoInputDateMessage() {
+  return Message{"Please enter an input date in the main window first.",
+                 std::string(kDoItCaption), Icon::Information};
 }
 
 }  // namespace clvt

@@ -40,9 +40,9 @@ NumDaysCheck CheckNumDays(std::string_view text);
 // each "\n" line end counting two, as a carriage return and line feed would.
 int64_t ListingLength(std::string_view text);
 
-// True when a listing of heldLength characters (as ListingLength counts) exceeds the
-// capacity, so that a new run must first ask "Textbox is full.  Clear it?".
-bool ListingIsFull(int64_t heldLength);
+// True when a listing of heldLength characters (as ListingLength counts) exceeds capacity,
+// so that a new run must first ask "Textbox is full.  Clear it?".
+bool ListingIsFull(int64_t heldLength, int64_t capacity = kSequenceCapacity);
 
 // What one run starts from and lists.
 struct SequenceRequest {
@@ -53,6 +53,7 @@ struct SequenceRequest {
                               // trailing blank so that "D" takes as many columns as "DC"
   int64_t heldLength = 0;     // ListingLength of what the listing already holds
   bool heldContainsCE = false;  // whether that listing contains the text "CE"
+  int64_t capacity = kSequenceCapacity;  // characters the listing may hold
 };
 
 // What one run appends.
@@ -83,5 +84,7 @@ std::string NumberWord(int n);
 // The messages of the window, in one place.
 Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
 Message TextboxFullMessage();        // "Textbox is full." exclamation
+// "Do it" while the main window has no input notation in use: there is no day to start from.
+Message NoInputDateMessage();        // information
 
 }  // namespace clvt

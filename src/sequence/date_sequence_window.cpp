@@ -1,0 +1,255 @@
+// The date sequence window. It reads its controls and the main window's state, lets the pure
+// builder make the text of a run, and appends it; the listing lives only in txbOutput.
+// A "Do it" while the main window has no input notation in use (its input was cleared while
+// this window stayed open) lists nothing and says why, rather than starting from a stale day.
+#include "sequence/date_sequence_window.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "app/qt_colour.h"
+#include "platform/message_box.h"
+#include "sequence/sequence_listing.h"
+
+namespace clvt {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+QRect TwipsRect(int left, int top, int width, int height) {
+  return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// Client area: the controls end at 9535 twips across and 5210 down; a margin as on the left.
+constexpr int kFormWidth = 9775;
+constexpr int kFormHeight = 5450;
+// Offsets from the main window when the window is first placed.
+constexpr int kLeftOffset = 160;
+constexpr int kTopOffset = 300;
+constexpr int kCopyNarrow = 3000;
+constexpr int kCopyWide = 4000;
+constexpr int kButtonRowTop = 4850;
+constexpr int kButtonHeight = 360;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr int kDefaultPointSize = 9;
+
+const char* const kCopyCaption = "Copy to clipboard";
+const char* const kCopySelectedCaption = "Copy selected text to clipboard";
+
+QString FromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Length of the listing as the capacity counts it: each line end counts two characters.
+int64_t HeldLength(const QString& text) { return text.size() + text.count(QLatin1Char('\n')); }
+
+}  // namespace
+
+DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& messages,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      host_(host),
+      messages_(messages),
+      lblDates1_(new QLabel("Calculate dates for", this)),
+      txbNumDays_(new QLineEdit(this)),
+      lblDates2_(new QLabel("days from the input date.", this)),
+      cmdDoIt_(new QPushButton(FromStd(std::string(kDoItCaption)), this)),
+      txbOutput_(new QPlainTextEdit(this)),
+      cmdCopyToClipboard_(new QPushButton(kCopyCaption, this)),
+      cmdClear_(new QPushButton("Clear", this)),
+      cmdClose_(new QPushButton("Close", this)) {
+  setObjectName("frmDateSequence");
+  setWindowTitle("Date sequence");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(Px(kFormWidth), Px(kFormHeight));
+
+  lblDates1_->setObjectName("lblDates1");
+  txbNumDays_->setObjectName("txbNumDays");
+  lblDates2_->setObjectName("lblDates2");
+  cmdDoIt_->setObjectName("cmdDoIt");
+  txbOutput_->setObjectName("txbOutput");
+  cmdCopyToClipboard_->setObjectName("cmdCopyToClipboard");
+  cmdClear_->setObjectName("cmdClear");
+  cmdClose_->setObjectName("cmdClose");
+
+  lblDates1_->setGeometry(TwipsRect(120, 150, 1935, 375));
+  txbNumDays_->setGeometry(TwipsRect(2000, 120, 615, 360));
+  lblDates2_->setGeometry(TwipsRect(2760, 140, 2295, 375));
+  cmdDoIt_->setGeometry(TwipsRect(8500, 120, 1020, 360));
+  txbOutput_->setGeometry(TwipsRect(240, 600, 9255, 4095));
+  cmdCopyToClipboard_->setGeometry(TwipsRect(240, kButtonRowTop, kCopyNarrow, kButtonHeight));
+  cmdClear_->setGeometry(TwipsRect(4800, kButtonRowTop, 1455, kButtonHeight));
+  cmdClose_->setGeometry(TwipsRect(8080, kButtonRowTop, 1455, kButtonHeight));
+  lblDates1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblDates2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+  txbNumDays_->setMaxLength(3);
+  txbNumDays_->setAccessibleName("Number of days");
+  txbOutput_->setReadOnly(true);
+  txbOutput_->setUndoRedoEnabled(false);
+  txbOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txbOutput_->setAccessibleName("Date sequence listing");
+
+  setTabOrder(txbNumDays_, cmdDoIt_);
+  setTabOrder(cmdDoIt_, txbOutput_);
+  setTabOrder(txbOutput_, cmdCopyToClipboard_);
+  setTabOrder(cmdCopyToClipboard_, cmdClear_);
+  setTabOrder(cmdClear_, cmdClose_);
+
+  connect(cmdDoIt_, &QPushButton::clicked, this, [this] { cmdDoIt_Click(); });
+  connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
+          [this] { cmdCopyToClipboard_Click(); });
+  connect(cmdClear_, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+  connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  txbNumDays_->installEventFilter(this);
+  txbOutput_->viewport()->installEventFilter(this);
+
+  Form_Load();
+}
+
+void DateSequenceWindow::Form_Load() {
+  QWidget* mainWidget = host_.MainWidget();
+  QFont font = mainWidget != nullptr ? mainWidget->font() : QFont();
+  if (mainWidget == nullptr) font.setPointSize(kDefaultPointSize);
+  font.setFamily("Arial");
+  setFont(font);
+  QFont fixed = font;
+  fixed.setFamily("Courier New");
+  fixed.setStyleHint(QFont::Monospace);
+  txbOutput_->setFont(fixed);
+
+  QPalette windowPalette = palette();
+  windowPalette.setColor(QPalette::Window, ToQColor(host_.lngBackColor()));
+  setPalette(windowPalette);
+  setAutoFillBackground(true);
+  for (QLabel* label : {lblDates1_, lblDates2_}) {
+    QPalette labelPalette = label->palette();
+    labelPalette.setColor(QPalette::Window, ToQColor(host_.lngBackColor()));
+    labelPalette.setColor(QPalette::WindowText, ToQColor(kWhite));
+    label->setPalette(labelPalette);
+  }
+
+  if (mainWidget != nullptr) {
+    int frameTop = 0;
+    if (QWidget* frame = host_.OutputFrame()) frameTop = frame->mapTo(mainWidget, QPoint()).y();
+    move(mainWidget->pos() + QPoint(Px(kLeftOffset), frameTop + Px(kTopOffset)));
+  }
+
+  SetCopyButtonWide(false);
+  txbNumDays_->setText("14");
+  txbOutput_->clear();
+}
+
+void DateSequenceWindow::Form_Activate() {
+  cmdCopyToClipboard_->setEnabled(true);
+  FocusNumDays();
+}
+
+void DateSequenceWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+}
+
+bool DateSequenceWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == txbNumDays_ && event->type() == QEvent::KeyRelease) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdDoIt_->isEnabled()) {
+      cmdDoIt_Click();
+    }
+  } else if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    // The selection is already final when the button comes up.
+    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        cmdCopyToClipboard_->isEnabled()) {
+      SetCopyButtonWide(txbOutput_->textCursor().hasSelection());
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void DateSequenceWindow::FocusNumDays() {
+  txbNumDays_->setCursorPosition(static_cast<int>(txbNumDays_->text().size()));
+  txbNumDays_->setFocus();
+}
+
+void DateSequenceWindow::SetCopyButtonWide(bool wide) {
+  cmdCopyToClipboard_->setText(wide ? kCopySelectedCaption : kCopyCaption);
+  cmdCopyToClipboard_->resize(Px(wide ? kCopyWide : kCopyNarrow), Px(kButtonHeight));
+}
+
+void DateSequenceWindow::AppendToOutput(const std::string& text) {
+  QTextCursor cursor(txbOutput_->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(FromStd(text));
+}
+
+void DateSequenceWindow::cmdDoIt_Click() {
+  const NumDaysCheck check = CheckNumDays(txbNumDays_->text().toStdString());
+  txbNumDays_->setText(FromStd(check.text));
+  if (check.message) {
+    messages_.Show(*check.message);
+    return;
+  }
+  if (check.numDays == 0) return;
+  if (host_.intInputDateType() < 0) {
+    messages_.Show(NoInputDateMessage());
+    return;
+  }
+
+  const int64_t capacity = int64_t{host_.lngTextBoxCapacityInKB()} * 1024;
+  QString held = txbOutput_->toPlainText();
+  if (ListingIsFull(HeldLength(held), capacity)) {
+    if (!messages_.Show(ClearFullTextboxQuestion())) return;
+    txbOutput_->clear();
+    held.clear();
+  }
+
+  // The run's own start: the main window's input as it stands now. Its verdict is not
+  // checked; an input gone invalid leaves lngJDN as the last good run set it.
+  host_.GetJDN(host_.SelectedCalendarText(), false);
+  SequenceRequest request;
+  request.startJDN = host_.lngJDN();
+  request.numDays = check.numDays;
+  request.dee = DeeVariant{host_.strDeeCalendarName(), host_.strDeeCalendarDesignation()};
+  request.optDee = host_.DeeSelected();
+  request.heldLength = HeldLength(held);
+  request.heldContainsCE = held.contains(QLatin1String("CE"));
+  request.capacity = capacity;
+  const SequenceRun run = BuildSequenceRun(request);
+  AppendToOutput(run.text);
+
+  txbOutput_->moveCursor(QTextCursor::End);
+  txbOutput_->ensureCursorVisible();
+  if (run.textboxFull) {
+    messages_.Show(TextboxFullMessage());
+    return;
+  }
+  FocusNumDays();
+}
+
+void DateSequenceWindow::cmdCopyToClipboard_Click() {
+  if (!txbOutput_->document()->isEmpty()) {
+    const QTextCursor cursor = txbOutput_->textCursor();
+    QString text = cursor.hasSelection() ? cursor.selectedText() : txbOutput_->toPlainText();
+    // A selection marks its line ends as paragraph separators.
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    host_.SetClipboardText(text.toStdString());
+    SetCopyButtonWide(false);
+  }
+  cmdClear_->setFocus();
+}
+
+void DateSequenceWindow::cmdClear_Click() {
+  txbOutput_->clear();
+  SetCopyButtonWide(false);
+  FocusNumDays();
+}
+
+void DateSequenceWindow::cmdClose_Click() { hide(); }
+
+}  // namespace clvt

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace clvt {
+
+class MessageBoxes;
+
+// What the date sequence window needs from the main window: its input state, its GetJDN run,
+// its look and position, and the clipboard. The main window implements it; tests fake it.
+class DateSequenceHost {
+ public:
+  virtual ~DateSequenceHost() = default;
+  virtual int intInputDateType() const = 0;            // -1 none, 0 or 1
+  virtual std::string SelectedCalendarText() const = 0;  // the run's calendar text
+  virtual bool GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) = 0;
+  virtual int32_t lngJDN() const = 0;
+  virtual int32_t lngTextBoxCapacityInKB() const = 0;
+  virtual std::string strDeeCalendarName() const = 0;
+  virtual std::string strDeeCalendarDesignation() const = 0;
+  virtual bool DeeSelected() const = 0;                // optDee checked
+  virtual uint32_t lngBackColor() const = 0;           // 0x00BBGGRR
+  virtual QWidget* MainWidget() const = 0;             // for position and font; may be null
+  virtual QWidget* OutputFrame() const = 0;            // fraOutput; may be null
+  virtual void SetClipboardText(const std::string& text) = 0;  // replaces the clipboard
+};
+
+// frmDateSequence: lists a run of days from the main window's input date in the Gregorian and
+// the Dee calendar. Close hides it (the listing survives); closing from the title bar
+// destroys it, so the opener keeps a QPointer and creates a new one when that is null.
+class DateSequenceWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  DateSequenceWindow(DateSequenceHost& host, MessageBoxes& messages, QWidget* parent = nullptr);
+
+  void cmdDoIt_Click();
+  void cmdCopyToClipboard_Click();
+  void cmdClear_Click();
+  void cmdClose_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void Form_Load();
+  void Form_Activate();
+  void FocusNumDays();
+  void SetCopyButtonWide(bool wide);
+  void AppendToOutput(const std::string& text);
+
+  DateSequenceHost& host_;
+  MessageBoxes& messages_;
+  QLabel* lblDates1_;
+  QLineEdit* txbNumDays_;
+  QLabel* lblDates2_;
+  QPushButton* cmdDoIt_;
+  QPlainTextEdit* txbOutput_;
+  QPushButton* cmdCopyToClipboard_;
+  QPushButton* cmdClear_;
+  QPushButton* cmdClose_;
+};
+
+}  // namespace clvt
