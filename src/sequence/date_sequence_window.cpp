@@ -9,15 +9,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextCursor>
 
-#include "app/qt_colour.h"
+#include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "sequence/sequence_listing.h"
+#include "support/look_widget.h"
 
 namespace clvt {
 namespace {
@@ -52,10 +52,11 @@ int64_t HeldLength(const QString& text) { return text.size() + text.count(QLatin
 }  // namespace
 
 DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& messages,
-                                       QWidget* parent)
+                                       Clipboard& clipboard, QWidget* parent)
     : QWidget(parent, Qt::Window),
       host_(host),
       messages_(messages),
+      clipboard_(clipboard),
       lblDates1_(new QLabel("Calculate dates for", this)),
       txbNumDays_(new QLineEdit(this)),
       lblDates2_(new QLabel("days from the input date.", this)),
@@ -117,23 +118,14 @@ void DateSequenceWindow::Form_Load() {
   QWidget* mainWidget = host_.MainWidget();
   QFont font = mainWidget != nullptr ? mainWidget->font() : QFont();
   if (mainWidget == nullptr) font.setPointSize(kDefaultPointSize);
-  font.setFamily("Arial");
   setFont(font);
-  QFont fixed = font;
+  SetFontName(this, "Arial", false);
+  QFont fixed = txbOutput_->font();
   fixed.setFamily("Courier New");
   fixed.setStyleHint(QFont::Monospace);
   txbOutput_->setFont(fixed);
-
-  QPalette windowPalette = palette();
-  windowPalette.setColor(QPalette::Window, ToQColor(host_.lngBackColor()));
-  setPalette(windowPalette);
-  setAutoFillBackground(true);
-  for (QLabel* label : {lblDates1_, lblDates2_}) {
-    QPalette labelPalette = label->palette();
-    labelPalette.setColor(QPalette::Window, ToQColor(host_.lngBackColor()));
-    labelPalette.setColor(QPalette::WindowText, ToQColor(kWhite));
-    label->setPalette(labelPalette);
-  }
+  SetBackColor(this, host_.lngBackColor());
+  SetForeColor(this, kWhite);
 
   if (mainWidget != nullptr) {
     int frameTop = 0;
@@ -238,7 +230,8 @@ void DateSequenceWindow::cmdCopyToClipboard_Click() {
     QString text = cursor.hasSelection() ? cursor.selectedText() : txbOutput_->toPlainText();
     // A selection marks its line ends as paragraph separators.
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    host_.SetClipboardText(text.toStdString());
+    clipboard_.Clear();
+    clipboard_.SetText(text.toStdString());
     SetCopyButtonWide(false);
   }
   cmdClear_->setFocus();

@@ -12,10 +12,11 @@ class QPushButton;
 
 namespace clvt {
 
+class Clipboard;
 class MessageBoxes;
 
 // What the date sequence window needs from the main window: its input state, its GetJDN run,
-// its look and position, and the clipboard. The main window implements it; tests fake it.
+// and its look and position. The main window implements it; tests fake it.
 class DateSequenceHost {
  public:
   virtual ~DateSequenceHost() = default;
@@ -30,7 +31,6 @@ class DateSequenceHost {
   virtual uint32_t lngBackColor() const = 0;           // 0x00BBGGRR
   virtual QWidget* MainWidget() const = 0;             // for position and font; may be null
   virtual QWidget* OutputFrame() const = 0;            // fraOutput; may be null
-  virtual void SetClipboardText(const std::string& text) = 0;  // replaces the clipboard
 };
 
 // frmDateSequence: lists a run of days from the main window's input date in the Gregorian and
@@ -40,7 +40,8 @@ class DateSequenceWindow : public QWidget {
   Q_OBJECT
 
  public:
-  DateSequenceWindow(DateSequenceHost& host, MessageBoxes& messages, QWidget* parent = nullptr);
+  DateSequenceWindow(DateSequenceHost& host, MessageBoxes& messages, Clipboard& clipboard,
+                     QWidget* parent = nullptr);
 
   void cmdDoIt_Click();
   void cmdCopyToClipboard_Click();
@@ -60,6 +61,7 @@ class DateSequenceWindow : public QWidget {
 
   DateSequenceHost& host_;
   MessageBoxes& messages_;
+  Clipboard& clipboard_;
   QLabel* lblDates1_;
   QLineEdit* txbNumDays_;
   QLabel* lblDates2_;

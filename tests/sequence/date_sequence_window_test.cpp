@@ -16,6 +16,8 @@
 #include "calendar/calendar.h"
 #include "platform/digit_grouping.h"
 #include "platform/message_box.h"
+#include "platform/recording_clipboard.h"
+#include "platform/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
 
@@ -23,16 +25,6 @@ namespace clvt {
 namespace {
 
 constexpr int32_t kJDN20151122 = 2457349;
-
-class RecordedMessages : public MessageBoxes {
- public:
-  bool Show(const Message& message) override {
-    shown.push_back(message);
-    return answer;
-  }
-  std::vector<Message> shown;
-  bool answer = true;
-};
 
 class FakeMainWindow : public DateSequenceHost {
  public:
@@ -50,13 +42,11 @@ class FakeMainWindow : public DateSequenceHost {
   uint32_t lngBackColor() const override { return 0x800080; }
   QWidget* MainWidget() const override { return nullptr; }
   QWidget* OutputFrame() const override { return nullptr; }
-  void SetClipboardText(const std::string& text) override { clipboard = text; }
 
   int inputType = 1;
   std::string calendar = "Gregorian";
   int32_t jdn = kJDN20151122;
   std::vector<std::string> getJDNCalls;
-  std::string clipboard = "untouched";
 };
 
 }  // namespace
@@ -66,7 +56,8 @@ class DateSequenceWindowTest : public QObject {
 
  private:
   FakeMainWindow host_;
-  RecordedMessages messages_;
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
   QPointer<DateSequenceWindow> window_;
 
   template <typename T>
@@ -95,8 +86,9 @@ class DateSequenceWindowTest : public QObject {
 
   void init() {
     host_ = FakeMainWindow();
-    messages_ = RecordedMessages();
-    window_ = new DateSequenceWindow(host_, messages_);
+    messages_ = RecordingMessageBoxes();
+    clipboard_ = RecordingClipboard();
+    window_ = new DateSequenceWindow(host_, messages_, clipboard_);
     window_->show();
   }
 
@@ -209,24 +201,23 @@ class DateSequenceWindowTest : public QObject {
     QVERIFY(ListingIsFull(ListingLength(full.toStdString())));
 
     messages_.shown.clear();
-    messages_.answer = false;
+    messages_.answers = {false};
     DoIt("5");
     QCOMPARE(messages_.shown.size(), std::size_t{1});
     QCOMPARE(messages_.shown[0], ClearFullTextboxQuestion());
     QCOMPARE(Output()->toPlainText(), full);
 
-    messages_.answer = true;
     DoIt("5");
     QCOMPARE(Output()->toPlainText().toStdString(), Listing(5));
   }
 
   void copyWholeListingOrSelection() {
     Control<QPushButton>("cmdCopyToClipboard")->click();
-    QCOMPARE(host_.clipboard, std::string("untouched"));  // empty listing: left alone
+    QCOMPARE(clipboard_.clears + clipboard_.sets, 0);  // empty listing: left alone
 
     DoIt("3");
     CopyButton()->click();
-    QCOMPARE(host_.clipboard, Listing(3));
+    QCOMPARE(clipboard_.text, Listing(3));
 
     // Select the first two day lines, then release the mouse over the listing as a drag
     // would end: the button widens for a selection.
@@ -244,7 +235,7 @@ class DateSequenceWindowTest : public QObject {
     const std::string listing = Listing(3);
     const std::size_t line1 = listing.find("   2015-11-22 CE");
     const std::size_t line3 = listing.find("   2015-11-24 CE");
-    QCOMPARE(host_.clipboard, listing.substr(line1, line3 - 1 - line1));
+    QCOMPARE(clipboard_.text, listing.substr(line1, line3 - 1 - line1));
     QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
     QCOMPARE(CopyButton()->width(), 200);
   }
