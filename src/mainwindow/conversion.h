@@ -45,12 +45,18 @@ struct GetJDNResult {
 // Reads the (already checked) input of notation intInputDateType into recInputDate with the
 // calendar of strCalendar's first letter, validates it, rewrites the year boxes and trims the
 // amount boxes in controls, and applies the date arithmetic. strDateParts are InputDateOK's.
+// Called without InputDateOK, a year beyond +-99,999 gives "Input date is out of permitted
+// range." instead of being converted. Messages: the invalid-date message (when asked for),
+// the amount messages, and the out-of-range message of a shifted date beyond 32 bits.
 GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
                     const std::vector<std::string>& strDateParts, std::string_view strCalendar,
                     bool blnDisplayMessageIfDateInvalid, const DeeVariant& dee,
                     int32_t lngJDN);
 
-// A whole press of Calculate: InputDateOK, then a calendar run or the weekday match.
+// A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
+// (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
+// nothing. Uses lngDeeEpochJDN as set by the caller. May set controls.cboYearDesADBCetc to
+// "CE" as the traditional output does.
 struct CalculateResult {
   std::vector<Message> messages;      // in the order they are shown
   bool outputShown = false;
@@ -68,20 +74,34 @@ struct ArithValues {
   std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
 };
 
-// Reads the four amount boxes; a box beginning with "-" gives the negative-values message.
+// Reads the four amount boxes (digits in order, group characters ignored, "" -> 0). A box
+// beginning with "-" gives the negative-values message; an amount larger than its box can hold
+// (99,999 years, 999,999 otherwise) gives the invalid-amount message. Titles "Calculate".
 ArithValues GetArithValues(const std::array<std::string, 4>& txbArith);
 
 struct ArithBoxCheck {
   std::optional<Message> message;
   bool clearBox = false;
 };
-// The check when the user leaves an amount box.
+// The check when the user leaves an amount box: "-" in front gives the negative-values
+// message (box kept), any character but digits and ",.' " the invalid-amount message (box
+// emptied). Title "Invalid input".
 ArithBoxCheck CheckArithBox(std::string_view text);
 
-// Shifts rec by years and months (plus or minus); the day is left for clamping.
-void AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus);
+// Shifts rec by the years and months of lngArith (plus or minus); the day is left for
+// clamping. Returns false, leaving rec unchanged, when the year would leave 32 bits.
+// {2015, 3, 15} minus 14 months -> {2014, 1, 15}.
+bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus);
 
-// The input year as typed, astronomical, without arithmetic (GetYear of the main window).
+// The whole date arithmetic on a valid rec: years and months, the day clamped to the new
+// month's last day, then weeks and days added to (or taken from) jdn. Returns the message
+// when the result cannot be held in a 32-bit JDN; rec is then unusable.
+std::optional<Message> ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+                                           bool plus);
+
+// The input year as typed, astronomical, without arithmetic (GetYear of the main window):
+// "-500-03-01 CE" -> -500, "12,345-01-01 CE" -> 12345; "44" with "BC" -> -43. Saturates at
+// +-INT32_MAX for overlong digit runs; 0 for a notation other than 0 or 1.
 int32_t GetYear(const InputControls& controls, int intInputDateType);
 
 }  // namespace clvt

@@ -1,0 +1,256 @@
+// The checks of the typed input date and the writing of a date back into the input controls.
+// The texts are taken at any length: every numeric field is read with a saturating reader and
+// range-checked before it is converted, so an overlong digit run is rejected with the
+// program's own range message rather than overflowing.
+#include "datetext/input_check.h"
+
+#include <charconv>
+
+#include "datetext/formatting.h"
+#include "datetext/run_messages.h"
+#include "datetext/text_helpers.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt {
+namespace {
+
+constexpr std::string_view kYmdNumberChars = "0123456789-,.' ";
+constexpr std::string_view kYmdDesignatorAndGroupChars = "CDEJ,.' ";
+constexpr std::string_view kYearGroupChars = ",. ";
+constexpr std::string_view kYearDigitsOnly = "-,.' ";
+constexpr std::string_view kDigitsAndMinus = "0123456789-";
+constexpr std::string_view kProlepticPrefix = "Proleptic ";
+constexpr int64_t kLargestYear = 99999;
+constexpr int64_t kLargestUngroupedYear = 9999;
+constexpr int64_t kMonthsPerYear = 12;
+constexpr int64_t kLongestMonth = 31;
+
+InputCheck Reject(std::string_view text, Icon icon) {
+  InputCheck check;
+  check.message = MakeMessage(text, kTitleCalculate, icon);
+  return check;
+}
+
+// True when letters first occur at the second character or later: a designator typed in
+// front of the date is left to the designator check that follows.
+bool HoldsAfterFirst(std::string_view text, std::string_view letters) {
+  const std::size_t position = text.find(letters);
+  return position != std::string_view::npos && position >= 1;
+}
+
+bool DesignatorsInconsistent(std::string_view text, int calendarPosition) {
+  switch (calendarPosition) {
+    case kCalendarPositionGregorian:
+      return HoldsAfterFirst(text, "JC") || HoldsAfterFirst(text, "D");
+    case kCalendarPositionJulian:
+      return HoldsAfterFirst(text, "CE") || HoldsAfterFirst(text, "D");
+    case kCalendarPositionDee:
+      return HoldsAfterFirst(text, "CE") || HoldsAfterFirst(text, "JC");
+    default:
+      return false;
+  }
+}
+
+std::string WithoutChars(std::string text, std::string_view set) {
+  RemoveChars(text, set);
+  return text;
+}
+
+// Grouped decimal text of any 64-bit value (GroupDigits takes 32 bits only).
+std::string GroupedYear(int64_t year) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, year);
+  return SeparateThousands(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)),
+                           DigitGroupingSymbol());
+}
+
+// The year as the year box shows it: grouped beyond +-9,999, plain otherwise.
+std::string YearBoxText(int64_t year) {
+  const std::string grouped = GroupedYear(year);
+  if (year >= -kLargestUngroupedYear && year <= kLargestUngroupedYear) {
+    return KeepChars(grouped, kDigitsAndMinus);
+  }
+  return grouped;
+}
+
+InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee) {
+  controls.txbYearCEJC = UpperCase(TrimBlanks(controls.txbYearCEJC));
+  std::string& text = controls.txbYearCEJC;
+  const int position = controls.cboCalendar1;
+
+  if (DesignatorsInconsistent(text, position)) {
+    return Reject(kMsgInconsistentDesignations, Icon::Exclamation);
+  }
+  if (WithoutChars(text, kYmdNumberChars).empty()) {
+    switch (position) {
+      case kCalendarPositionGregorian:
+        text += " CE";
+        break;
+      case kCalendarPositionJulian:
+        text += " JC";
+        break;
+      case kCalendarPositionDee:
+        text += " " + dee.designation;
+        break;
+      default:
+        return Reject(kMsgSpecifyCalendar, Icon::None);
+    }
+  }
+  const std::string designator = WithoutChars(text, kYmdNumberChars);
+  if (designator != "CE" && designator != "JC" && designator != dee.designation) {
+    if (designator == "AD" || designator == "BC") {
+      return Reject(kMsgADBCOnlyMonthDayYear, Icon::Information);
+    }
+    return Reject(kMsgInvalidInputDate, Icon::Exclamation);
+  }
+
+  const bool negative = text.front() == '-';
+  std::string numbers = negative ? text.substr(1) : text;
+  RemoveChars(numbers, kYmdDesignatorAndGroupChars);
+  std::vector<std::string> fields;
+  if (SplitFields(numbers, "-", 1, fields, true) != 3) {
+    return Reject(kMsgInvalidInputDate, Icon::Exclamation);
+  }
+  if (negative) fields[0] = "-" + fields[0];
+
+  // The fields hold digits only (and the sign); DigitsValue saturates, so a run of digits
+  // of any length compares as "too large" instead of wrapping.
+  if (DigitsValue(fields[0]) > kLargestYear) {
+    return Reject(kMsgInputOutOfRange, Icon::Exclamation);
+  }
+  const int64_t month = DigitsValue(fields[1]);
+  const int64_t day = DigitsValue(fields[2]);
+  if (month < 1 || month > kMonthsPerYear || day < 1 || day > kLongestMonth) {
+    return Reject(kMsgInvalidInputDate, Icon::Exclamation);
+  }
+  InputCheck check;
+  check.ok = true;
+  check.strDateParts = std::move(fields);
+  return check;
+}
+
+InputCheck CheckMonthDayYear(InputControls& controls) {
+  controls.txbYearADBCetc = TrimBlanks(controls.txbYearADBCetc);
+  std::string& text = controls.txbYearADBCetc;
+
+  if ((!text.empty() && text.front() == '+') || !IsWholeNumber(text, true, kYearGroupChars) ||
+      CountOccurrences(text, "-", true) >= 2) {
+    return Reject(kMsgInvalidYearValue, Icon::Exclamation);
+  }
+  RemoveLeading(text, "0");
+  if (text.empty()) text = "0";
+  const std::string digits = WithoutChars(text, kYearDigitsOnly);
+  if (text.front() == '-' || digits.find_first_not_of('0') == std::string::npos) {
+    return Reject(kMsgZeroNegativeYear, Icon::Information);
+  }
+  if (DigitsValue(digits) > kLargestYear) {
+    return Reject(kMsgYearOutOfRange, Icon::Exclamation);
+  }
+  InputCheck check;
+  check.ok = true;
+  return check;
+}
+
+}  // namespace
+
+InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee) {
+  if (!controls.optInputDateWithoutAYN && !controls.optInputDateWithAYN) {
+    return Reject(kMsgSelectInputType, Icon::None);
+  }
+  if (intInputDateType == kInputWithoutAYN) return CheckMonthDayYear(controls);
+  if (intInputDateType == kInputWithAYN) return CheckYearMonthDay(controls, dee);
+  InputCheck unexamined;
+  unexamined.ok = true;
+  return unexamined;
+}
+
+void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls) {
+  controls.cboMonthNames = rec.month;
+  controls.cboDayNumbers = rec.day;
+  const int era = controls.cboYearDesADBCetc;
+  if (rec.year < 1) {
+    // The shown BC year is 1 - year, but the cut for groups stays at year -9,999, so a
+    // shown 10000 is still written plainly.
+    const std::string grouped = GroupedYear(1 - int64_t{rec.year});
+    controls.txbYearADBCetc =
+        rec.year >= -kLargestUngroupedYear ? KeepChars(grouped, kDigitsAndMinus) : grouped;
+    if (era < 1 || era == kEraCE) {
+      controls.cboYearDesADBCetc = YearDesignatorIndex("BCE");
+    } else if (era == kEraAD) {
+      controls.cboYearDesADBCetc = YearDesignatorIndex("BC");
+    }
+  } else {
+    controls.txbYearADBCetc = YearBoxText(rec.year);
+    if (era < 1 || era == kEraBCE) {
+      controls.cboYearDesADBCetc = YearDesignatorIndex("CE");
+    } else if (era == kEraBC) {
+      controls.cboYearDesADBCetc = YearDesignatorIndex("AD");
+    }
+  }
+}
+
+void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const DeeVariant& dee) {
+  std::string text = YearBoxText(rec.year);
+  text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
+  switch (controls.cboCalendar1) {
+    case kCalendarPositionGregorian:
+      text += " CE";
+      break;
+    case kCalendarPositionJulian:
+      text += " JC";
+      break;
+    default:
+      text += " " + dee.designation;
+      break;
+  }
+  controls.txbYearCEJC = std::move(text);
+}
+
+int16_t YearDesignatorIndex(std::string_view text) {
+  for (std::size_t i = 0; i < kYearDesignators.size(); ++i) {
+    if (kYearDesignators[i] == text) return static_cast<int16_t>(i);
+  }
+  return -1;
+}
+
+std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
+  if (list == kInputWithoutAYN) {
+    switch (position) {
+      case kCalendarPositionGregorian:
+        return "Gregorian Calendar";
+      case kCalendarPositionJulian:
+        return "Julian Calendar";
+      case kCalendarPositionDee:
+        return dee.name + " Calendar";
+      default:
+        return DayName(position - kCalendarPositionSunday);
+    }
+  }
+  if (list == kInputWithAYN) {
+    switch (position) {
+      case kCalendarPositionGregorian:
+        return std::string(kProlepticPrefix) + "Gregorian";
+      case kCalendarPositionJulian:
+        return std::string(kProlepticPrefix) + "Julian";
+      case kCalendarPositionDee:
+        return std::string(kProlepticPrefix) + dee.name;
+      default:
+        return "";
+    }
+  }
+  return "";
+}
+
+std::string SelectedCalendarText(const InputControls& controls, int intInputDateType,
+                                 const DeeVariant& dee) {
+  if (intInputDateType == kInputWithoutAYN) {
+    return CalendarListItem(kInputWithoutAYN, controls.cboCalendar0, dee);
+  }
+  if (intInputDateType == kInputWithAYN) {
+    const std::string item = CalendarListItem(kInputWithAYN, controls.cboCalendar1, dee);
+    return item.size() >= kProlepticPrefix.size() ? item.substr(kProlepticPrefix.size()) : "";
+  }
+  return "";
+}
+
+}  // namespace clvt

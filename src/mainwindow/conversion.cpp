@@ -1,0 +1,339 @@
+// The conversion run of the main window without the window: reading the checked input into a
+// DateRec, the validity message, the date arithmetic, the weekday match and the output texts.
+// Every value that could leave 32 bits (years shifted by amounts, a JDN shifted by weeks and
+// days) is computed in 64 bits and checked before it is stored.
+#include "mainwindow/conversion.h"
+
+#include <charconv>
+#include <limits>
+
+#include "calendar/calendar.h"
+#include "datetext/formatting.h"
+#include "datetext/input_check.h"
+#include "datetext/run_messages.h"
+#include "datetext/text_helpers.h"
+
+namespace clvt {
+namespace {
+
+constexpr int64_t kLargestYear = 99999;
+constexpr int64_t kLargestUngroupedYear = 9999;
+constexpr int64_t kMonthsPerYear = 12;
+constexpr int64_t kDaysPerWeek = 7;
+constexpr int kYearsBox = 0;
+constexpr int kMonthsBox = 1;
+constexpr int kWeeksBox = 2;
+constexpr int kDaysBox = 3;
+// The largest amount each box can hold: 5 characters for years, 6 for the others.
+constexpr std::array<int64_t, 4> kLargestAmount = {99999, 999999, 999999, 999999};
+
+bool FitsInt32(int64_t value) {
+  return value >= std::numeric_limits<int32_t>::min() &&
+         value <= std::numeric_limits<int32_t>::max();
+}
+
+std::string Decimal(int64_t n) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+  return std::string(buffer, result.ptr);
+}
+
+bool IsBCEra(int eraPosition) { return eraPosition == kEraBC || eraPosition == kEraBCE; }
+
+std::string CalendarName(int32_t calendar, const DeeVariant& dee) {
+  if (calendar == kCalendarJulian) return "Julian";
+  if (calendar == kCalendarDee) return dee.name;
+  return "Gregorian";
+}
+
+// The first part of GetJDN: the input fields as a record. A year beyond the input limits
+// (possible only when the checks were skipped) is refused with the range message.
+std::optional<Message> ReadInputDate(InputControls& controls, int intInputDateType,
+                                     const std::vector<std::string>& strDateParts,
+                                     DateRec& rec) {
+  const Message outOfRange =
+      MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
+  if (intInputDateType == kInputWithoutAYN) {
+    const int64_t year = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
+    if (year > kLargestYear) return outOfRange;
+    controls.txbYearADBCetc = year >= kLargestUngroupedYear
+                                  ? GroupDigits(static_cast<int32_t>(year))
+                                  : Decimal(year);
+    rec.year = static_cast<int32_t>(IsBCEra(controls.cboYearDesADBCetc) ? 1 - year : year);
+    rec.month = controls.cboMonthNames;
+    rec.day = controls.cboDayNumbers;
+    return std::nullopt;
+  }
+  if (intInputDateType == kInputWithAYN && strDateParts.size() == 3) {
+    std::array<int64_t, 3> values{};
+    for (std::size_t i = 0; i < 3; ++i) {
+      values[i] = DigitsValue(strDateParts[i]);
+      if (values[i] > kLargestYear) return outOfRange;
+    }
+    const bool negative = !strDateParts[0].empty() && strDateParts[0].front() == '-';
+    rec.year = static_cast<int32_t>(negative ? -values[0] : values[0]);
+    rec.month = static_cast<int32_t>(values[1]);
+    rec.day = static_cast<int32_t>(values[2]);
+    return std::nullopt;
+  }
+  return MakeMessage(kMsgInvalidInputDate, kTitleCalculate, Icon::Exclamation);
+}
+
+bool AnyAmountTyped(const std::array<std::string, 4>& txbArith) {
+  for (const std::string& text : txbArith) {
+    if (!text.empty()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+OutputDates DisplayOutputDates(int32_t lngJDN, int& eraPosition, const DeeVariant& dee) {
+  OutputDates out;
+  out.txbOutputGC = TraditionalDate("G", lngJDN, eraPosition);
+  out.txbOutputJC = TraditionalDate("J", lngJDN, eraPosition);
+  out.txbOutputDEE = TraditionalDate("D", lngJDN, eraPosition);
+  out.txbOutputGCwithAYN = AYNDate("G", lngJDN, dee.designation);
+  out.txbOutputJCwithAYN = AYNDate("J", lngJDN, dee.designation);
+  out.txbOutputDEEwithAYN = AYNDate("D", lngJDN, dee.designation);
+  out.txbJDN = GroupDigits(lngJDN);
+  out.txbDayOfWeek = DayName(DayOfWeek(lngJDN));
+  return out;
+}
+
+ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee) {
+  DateToJDN(rec);
+  ValidityCheck check;
+  check.valid = rec.valid == 1;
+  if (!check.valid && showMessage) {
+    std::string text(kMsgDateInvalid);
+    if (rec.month == 2 && rec.day == 29 && rec.year >= 1) {
+      text += "\r\n\r\nIn the " + CalendarName(rec.calendar, dee) + " Calendar\r\n" +
+              Decimal(rec.year) + " is not a leap year.";
+    }
+    check.message = MakeMessage(text, kTitleInvalidInput, Icon::Information);
+  }
+  return check;
+}
+
+ArithBoxCheck CheckArithBox(std::string_view text) {
+  std::string s = TrimBlanks(text);
+  ArithBoxCheck check;
+  if (!s.empty() && s.front() == '-') {
+    check.message = MakeMessage(kMsgNegativeAmount, kTitleInvalidInput, Icon::Information);
+    return check;
+  }
+  RemoveChars(s, "0123456789,.' ");
+  if (!s.empty()) {
+    check.message = MakeMessage(kMsgInvalidAmount, kTitleInvalidInput, Icon::Information);
+    check.clearBox = true;
+  }
+  return check;
+}
+
+ArithValues GetArithValues(const std::array<std::string, 4>& txbArith) {
+  ArithValues values;
+  for (std::size_t i = 0; i < txbArith.size(); ++i) {
+    const std::string& text = txbArith[i];
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first != std::string::npos && text[first] == '-') {
+      values.message = MakeMessage(kMsgNegativeAmount, kTitleCalculate, Icon::Information);
+      return values;
+    }
+    const int64_t amount = DigitsValue(IntegerText(text, false, false));
+    if (amount > kLargestAmount[i]) {
+      values.message = MakeMessage(kMsgInvalidAmount, kTitleCalculate, Icon::Information);
+      return values;
+    }
+    values.lngArith[i] = static_cast<int32_t>(amount);
+  }
+  values.ok = true;
+  return values;
+}
+
+bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus) {
+  const int64_t sign = plus ? 1 : -1;
+  const int64_t years = lngArith[kYearsBox];
+  const int64_t months = lngArith[kMonthsBox];
+  int64_t year = rec.year;
+  int64_t month = rec.month;
+  if (years > 0) year += sign * years;
+  if (months >= 1) {
+    year += sign * (months / kMonthsPerYear);
+    month += sign * (months % kMonthsPerYear);
+    if (month > kMonthsPerYear) {
+      ++year;
+      month -= kMonthsPerYear;
+    } else if (month < 1) {
+      --year;
+      month += kMonthsPerYear;
+    }
+  }
+  if (!FitsInt32(year) || !FitsInt32(month)) return false;
+  rec.year = static_cast<int32_t>(year);
+  rec.month = static_cast<int32_t>(month);
+  return true;
+}
+
+std::optional<Message> ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+                                           bool plus) {
+  const Message outOfRange =
+      MakeMessage(kMsgArithmeticOutOfRange, kTitleCalculate, Icon::Exclamation);
+  if (!AddYearsAndMonths(rec, lngArith, plus)) return outOfRange;
+  // A day past the end of the new month becomes its last day. The loop stops at day 1: a
+  // record still invalid there has a JDN beyond 32 bits, not a day too many.
+  DateToJDN(rec);
+  while (rec.valid != 1 && rec.day > 1) {
+    --rec.day;
+    DateToJDN(rec);
+  }
+  if (rec.valid != 1) return outOfRange;
+  const int64_t shift = kDaysPerWeek * lngArith[kWeeksBox] + lngArith[kDaysBox];
+  const int64_t jdn = int64_t{rec.jdn} + (plus ? shift : -shift);
+  if (!FitsInt32(jdn)) return outOfRange;
+  rec.jdn = static_cast<int32_t>(jdn);
+  return std::nullopt;
+}
+
+GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
+                    const std::vector<std::string>& strDateParts, std::string_view strCalendar,
+                    bool blnDisplayMessageIfDateInvalid, const DeeVariant& dee,
+                    int32_t lngJDN) {
+  GetJDNResult result;
+  result.lngJDN = lngJDN;
+  DateRec& rec = result.recInputDate;
+  if (auto message = ReadInputDate(controls, intInputDateType, strDateParts, rec)) {
+    result.messages.push_back(std::move(*message));
+    return result;
+  }
+  rec.calendar = CalendarCode(strCalendar);
+
+  ValidityCheck validity = DateIsValid(rec, blnDisplayMessageIfDateInvalid, dee);
+  if (!validity.valid) {
+    if (validity.message) result.messages.push_back(std::move(*validity.message));
+    return result;
+  }
+  if (intInputDateType == kInputWithAYN) DisplayInputDateWithAYN(rec, controls, dee);
+
+  const bool direction = controls.optPlus || controls.optMinus;
+  if (direction) {
+    ArithValues check = GetArithValues(controls.txbArith);
+    if (!check.ok) {
+      result.messages.push_back(std::move(*check.message));
+      return result;
+    }
+  }
+  for (std::string& text : controls.txbArith) text = TrimBlanks(text);
+
+  if (direction && controls.fraPlusMinusVisible && AnyAmountTyped(controls.txbArith)) {
+    const ArithValues amounts = GetArithValues(controls.txbArith);
+    if (auto message = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus)) {
+      result.messages.push_back(std::move(*message));
+      return result;
+    }
+  } else {
+    DateToJDN(rec);
+  }
+  result.ok = true;
+  result.lngJDN = rec.jdn;
+  return result;
+}
+
+namespace {
+
+void ShowOutputs(CalculateResult& result, InputControls& controls, const DeeVariant& dee) {
+  result.outputs = DisplayOutputDates(result.lngJDN, controls.cboYearDesADBCetc, dee);
+  result.outputShown = true;
+}
+
+// Which of the Gregorian and Julian readings of the input falls on weekday w, after any date
+// arithmetic. A run stopped by the amount check ends with that one message: the amounts are
+// the same for both readings, and the verdict "in neither" would be false.
+void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
+                  const DeeVariant& dee) {
+  const std::vector<std::string> noParts;
+  bool amountRejected = false;
+  auto matches = [&](std::string_view calendar) {
+    GetJDNResult run = GetJDN(controls, kInputWithoutAYN, noParts, calendar, false, dee,
+                              result.lngJDN);
+    if (!run.messages.empty() && !amountRejected) {
+      amountRejected = true;
+      result.messages.insert(result.messages.end(), run.messages.begin(), run.messages.end());
+    }
+    if (run.ok) result.lngJDN = run.lngJDN;
+    return run.ok && DayOfWeek(run.lngJDN) == w;
+  };
+  const bool gregorian = matches("G");
+  if (amountRejected) return;
+  const bool julian = matches("J");
+  if (amountRejected) return;
+
+  if (!gregorian && !julian) {
+    result.messages.push_back(MakeMessage("The input date is not a " + DayName(w) +
+                                              " in either the Gregorian Calendar or the Julian.",
+                                          kTitleCalculate, Icon::Information));
+    return;
+  }
+  if (gregorian && julian) {
+    result.messages.push_back(MakeMessage("The input date is a " + DayName(w) +
+                                              " in both the Gregorian and the Julian calendars.",
+                                          kTitleCalculate, Icon::Information));
+  }
+  const bool showJulian = julian;
+  const GetJDNResult shown = GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G",
+                                    false, dee, result.lngJDN);
+  result.lngJDN = shown.lngJDN;
+  ShowOutputs(result, controls, dee);
+  result.lblGregorianBold = !showJulian;
+  result.lblJulianBold = showJulian;
+}
+
+}  // namespace
+
+CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
+                             const DeeVariant& dee, int32_t lngJDN) {
+  CalculateResult result;
+  result.lngJDN = lngJDN;
+  if (intInputDateType != kInputWithoutAYN && intInputDateType != kInputWithAYN) return result;
+  InputCheck check = InputDateOK(controls, intInputDateType, dee);
+  if (!check.ok) {
+    if (check.message) result.messages.push_back(std::move(*check.message));
+    return result;
+  }
+  const int position = controls.cboCalendar0;
+  if (intInputDateType == kInputWithAYN ||
+      (position >= kCalendarPositionGregorian && position <= kCalendarPositionDee)) {
+    GetJDNResult run =
+        GetJDN(controls, intInputDateType, check.strDateParts,
+               SelectedCalendarText(controls, intInputDateType, dee), true, dee, lngJDN);
+    result.messages = std::move(run.messages);
+    if (run.ok) {
+      result.lngJDN = run.lngJDN;
+      ShowOutputs(result, controls, dee);
+    }
+    return result;
+  }
+  const int w = position - kCalendarPositionSunday;
+  if (w >= 0 && w <= 6) WeekdayMatch(result, controls, w, dee);
+  return result;
+}
+
+int32_t GetYear(const InputControls& controls, int intInputDateType) {
+  int64_t year = 0;
+  if (intInputDateType == kInputWithAYN) {
+    const std::string text = TrimBlanks(controls.txbYearCEJC);
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view rest = std::string_view(text).substr(negative ? 1 : 0);
+    const int64_t digits = DigitsValue(KeepChars(rest.substr(0, rest.find('-')), "0123456789"));
+    year = negative ? -digits : digits;
+  } else if (intInputDateType == kInputWithoutAYN) {
+    const int64_t digits = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
+    year = IsBCEra(controls.cboYearDesADBCetc) ? 1 - digits : digits;
+  }
+  // Beyond 32 bits the year is far outside every range a caller accepts; saturate.
+  if (year > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
+  if (year < -std::numeric_limits<int32_t>::max()) return -std::numeric_limits<int32_t>::max();
+  return static_cast<int32_t>(year);
+}
+
+}  // namespace clvt

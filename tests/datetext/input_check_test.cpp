@@ -1,0 +1,281 @@
+// The checks of the typed input date: verdicts, exact messages and the rewritten boxes.
+#include "datetext/input_check.h"
+
+#include <gtest/gtest.h>
+
+#include "datetext/formatting.h"
+#include "datetext/run_messages.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt {
+namespace {
+
+class InputCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override { OverrideNumberSymbols(","); }
+  void TearDown() override { OverrideNumberSymbols(std::nullopt); }
+};
+
+InputControls YmdControls(std::string text, int calendar) {
+  InputControls c;
+  c.optInputDateWithAYN = true;
+  c.txbYearCEJC = std::move(text);
+  c.cboCalendar1 = calendar;
+  return c;
+}
+
+InputControls MdyControls(std::string year) {
+  InputControls c;
+  c.optInputDateWithoutAYN = true;
+  c.cboMonthNames = 11;
+  c.cboDayNumbers = 22;
+  c.txbYearADBCetc = std::move(year);
+  c.cboYearDesADBCetc = kEraCE;
+  c.cboCalendar0 = kCalendarPositionGregorian;
+  return c;
+}
+
+struct YmdCase {
+  const char* text;
+  int calendar;
+  const char* message;  // "" when accepted
+  const char* boxAfter;
+  std::vector<std::string> parts;
+};
+
+TEST_F(InputCheckTest, YearMonthDayTexts) {
+  const std::string adbc(kMsgADBCOnlyMonthDayYear);
+  const std::vector<YmdCase> cases = {
+      {"2015-11-22 ce", 1, "", "2015-11-22 CE", {"2015", "11", "22"}},
+      {"  2015-11-22 CE  ", 1, "", "2015-11-22 CE", {"2015", "11", "22"}},
+      {"2015-11-22", 2, "", "2015-11-22 JC", {"2015", "11", "22"}},
+      {"2015-11-22", 3, "", "2015-11-22 DC", {"2015", "11", "22"}},
+      {"2015-11-22", 0, "Please specify calendar for year-month-day date.", "2015-11-22", {}},
+      {"2015-11-22 JC", 1, "Inconsistent calendar designations in year-month-day date.",
+       "2015-11-22 JC", {}},
+      {"2015-11-22 DC", 1, "Inconsistent calendar designations in year-month-day date.", "", {}},
+      {"2015-11-22 CE", 2, "Inconsistent calendar designations in year-month-day date.", "", {}},
+      {"2015-11-22 JC", 3, "Inconsistent calendar designations in year-month-day date.", "", {}},
+      {"-4,999-12-31 JC", 2, "", "-4,999-12-31 JC", {"-4999", "12", "31"}},
+      {"2.015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
+      {"2'015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
+      {"CE 2015-11-22", 1, "", "CE 2015-11-22", {"2015", "11", "22"}},
+      {"0-02-29 CE", 1, "", "", {"0", "02", "29"}},
+      {"100000-1-1 CE", 1, "Input date is out of permitted range.", "", {}},
+      {"99,999-12-31 CE", 1, "", "", {"99999", "12", "31"}},
+      {"-99,999-12-31 CE", 1, "", "", {"-99999", "12", "31"}},
+      {"-100,000-12-31 CE", 1, "Input date is out of permitted range.", "", {}},
+      {"2015-13-01 CE", 1, "Invalid input date", "", {}},
+      {"2015-00-01 CE", 1, "Invalid input date", "", {}},
+      {"2015-11-32 CE", 1, "Invalid input date", "", {}},
+      {"2015-11 CE", 1, "Invalid input date", "", {}},
+      {"2015-11-22-1 CE", 1, "Invalid input date", "", {}},
+      {"2015-02-30 CE", 1, "", "", {"2015", "02", "30"}},
+      {"2015-11-22 BC", 1, adbc.c_str(), "", {}},
+      {"2015-11-22 AD", 0, adbc.c_str(), "", {}},
+      {"2015-11-22 XY", 1, "Invalid input date", "", {}},
+      {"2015-11-22 CECE", 1, "Invalid input date", "", {}},
+      {"2015-11-22 D", 3, "Invalid input date", "", {}},  // Dee-Cecil in force: "DC" only
+  };
+  for (const YmdCase& row : cases) {
+    SCOPED_TRACE(std::string(row.text) + " / calendar " + std::to_string(row.calendar));
+    InputControls c = YmdControls(row.text, row.calendar);
+    const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant());
+    EXPECT_EQ(check.ok, std::string(row.message).empty());
+    if (check.ok) {
+      EXPECT_FALSE(check.message.has_value());
+      EXPECT_EQ(check.strDateParts, row.parts);
+    } else {
+      ASSERT_TRUE(check.message.has_value());
+      EXPECT_EQ(check.message->text, row.message);
+      EXPECT_EQ(check.message->title, "Calculate");
+    }
+    if (std::string(row.boxAfter) != "") {
+      EXPECT_EQ(c.txbYearCEJC, row.boxAfter);
+    }
+  }
+}
+
+TEST_F(InputCheckTest, YearMonthDayIcons) {
+  const auto icon = [](const char* text, int calendar) {
+    InputControls c = YmdControls(text, calendar);
+    return InputDateOK(c, kInputWithAYN, DeeCecilVariant()).message->icon;
+  };
+  EXPECT_EQ(icon("2015-11-22", 0), Icon::None);
+  EXPECT_EQ(icon("2015-11-22 JC", 1), Icon::Exclamation);
+  EXPECT_EQ(icon("2015-11-22 BC", 1), Icon::Information);
+  EXPECT_EQ(icon("2015-11-22 XY", 1), Icon::Exclamation);
+  EXPECT_EQ(icon("100000-1-1 CE", 1), Icon::Exclamation);
+}
+
+TEST_F(InputCheckTest, DeeDesignatorFollowsVariant) {
+  InputControls c = YmdControls("2015-11-22 d", 3);
+  EXPECT_TRUE(InputDateOK(c, kInputWithAYN, DeeOnlyVariant()).ok);
+  c = YmdControls("2015-11-22 DC", 3);
+  EXPECT_EQ(InputDateOK(c, kInputWithAYN, DeeOnlyVariant()).message->text,
+            "Invalid input date");
+}
+
+struct MdyCase {
+  const char* year;
+  const char* message;  // "" when accepted
+  const char* boxAfter;
+};
+
+TEST_F(InputCheckTest, MonthDayYearYearBox) {
+  const std::string zero(kMsgZeroNegativeYear);
+  const std::vector<MdyCase> cases = {
+      {"1,234", "", "1,234"},
+      {"1.234", "", "1.234"},
+      {"1 234", "", "1 234"},
+      {" 2015 ", "", "2015"},
+      {"0005", "", "5"},
+      {"99,999", "", "99,999"},
+      {"+5", "Invalid year value", "+5"},
+      {"5-", "Invalid year value", "5-"},
+      {"1'234", "Invalid year value", "1'234"},
+      {"--5", "Invalid year value", "--5"},
+      {"", "Invalid year value", ""},
+      {"   ", "Invalid year value", ""},
+      {"-5", zero.c_str(), "-5"},
+      {"-", zero.c_str(), "-"},
+      {"0", zero.c_str(), "0"},
+      {"000", zero.c_str(), "0"},
+      {"0,000", zero.c_str(), ",000"},
+      {"100,000", "Year is out of permitted range", "100,000"},
+  };
+  for (const MdyCase& row : cases) {
+    SCOPED_TRACE(std::string("year '") + row.year + "'");
+    InputControls c = MdyControls(row.year);
+    const InputCheck check = InputDateOK(c, kInputWithoutAYN, DeeCecilVariant());
+    EXPECT_EQ(check.ok, std::string(row.message).empty());
+    if (!check.ok) {
+      ASSERT_TRUE(check.message.has_value());
+      EXPECT_EQ(check.message->text, row.message);
+      EXPECT_EQ(check.message->title, "Calculate");
+    }
+    EXPECT_EQ(c.txbYearADBCetc, row.boxAfter);
+  }
+}
+
+TEST_F(InputCheckTest, NoNotationSelected) {
+  InputControls c;
+  const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant());
+  EXPECT_FALSE(check.ok);
+  EXPECT_EQ(*check.message,
+            (Message{"Please select type of input date", "Calculate", Icon::None, Buttons::Ok}));
+  c.optInputDateWithAYN = true;
+  EXPECT_TRUE(InputDateOK(c, kInputIncomplete, DeeCecilVariant()).ok);
+}
+
+// Overlong, huge, signed-only and non-ASCII texts: each gets the program's own message and
+// nothing overflows (the year fields are read with a saturating reader).
+TEST_F(InputCheckTest, HostileTexts) {
+  const std::string huge = "99999999999999999999";
+  const std::string longRun(5000, '9');
+  struct Row {
+    std::string text;
+    int notation;
+    const char* message;
+  };
+  const std::vector<Row> rows = {
+      {huge + "-1-1 CE", kInputWithAYN, "Input date is out of permitted range."},
+      {"-" + longRun + "-1-1 CE", kInputWithAYN, "Input date is out of permitted range."},
+      {"1-" + huge + "-1 CE", kInputWithAYN, "Invalid input date"},
+      {"1-1-" + huge + " CE", kInputWithAYN, "Invalid input date"},
+      {"-", kInputWithAYN, "Please specify calendar for year-month-day date."},
+      {"- CE", kInputWithAYN, "Invalid input date"},
+      {",,, CE", kInputWithAYN, "Invalid input date"},
+      {"2015-11-22 \xC3\x89", kInputWithAYN, "Invalid input date"},
+      {"\xEF\xBC\x92\xEF\xBC\x90-1-1 CE", kInputWithAYN, "Invalid input date"},
+      {std::string(300, '-') + " CE", kInputWithAYN, "Invalid input date"},
+      {huge, kInputWithoutAYN, "Year is out of permitted range"},
+      {longRun, kInputWithoutAYN, "Year is out of permitted range"},
+      {"\xC3\xA9", kInputWithoutAYN, "Invalid year value"},
+      {"2015\t", kInputWithoutAYN, "Invalid year value"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text.substr(0, 40));
+    InputControls c = row.notation == kInputWithAYN ? YmdControls(row.text, 1)
+                                                    : MdyControls(row.text);
+    if (row.notation == kInputWithAYN && row.text == "-") c.cboCalendar1 = 0;
+    const InputCheck check = InputDateOK(c, row.notation, DeeCecilVariant());
+    EXPECT_FALSE(check.ok);
+    ASSERT_TRUE(check.message.has_value());
+    EXPECT_EQ(check.message->text, row.message);
+  }
+}
+
+TEST_F(InputCheckTest, DisplayWithAYN) {
+  struct Row {
+    DateRec rec;
+    int calendar;
+    const char* text;
+  };
+  const std::vector<Row> rows = {
+      {{-4999, 12, 31}, 2, "-4999-12-31 JC"},
+      {{12345, 1, 5}, 1, "12,345-01-05 CE"},
+      {{-12345, 1, 5}, 1, "-12,345-01-05 CE"},
+      {{9999, 1, 5}, 1, "9999-01-05 CE"},
+      {{-9999, 1, 5}, 1, "-9999-01-05 CE"},
+      {{0, 3, 1}, 3, "0-03-01 DC"},
+      {{2015, 11, 22}, 0, "2015-11-22 DC"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    InputControls c;
+    c.cboCalendar1 = row.calendar;
+    DisplayInputDateWithAYN(row.rec, c, DeeCecilVariant());
+    EXPECT_EQ(c.txbYearCEJC, row.text);
+  }
+}
+
+TEST_F(InputCheckTest, DisplayWithoutAYNKeepsEraStyle) {
+  struct Row {
+    int32_t year;
+    int eraBefore;
+    const char* yearBox;
+    int eraAfter;
+  };
+  const std::vector<Row> rows = {
+      {0, 0, "1", kEraBCE},          {0, kEraAD, "1", kEraBC},
+      {0, kEraCE, "1", kEraBCE},     {-43, kEraBC, "44", kEraBC},
+      {-9999, kEraBCE, "10000", kEraBCE}, {-10000, 0, "10,001", kEraBCE},
+      {2015, 0, "2015", kEraCE},     {2015, kEraBC, "2015", kEraAD},
+      {2015, kEraBCE, "2015", kEraCE}, {9999, kEraAD, "9999", kEraAD},
+      {10000, kEraCE, "10,000", kEraCE},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::to_string(row.year) + " era " + std::to_string(row.eraBefore));
+    InputControls c;
+    c.cboYearDesADBCetc = row.eraBefore;
+    DisplayInputDateWithoutAYN(DateRec{row.year, 2, 28}, c);
+    EXPECT_EQ(c.txbYearADBCetc, row.yearBox);
+    EXPECT_EQ(c.cboYearDesADBCetc, row.eraAfter);
+    EXPECT_EQ(c.cboMonthNames, 2);
+    EXPECT_EQ(c.cboDayNumbers, 28);
+  }
+}
+
+TEST_F(InputCheckTest, ListTexts) {
+  EXPECT_EQ(YearDesignatorIndex(""), 0);
+  EXPECT_EQ(YearDesignatorIndex("BCE"), 4);
+  EXPECT_EQ(YearDesignatorIndex("bce"), -1);
+  const DeeVariant dee = DeeOnlyVariant();
+  EXPECT_EQ(CalendarListItem(0, 3, dee), "Dee Calendar");
+  EXPECT_EQ(CalendarListItem(0, 10, dee), "Saturday");
+  EXPECT_EQ(CalendarListItem(0, 11, dee), "");
+  EXPECT_EQ(CalendarListItem(1, 3, DeeCecilVariant()), "Proleptic Dee-Cecil");
+  EXPECT_EQ(CalendarListItem(1, 4, dee), "");
+  InputControls c;
+  c.cboCalendar0 = 2;
+  c.cboCalendar1 = 3;
+  EXPECT_EQ(SelectedCalendarText(c, kInputWithoutAYN, dee), "Julian Calendar");
+  EXPECT_EQ(SelectedCalendarText(c, kInputWithAYN, dee), "Dee");
+  EXPECT_EQ(SelectedCalendarText(c, kInputIncomplete, dee), "");
+  c.cboCalendar1 = 0;
+  EXPECT_EQ(SelectedCalendarText(c, kInputWithAYN, dee), "");
+}
+
+}  // namespace
+}  // namespace clvt
