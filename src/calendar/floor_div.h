@@ -10,7 +10,12 @@ namespace clvt {
 constexpr int64_t FloorDiv(int64_t a, int64_t b) {
   return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
 }
-constexpr int64_t FloorMod(int64_t a, int64_t b) { return a - FloorDiv(a, b) * b; }
+// Computed from the remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
+// int64_t for a near INT64_MIN.
+constexpr int64_t FloorMod(int64_t a, int64_t b) {
+  const int64_t r = a % b;
+  return r < 0 ? r + b : r;
+}
 
 inline constexpr int64_t kInt32Min = INT32_MIN;
 inline constexpr int64_t kInt32Max = INT32_MAX;
