@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,22 +22,40 @@ struct DateOptions {
   std::optional<std::string> plus;      // --plus AMOUNTS
   std::optional<std::string> minus;     // --minus AMOUNTS
   bool dee = false;                     // --dee (default Dee-Cecil)
+  bool help = false;                    // --help or -h
 };
+
+// A subcommand's own option at args[i]: returns how many arguments it takes (0 when the
+// option is not its own) and sets error for a malformed one.
+using ExtraOption =
+    std::function<std::size_t(const std::vector<std::string>& args, std::size_t i,
+                              std::string& error)>;
+
+// Reads a DATE subcommand's arguments: --dee, --dee-cecil, --calendar CAL, --plus AMOUNTS,
+// --minus AMOUNTS, --help; "--" ends the options; an argument beginning with "-" and a digit
+// is a DATE word ("-500-03-01 JC"); other options go to extra. Returns a usage error text,
+// "" when well formed. Options and DATE words may come in any order.
+std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions& options,
+                               const ExtraOption& extra = nullptr);
 
 struct DateInput {
   bool ok = false;
   std::string usageError;               // set when the words cannot be a DATE at all
+  std::optional<Message> rejection;     // an amount the window's box check rejects
   InputControls controls;
   int intInputDateType = kInputIncomplete;
   DeeVariant dee;
 };
 
 // Fills the controls from DATE ("2015-11-22 CE", "November 22, 2015 AD", "today"), CAL and
-// AMOUNTS as a user would fill the window. The checks of the typed texts are left to the
-// window's own InputDateOK and GetJDN.
+// AMOUNTS as a user would fill the window, and selects the Dee variant (lngDeeEpochJDN) as
+// the window's option does. A year-month-day text is upper-cased; with --dee its " DC" becomes
+// " D", as when the user clicks the Dee option after typing. Without CAL its calendar follows
+// its designator. The checks of the typed date are left to the window's own InputDateOK and
+// GetJDN; each amount gets the check of leaving its box.
 DateInput ReadDateInput(const DateOptions& options);
 
-// Writes a message as clvt reports it on standard error.
+// Writes a message as clvt reports it on standard error: its text, each "\r\n" as a newline.
 void PrintMessage(std::ostream& err, const Message& message);
 
 }  // namespace clvt::cli

@@ -1,5 +1,6 @@
 // clvt: the command-line face of the calendar core. Everything it prints comes from the same
 // pure functions the windows call.
+#include <clocale>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -8,6 +9,8 @@
 #include "cli/commands.h"
 
 int main(int argc, char* argv[]) {
+  // Digit grouping follows the user's LC_NUMERIC; everything else stays in the C locale.
+  std::setlocale(LC_NUMERIC, "");
   try {
     std::vector<std::string> args(argv + 1, argv + argc);
     return clvt::cli::RunClvt(args, std::cout, std::cerr);

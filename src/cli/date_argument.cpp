@@ -1,0 +1,253 @@
+// clvt's DATE, CAL and AMOUNTS become the main window's input controls, filled the way a user
+// fills them, so that every check, message and normalisation is the window's own. Only what
+// the window's lists and buttons make impossible (an unknown month name, a day outside the
+// day list, a missing era) is a usage error here.
+#include "cli/date_argument.h"
+
+#include <array>
+#include <ostream>
+
+#include "calendar/calendar.h"
+#include "datetext/formatting.h"
+#include "datetext/input_check.h"
+#include "datetext/text_helpers.h"
+#include "mainwindow/conversion.h"
+
+namespace clvt::cli {
+namespace {
+
+constexpr int kMonthsPerYear = 12;
+constexpr int64_t kLongestMonth = 31;
+constexpr std::size_t kAbbreviationLength = 3;
+constexpr const char* kMonthDayYearShape =
+    "DATE: expected MONTH DAY, YEAR ERA (e.g. \"November 22, 2015 AD\"), "
+    "YEAR-MONTH-DAY DESIGNATOR (e.g. \"2015-11-22 CE\") or today";
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string LowerCase(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string Join(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) {
+    if (!text.empty()) text += ' ';
+    text += word;
+  }
+  return text;
+}
+
+// Month number of an English month name or its first three letters, any case; 0 if none.
+int MonthNumber(std::string_view word) {
+  const std::string lower = LowerCase(word);
+  for (int m = 1; m <= kMonthsPerYear; ++m) {
+    const std::string name = LowerCase(MonthNames[static_cast<std::size_t>(m)]);
+    if (lower == name || lower == name.substr(0, kAbbreviationLength)) return m;
+  }
+  return 0;
+}
+
+// Position of a --calendar value in cboCalendar(0): 1..3 calendars, 4..10 weekdays; 0 if
+// unknown.
+int CalendarPosition(std::string_view value) {
+  const std::string lower = LowerCase(value);
+  if (lower == "gregorian") return kCalendarPositionGregorian;
+  if (lower == "julian") return kCalendarPositionJulian;
+  if (lower == "dee") return kCalendarPositionDee;
+  for (int w = 0; w < 7; ++w) {
+    if (lower == LowerCase(DayName(w))) return kCalendarPositionSunday + w;
+  }
+  return 0;
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+// "November 22, 2015 AD" into the month, day, year controls; false when it has not that shape.
+bool FillMonthDayYear(const std::string& text, InputControls& controls) {
+  std::size_t i = 0;
+  while (i < text.size() && IsLetter(text[i])) ++i;
+  const int month = MonthNumber(std::string_view(text).substr(0, i));
+  while (i < text.size() && text[i] == ' ') ++i;
+  const std::size_t dayStart = i;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  const int64_t day = DigitsValue(std::string_view(text).substr(dayStart, i - dayStart));
+  while (i < text.size() && text[i] == ' ') ++i;
+  if (i < text.size() && text[i] == ',') ++i;
+
+  const std::string rest = TrimBlanks(std::string_view(text).substr(i));
+  const std::size_t eraStart = rest.rfind(' ');
+  if (month == 0 || day < 1 || day > kLongestMonth || eraStart == std::string::npos) {
+    return false;
+  }
+  const int era = YearDesignatorIndex(UpperCase(rest.substr(eraStart + 1)));
+  if (era < 1) return false;
+  controls.optInputDateWithoutAYN = true;
+  controls.cboMonthNames = month;
+  controls.cboDayNumbers = static_cast<int>(day);
+  controls.txbYearADBCetc = TrimBlanks(rest.substr(0, eraStart));
+  controls.cboYearDesADBCetc = era;
+  return true;
+}
+
+// The year-month-day calendar the window picks from the designator typed, 0 if none.
+int CalendarFromDesignator(std::string_view text, const DeeVariant& dee) {
+  if (text.find(dee.designation) != std::string_view::npos) return kCalendarPositionDee;
+  if (text.find("JC") != std::string_view::npos) return kCalendarPositionJulian;
+  if (text.find("CE") != std::string_view::npos) return kCalendarPositionGregorian;
+  return 0;
+}
+
+// "1y 2m 3w 4d" into the four amount boxes; a usage error text or "".
+std::string FillAmounts(const std::string& amounts, InputControls& controls,
+                        std::optional<Message>& rejection) {
+  constexpr std::string_view kUnits = "ymwd";
+  std::array<bool, 4> seen{};
+  std::size_t count = 0;
+  std::size_t i = 0;
+  while (i < amounts.size()) {
+    while (i < amounts.size() && amounts[i] == ' ') ++i;
+    const std::size_t start = i;
+    while (i < amounts.size() && amounts[i] != ' ') ++i;
+    if (start == i) break;
+    const std::string token = amounts.substr(start, i - start);
+    const std::size_t unit = kUnits.find(LowerCase(token.substr(token.size() - 1)));
+    if (token.size() < 2 || unit == std::string_view::npos || seen[unit]) {
+      return "AMOUNTS: expected one or more of Ny, Nm, Nw, Nd separated by blanks, each "
+             "unit once, e.g. \"1y 2m\"";
+    }
+    seen[unit] = true;
+    ++count;
+    controls.txbArith[unit] = token.substr(0, token.size() - 1);
+    ArithBoxCheck check = CheckArithBox(controls.txbArith[unit]);
+    if (check.message && !rejection) rejection = std::move(check.message);
+  }
+  if (count == 0) return "AMOUNTS: expected one or more of Ny, Nm, Nw, Nd, e.g. \"1y 2m\"";
+  return "";
+}
+
+void FillToday(int position, InputControls& controls) {
+  DateRec today;
+  today.calendar = position == kCalendarPositionJulian ? kCalendarJulian
+                   : position == kCalendarPositionDee  ? kCalendarDee
+                                                       : kCalendarGregorian;
+  today.jdn = TodayJDN();
+  JDNToDate(today);
+  controls.optInputDateWithoutAYN = true;
+  DisplayInputDateWithoutAYN(today, controls);
+}
+
+DateInput Usage(std::string error) {
+  DateInput input;
+  input.usageError = std::move(error);
+  return input;
+}
+
+}  // namespace
+
+std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions& options,
+                               const ExtraOption& extra) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool isWord = optionsEnded || arg.size() < 2 || arg[0] != '-' ||
+                        (arg[0] == '-' && IsDigit(arg[1]));
+    if (isWord) {
+      options.dateWords.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--dee") {
+      options.dee = true;
+    } else if (arg == "--dee-cecil") {
+      options.dee = false;
+    } else if (arg == "--calendar" || arg == "--plus" || arg == "--minus") {
+      if (i + 1 >= args.size()) return "option " + arg + " needs a value";
+      std::optional<std::string>& slot = arg == "--calendar" ? options.calendar
+                                         : arg == "--plus"   ? options.plus
+                                                             : options.minus;
+      slot = args[++i];
+    } else {
+      std::string error;
+      const std::size_t taken = extra ? extra(args, i, error) : 0;
+      if (!error.empty()) return error;
+      if (taken == 0) return "unknown option '" + arg + "'";
+      i += taken - 1;
+    }
+  }
+  if (options.plus && options.minus) return "--plus and --minus cannot be used together";
+  return "";
+}
+
+DateInput ReadDateInput(const DateOptions& options) {
+  DateInput input;
+  input.dee = options.dee ? DeeOnlyVariant() : DeeCecilVariant();
+  lngDeeEpochJDN = options.dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+  InputControls& controls = input.controls;
+
+  int position = 0;
+  if (options.calendar) {
+    position = CalendarPosition(*options.calendar);
+    if (position == 0) {
+      return Usage("unknown calendar '" + *options.calendar +
+                   "' (gregorian, julian, dee, or sunday ... saturday)");
+    }
+  }
+  const bool weekday = position >= kCalendarPositionSunday;
+  if (weekday && (options.plus || options.minus)) {
+    return Usage("--plus and --minus do not apply when --calendar names a weekday");
+  }
+
+  const std::string text = TrimBlanks(Join(options.dateWords));
+  if (text.empty()) return Usage("missing DATE");
+  if (LowerCase(text) == "today") {
+    if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
+    FillToday(position, controls);
+    controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
+    input.intInputDateType = kInputWithoutAYN;
+  } else if (IsLetter(text.front()) && MonthNumber(text.substr(0, text.find_first_of(" ,0123456789"))) != 0) {
+    if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);
+    controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
+    input.intInputDateType = kInputWithoutAYN;
+  } else {
+    if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE");
+    controls.optInputDateWithAYN = true;
+    controls.txbYearCEJC = UpperCase(text);
+    if (options.dee) ReplaceAll(controls.txbYearCEJC, " DC", " D");
+    controls.cboCalendar1 =
+        position == 0 ? CalendarFromDesignator(controls.txbYearCEJC, input.dee) : position;
+    input.intInputDateType = kInputWithAYN;
+  }
+
+  controls.fraPlusMinusVisible = !weekday;
+  if (options.plus || options.minus) {
+    controls.optPlus = options.plus.has_value();
+    controls.optMinus = options.minus.has_value();
+    const std::string error =
+        FillAmounts(options.plus ? *options.plus : *options.minus, controls, input.rejection);
+    if (!error.empty()) return Usage(error);
+  }
+  input.ok = true;
+  return input;
+}
+
+void PrintMessage(std::ostream& err, const Message& message) {
+  std::string text = message.text;
+  ReplaceAll(text, "\r\n", "\n");
+  err << text << '\n';
+}
+
+}  // namespace clvt::cli

@@ -1,0 +1,188 @@
+// clvt's DATE arguments: option parsing, and how DATE, CAL and AMOUNTS fill the controls.
+#include "cli/date_argument.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "calendar/calendar.h"
+#include "cli/commands.h"
+#include "datetext/formatting.h"
+
+namespace clvt::cli {
+namespace {
+
+TEST(ParseDateArguments, WordsOptionsAndErrors) {
+  struct Row {
+    std::vector<std::string> args;
+    std::vector<std::string> words;
+    std::string error;
+  };
+  const std::vector<Row> rows = {
+      {{"-500-03-01", "JC"}, {"-500-03-01", "JC"}, ""},
+      {{"--dee", "November", "22,", "2015", "AD"}, {"November", "22,", "2015", "AD"}, ""},
+      {{"--", "--dee", "-x"}, {"--dee", "-x"}, ""},
+      {{"-", "x"}, {"-", "x"}, ""},
+      {{""}, {""}, ""},
+      {{"--calendar"}, {}, "option --calendar needs a value"},
+      {{"-x"}, {}, "unknown option '-x'"},
+      {{"--plus", "1d", "--minus", "1d", "today"}, {"today"}, "--plus and --minus cannot be used together"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args.empty() ? "" : row.args[0]);
+    DateOptions options;
+    EXPECT_EQ(ParseDateArguments(row.args, options), row.error);
+    if (row.error.empty()) {
+      EXPECT_EQ(options.dateWords, row.words);
+    }
+  }
+  DateOptions options;
+  std::size_t seen = 0;
+  const std::string error = ParseDateArguments(
+      {"--days", "7", "today", "--dee"}, options,
+      [&seen](const std::vector<std::string>& args, std::size_t i, std::string&) {
+        if (args[i] != "--days") return std::size_t{0};
+        seen = i;
+        return std::size_t{2};
+      });
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(seen, 0u);
+  EXPECT_EQ(options.dateWords, std::vector<std::string>{"today"});
+  EXPECT_TRUE(options.dee);
+}
+
+DateInput Read(std::vector<std::string> words, std::optional<std::string> calendar = {},
+               bool dee = false) {
+  DateOptions options;
+  options.dateWords = std::move(words);
+  options.calendar = std::move(calendar);
+  options.dee = dee;
+  return ReadDateInput(options);
+}
+
+TEST(ReadDateInput, MonthDayYearFillsTheLists) {
+  const DateInput in = Read({"sEp", "3,", "1,234", "bce"}, "sunday");
+  ASSERT_TRUE(in.ok) << in.usageError;
+  EXPECT_EQ(in.intInputDateType, kInputWithoutAYN);
+  EXPECT_EQ(in.controls.cboMonthNames, 9);
+  EXPECT_EQ(in.controls.cboDayNumbers, 3);
+  EXPECT_EQ(in.controls.txbYearADBCetc, "1,234");
+  EXPECT_EQ(in.controls.cboYearDesADBCetc, kEraBCE);
+  EXPECT_EQ(in.controls.cboCalendar0, kCalendarPositionSunday);
+  EXPECT_FALSE(in.controls.fraPlusMinusVisible);
+}
+
+TEST(ReadDateInput, YearMonthDayFollowsDesignatorAndVariant) {
+  struct Row {
+    std::string text;
+    bool dee;
+    std::optional<std::string> calendar;
+    std::string box;
+    int list;
+  };
+  const std::vector<Row> rows = {
+      {"2015-11-22 jc", false, {}, "2015-11-22 JC", 2},
+      {"2015-11-22 dc", true, {}, "2015-11-22 D", 3},
+      {"2015-11-22 D", false, {}, "2015-11-22 D", 0},  // "D" is not Dee-Cecil's designator
+      {"2015-11-22", false, "Dee", "2015-11-22", 3},
+      {"2015-11-22 JC", false, "gregorian", "2015-11-22 JC", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    const DateInput in = Read({row.text}, row.calendar, row.dee);
+    ASSERT_TRUE(in.ok);
+    EXPECT_EQ(in.intInputDateType, kInputWithAYN);
+    EXPECT_EQ(in.controls.txbYearCEJC, row.box);
+    EXPECT_EQ(in.controls.cboCalendar1, row.list);
+    EXPECT_EQ(lngDeeEpochJDN, row.dee ? kDeeEpochJDN : kDeeCecilEpochJDN);
+  }
+}
+
+TEST(ReadDateInput, TodayIsTheLocalDate) {
+  const DateInput in = Read({"TODAY"}, "julian");
+  ASSERT_TRUE(in.ok);
+  DateRec today;
+  today.calendar = kCalendarJulian;
+  today.jdn = TodayJDN();
+  JDNToDate(today);
+  EXPECT_EQ(in.controls.cboMonthNames, today.month);
+  EXPECT_EQ(in.controls.cboDayNumbers, today.day);
+  EXPECT_EQ(in.controls.cboYearDesADBCetc, kEraCE);
+  EXPECT_EQ(in.controls.cboCalendar0, kCalendarPositionJulian);
+}
+
+TEST(ReadDateInput, Amounts) {
+  DateOptions options;
+  options.dateWords = {"2015-11-22 CE"};
+  options.minus = " 4D 1,000y  2m ";
+  DateInput in = ReadDateInput(options);
+  ASSERT_TRUE(in.ok);
+  EXPECT_TRUE(in.controls.optMinus);
+  EXPECT_FALSE(in.controls.optPlus);
+  EXPECT_EQ(in.controls.txbArith, (std::array<std::string, 4>{"1,000", "2", "", "4"}));
+  EXPECT_FALSE(in.rejection.has_value());
+
+  options.minus = "5xd";
+  in = ReadDateInput(options);
+  ASSERT_TRUE(in.ok);
+  ASSERT_TRUE(in.rejection.has_value());
+  EXPECT_EQ(in.rejection->text, "Invalid input in the arithmetical function.");
+
+  for (const char* bad : {"", "   ", "5", "d", "1d 2d", "5q", "1 d"}) {
+    SCOPED_TRACE(bad);
+    options.minus = bad;
+    EXPECT_FALSE(ReadDateInput(options).ok);
+  }
+}
+
+TEST(ReadDateInput, ShapesTheWindowCannotHold) {
+  struct Row {
+    std::vector<std::string> words;
+    std::optional<std::string> calendar;
+  };
+  const std::vector<Row> rows = {
+      {{}, {}},
+      {{"  "}, {}},
+      {{"November", "22,", "2015"}, {}},
+      {{"November", "0,", "2015", "AD"}, {}},
+      {{"November", "99999999999999999999,", "2015", "AD"}, {}},
+      {{"November", "22,", "2015", "XX"}, {}},
+      {{"2015-11-22 CE"}, "friday"},
+      {{"today"}, "friday"},
+      {{"today"}, "gregorian calendar"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.words.empty() ? "(none)" : row.words[0]);
+    const DateInput in = Read(row.words, row.calendar);
+    EXPECT_FALSE(in.ok);
+    EXPECT_FALSE(in.usageError.empty());
+  }
+}
+
+// Whatever the words, the run ends with a status and never crashes: overlong and odd texts
+// reach the window's own checks.
+TEST(RunConvert, HostileDatesGetAMessage) {
+  const std::vector<std::string> dates = {
+      std::string(10000, '9'),  std::string(10000, '-'), "-",        ",",
+      "- CE",                   "\xFF\xFE CE",            "CE",       "JC JC",
+      "1-1-1 CE" + std::string(5000, ' ') + "x",
+      "November 22, " + std::string(5000, '1') + " AD", "Nov 22, - AD", "Nov 22,, AD"};
+  for (const std::string& date : dates) {
+    SCOPED_TRACE(date.substr(0, 30));
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunConvert({date}, out, err);
+    EXPECT_NE(status, kExitDone);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_FALSE(err.str().empty());
+  }
+}
+
+TEST(PrintMessage, LineBreaksBecomeNewlines) {
+  std::ostringstream err;
+  PrintMessage(err, Message{"a\r\nb\r\n\r\nc", "t", Icon::None, Buttons::Ok});
+  EXPECT_EQ(err.str(), "a\nb\n\nc\n");
+}
+
+}  // namespace
+}  // namespace clvt::cli
