@@ -1,0 +1,60 @@
+// The text viewer's limit, notes, failure messages and layout.
+#include "support/view_text.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace clvt {
+namespace {
+
+// Design margins of the window in twips: the text box at (105, 105), its width the outer width
+// less 450 and its height the outer height less 1200, which leaves room for the buttons below.
+constexpr int32_t kTextLeft = 105;
+constexpr int32_t kTextTop = 105;
+constexpr int32_t kWidthAllowance = 450;
+constexpr int32_t kHeightAllowance = 1200;
+constexpr int32_t kButtonGap = 100;
+
+std::u32string Widen(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+
+}  // namespace
+
+std::u32string TextForTextBox(std::u32string_view fileText) {
+  if (fileText.size() < kTextBoxCharacterLimit) return std::u32string(fileText);
+  const std::size_t kept = kTextBoxCharacterLimit - kTooLargeNote.size() - kNotEntireNote.size();
+  std::u32string text = Widen(kTooLargeNote);
+  text.reserve(kTextBoxCharacterLimit + 2);  // the limit and one more line end
+  text.append(fileText.substr(0, kept));
+  text.append(U"\r\n");
+  text.append(Widen(kNotEntireNote));
+  return text;
+}
+
+Message ReadFailureMessage(const FileRead& read, std::string_view emptyTitle,
+                           std::string_view emptyText) {
+  if (read.status == FileReadStatus::Empty) {
+    return {std::string(emptyText), std::string(emptyTitle), Icon::Exclamation, Buttons::Ok};
+  }
+  char number[16];
+  const auto end = std::to_chars(number, number + sizeof number, read.errorNumber).ptr;
+  std::string text = "Error ";
+  text.append(number, end);
+  text += ".  ";
+  text += read.errorDescription;
+  return {text, "Error reading file", Icon::Exclamation, Buttons::Ok};
+}
+
+ViewerLayout LayOutViewer(int32_t outerWidth, int32_t outerHeight, int32_t copyWidth) {
+  ViewerLayout layout;
+  layout.outerWidth = std::max(outerWidth, kViewerMinWidth);
+  layout.outerHeight = std::max(outerHeight, kViewerMinHeight);
+  layout.text = {kTextLeft, kTextTop, layout.outerWidth - kWidthAllowance,
+                 layout.outerHeight - kHeightAllowance};
+  const int32_t buttonTop = layout.text.top + layout.text.height + kButtonGap;
+  layout.copy = {layout.text.left, buttonTop, copyWidth, kViewerButtonHeight};
+  layout.close = {layout.text.left + layout.text.width - kCloseButtonWidth, buttonTop,
+                  kCloseButtonWidth, kViewerButtonHeight};
+  return layout;
+}
+
+}  // namespace clvt

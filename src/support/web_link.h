@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/message_box.h"
+#include "platform/shell.h"
+
+// Opening a web page or a file with the program the desktop associates with it, and the
+// message that explains a failed launch to the user.
+namespace clvt {
+
+// The address of the maker's web site, opened by the main window's maker label.
+inline constexpr std::string_view kMakerWebSite = "http://www.vostrel-systems.example/";
+
+// The extension of the last part of a path: the text after the last period of what follows
+// the last backslash (or of the whole path when it has none), lower-cased when lowerCase;
+// "" when that part has no period. "C:\\Docs\\Help.TXT" -> "TXT" (or "txt");
+// "http://www.x.com/" -> "com/", since a web address has no backslash.
+std::string GetFileExtension(std::string_view path, bool lowerCase);
+
+// The message for a launch that returned code r (32 or less): "Error launching web browser,
+// error code = 31." and, for 31, 8 and 2, an empty line and an explanation naming ext for 31.
+Message WebLinkFailureMessage(int r, std::string_view ext);
+
+// Opens strTarget through shell; on failure shows WebLinkFailureMessage through messages.
+void OpenWebLink(const std::string& strTarget, Shell& shell, MessageBoxes& messages);
+
+}  // namespace clvt

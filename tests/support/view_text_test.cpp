@@ -1,0 +1,92 @@
+#include "support/view_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace clvt {
+namespace {
+
+const std::u32string kFirstNote =
+    U"NOTE: This file is too large to display entirely in this textbox.\r\n"
+    U"To view the entire contents of the file load it into NotePad,\r\n"
+    U"WordPad or some other text editor.\r\n\r\n";
+const std::u32string kSecondNote = U"NOTE: Entire contents of file have not been displayed.\r\n";
+
+// A text whose characters tell their positions apart, so a slice taken from the wrong place
+// shows.
+std::u32string Numbered(std::size_t length) {
+  std::u32string text(length, U' ');
+  for (std::size_t i = 0; i < length; ++i) {
+    text[i] = U'a' + char32_t(i % 26) + char32_t(i / 26 % 2) * 0x100;
+  }
+  return text;
+}
+
+TEST(TextForTextBox, NotesAreTheDocumentedLengths) {
+  EXPECT_EQ(kFirstNote.size(), 168u);
+  EXPECT_EQ(kSecondNote.size(), 56u);
+}
+
+TEST(TextForTextBox, ShowsAFileBelowTheLimitWhole) {
+  const std::u32string file = Numbered(65529);
+  EXPECT_EQ(TextForTextBox(file), file);
+  EXPECT_EQ(TextForTextBox(U""), U"");
+}
+
+TEST(TextForTextBox, CutsAFileAtTheLimitBetweenTheNotes) {
+  for (const std::size_t length : {std::size_t{65530}, std::size_t{300000}}) {
+    SCOPED_TRACE(length);
+    const std::u32string file = Numbered(length);
+    const std::u32string expected = kFirstNote + file.substr(0, 65306) + U"\r\n" + kSecondNote;
+    const std::u32string shown = TextForTextBox(file);
+    EXPECT_EQ(shown.size(), 65532u);  // 65,530 and the two line ends
+    EXPECT_EQ(shown, expected);
+  }
+}
+
+TEST(ReadFailureMessage, EmptyFileUsesTheGivenTexts) {
+  FileRead read;
+  read.status = FileReadStatus::Empty;
+  EXPECT_EQ(ReadFailureMessage(read, "Help file", "The help file is empty."),
+            (Message{"The help file is empty.", "Help file", Icon::Exclamation, Buttons::Ok}));
+}
+
+TEST(ReadFailureMessage, OtherFailuresShowNumberAndDescription) {
+  FileRead read;
+  read.status = FileReadStatus::Failed;
+  read.errorNumber = 13;
+  read.errorDescription = "Permission denied";
+  EXPECT_EQ(ReadFailureMessage(read, "unused", "unused"),
+            (Message{"Error 13.  Permission denied", "Error reading file", Icon::Exclamation,
+                     Buttons::Ok}));
+}
+
+TEST(LayOutViewer, ButtonsFollowTheTextBoxAndSmallSizesSnapBack) {
+  struct Case {
+    const char* name;
+    int32_t width, height, copyWidth;
+    ViewerLayout expected;
+  } const cases[] = {
+      {"design size", 11790, 6990, 3270,
+       {11790, 6990, {105, 105, 11340, 5790}, {105, 5995, 3270, 375}, {9705, 5995, 1740, 375}}},
+      {"wide copy button", 11790, 6990, 4425,
+       {11790, 6990, {105, 105, 11340, 5790}, {105, 5995, 4425, 375}, {9705, 5995, 1740, 375}}},
+      {"below the minimum", 7999, 1999, 3270,
+       {8000, 2000, {105, 105, 7550, 800}, {105, 1005, 3270, 375}, {5915, 1005, 1740, 375}}},
+      {"negative", -5, -70000, 3270,
+       {8000, 2000, {105, 105, 7550, 800}, {105, 1005, 3270, 375}, {5915, 1005, 1740, 375}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ViewerLayout layout = LayOutViewer(c.width, c.height, c.copyWidth);
+    EXPECT_EQ(layout.outerWidth, c.expected.outerWidth);
+    EXPECT_EQ(layout.outerHeight, c.expected.outerHeight);
+    EXPECT_EQ(layout.text, c.expected.text);
+    EXPECT_EQ(layout.copy, c.expected.copy);
+    EXPECT_EQ(layout.close, c.expected.close);
+  }
+}
+
+}  // namespace
+}  // namespace clvt

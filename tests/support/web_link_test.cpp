@@ -1,0 +1,102 @@
+#include "support/web_link.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace clvt {
+namespace {
+
+TEST(GetFileExtension, TakesTheTextAfterTheLastPeriodOfTheLastPart) {
+  struct Case {
+    const char* path;
+    bool lowerCase;
+    const char* expected;
+  } const cases[] = {
+      {"http://www.x.com/", true, "com/"},
+      {"HTTP://WWW.X.COM/INDEX.HTM", true, "htm"},
+      {"C:\\Program Files\\Calvantis\\clvt_help.TXT", false, "TXT"},
+      {"C:\\Program Files\\Calvantis\\clvt_help.TXT", true, "txt"},
+      {"C:\\v1.2\\README", true, ""},  // the period is in a folder, not the name
+      {"archive.tar.gz", true, "gz"},
+      {"name.", true, ""},
+      {"folder\\.profile", true, "profile"},
+      {"no period", true, ""},
+      {"ends with a backslash\\", true, ""},
+      {"", true, ""},
+      {"/unix/style.dir/file", true, "dir/file"},  // only backslashes separate parts
+      {"caf\xC3\xA9.\xC3\x89XT", true, "\xC3\x89xt"},  // ASCII letters only change case
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(GetFileExtension(c.path, c.lowerCase), c.expected);
+  }
+}
+
+class FakeShell : public Shell {
+ public:
+  explicit FakeShell(int result) : result_(result) {}
+  int Open(const std::string& target) override {
+    targets.push_back(target);
+    return result_;
+  }
+  std::vector<std::string> targets;
+
+ private:
+  int result_;
+};
+
+class RecordedMessages : public MessageBoxes {
+ public:
+  bool Show(const Message& message) override {
+    shown.push_back(message);
+    return true;
+  }
+  std::vector<Message> shown;
+};
+
+TEST(OpenWebLink, ExplainsEachFailureCode) {
+  struct Case {
+    int code;
+    const char* target;
+    const char* text;
+  } const cases[] = {
+      {31, "http://www.x.com/",
+       "Error launching web browser, error code = 31.\r\n\r\n"
+       "File extension 'com/' is not associated with any application program."},
+      {31, "C:\\Help\\Manual.PDF",
+       "Error launching web browser, error code = 31.\r\n\r\n"
+       "File extension 'pdf' is not associated with any application program."},
+      {8, "http://www.x.com/", "Error launching web browser, error code = 8.\r\n\r\nOut of memory."},
+      {2, "http://www.x.com/",
+       "Error launching web browser, error code = 2.\r\n\r\nPlease try once more."},
+      {11, "http://www.x.com/", "Error launching web browser, error code = 11."},
+      {0, "http://www.x.com/", "Error launching web browser, error code = 0."},
+      {32, "http://www.x.com/", "Error launching web browser, error code = 32."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    FakeShell shell(c.code);
+    RecordedMessages messages;
+    OpenWebLink(c.target, shell, messages);
+    EXPECT_EQ(shell.targets, std::vector<std::string>{c.target});
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0],
+              (Message{c.text, "Cannot launch web browser", Icon::Exclamation, Buttons::Ok}));
+  }
+}
+
+TEST(OpenWebLink, SuccessShowsNothing) {
+  for (const int code : {33, kShellSucceeded}) {
+    SCOPED_TRACE(code);
+    FakeShell shell(code);
+    RecordedMessages messages;
+    OpenWebLink("http://www.x.com/", shell, messages);
+    EXPECT_EQ(shell.targets.size(), 1u);
+    EXPECT_TRUE(messages.shown.empty());
+  }
+}
+
+}  // namespace
+}  // namespace clvt
