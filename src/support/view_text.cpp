@@ -44,6 +44,20 @@ Message ReadFailureMessage(const FileRead& read, std::string_view emptyTitle,
   return {text, "Error reading file", Icon::Exclamation, Buttons::Ok};
 }
 
+ViewerText ReadViewerText(const std::string& path, std::string_view emptyTitle,
+                          std::string_view emptyText) {
+  FileRead read = ReadFileBytes(path);
+  std::u32string characters;
+  if (read.status == FileReadStatus::Ok) {
+    characters = DecodeText(read.bytes, read.truncated);
+    if (characters.empty()) read.status = FileReadStatus::Empty;
+  }
+  if (read.status != FileReadStatus::Ok) {
+    return {{}, ReadFailureMessage(read, emptyTitle, emptyText)};
+  }
+  return {TextForTextBox(characters), std::nullopt};
+}
+
 ViewerLayout LayOutViewer(int32_t outerWidth, int32_t outerHeight, int32_t copyWidth) {
   ViewerLayout layout;
   layout.outerWidth = std::max(outerWidth, kViewerMinWidth);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,17 @@ std::u32string TextForTextBox(std::u32string_view fileText);
 // Both with the exclamation icon and an OK button. read.status must not be Ok.
 Message ReadFailureMessage(const FileRead& read, std::string_view emptyTitle,
                            std::string_view emptyText);
+
+struct ViewerText {
+  std::u32string text;             // for the text box when failure is empty
+  std::optional<Message> failure;  // the message to show instead
+};
+
+// Reads, decodes and limits the file at path for the text box. A file without characters
+// (no bytes, or only a byte-order mark) fails with emptyText under emptyTitle; a file that
+// cannot be read with ReadFailureMessage's "Error ..." message.
+ViewerText ReadViewerText(const std::string& path, std::string_view emptyTitle,
+                          std::string_view emptyText);
 
 // Geometry in twips (1/1440 inch).
 struct TwipsRect {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/scratch_dir.h"
+
 namespace clvt {
 namespace {
 
@@ -60,6 +62,26 @@ TEST(ReadFailureMessage, OtherFailuresShowNumberAndDescription) {
   EXPECT_EQ(ReadFailureMessage(read, "unused", "unused"),
             (Message{"Error 13.  Permission denied", "Error reading file", Icon::Exclamation,
                      Buttons::Ok}));
+}
+
+TEST(ReadViewerText, FileWithoutCharactersCountsAsEmpty) {
+  testing::ScratchDir dir;
+  for (const char* bytes : {"", "\xEF\xBB\xBF"}) {
+    SCOPED_TRACE(bytes);
+    const ViewerText read = ReadViewerText(dir.Write("empty.txt", bytes), "Title", "Empty");
+    EXPECT_EQ(read.failure, (Message{"Empty", "Title", Icon::Exclamation, Buttons::Ok}));
+    EXPECT_EQ(read.text, U"");
+  }
+}
+
+TEST(ReadViewerText, HugeFileIsReadInPartAndCutBetweenTheNotes) {
+  testing::ScratchDir dir;
+  // 3 MB of three-byte characters, cut by the bounded read inside a character.
+  std::string bytes;
+  for (int i = 0; i < 1000000; ++i) bytes += "\xE2\x82\xAC";
+  const ViewerText read = ReadViewerText(dir.Write("huge.txt", bytes), "Title", "Empty");
+  EXPECT_FALSE(read.failure.has_value());
+  EXPECT_EQ(read.text, kFirstNote + std::u32string(65306, U'\u20AC') + U"\r\n" + kSecondNote);
 }
 
 TEST(LayOutViewer, ButtonsFollowTheTextBoxAndSmallSizesSnapBack) {
