@@ -1,0 +1,156 @@
+// The program text stand-in: every load result, the text length limit, the line-end and byte
+// handling, and that gt never writes past its buffer.
+#include "platform/brevik/brevik.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+std::string WriteFile(const std::string& name, const std::string& content) {
+  const std::string path = ::testing::TempDir() + "brevik_" + name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path;
+}
+
+int32_t LoadText(const std::string& name, const std::string& content) {
+  return lt(WriteFile(name, content).c_str(), 0);
+}
+
+// Text `number` through a roomy buffer; "<none>" when gt reports no text.
+std::string Text(int32_t number) {
+  std::array<char, 2048> buffer{};
+  const int32_t n = gt(number, 0, buffer.data(), 1024, 1);
+  if (n < 1) return "<none>";
+  EXPECT_EQ(buffer[static_cast<std::size_t>(n)], '\0');
+  return std::string(buffer.data(), static_cast<std::size_t>(n));
+}
+
+std::string CommentLines(int count) {
+  std::string lines;
+  for (int i = 0; i < count; ++i) lines += "# comment\n";
+  return lines;
+}
+
+TEST(Brevik, LoadResultCodes) {
+  struct Row {
+    const char* name;
+    std::string content;
+    int32_t expected;
+  };
+  const std::string tooLong = "1 " + std::string(1024, 'x') + "\n";
+  const Row rows[] = {
+      {"empty file", "", -6},
+      {"only comments and blanks", "# texts\n\n  \t \r\n   # indented comment\n", 0},
+      {"number without text", "13\n", -501},
+      {"number and blanks only, line 2", "# c\n13 \t \r\n", -502},
+      {"text of 1024 bytes on line 1", tooLong, -1001},
+      {"text of 1024 bytes on line 3", "1 a\n\n" + tooLong, -1003},
+      {"duplicate on line 3", "13 a\n# c\n13 b\n", -1503},
+      {"duplicate written differently", "13 a\n013 b\n", -1502},
+      {"word instead of number", "Help file\n", -4},
+      {"number glued to text", "13Help\n", -4},
+      {"plus sign", "+13 Help\n", -4},
+      {"number beyond 16 bits", "32768 x\n", -4},
+      {"number with 30 digits", "123456789012345678901234567890 x\n", -4},
+      {"zero byte in text", std::string("13 a\0b\n", 7), -4},
+      {"binary junk", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), -4},
+      // Codes for lines past 500 would read as other faults ("-1001" is also "too long at
+      // line 1"), so such lines get the code that names no line.
+      {"missing text on line 500", CommentLines(499) + "13\n", -1000},
+      {"missing text on line 501", CommentLines(500) + "13\n", -4},
+      {"too long text on line 501", CommentLines(500) + tooLong, -4},
+      {"duplicate on line 2002", "7 a\n" + CommentLines(2000) + "7 b\n", -3502},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(LoadText("codes.dat", row.content), row.expected);
+    EXPECT_EQ(Text(1), "<none>") << "a failed load leaves no text";
+  }
+}
+
+TEST(Brevik, CannotOpen) {
+  EXPECT_EQ(lt(nullptr, 0), -1);
+  EXPECT_EQ(lt("", 0), -1);
+  EXPECT_EQ(lt((::testing::TempDir() + "brevik_no_such_file.dat").c_str(), 0), -1);
+  EXPECT_EQ(lt(::testing::TempDir().c_str(), 0), -1) << "a folder";
+}
+
+TEST(Brevik, TooMuchText) {
+  EXPECT_EQ(LoadText("huge.dat", std::string(1024 * 1024 + 1, '#')), -3);
+  EXPECT_EQ(lt("/dev/zero", 0), -3) << "an endless source stops at the size limit";
+
+  std::string texts;
+  for (int number = 0; number < 10000; ++number) texts += std::to_string(number) + " t\n";
+  EXPECT_EQ(LoadText("many.dat", texts), 10000);
+  EXPECT_EQ(LoadText("too_many.dat", texts + "-1 t\n"), -3);
+}
+
+TEST(Brevik, LoadsTextsAsWritten) {
+  // CR LF ends, a tab or blanks after the number, leading blanks, a negative number,
+  // non-ASCII bytes kept as bytes, and a last line without a line end.
+  const std::string content =
+      "\xEF\xBB\xBF# texts\r\n"
+      "13\tHelp file\r\n"
+      "  18   Copy result to clipboard  \r\n"
+      "-5 minus\r\n"
+      "17 Gr\xC3\xB6\xC3\x9F" "e \xFF\xFE\r\n"
+      "36 ~\r\n"
+      "310 Vostrel Systems";
+  ASSERT_EQ(LoadText("texts.dat", content), 6);
+  EXPECT_EQ(Text(13), "Help file");
+  EXPECT_EQ(Text(18), "Copy result to clipboard  ") << "trailing blanks belong to the text";
+  EXPECT_EQ(Text(-5), "minus");
+  EXPECT_EQ(Text(17), "Gr\xC3\xB6\xC3\x9F" "e \xFF\xFE");
+  EXPECT_EQ(Text(36), "~") << "the empty-text marker is the caller's business";
+  EXPECT_EQ(Text(310), "Vostrel Systems");
+  EXPECT_EQ(Text(14), "<none>");
+}
+
+TEST(Brevik, TextOf1023BytesFillsTheBuffer) {
+  const std::string longest(1023, 'y');
+  ASSERT_EQ(LoadText("longest.dat", "1 " + longest + "\n"), 1);
+  std::array<char, 1024> buffer;
+  buffer.fill('#');
+  EXPECT_EQ(gt(1, 0, buffer.data(), 1024, 1), 1023);
+  EXPECT_EQ(std::string(buffer.data()), longest);
+}
+
+TEST(Brevik, GetNeverWritesPastSize) {
+  ASSERT_EQ(LoadText("short.dat", "7 abcdef\n"), 1);
+  struct Row {
+    int32_t size;
+    int32_t expected;
+    const char* text;
+  };
+  for (const Row& row : {Row{1, 0, ""}, Row{2, 1, "a"}, Row{4, 3, "abc"}, Row{7, 6, "abcdef"},
+                         Row{100, 6, "abcdef"}}) {
+    SCOPED_TRACE(row.size);
+    std::array<char, 128> buffer;
+    buffer.fill('#');
+    EXPECT_EQ(gt(7, 0, buffer.data(), row.size, 1), row.expected);
+    EXPECT_STREQ(buffer.data(), row.text);
+    EXPECT_EQ(buffer[static_cast<std::size_t>(row.size)], '#');
+  }
+  std::array<char, 8> buffer;
+  buffer.fill('#');
+  EXPECT_EQ(gt(7, 1, buffer.data(), 8, 1), 0) << "only language 0 exists";
+  EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(gt(7, 0, buffer.data(), 0, 1), 0);
+  EXPECT_EQ(gt(7, 0, buffer.data(), -5, 1), 0);
+  EXPECT_EQ(gt(7, 0, nullptr, 8, 1), 0);
+}
+
+TEST(Brevik, ALoadReplacesTheTextsBefore) {
+  ASSERT_EQ(LoadText("first.dat", "1 one\n2 two\n"), 2);
+  ASSERT_EQ(LoadText("second.dat", "2 zwei\n"), 1);
+  EXPECT_EQ(Text(1), "<none>");
+  EXPECT_EQ(Text(2), "zwei");
+}
+
+}  // namespace
