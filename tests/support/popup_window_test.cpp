@@ -1,0 +1,140 @@
+// The pop-up's wiring: it shows modally where and how it is asked, and the caller resumes
+// after its timer or a click, with nothing of one use left for the next.
+#include "support/popup_window.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using clvt::PopupWindow;
+
+namespace {
+
+struct Seen {
+  bool visible = false;
+  bool modal = false;
+  bool timerActive = false;
+  QString text;
+  QRect geometry;
+  QRect labelGeometry;
+  bool guardFired = false;  // the wait had to be ended from outside
+};
+
+// Runs `use` (which shows the pop-up) and records how the pop-up looked once it showed;
+// `during` then runs inside the pop-up's wait. A guard ends a wait that would never end.
+Seen WhileShown(const std::function<void()>& use, const std::function<void()>& during = {}) {
+  PopupWindow& popup = PopupWindow::frmPopUp();
+  Seen seen;
+  QTimer::singleShot(0, [&] {
+    seen.visible = popup.isVisible();
+    seen.modal = QApplication::activeModalWidget() == &popup;
+    seen.timerActive = popup.Timer1()->isActive();
+    seen.text = popup.lblMessage()->text();
+    seen.geometry = popup.geometry();
+    seen.labelGeometry = popup.lblMessage()->geometry();
+    if (during) during();
+  });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&] {
+    seen.guardFired = true;
+    popup.hide();
+  });
+  guard.start(10000);
+  use();
+  return seen;
+}
+
+}  // namespace
+
+class PopupWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void endsAfterItsInterval() {
+    const Seen seen = WhileShown(
+        [] { clvt::PopUp("Result copied to clipboard", 2920, 300, 50, 3900, 8050); });
+    QVERIFY(!seen.guardFired);
+    QVERIFY(seen.visible);
+    QVERIFY(seen.modal);
+    QVERIFY(seen.timerActive);
+    QCOMPARE(seen.text, QString("Result copied to clipboard"));
+    // 8050 x 3900 twips and 2920 x 300 twips at 15 twips a pixel.
+    QCOMPARE(seen.geometry, QRect(537, 260, 195, 20));
+    QCOMPARE(seen.labelGeometry, QRect(1, 1, 193, 18));  // inside the 1-pixel border
+
+    PopupWindow& popup = PopupWindow::frmPopUp();
+    QVERIFY(!popup.isVisible());
+    QVERIFY(!popup.Timer1()->isActive());
+    QVERIFY(popup.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QFont font = popup.lblMessage()->font();
+    QVERIFY(font.bold());
+    QCOMPARE(font.pointSizeF(), 9.75);
+    QCOMPARE(popup.lblMessage()->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    QCOMPARE(popup.palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(popup.lblMessage()->alignment().testFlag(Qt::AlignHCenter));
+  }
+
+  void endsEarlyOnAClick() {
+    PopupWindow& popup = PopupWindow::frmPopUp();
+    const Seen seen = WhileShown(
+        [] { clvt::PopUp("Click me", 2920, 300, 600000, 3900, 8050); },
+        [&] { QTest::mouseClick(popup.lblMessage(), Qt::LeftButton); });
+    QVERIFY(!seen.guardFired);
+    QVERIFY(seen.visible);
+    QVERIFY(!popup.isVisible());
+    QVERIFY(!popup.Timer1()->isActive());
+  }
+
+  void secondUseShowsNewTextAndSize() {
+    const Seen first =
+        WhileShown([] { clvt::PopUp("First message", 2920, 300, 20, 3900, 8050); });
+    const Seen second = WhileShown([] { clvt::PopUp("Second", 4500, 900, 20, 1500, 3000); });
+    QVERIFY(!first.guardFired && !second.guardFired);
+    QCOMPARE(second.text, QString("Second"));
+    QCOMPARE(second.geometry, QRect(200, 100, 300, 60));
+    QCOMPARE(second.labelGeometry, QRect(1, 1, 298, 58));
+  }
+
+  void messageLongerThanTheStripDoesNotGrowIt() {
+    const QString longText(400, QChar('W'));
+    const Seen seen = WhileShown([&] { clvt::PopUp(longText, 2920, 300, 20, 3900, 8050); });
+    QVERIFY(!seen.guardFired);
+    QCOMPARE(seen.text, longText);
+    QCOMPARE(seen.geometry.size(), QSize(195, 20));
+  }
+
+  void hostileSizesStayUsable() {
+    const Seen seen = WhileShown([] { clvt::PopUp("", -32768, 0, 20, -32768, 32767); });
+    QVERIFY(!seen.guardFired);
+    QCOMPARE(seen.geometry.size(), QSize(1, 1));
+  }
+
+  void placedInFormAndCentred() {
+    QWidget form;
+    form.setGeometry(100, 50, 400, 300);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QPoint corner = form.frameGeometry().topLeft();
+    const Seen inForm =
+        WhileShown([&] { clvt::PopUpInForm(&form, "In form", 1500, 300, 20, 150, 300); });
+    QVERIFY(!inForm.guardFired);
+    QCOMPARE(inForm.geometry, QRect(corner + QPoint(20, 10), QSize(100, 20)));
+    QCOMPARE(inForm.labelGeometry.width(), 98);
+
+    // Centred by the size of the previous use (100 x 20 pixels), then resized.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const Seen centred =
+        WhileShown([] { clvt::PopUpCenterScreen("Centred", 3000, 600, 20); });
+    QVERIFY(!centred.guardFired);
+    QCOMPARE(centred.geometry.topLeft(),
+             screen.topLeft() + QPoint((screen.width() - 100) / 2, (screen.height() - 20) / 2));
+    QCOMPARE(centred.geometry.size(), QSize(200, 40));
+  }
+};
+
+QTEST_MAIN(PopupWindowTest)
+#include "popup_window_test.moc"
