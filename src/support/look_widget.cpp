@@ -53,6 +53,9 @@ void PaintBackground(QWidget* w, const QColor& colour) {
   QPalette palette = w->palette();
   palette.setColor(QPalette::Window, colour);
   w->setPalette(palette);
+  // Option buttons and check boxes fill with the Button role by default, which would leave
+  // them light grey on a coloured window.
+  w->setBackgroundRole(QPalette::Window);
   w->setAutoFillBackground(true);
 }
 

@@ -71,6 +71,8 @@ class LookWidgetTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
     const QImage image = w.window.grab().toImage();
     QCOMPARE(image.pixelColor(215, 5), grey);
+    QCOMPARE(image.pixelColor(85, 60), grey);  // right of the option button's caption
+    QCOMPARE(image.pixelColor(95, 150), grey);  // right of the check box's caption
     QCOMPARE(image.pixelColor(w.output->geometry().center()), base);
   }
 
