@@ -1,7 +1,6 @@
 // clvt convert: one press of the main window's Calculate button, printed as five aligned
 // lines or as one JSON object. The columns are counted in characters (UTF-8 code points), so
 // a grouping symbol of more than one byte does not shift the layout.
-#include <charconv>
 #include <ostream>
 
 #include "calendar/calendar.h"
@@ -59,12 +58,6 @@ std::string Row(std::string_view heading, std::string_view first, std::string_vi
   return line + "\n";
 }
 
-std::string Decimal(int64_t n) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
-
 std::string JsonString(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
@@ -89,9 +82,9 @@ std::string JsonCalendar(int32_t calendar, int32_t jdn, std::string_view traditi
   rec.calendar = calendar;
   rec.jdn = jdn;
   JDNToDate(rec);
-  std::string out = "{\"year\": " + Decimal(rec.year) +
-                    ", \"month\": " + Decimal(rec.month) +
-                    ", \"day\": " + Decimal(rec.day) +
+  std::string out = "{\"year\": " + DecimalText(rec.year) +
+                    ", \"month\": " + DecimalText(rec.month) +
+                    ", \"day\": " + DecimalText(rec.day) +
                     ", \"traditional\": " + JsonString(traditional) +
                     ", \"ymd\": " + JsonString(ymd);
   if (!variant.empty()) out += ", \"variant\": " + JsonString(variant);
@@ -106,7 +99,7 @@ void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) 
 }
 
 void PrintJson(std::ostream& out, const OutputDates& o, int32_t jdn, const DeeVariant& dee) {
-  out << "{\"jdn\": " << Decimal(jdn) << ", \"weekday\": " << JsonString(o.txbDayOfWeek)
+  out << "{\"jdn\": " << DecimalText(jdn) << ", \"weekday\": " << JsonString(o.txbDayOfWeek)
       << ", \"gregorian\": "
       << JsonCalendar(kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, "")
       << ", \"julian\": "

@@ -218,7 +218,7 @@ DateInput ReadDateInput(const DateOptions& options) {
     FillToday(position, controls);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
     input.intInputDateType = kInputWithoutAYN;
-  } else if (IsLetter(text.front()) && MonthNumber(text.substr(0, text.find_first_of(" ,0123456789"))) != 0) {
+  } else if (MonthNumber(text.substr(0, text.find_first_of(" ,0123456789"))) != 0) {
     if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
     input.intInputDateType = kInputWithoutAYN;

@@ -56,6 +56,8 @@ const std::array<std::string_view, 13> MonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",
     "July", "August",  "September", "October", "November", "December"};
 
+std::string DecimalText(int64_t n) { return Decimal(n); }
+
 int32_t CalendarCode(std::string_view strCalendar) {
   return strCalendar.empty() ? 0 : static_cast<unsigned char>(strCalendar.front());
 }

@@ -58,6 +58,9 @@ std::string TimeOfDayText(double x);
 // down, more up; 23:59:45 becomes 00:00 of the next day. Whole days stay unchanged.
 void RoundToMinute(double& x);
 
+// Plain decimal digits of n, "-" in front of a negative number, no grouping: "-500".
+std::string DecimalText(int64_t n);
+
 // Two-digit form of 0..99 with a leading zero ("03").
 std::string TwoDigits(int32_t n);
 

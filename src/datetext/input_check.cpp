@@ -4,8 +4,6 @@
 // program's own range message rather than overflowing.
 #include "datetext/input_check.h"
 
-#include <charconv>
-
 #include "datetext/formatting.h"
 #include "datetext/run_messages.h"
 #include "datetext/text_helpers.h"
@@ -20,8 +18,6 @@ constexpr std::string_view kYearGroupChars = ",. ";
 constexpr std::string_view kYearDigitsOnly = "-,.' ";
 constexpr std::string_view kDigitsAndMinus = "0123456789-";
 constexpr std::string_view kProlepticPrefix = "Proleptic ";
-constexpr int64_t kLargestYear = 99999;
-constexpr int64_t kLargestUngroupedYear = 9999;
 constexpr int64_t kMonthsPerYear = 12;
 constexpr int64_t kLongestMonth = 31;
 
@@ -58,10 +54,7 @@ std::string WithoutChars(std::string text, std::string_view set) {
 
 // Grouped decimal text of any 64-bit value (GroupDigits takes 32 bits only).
 std::string GroupedYear(int64_t year) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, year);
-  return SeparateThousands(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)),
-                           DigitGroupingSymbol());
+  return SeparateThousands(DecimalText(year), DigitGroupingSymbol());
 }
 
 // The year as the year box shows it: grouped beyond +-9,999, plain otherwise.
@@ -115,7 +108,7 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee) {
 
   // The fields hold digits only (and the sign); DigitsValue saturates, so a run of digits
   // of any length compares as "too large" instead of wrapping.
-  if (DigitsValue(fields[0]) > kLargestYear) {
+  if (DigitsValue(fields[0]) > kLargestInputYear) {
     return Reject(kMsgInputOutOfRange, Icon::Exclamation);
   }
   const int64_t month = DigitsValue(fields[1]);
@@ -143,7 +136,7 @@ InputCheck CheckMonthDayYear(InputControls& controls) {
   if (text.front() == '-' || digits.find_first_not_of('0') == std::string::npos) {
     return Reject(kMsgZeroNegativeYear, Icon::Information);
   }
-  if (DigitsValue(digits) > kLargestYear) {
+  if (DigitsValue(digits) > kLargestInputYear) {
     return Reject(kMsgYearOutOfRange, Icon::Exclamation);
   }
   InputCheck check;

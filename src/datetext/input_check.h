@@ -14,6 +14,11 @@
 // the input controls in normalised form.
 namespace clvt {
 
+// Largest year magnitude the input takes (both notations), and the largest shown in the year
+// boxes without digit groups.
+inline constexpr int64_t kLargestInputYear = 99999;
+inline constexpr int64_t kLargestUngroupedYear = 9999;
+
 struct InputCheck {
   bool ok = false;
   std::optional<Message> message;        // the one message of a rejection

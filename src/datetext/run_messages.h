@@ -27,8 +27,20 @@ inline constexpr std::string_view kMsgZeroNegativeYear =
     "Zero and negative years not accepted.\r\nInput the date as year-month-day.";
 inline constexpr std::string_view kMsgYearOutOfRange = "Year is out of permitted range";
 
-// Conversion run.
+// Conversion run. The invalid-date message continues for 29 February of a year 1 or later
+// with "\r\n\r\nIn the <calendar> Calendar\r\n<year> is not a leap year.".
 inline constexpr std::string_view kMsgDateInvalid = "The input date is invalid.";
+inline constexpr std::string_view kMsgLeapYearIntro = "\r\n\r\nIn the ";
+inline constexpr std::string_view kMsgLeapYearCalendar = " Calendar\r\n";
+inline constexpr std::string_view kMsgLeapYearEnd = " is not a leap year.";
+
+// Weekday match: "The input date is not a Monday in either ..." / "... is a Tuesday in both ...".
+inline constexpr std::string_view kMsgWeekdayNotA = "The input date is not a ";
+inline constexpr std::string_view kMsgWeekdayInNeither =
+    " in either the Gregorian Calendar or the Julian.";
+inline constexpr std::string_view kMsgWeekdayIsA = "The input date is a ";
+inline constexpr std::string_view kMsgWeekdayInBoth =
+    " in both the Gregorian and the Julian calendars.";
 
 // Date arithmetic.
 inline constexpr std::string_view kMsgNegativeAmount =

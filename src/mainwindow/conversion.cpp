@@ -4,10 +4,10 @@
 // days) is computed in 64 bits and checked before it is stored.
 #include "mainwindow/conversion.h"
 
-#include <charconv>
 #include <limits>
 
 #include "calendar/calendar.h"
+#include "calendar/floor_div.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/run_messages.h"
@@ -16,8 +16,6 @@
 namespace clvt {
 namespace {
 
-constexpr int64_t kLargestYear = 99999;
-constexpr int64_t kLargestUngroupedYear = 9999;
 constexpr int64_t kMonthsPerYear = 12;
 constexpr int64_t kDaysPerWeek = 7;
 constexpr int kYearsBox = 0;
@@ -26,17 +24,6 @@ constexpr int kWeeksBox = 2;
 constexpr int kDaysBox = 3;
 // The largest amount each box can hold: 5 characters for years, 6 for the others.
 constexpr std::array<int64_t, 4> kLargestAmount = {99999, 999999, 999999, 999999};
-
-bool FitsInt32(int64_t value) {
-  return value >= std::numeric_limits<int32_t>::min() &&
-         value <= std::numeric_limits<int32_t>::max();
-}
-
-std::string Decimal(int64_t n) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
 
 bool IsBCEra(int eraPosition) { return eraPosition == kEraBC || eraPosition == kEraBCE; }
 
@@ -55,10 +42,10 @@ std::optional<Message> ReadInputDate(InputControls& controls, int intInputDateTy
       MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
   if (intInputDateType == kInputWithoutAYN) {
     const int64_t year = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
-    if (year > kLargestYear) return outOfRange;
+    if (year > kLargestInputYear) return outOfRange;
     controls.txbYearADBCetc = year >= kLargestUngroupedYear
                                   ? GroupDigits(static_cast<int32_t>(year))
-                                  : Decimal(year);
+                                  : DecimalText(year);
     rec.year = static_cast<int32_t>(IsBCEra(controls.cboYearDesADBCetc) ? 1 - year : year);
     rec.month = controls.cboMonthNames;
     rec.day = controls.cboDayNumbers;
@@ -68,7 +55,7 @@ std::optional<Message> ReadInputDate(InputControls& controls, int intInputDateTy
     std::array<int64_t, 3> values{};
     for (std::size_t i = 0; i < 3; ++i) {
       values[i] = DigitsValue(strDateParts[i]);
-      if (values[i] > kLargestYear) return outOfRange;
+      if (values[i] > kLargestInputYear) return outOfRange;
     }
     const bool negative = !strDateParts[0].empty() && strDateParts[0].front() == '-';
     rec.year = static_cast<int32_t>(negative ? -values[0] : values[0]);
@@ -108,8 +95,9 @@ ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee)
   if (!check.valid && showMessage) {
     std::string text(kMsgDateInvalid);
     if (rec.month == 2 && rec.day == 29 && rec.year >= 1) {
-      text += "\r\n\r\nIn the " + CalendarName(rec.calendar, dee) + " Calendar\r\n" +
-              Decimal(rec.year) + " is not a leap year.";
+      text += std::string(kMsgLeapYearIntro) + CalendarName(rec.calendar, dee) +
+              std::string(kMsgLeapYearCalendar) + DecimalText(rec.year) +
+              std::string(kMsgLeapYearEnd);
     }
     check.message = MakeMessage(text, kTitleInvalidInput, Icon::Information);
   }
@@ -269,15 +257,15 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
   if (amountRejected) return;
 
   if (!gregorian && !julian) {
-    result.messages.push_back(MakeMessage("The input date is not a " + DayName(w) +
-                                              " in either the Gregorian Calendar or the Julian.",
-                                          kTitleCalculate, Icon::Information));
+    result.messages.push_back(
+        MakeMessage(std::string(kMsgWeekdayNotA) + DayName(w) + std::string(kMsgWeekdayInNeither),
+                    kTitleCalculate, Icon::Information));
     return;
   }
   if (gregorian && julian) {
-    result.messages.push_back(MakeMessage("The input date is a " + DayName(w) +
-                                              " in both the Gregorian and the Julian calendars.",
-                                          kTitleCalculate, Icon::Information));
+    result.messages.push_back(
+        MakeMessage(std::string(kMsgWeekdayIsA) + DayName(w) + std::string(kMsgWeekdayInBoth),
+                    kTitleCalculate, Icon::Information));
   }
   const bool showJulian = julian;
   const GetJDNResult shown = GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G",

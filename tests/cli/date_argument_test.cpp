@@ -26,7 +26,9 @@ TEST(ParseDateArguments, WordsOptionsAndErrors) {
       {{""}, {""}, ""},
       {{"--calendar"}, {}, "option --calendar needs a value"},
       {{"-x"}, {}, "unknown option '-x'"},
-      {{"--plus", "1d", "--minus", "1d", "today"}, {"today"}, "--plus and --minus cannot be used together"},
+      {{"--plus", "1d", "--minus", "1d", "today"},
+       {"today"},
+       "--plus and --minus cannot be used together"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.args.empty() ? "" : row.args[0]);
