@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// String values under keys of the current user's settings hive, and the two operations that
+// save and restore one value with a status text. The status texts are the same on every
+// system; only the store behind them differs: the Windows registry on Windows, a text file
+// under $XDG_CONFIG_HOME elsewhere (registry_file.h).
+namespace clvt {
+
+// Predefined root key handles, as the Windows API numbers them.
+inline constexpr uint32_t kHKeyClassesRoot = 0x80000000;
+inline constexpr uint32_t kHKeyCurrentUser = 0x80000001;
+inline constexpr uint32_t kHKeyLocalMachine = 0x80000002;
+inline constexpr uint32_t kHKeyUsers = 0x80000003;
+
+// System error codes the stores report (the Windows numbering, so that both stores and their
+// message texts agree).
+inline constexpr uint32_t kErrorSuccess = 0;
+inline constexpr uint32_t kErrorFileNotFound = 2;
+inline constexpr uint32_t kErrorPathNotFound = 3;
+inline constexpr uint32_t kErrorAccessDenied = 5;
+inline constexpr uint32_t kErrorInvalidHandle = 6;
+inline constexpr uint32_t kErrorWriteFault = 29;
+inline constexpr uint32_t kErrorReadFault = 30;
+inline constexpr uint32_t kErrorDiskFull = 112;
+inline constexpr uint32_t kErrorBadPathname = 161;
+
+// What a store offers: the few registry calls the two operations below are made of.
+class RegistryApi {
+ public:
+  enum class Disposition { Created, Opened, Other };
+
+  struct WriteResult {
+    uint32_t createError = kErrorSuccess;  // creating or opening the key
+    Disposition disposition = Disposition::Other;
+    uint32_t writeError = kErrorSuccess;   // writing the value (only tried when created)
+  };
+
+  struct ReadResult {
+    bool keyFound = false;
+    uint32_t sizeError = kErrorSuccess;  // asking for the value's size
+    uint32_t readError = kErrorSuccess;  // reading the value's bytes
+    std::string data;                    // the bytes read, a terminating zero included if stored
+  };
+
+  virtual ~RegistryApi() = default;
+
+  // Creates or opens root\key and sets name to the string value.
+  virtual WriteResult WriteValue(uint32_t root, const std::string& key, const std::string& name,
+                                 const std::string& value) = 0;
+
+  // Opens root\key for reading and, when name is not empty, reads that value.
+  virtual ReadResult ReadValue(uint32_t root, const std::string& key,
+                               const std::string& name) = 0;
+
+  // The system's text for an error code, with its trailing "\r\n"; "" for an unknown code.
+  virtual std::string MessageText(uint32_t code) = 0;
+};
+
+// The store of this system: the Windows registry, or the settings file of registry_file.h.
+std::unique_ptr<RegistryApi> MakePlatformRegistry();
+
+// Creates or opens strKey under root and writes strName = strValue. Returns a status, two
+// blanks and the system's text for the write's outcome, for example
+// "0 Key already exists.  The operation completed successfully.\r\n". Statuses:
+// "0 New key created.", "0 Key already exists.", "0 Key anomaly." when the value was written;
+// "n Unable to create (or find) key." when the key could not be had (n = error code);
+// "n Unable to write value." when the key was had but the value could not be written, so a
+// failed write never reads as success.
+std::string SaveToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
+                           std::string strName, std::string strValue);
+
+// Reads strName under root\strKey. Returns "0 OK" (strValue = the text, trailing control
+// characters removed), "0 Empty value" (strValue = ""), "1 Key not found or is empty.",
+// "2 Name not specified.", "3 Name not found." or "4 Unable to read value.". Success is
+// decided by the read's result code, so the outcome does not depend on the language of the
+// system's messages. strValue is changed only when the value's data was read.
+std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
+                                std::string strName, std::string& strValue);
+
+// The exact status the main window looks for.
+inline constexpr const char* kRestoreOK = "0 OK";
+
+// Removes trailing characters with codes below 32 (the terminating zero of stored strings).
+void StripTrailingControlChars(std::string& text);
+
+}  // namespace clvt

@@ -1,0 +1,263 @@
+// The settings file that stands in for the registry: its text form, damaged files, the atomic
+// replacement and several writers.
+#include "platform/registry_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/registry_text.h"
+
+namespace clvt {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+const std::string kKey = "Software\\Vostrel Systems\\CLVT";
+const std::string kGoodFile =
+    "[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
+    "\"JDN\"=\"2457349\"\n"
+    "\"Dee\"=\"D\"\n";
+
+TEST(RegistryText, RoundTripsAwkwardNamesAndValues) {
+  RegistryKeys keys;
+  keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["say \"hi\""] = "C:\\dir\\";
+  keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["controls"] =
+      std::string("tab\tnew\nline\r\0end\x7F", 20);
+  keys["HKEY_CURRENT_USER\\Software\\Empty"];
+  keys["HKEY_CURRENT_USER\\Software\\B"]["n\xC3\xA4me"] = "Gr\xC3\xBC\xC3\x9F" "e \xFF";
+  const std::string text = RegistryText(keys);
+  EXPECT_EQ(ParseRegistryText(text), keys) << text;
+  // The file stays plain, printable ASCII.
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    EXPECT_TRUE(c == '\n' || (u >= 0x20 && u < 0x7F)) << int(u);
+  }
+}
+
+TEST(RegistryText, NamesAndKeysIgnoreCaseAsTheRegistryDoes) {
+  const RegistryKeys keys = ParseRegistryText(
+      "[hkey_current_user\\SOFTWARE\\vostrel systems\\clvt]\n\"jdn\"=\"1\"\n\"JDN\"=\"2\"\n");
+  ASSERT_EQ(keys.size(), 1u);
+  const auto key = keys.find("HKEY_CURRENT_USER\\" + kKey);
+  ASSERT_NE(key, keys.end());
+  EXPECT_EQ(key->second.size(), 1u);
+  EXPECT_EQ(key->second.at("Jdn"), "2");  // the later line wins
+}
+
+TEST(RegistryText, KeepsWhatItCanReadFromDamagedText) {
+  const std::string section = "[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]";
+  struct Row {
+    const char* name;
+    std::string text;
+    std::map<std::string, std::string> expected;  // values under the key; key absent if empty
+  };
+  const Row rows[] = {
+      {"empty", "", {}},
+      {"byte order mark, CRLF, comments, blanks",
+       "\xEF\xBB\xBF; note\r\n# note\r\n\r\n  " + section + "  \r\n \"JDN\" = \"5\" \r\n",
+       {{"JDN", "5"}}},
+      {"truncated in a value", section + "\n\"Dee\"=\"D\"\n\"JDN\"=\"24573", {{"Dee", "D"}}},
+      {"truncated in the key line", section.substr(0, 20), {}},
+      {"value before any key", "\"JDN\"=\"5\"\n" + section + "\n\"Dee\"=\"D\"\n", {{"Dee", "D"}}},
+      {"broken key line hides its values",
+       section + "\n\"Dee\"=\"D\"\n[HKEY_CURRENT_USER\\Other\n\"JDN\"=\"5\"\n",
+       {{"Dee", "D"}}},
+      {"hand edits", section + "\nJDN=5\n\"JDN\"=5\n\"JDN\"=\"5\" trailing\n\"A\"=\"\\q\"\n"
+                                "\"B\"=\"\\x4\"\n\"C\"=\"\\x41\"\n",
+       {{"C", "A"}}},
+      {"binary bytes", section + "\n\"JDN\"=\"5\0\"\n\"Dee\"=\"D\"\n\x01\x02\xFF\n"s,
+       {{"Dee", "D"}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const RegistryKeys keys = ParseRegistryText(row.text);
+    const auto key = keys.find("HKEY_CURRENT_USER\\" + kKey);
+    if (row.expected.empty() && key == keys.end()) continue;
+    ASSERT_NE(key, keys.end());
+    using Values = std::map<std::string, std::string>;
+    EXPECT_EQ(Values(key->second.begin(), key->second.end()), row.expected);
+  }
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+class FileRegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("clvt-file-registry-" + std::to_string(getpid()));
+    fs::remove_all(folder_);
+    path_ = folder_ / "calvantis" / "registry.txt";
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Read(FileRegistry& registry, const std::string& name) {
+    std::string value;
+    const std::string status =
+        RestoreFromRegistry(registry, kHKeyCurrentUser, kKey, name, value);
+    return status == kRestoreOK ? value : status;
+  }
+  std::string Save(FileRegistry& registry, const std::string& name, const std::string& value) {
+    return SaveToRegistry(registry, kHKeyCurrentUser, kKey, name, value);
+  }
+
+  fs::path folder_;
+  fs::path path_;
+};
+
+TEST_F(FileRegistryTest, FirstSaveCreatesAPrivateFileInANewFolder) {
+  FileRegistry registry(path_.string());
+  EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
+  EXPECT_FALSE(fs::exists(path_));
+  EXPECT_EQ(Save(registry, "JDN", "2457349"),
+            "0 New key created.  The operation completed successfully.\r\n");
+  struct stat info {};
+  ASSERT_EQ(stat(path_.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  EXPECT_EQ(Read(registry, "JDN"), "2457349");
+  EXPECT_NE(ReadAll(path_).find("\n[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
+                                "\"JDN\"=\"2457349\"\n"),
+            std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(path_.parent_path()), {}), 1);
+}
+
+TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
+  const std::string section = "[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n";
+  struct Row {
+    const char* name;
+    std::optional<std::string> file;  // nothing: no file at all
+    const char* jdnStatus;
+    const char* dee;                  // what "Dee" reads before the repair
+  };
+  const Row rows[] = {
+      {"missing", std::nullopt, "1 Key not found or is empty.", "1 Key not found or is empty."},
+      {"empty", "", "1 Key not found or is empty.", "1 Key not found or is empty."},
+      {"truncated", section + "\"Dee\"=\"D\"\n\"JDN\"=\"245", "3 Name not found.", "D"},
+      {"binary", std::string("\x7F" "ELF\0\x01\x02\n\xFF\xFE", 11),
+       "1 Key not found or is empty.", "1 Key not found or is empty."},
+      {"hand-edited", "JDN = 2457349\n" + section + "Dee=D\n\"Dee\"=\"D\"\n\"JDN\" 5\n",
+       "3 Name not found.", "D"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(folder_);
+    fs::create_directories(path_.parent_path());
+    if (row.file) WriteAll(path_, *row.file);
+    FileRegistry registry(path_.string());
+    EXPECT_EQ(Read(registry, "JDN"), row.jdnStatus);
+    EXPECT_EQ(Read(registry, "Dee"), row.dee);
+    const std::string status = Save(registry, "JDN", "2457349");
+    EXPECT_EQ(status.substr(0, 2), "0 ") << status;
+    EXPECT_EQ(Read(registry, "JDN"), "2457349");
+    // The repaired file keeps the value that could be read; otherwise the key now exists.
+    EXPECT_EQ(Read(registry, "Dee"), std::string(row.dee) == "D" ? "D" : "3 Name not found.");
+  }
+}
+
+TEST_F(FileRegistryTest, FolderInThePlaceOfTheFileFailsTheWriteVisibly) {
+  fs::create_directories(path_);
+  FileRegistry registry(path_.string());
+  EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
+  EXPECT_EQ(Save(registry, "JDN", "1"),
+            "29 Unable to write value.  The system cannot write to the specified device.\r\n");
+}
+
+TEST_F(FileRegistryTest, FileInThePlaceOfTheFolderFailsTheKey) {
+  fs::create_directories(folder_);
+  WriteAll(path_.parent_path(), "not a folder");
+  FileRegistry registry(path_.string());
+  EXPECT_EQ(Save(registry, "JDN", "1"),
+            "3 Unable to create (or find) key.  The system cannot find the path specified.\r\n");
+}
+
+TEST_F(FileRegistryTest, FailedRenameLeavesThePreviousFileIntact) {
+  FileRegistry good(path_.string());
+  Save(good, "JDN", "2457349");
+  const std::string before = ReadAll(path_);
+
+  FileRegistry failing(path_.string(), [](const char*, const char*) {
+    errno = EACCES;
+    return -1;
+  });
+  EXPECT_EQ(Save(failing, "JDN", "1"), "5 Unable to write value.  Access is denied.\r\n");
+  EXPECT_EQ(ReadAll(path_), before);
+  EXPECT_EQ(Read(good, "JDN"), "2457349");
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(path_.parent_path()), {}), 1);
+}
+
+TEST_F(FileRegistryTest, TwoInstancesSavingInTurnKeepBothValues) {
+  FileRegistry first(path_.string());
+  FileRegistry second(path_.string());
+  EXPECT_EQ(Save(first, "JDN", "2457349").substr(0, 19), "0 New key created. ");
+  EXPECT_EQ(Save(second, "JDN", "2457350").substr(0, 22), "0 Key already exists. ");
+  Save(first, "Dee", "D");
+  Save(second, "BackColor", "4210752");
+  EXPECT_EQ(Read(first, "JDN"), "2457350");
+  EXPECT_EQ(Read(second, "Dee"), "D");
+  EXPECT_EQ(Read(first, "BackColor"), "4210752");
+  EXPECT_EQ(ParseRegistryText(ReadAll(path_)).size(), 1u);
+}
+
+TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
+  fs::create_directories(path_.parent_path());
+  WriteAll(path_, kGoodFile + "[HKEY_LOCAL_MACHINE\\Software\\Vostrel Systems\\CLVT]\n"
+                              "\"JDN\"=\"7\"\n");
+  FileRegistry registry(path_.string());
+  EXPECT_EQ(Read(registry, "JDN"), "2457349");
+  std::string value;
+  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyLocalMachine, kKey, "JDN", value), "0 OK");
+  EXPECT_EQ(value, "7");
+  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyCurrentUser, "Software", "JDN", value),
+            "1 Key not found or is empty.");
+  EXPECT_EQ(SaveToRegistry(registry, kHKeyCurrentUser, "Bad\nKey", "JDN", "1"),
+            "161 Unable to create (or find) key.  The specified path is invalid.\r\n");
+  Save(registry, "JDN", "8");
+  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyLocalMachine, kKey, "JDN", value), "0 OK");
+  EXPECT_EQ(value, "7");
+}
+
+TEST(DefaultRegistryFilePath, FollowsXdgConfigHomeThenHome) {
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home != nullptr ? home : "";
+  struct Row {
+    const char* xdg;
+    const char* home;
+    const char* path;
+  };
+  const Row rows[] = {
+      {"/tmp/cfg", "/home/u", "/tmp/cfg/calvantis/registry.txt"},
+      {nullptr, "/home/u", "/home/u/.config/calvantis/registry.txt"},
+      {"relative/cfg", "/home/u", "/home/u/.config/calvantis/registry.txt"},
+      {"", "/home/u", "/home/u/.config/calvantis/registry.txt"},
+      {nullptr, nullptr, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.path);
+    row.xdg ? setenv("XDG_CONFIG_HOME", row.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
+    row.home ? setenv("HOME", row.home, 1) : unsetenv("HOME");
+    EXPECT_EQ(DefaultRegistryFilePath(), row.path);
+  }
+  unsetenv("XDG_CONFIG_HOME");
+  if (home != nullptr) setenv("HOME", savedHome.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace clvt
