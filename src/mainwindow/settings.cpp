@@ -1,0 +1,139 @@
+#include "mainwindow/settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "calendar/calendar.h"
+#include "datetext/input_controls.h"
+#include "datetext/text_helpers.h"
+
+namespace clvt {
+namespace {
+
+constexpr uint32_t kMaxColor = 0xFFFFFF;
+
+std::string Decimal(int64_t value) {
+  char buffer[24];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+std::string JDNValueText(std::string_view txbJDN, std::string_view groupingSymbol) {
+  if (txbJDN.empty()) return "0";
+  std::string text(txbJDN);
+  if (!groupingSymbol.empty()) {
+    for (std::size_t at = text.find(groupingSymbol); at != std::string::npos;
+         at = text.find(groupingSymbol, at)) {
+      text.erase(at, groupingSymbol.size());
+    }
+  }
+  RemoveChars(text, ",.' ");
+  return text;
+}
+
+std::string CalNdxValueText(const SettingsState& state) {
+  if (state.intInputDateType == kInputWithAYN) return "-" + Decimal(state.cboCalendar1);
+  if (state.intInputDateType != kInputWithoutAYN) return "0";
+  int position = state.cboCalendar0;
+  if (position >= kCalendarPositionSunday) {
+    if (state.lblGregorianBold) {
+      position = kCalendarPositionGregorian;
+    } else if (state.lblJulianBold) {
+      position = kCalendarPositionJulian;
+    }
+  }
+  return Decimal(position);
+}
+
+std::optional<std::string> ReadOK(RegistryApi& registry, const std::string& key,
+                                  const char* name) {
+  std::string value;
+  if (RestoreFromRegistry(registry, kHKeyCurrentUser, key, name, value) != kRestoreOK) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// The date of jdn in the calendar at list position k, Dee dates under the variant chosen.
+DateRec DateForPosition(int32_t jdn, int k, bool dee) {
+  static constexpr int32_t kCodes[] = {0, kCalendarGregorian, kCalendarJulian, kCalendarDee};
+  DateRec rec;
+  rec.jdn = jdn;
+  rec.calendar = kCodes[k];
+  // The variant's option sets the process-wide epoch when the window selects it; until then
+  // it may still be the other one, so convert under the restored variant explicitly.
+  const int32_t previousEpoch = lngDeeEpochJDN;
+  lngDeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+  JDNToDate(rec);
+  lngDeeEpochJDN = previousEpoch;
+  return rec;
+}
+
+}  // namespace
+
+std::string SettingsKeyPath(std::string_view text273, std::string_view companyName,
+                            std::string_view projectName) {
+  std::string key(text273);
+  key += '\\';
+  key += companyName;
+  key += '\\';
+  key += projectName;
+  return key;
+}
+
+SettingsValues SettingsToSave(const SettingsState& state, std::string_view groupingSymbol) {
+  return {JDNValueText(state.txbJDN, groupingSymbol), CalNdxValueText(state),
+          state.strDeeCalendarDesignation, Decimal(state.lngBackColor)};
+}
+
+void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,
+                  std::string_view groupingSymbol) {
+  const SettingsValues values = SettingsToSave(state, groupingSymbol);
+  SaveToRegistry(registry, kHKeyCurrentUser, key, "JDN", values.jdn);
+  SaveToRegistry(registry, kHKeyCurrentUser, key, "CalNdx", values.calNdx);
+  SaveToRegistry(registry, kHKeyCurrentUser, key, "Dee", values.dee);
+  SaveToRegistry(registry, kHKeyCurrentUser, key, "BackColor", values.backColor);
+}
+
+std::optional<int64_t> StoredNumber(std::string_view text, int64_t first, int64_t last) {
+  const double number = LeadingNumber(text);
+  // Compare as doubles first: converting an out-of-range double to an integer is undefined.
+  if (!std::isfinite(number) || number < static_cast<double>(first) - 0.5 ||
+      number > static_cast<double>(last) + 0.5) {
+    return std::nullopt;
+  }
+  const auto whole = static_cast<int64_t>(std::nearbyint(number));
+  if (whole < first || whole > last) return std::nullopt;
+  return whole;
+}
+
+RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
+  RestorePlan plan;
+  const std::optional<std::string> jdnText = ReadOK(registry, key, "JDN");
+  const std::optional<int64_t> jdn =
+      jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
+  if (jdn && *jdn != 0) {
+    plan.lngJDN = static_cast<int32_t>(*jdn);
+    const std::optional<std::string> calNdx = ReadOK(registry, key, "CalNdx");
+    const std::optional<std::string> dee = calNdx ? ReadOK(registry, key, "Dee") : std::nullopt;
+    if (dee) {
+      plan.selectDee = *dee == DeeOnlyVariant().designation;
+      const int k = static_cast<int>(
+          std::llabs(StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee)
+                         .value_or(0)));
+      if (k >= kCalendarPositionGregorian && k <= kCalendarPositionDee) {
+        const bool ymd = !calNdx->empty() && calNdx->front() == '-';
+        plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, k,
+                                   DateForPosition(*plan.lngJDN, k, *plan.selectDee)};
+      }
+    }
+  }
+  if (const std::optional<std::string> color = ReadOK(registry, key, "BackColor")) {
+    const int64_t c = StoredNumber(*color, 0, kMaxColor).value_or(0);
+    plan.lngBackColor = c == 0 ? kDefaultBackColor : static_cast<uint32_t>(c);
+  }
+  return plan;
+}
+
+}  // namespace clvt

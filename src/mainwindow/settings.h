@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/date_rec.h"
+#include "platform/registry.h"
+
+// What the main window keeps between runs, as pure functions over a registry store: which
+// four values a save writes from the window's state, and what a restore puts where. The
+// window reads its controls into SettingsState, and carries out a RestorePlan step by step.
+namespace clvt {
+
+// Default window colour 0x00BBGGRR: red 128, green 0, blue 128.
+inline constexpr uint32_t kDefaultBackColor = 0x800080;
+
+// Stored JDNs are restored only from Gregorian -99,999-01-01 to 99,999-12-31.
+inline constexpr int32_t kFirstRestorableJDN = -34802824;
+inline constexpr int32_t kLastRestorableJDN = 38245309;
+
+// The key of the settings: "Software\Vostrel Systems\CLVT" from program text 273, the
+// maker's name (program text 310) and the project name "CLVT".
+std::string SettingsKeyPath(std::string_view text273, std::string_view companyName,
+                            std::string_view projectName);
+
+// The window state a save reads.
+struct SettingsState {
+  std::string txbJDN;            // the grouped JDN output, "" while no result is shown
+  int intInputDateType = -1;     // -1 incomplete, 0 month-day-year, 1 year-month-day
+  int cboCalendar0 = 0;          // selected positions of the two calendar lists
+  int cboCalendar1 = 0;
+  bool lblGregorianBold = false;  // the weekday match found the weekday in this calendar
+  bool lblJulianBold = false;
+  std::string strDeeCalendarDesignation = "DC";
+  uint32_t lngBackColor = kDefaultBackColor;
+};
+
+// The four value texts, in the order they are written.
+struct SettingsValues {
+  std::string jdn;        // "2457349"; "0" when no result is shown
+  std::string calNdx;     // "1".."10" month-day-year, "-1".."-3" year-month-day, "0" none
+  std::string dee;        // "D" or "DC"
+  std::string backColor;  // "8388736"
+  friend bool operator==(const SettingsValues&, const SettingsValues&) = default;
+};
+
+// What a save writes for state. groupingSymbol is the digit-grouping symbol the JDN box was
+// written with; it is removed besides "," "." "'" and " ", so a multi-byte symbol cannot cut
+// the stored number short. A selected weekday becomes the calendar whose label is bold.
+SettingsValues SettingsToSave(const SettingsState& state, std::string_view groupingSymbol);
+
+// Writes the four values under key in the order JDN, CalNdx, Dee, BackColor; each write is
+// independent of the others' outcome, and failures are not shown.
+void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,
+                  std::string_view groupingSymbol);
+
+// A date a restore puts into the input, in the notation and calendar it was saved with.
+struct RestoredInput {
+  int intInputDateType = 0;   // 0: optInputDateWithoutAYN and cboCalendar(0); 1: with AYN
+  int calendarPosition = 1;   // 1 Gregorian, 2 Julian, 3 Dee
+  DateRec date;               // lngJDN converted to that calendar, for Display*
+};
+
+// What a restore puts where; the window applies the parts that are set, in this order, and
+// runs Calculate when input is set.
+struct RestorePlan {
+  std::optional<int32_t> lngJDN;        // kept even when a later step stops the restore
+  std::optional<bool> selectDee;        // true: optDee; false: optDeeCecil
+  std::optional<RestoredInput> input;   // then run cmdCalculate_Click
+  std::optional<uint32_t> lngBackColor; // then SetBackColor
+};
+
+// Reads the four values under key and decides what they restore:
+// - "JDN" restores a date only when read as "0 OK" and its number (rounded, halves to even)
+//   is not 0 and lies in kFirstRestorableJDN..kLastRestorableJDN;
+// - then "CalNdx" and "Dee" must read "0 OK"; "Dee" exactly "D" selects Dee, anything else
+//   Dee-Cecil (the window's designation is only ever set by that selection);
+// - a CalNdx of 1..3 in absolute value restores the date into the month-day-year input, or the
+//   year-month-day input when the text begins with "-";
+// - "BackColor" is read whatever happened before: a number in 1..0xFFFFFF is the colour; 0, no
+//   number, or one outside that range (99999999999999999999, 1e300, -5, inf) the default.
+RestorePlan PlanRestore(RegistryApi& registry, const std::string& key);
+
+// The number at the start of text (LeadingNumber; no number counts as 0), rounded to a whole
+// number with halves to even, when it lies in first..last; nothing when it lies outside or is
+// not finite. ("12abc", 0, 99) -> 12; ("1e300", 0, 99) -> nothing.
+std::optional<int64_t> StoredNumber(std::string_view text, int64_t first, int64_t last);
+
+}  // namespace clvt

@@ -1,0 +1,285 @@
+// What a save writes and what a restore puts where, over an in-memory store and, where there
+// is one, the settings file.
+#include "mainwindow/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/registry_file.h"
+#endif
+
+namespace clvt {
+namespace {
+
+const std::string kKey = "Software\\Vostrel Systems\\CLVT";
+
+// Values of one key in memory; a value absent from the map does not exist.
+class MemoryRegistry : public RegistryApi {
+ public:
+  std::map<std::string, std::string> values;
+  bool keyExists = false;
+
+  WriteResult WriteValue(uint32_t, const std::string& key, const std::string& name,
+                         const std::string& value) override {
+    EXPECT_EQ(key, kKey);
+    WriteResult result;
+    result.disposition = keyExists ? Disposition::Opened : Disposition::Created;
+    keyExists = true;
+    values[name] = value;
+    return result;
+  }
+  ReadResult ReadValue(uint32_t, const std::string& key, const std::string& name) override {
+    ReadResult result;
+    result.keyFound = keyExists && key == kKey;
+    const auto found = values.find(name);
+    if (found == values.end()) {
+      result.sizeError = kErrorFileNotFound;
+    } else {
+      result.data = found->second + '\0';
+    }
+    return result;
+  }
+  std::string MessageText(uint32_t) override { return ""; }
+};
+
+MemoryRegistry WithValues(std::map<std::string, std::string> values) {
+  MemoryRegistry registry;
+  registry.keyExists = true;
+  registry.values = std::move(values);
+  return registry;
+}
+
+TEST(SettingsKeyPath, JoinsTheThreeParts) {
+  EXPECT_EQ(SettingsKeyPath("Software", "Vostrel Systems", "CLVT"), kKey);
+}
+
+TEST(SettingsToSave, WritesTheFourTexts) {
+  struct Row {
+    const char* name;
+    SettingsState state;
+    const char* grouping;
+    SettingsValues expected;
+  };
+  const Row rows[] = {
+      {"grouped JDN, month-day-year Gregorian",
+       {"2,457,349", 0, 1, 0, false, false, "DC", 0x800080}, ",",
+       {"2457349", "1", "DC", "8388736"}},
+      {"no result, incomplete input", {"", -1, 3, 2, false, false, "D", 0x404040}, ",",
+       {"0", "0", "D", "4210752"}},
+      {"year-month-day Julian", {"2,457,336", 1, 0, 2, false, false, "DC", 0}, ",",
+       {"2457336", "-2", "DC", "0"}},
+      {"weekday found in Gregorian", {"2,457,349", 0, 4, 0, true, false, "DC", 0x800080}, ",",
+       {"2457349", "1", "DC", "8388736"}},
+      {"weekday found in Julian", {"2,457,349", 0, 10, 0, false, true, "DC", 0x800080}, ",",
+       {"2457349", "2", "DC", "8388736"}},
+      {"weekday found nowhere", {"", 0, 6, 0, false, false, "DC", 0x800080}, ",",
+       {"0", "6", "DC", "8388736"}},
+      {"bold label with a calendar chosen", {"", 0, 3, 0, true, false, "D", 0x800080}, ",",
+       {"0", "3", "D", "8388736"}},
+      {"negative JDN, other separators", {"-1.234'567 8", 1, 0, 1, false, false, "DC", 1}, ",",
+       {"-12345678", "-1", "DC", "1"}},
+      // A multi-byte grouping symbol (narrow no-break space) once cut the stored JDN to "2".
+      {"narrow no-break space", {"2\u202F457\u202F349", 0, 1, 0, false, false, "DC", 0xFFFFFF},
+       "\u202F", {"2457349", "1", "DC", "16777215"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(SettingsToSave(row.state, row.grouping), row.expected);
+  }
+}
+
+TEST(SaveSettings, CreatesTheKeyWithTheFourValues) {
+  MemoryRegistry registry;
+  SaveSettings(registry, kKey, {"2,457,349", 1, 0, 2, false, false, "D", 0x800080}, ",");
+  const std::map<std::string, std::string> expected = {
+      {"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}};
+  EXPECT_EQ(registry.values, expected);
+}
+
+TEST(StoredNumber, RejectsWhatDoesNotFitInsteadOfOverflowing) {
+  struct Row {
+    const char* text;
+    std::optional<int64_t> expected;
+  };
+  const Row rows[] = {
+      {"2457349", 2457349},  {" 5x", 5},            {"abc", 0},
+      {"", 0},               {"2.5", 2},            {"3.5", 4},
+      {"-0.4", 0},           {"1e3", 1000},         {"16777215", 16777215},
+      {"16777216", {}},      {"-1", {}},            {"99999999999999999999", {}},
+      {"1e300", {}},         {"-1e300", {}},        {"1e999", {}},
+      {"inf", 0},            {"nan", 0},            {"0x10", 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(StoredNumber(row.text, 0, 0xFFFFFF).value_or(-7),
+              row.expected.has_value() ? *row.expected : -7);
+  }
+  EXPECT_EQ(StoredNumber("-5", -10, 10), -5);
+  EXPECT_EQ(StoredNumber("10.5", -10, 10), 10);  // halves to even stay in range
+  EXPECT_EQ(StoredNumber("-10.5", -10, 10), -10);
+  EXPECT_EQ(StoredNumber("11.5", -10, 10), std::nullopt);
+}
+
+TEST(PlanRestore, FirstStartRestoresNothing) {
+  MemoryRegistry registry;
+  const RestorePlan plan = PlanRestore(registry, kKey);
+  EXPECT_FALSE(plan.lngJDN);
+  EXPECT_FALSE(plan.selectDee);
+  EXPECT_FALSE(plan.input);
+  EXPECT_FALSE(plan.lngBackColor);
+}
+
+TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
+  struct Row {
+    const char* name;
+    std::map<std::string, std::string> values;
+    bool dee;
+    int type, position;
+    DateRec date;  // year, month, day, calendar
+  };
+  const Row rows[] = {
+      {"month-day-year Gregorian", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false,
+       0, 1, {2015, 11, 22, 'G'}},
+      {"year-month-day Julian", {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "DC"}}, false,
+       1, 2, {2015, 11, 9, 'J'}},
+      {"Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "-3"}, {"Dee", "DC"}}, false, 1, 3,
+       {2015, 11, 22, 'D'}},
+      {"Dee", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}}, true, 0, 3,
+       {2015, 11, 23, 'D'}},
+      {"unknown variant means Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "d"}},
+       false, 0, 3, {2015, 11, 22, 'D'}},
+      {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false, 1,
+       1, {99999, 12, 31, 'G'}},
+      {"first restorable day", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false, 0,
+       1, {-99999, 1, 1, 'G'}},
+      {"numbers with trailing text", {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"},
+                                      {"Dee", "DC"}}, false, 1, 2, {2015, 11, 9, 'J'}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MemoryRegistry registry = WithValues(row.values);
+    const RestorePlan plan = PlanRestore(registry, kKey);
+    ASSERT_TRUE(plan.lngJDN);
+    ASSERT_TRUE(plan.selectDee);
+    EXPECT_EQ(*plan.selectDee, row.dee);
+    ASSERT_TRUE(plan.input);
+    EXPECT_EQ(plan.input->intInputDateType, row.type);
+    EXPECT_EQ(plan.input->calendarPosition, row.position);
+    const DateRec& date = plan.input->date;
+    EXPECT_EQ(date.jdn, *plan.lngJDN);
+    EXPECT_EQ(date.year, row.date.year);
+    EXPECT_EQ(date.month, row.date.month);
+    EXPECT_EQ(date.day, row.date.day);
+    EXPECT_EQ(date.calendar, row.date.calendar);
+  }
+}
+
+TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
+  struct Row {
+    const char* name;
+    std::map<std::string, std::string> values;
+    std::optional<int32_t> jdn;
+    std::optional<bool> dee;
+    bool input;
+  };
+  const Row rows[] = {
+      {"one day past 99,999-12-31", {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}}, {},
+       {}, false},
+      {"one day before -99,999-01-01", {{"JDN", "-34802825"}, {"CalNdx", "1"}, {"Dee", "D"}},
+       {}, {}, false},
+      {"JDN 0", {{"JDN", "0"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"JDN empty", {{"JDN", ""}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"JDN not a number", {{"JDN", "today"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"JDN too large for any integer",
+       {{"JDN", "99999999999999999999"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"JDN 1e300", {{"JDN", "1e300"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"CalNdx missing", {{"JDN", "2457349"}, {"Dee", "D"}}, 2457349, {}, false},
+      {"Dee missing", {{"JDN", "2457349"}, {"CalNdx", "1"}}, 2457349, {}, false},
+      // An empty "Dee" used to blank the designation while Dee-Cecil stayed selected.
+      {"Dee empty", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", ""}}, 2457349, {}, false},
+      {"CalNdx 0", {{"JDN", "2457349"}, {"CalNdx", "0"}, {"Dee", "D"}}, 2457349, true, false},
+      {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, 2457349, true,
+       false},
+      {"CalNdx -4", {{"JDN", "2457349"}, {"CalNdx", "-4"}, {"Dee", "DC"}}, 2457349, false,
+       false},
+      {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, 2457349, false,
+       false},
+      {"CalNdx text", {{"JDN", "2457349"}, {"CalNdx", "Julian"}, {"Dee", "DC"}}, 2457349, false,
+       false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MemoryRegistry registry = WithValues(row.values);
+    const RestorePlan plan = PlanRestore(registry, kKey);
+    EXPECT_EQ(plan.lngJDN, row.jdn);
+    EXPECT_EQ(plan.selectDee, row.dee);
+    EXPECT_EQ(plan.input.has_value(), row.input);
+    EXPECT_FALSE(plan.lngBackColor);
+  }
+}
+
+TEST(PlanRestore, BackColorIsReadWhateverHappenedBefore) {
+  struct Row {
+    const char* text;
+    uint32_t expected;
+  };
+  const Row rows[] = {
+      {"4210752", 0x404040},
+      {"0", 0x800080},
+      {"16777215", 0xFFFFFF},
+      {"1", 1},
+      {"", 0x800080},  // never "0 OK", so purple stays by not being touched
+      {"purple", 0x800080},
+      {"16777216", 0x800080},
+      {"-1", 0x800080},
+      {"99999999999999999999", 0x800080},
+      {"1e300", 0x800080},
+      {"inf", 0x800080},
+      {"nan", 0x800080},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    MemoryRegistry registry = WithValues({{"JDN", "38245310"}, {"BackColor", row.text}});
+    const RestorePlan plan = PlanRestore(registry, kKey);
+    EXPECT_EQ(plan.lngBackColor.value_or(kDefaultBackColor), row.expected);
+  }
+}
+
+TEST(Settings, PurpleFromAStoredZeroIsSavedAsItsNumber) {
+  MemoryRegistry registry = WithValues({{"BackColor", "0"}});
+  const RestorePlan plan = PlanRestore(registry, kKey);
+  ASSERT_TRUE(plan.lngBackColor);
+  SettingsState state;
+  state.lngBackColor = *plan.lngBackColor;
+  SaveSettings(registry, kKey, state, ",");
+  EXPECT_EQ(registry.values.at("BackColor"), "8388736");
+}
+
+#ifndef _WIN32
+TEST(Settings, RoundTripThroughTheSettingsFile) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("clvt-settings-test-" + std::to_string(getpid()));
+  std::filesystem::remove_all(folder);
+  FileRegistry registry((folder / "registry.txt").string());
+  SaveSettings(registry, kKey, {"2,457,349", 1, 0, 2, false, false, "D", 0x503050}, ",");
+  const RestorePlan plan = PlanRestore(registry, kKey);
+  std::filesystem::remove_all(folder);
+  EXPECT_EQ(plan.lngJDN, 2457349);
+  EXPECT_EQ(plan.selectDee, true);
+  ASSERT_TRUE(plan.input);
+  EXPECT_EQ(plan.input->intInputDateType, 1);
+  EXPECT_EQ(plan.input->calendarPosition, 2);
+  EXPECT_EQ(plan.input->date.day, 9);
+  EXPECT_EQ(plan.lngBackColor, 0x503050u);
+}
+#endif
+
+}  // namespace
+}  // namespace clvt
