@@ -1,0 +1,174 @@
+// Wiring of the vernal equinox window on the offscreen platform: the heading on activation,
+// a run from the main window's year, the Enter key, copying, clearing, hiding and closing.
+// The table's text is the builder's and is tested there.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextCursor>
+
+#include "calendar/calendar.h"
+#include "equinox/equinox_table.h"
+#include "equinox/vernal_equinoxes_window.h"
+#include "platform/digit_grouping.h"
+#include "platform/recording_clipboard.h"
+#include "platform/recording_message_boxes.h"
+
+namespace clvt {
+
+class VernalEquinoxesWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  int32_t year_ = 2024;
+  int32_t capacityKB_ = 63;
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
+  QPointer<VernalEquinoxesWindow> window_;
+
+  template <typename T>
+  T* Find(const char* name) {
+    T* w = window_->findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control %s", name);
+    return w;
+  }
+  QString Table() { return Find<QPlainTextEdit>("txbOutput")->toPlainText(); }
+
+  // The table clvt prints for the same input: heading, lines, summary.
+  static QString Expected(int32_t year, const char* years) {
+    RecordingMessageBoxes none;
+    EquinoxRunInput input;
+    input.startYear = year;
+    input.txbNumYears = years;
+    return QString::fromStdString(RunVernalEquinoxes(input, none).text);
+  }
+
+  void Open() {
+    VernalEquinoxHost host;
+    host.GetYear = [this] { return year_; };
+    host.Dee = [] { return DeeCecilVariant(); };
+    host.DeeSelected = [] { return false; };
+    host.BackColor = [] { return 0x800080u; };
+    host.TextBoxCapacityInKB = [this] { return capacityKB_; };
+    if (window_ == nullptr) window_ = new VernalEquinoxesWindow(host, messages_, clipboard_);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_));
+  }
+
+ private slots:
+  void init() {
+    OverrideNumberSymbols(",", ".");
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+    year_ = 2024;
+    capacityKB_ = 63;
+    messages_ = {};
+    clipboard_ = {};
+    Open();
+  }
+  void cleanup() { delete window_; }
+
+  void startsWithTheDefaultsAndWritesTheHeading() {
+    QCOMPARE(window_->windowTitle(), QString("Vernal equinoxes"));
+    QCOMPARE(Find<QLineEdit>("txbNumYears")->text(), QString("12"));
+    QCOMPARE(Find<QComboBox>("cboDegrees")->currentText(), QString("77"));
+    QCOMPARE(Find<QComboBox>("cboDegrees")->count(), 10);
+    QCOMPARE(Find<QComboBox>("cboMinutes")->currentText(), QString("0"));
+    QCOMPARE(Find<QComboBox>("cboMinutes")->count(), 60);
+    QVERIFY(Find<QRadioButton>("optApparentST")->isChecked());
+    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
+    QVERIFY(Find<QLineEdit>("txbNumYears")->hasFocus());
+    QCOMPARE(Find<QPushButton>("cmdClear")->y(), Find<QPushButton>("cmdClose")->y());
+    QCOMPARE(Find<QPushButton>("cmdClear")->x(), 5000 / 15);
+  }
+
+  void doItWritesWhatClvtPrints() {
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(Table(), Expected(2024, "12"));
+    QCOMPARE(window_->lngYear, 2036);
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void enterRunsFromTheMainWindowsYearOfTheMoment() {
+    year_ = 1999;
+    QLineEdit* box = Find<QLineEdit>("txbNumYears");
+    box->setText(QString(" 2 "));
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(box->text(), QString("2"));
+    QCOMPARE(Table(), Expected(1999, "2"));
+    // The next run is separated from this one by an empty line.
+    year_ = 2024;
+    QTest::keyClick(box, Qt::Key_Return);
+    const auto heading = static_cast<qsizetype>(EquinoxHeading("Dee-Cecil").size());
+    QCOMPARE(Table(), Expected(1999, "2") + "\n" + Expected(2024, "2").mid(heading));
+  }
+
+  void copiesTheTableOrTheSelection() {
+    QPushButton* copy = Find<QPushButton>("cmdCopyToClipboard");
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(clipboard_.text), Table());
+    QCOMPARE(clipboard_.clears, 1);
+    QVERIFY(Find<QPushButton>("cmdClear")->hasFocus());
+
+    QPlainTextEdit* output = Find<QPlainTextEdit>("txbOutput");
+    QTextCursor cursor(output->document());
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 2);
+    output->setTextCursor(cursor);
+    QTest::mouseRelease(output->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(copy->text(), QString("Copy selected text to clipboard"));
+    QCOMPARE(copy->width(), 4000 / 15);
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(clipboard_.text),
+             QString::fromStdString(EquinoxHeading("Dee-Cecil")).section('\n', 0, 1) + "\n");
+    QCOMPARE(copy->text(), QString("Copy to clipboard"));
+    QCOMPARE(copy->width(), 3000 / 15);
+  }
+
+  void clearLeavesTheHeading() {
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
+    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
+  }
+
+  void closeHidesAndKeepsTheTable() {
+    Find<QComboBox>("cboMinutes")->setCurrentIndex(30);
+    Find<QRadioButton>("optMeanST")->setChecked(true);
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    const QString table = Table();
+    QTest::mouseClick(Find<QPushButton>("cmdClose"), Qt::LeftButton);
+    QVERIFY(!window_->isVisible());
+    Open();
+    QCOMPARE(Table(), table);
+    QVERIFY(table.contains("77d30m W"));
+    QVERIFY(Find<QRadioButton>("optMeanST")->isChecked());
+  }
+
+  void titleBarCloseDestroysTheWindow() {
+    window_->close();
+    QTRY_VERIFY(window_.isNull());
+  }
+
+  void asksBeforeClearingAFullTable() {
+    capacityKB_ = 1;
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(messages_.shown.size(), std::size_t{1});
+    QCOMPARE(messages_.shown[0].text, std::string("Textbox is full."));
+    const QString full = Table();
+    messages_.answers = {false};
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(messages_.shown.back().text, std::string("Textbox is full.  Clear it?"));
+    QCOMPARE(Table(), full);
+    messages_.answers = {true};
+    Find<QLineEdit>("txbNumYears")->setText("1");
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(Table(), Expected(2024, "1"));
+  }
+};
+
+}  // namespace clvt
+
+QTEST_MAIN(clvt::VernalEquinoxesWindowTest)
+#include "vernal_equinoxes_window_test.moc"
