@@ -1,12 +1,218 @@
+// clvt equinox: the vernal equinox table exactly as one run of the window's "Do it" writes it
+// into an empty table. The start year comes from a bare YEAR or from a DATE read as the main
+// window reads its input; like the window's Vernal equinoxes button, it must lie in 1..4000.
+// A run that stops at year 4000 still prints its summary and succeeds; a run stopped by the
+// table's capacity prints its lines and fails, since its table is incomplete.
+#include <charconv>
+#include <optional>
 #include <ostream>
+#include <string_view>
 
+#include "calendar/calendar.h"
 #include "cli/commands.h"
+#include "cli/date_argument.h"
+#include "datetext/input_check.h"
+#include "equinox/equinox_table.h"
+#include "mainwindow/conversion.h"
 
 namespace clvt::cli {
+namespace {
 
-int RunEquinox(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err) {
-  err << "clvt: this command is not available yet\n";
-  return kExitUsage;
+constexpr const char* kHelp =
+    "Usage: clvt equinox [--years N] [--longitude DdMm] [--mean] [--dee | --dee-cecil]\n"
+    "                    DATE-or-YEAR\n"
+    "\n"
+    "Tabulates the March equinox for N years (default 12, at most 800) from the year of\n"
+    "DATE, or from YEAR, which must lie in 1 through 4000: the Julian date, the Gregorian\n"
+    "date and time at London and the Dee date and time at 'Washington'.\n"
+    "\n"
+    "  --years N          number of years\n"
+    "  --longitude DdMm   western longitude of 'Washington', 70d0m to 79d59m (default 77d0m)\n"
+    "  --mean             mean solar time (default: apparent, mean time less 8 minutes)\n"
+    "  --dee              the Dee calendar (1-1-1 D = JDN 1,721,425)\n"
+    "  --dee-cecil        the Dee-Cecil calendar (1-1-1 DC = JDN 1,721,426; the default)\n"
+    "\n"
+    "DATE is written as for 'clvt convert': 2024-03-20 CE, March 20, 2024 AD, today.\n";
+
+constexpr int kFirstDegree = 70;
+constexpr int kLastDegree = 79;
+constexpr int kLastMinute = 59;
+
+struct EquinoxArguments {
+  std::string years = "12";
+  EquinoxSettings settings;
+  std::vector<std::string> words;
+};
+
+// Messages go to standard error; no question is ever asked of an empty table, and one would
+// be answered No.
+class ErrorStreamMessages : public MessageBoxes {
+ public:
+  explicit ErrorStreamMessages(std::ostream& err) : err_(err) {}
+  bool Show(const Message& message) override {
+    PrintMessage(err_, message);
+    return message.buttons == Buttons::Ok;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+std::optional<int> SmallNumber(std::string_view digits) {
+  int value = 0;
+  if (digits.empty() || digits.size() > 2) return std::nullopt;
+  const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
+// "77d0m" -> 77 degrees, 0 minutes; letters in either case. std::nullopt outside 70..79 and
+// 0..59 or for any other shape.
+std::optional<std::pair<int, int>> ParseLongitude(std::string_view text) {
+  const std::size_t d = text.find_first_of("dD");
+  if (d == std::string_view::npos || text.size() < d + 2) return std::nullopt;
+  if (text.back() != 'm' && text.back() != 'M') return std::nullopt;
+  const std::optional<int> degrees = SmallNumber(text.substr(0, d));
+  const std::optional<int> minutes = SmallNumber(text.substr(d + 1, text.size() - d - 2));
+  if (!degrees || !minutes || *degrees < kFirstDegree || *degrees > kLastDegree ||
+      *minutes > kLastMinute) {
+    return std::nullopt;
+  }
+  return std::pair{*degrees, *minutes};
+}
+
+// Fills arguments; returns a usage error text, or "" when the options are sound.
+std::string ParseArguments(const std::vector<std::string>& args, EquinoxArguments& arguments) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool dateLike = arg.size() > 1 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
+    if (optionsEnded || arg.empty() || arg[0] != '-' || dateLike) {
+      arguments.words.push_back(arg);
+    } else if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "--years" || arg == "--longitude") {
+      if (i + 1 == args.size()) return arg + " needs a value";
+      const std::string& value = args[++i];
+      if (arg == "--years") {
+        arguments.years = value;
+        continue;
+      }
+      const auto longitude = ParseLongitude(value);
+      if (!longitude) return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value + "'";
+      arguments.settings.degrees = longitude->first;
+      arguments.settings.minutes = longitude->second;
+    } else if (arg == "--mean") {
+      arguments.settings.apparent = false;
+    } else if (arg == "--dee") {
+      arguments.settings.dee = DeeOnlyVariant();
+      arguments.settings.optDee = true;
+    } else if (arg == "--dee-cecil") {
+      arguments.settings.dee = DeeCecilVariant();
+      arguments.settings.optDee = false;
+    } else {
+      return "unknown option '" + arg + "'";
+    }
+  }
+  if (arguments.words.empty()) return "a DATE or YEAR is required";
+  return "";
+}
+
+// A bare year: an optional "-" and digits only. Years beyond int32_t are out of range anyway,
+// so they read as INT32_MAX.
+std::optional<int32_t> BareYear(const std::vector<std::string>& words) {
+  if (words.size() != 1) return std::nullopt;
+  std::string_view text = words.front();
+  const bool negative = !text.empty() && text.front() == '-';
+  if (negative) text.remove_prefix(1);
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
+  int32_t year = 0;
+  const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), year);
+  if (ec != std::errc()) return INT32_MAX;
+  return negative ? -year : year;
+}
+
+struct StartYear {
+  std::optional<int32_t> year;
+  int status = kExitDone;
+};
+
+// The year of DATE as the Vernal equinoxes button takes it: the input checks, the year as
+// typed, and the date's own validity, each with the window's messages.
+StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
+  DateOptions options;
+  options.dateWords = arguments.words;
+  options.dee = arguments.settings.optDee;
+  DateInput input = ReadDateInput(options);
+  if (!input.usageError.empty()) {
+    err << "clvt equinox: " << input.usageError << "\n";
+    return {std::nullopt, kExitUsage};
+  }
+  const DeeVariant& dee = arguments.settings.dee;
+  const InputCheck check = InputDateOK(input.controls, input.intInputDateType, dee);
+  if (!check.ok) {
+    if (check.message) PrintMessage(err, *check.message);
+    return {std::nullopt, kExitRejected};
+  }
+  const int32_t year = GetYear(input.controls, input.intInputDateType);
+  if (!VernalEquinoxYearInRange(year)) return {year, kExitDone};
+  const GetJDNResult jdn =
+      GetJDN(input.controls, input.intInputDateType, check.strDateParts,
+             SelectedCalendarText(input.controls, input.intInputDateType, dee), true, dee, 0);
+  if (!jdn.ok) {
+    for (const Message& message : jdn.messages) PrintMessage(err, message);
+    return {std::nullopt, kExitRejected};
+  }
+  return {year, kExitDone};
+}
+
+}  // namespace
+
+int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  for (const std::string& arg : args) {
+    if (arg == "--") break;
+    if (arg == "--help" || arg == "-h") {
+      out << kHelp;
+      return kExitDone;
+    }
+  }
+  EquinoxArguments arguments;
+  const std::string usage = ParseArguments(args, arguments);
+  if (!usage.empty()) {
+    err << "clvt equinox: " << usage << "\n" << kHelp;
+    return kExitUsage;
+  }
+  lngDeeEpochJDN = arguments.settings.optDee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+
+  StartYear start;
+  if (const std::optional<int32_t> year = BareYear(arguments.words)) {
+    start.year = year;
+  } else {
+    start = DateYear(arguments, err);
+    if (!start.year) return start.status;
+  }
+  ErrorStreamMessages messages(err);
+  if (!VernalEquinoxYearInRange(*start.year)) {
+    messages.Show(VEOutOfRangeMessage());
+    return kExitRejected;
+  }
+
+  EquinoxRunInput input;
+  input.txbNumYears = arguments.years;
+  input.startYear = *start.year;
+  input.settings = arguments.settings;
+  const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
+  out << run.text;
+  if (!run.changed) {
+    // An empty or zero number of years stops the window's run silently; here it is said.
+    if (!CheckNumYears(arguments.years).message) {
+      err << "clvt equinox: --years must be a whole number from 1 to 800\n";
+    }
+    return kExitRejected;
+  }
+  return run.stoppedFull ? kExitRejected : kExitDone;
 }
 
 }  // namespace clvt::cli

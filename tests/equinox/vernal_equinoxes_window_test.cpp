@@ -10,7 +10,11 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include <sstream>
+#include <string>
+
 #include "calendar/calendar.h"
+#include "cli/commands.h"
 #include "equinox/equinox_table.h"
 #include "equinox/vernal_equinoxes_window.h"
 #include "platform/digit_grouping.h"
@@ -39,11 +43,11 @@ class VernalEquinoxesWindowTest : public QObject {
 
   // The table clvt prints for the same input: heading, lines, summary.
   static QString Expected(int32_t year, const char* years) {
-    RecordingMessageBoxes none;
-    EquinoxRunInput input;
-    input.startYear = year;
-    input.txbNumYears = years;
-    return QString::fromStdString(RunVernalEquinoxes(input, none).text);
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::RunClvt({"equinox", "--years", years, std::to_string(year)}, out, err);
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+    return QString::fromStdString(out.str());
   }
 
   void Open() {
