@@ -1,0 +1,122 @@
+// Speed of one 800-day date sequence run: the pure builder alone, and the whole "Do it" of the
+// window with its text box (offscreen). Each is reported as a ratio to copying the same text
+// into a fresh std::string, measured in the same process, so a busy machine scales all three.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <string>
+
+#include "calendar/calendar.h"
+#include "platform/digit_grouping.h"
+#include "sequence/sequence_listing.h"
+
+#ifdef CLVT_BENCH_WINDOW
+#include <QApplication>
+#include <QLineEdit>
+
+#include "platform/recording_clipboard.h"
+#include "platform/recording_message_boxes.h"
+#include "sequence/date_sequence_window.h"
+#endif
+
+namespace {
+
+constexpr int32_t kStartJDN = 2457349;  // 2015-11-22
+constexpr int kDays = 800;
+
+clvt::SequenceRequest Request() {
+  return {kStartJDN, kDays, clvt::DeeCecilVariant(), false, 0, false};
+}
+
+void ReferenceStringCopy(benchmark::State& state) {
+  const std::string text = clvt::BuildSequenceRun(Request()).text;
+  for (auto _ : state) {
+    std::string copy = text;
+    benchmark::DoNotOptimize(copy.data());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(ReferenceStringCopy);
+
+void BuilderRun(benchmark::State& state) {
+  for (auto _ : state) {
+    clvt::SequenceRun run = clvt::BuildSequenceRun(Request());
+    benchmark::DoNotOptimize(run.text.data());
+  }
+}
+BENCHMARK(BuilderRun);
+
+#ifdef CLVT_BENCH_WINDOW
+class BenchHost : public clvt::DateSequenceHost {
+ public:
+  int intInputDateType() const override { return clvt::kInputWithAYN; }
+  std::string SelectedCalendarText() const override { return "Gregorian"; }
+  bool GetJDN(const std::string&, bool) override { return true; }
+  int32_t lngJDN() const override { return kStartJDN; }
+  int32_t lngTextBoxCapacityInKB() const override { return clvt::kTextBoxCapacityInKB; }
+  std::string strDeeCalendarName() const override { return "Dee-Cecil"; }
+  std::string strDeeCalendarDesignation() const override { return "DC"; }
+  bool DeeSelected() const override { return false; }
+  uint32_t lngBackColor() const override { return 0x800080; }
+  QWidget* MainWidget() const override { return nullptr; }
+  QWidget* OutputFrame() const override { return nullptr; }
+};
+
+void WindowRun(benchmark::State& state) {
+  BenchHost host;
+  clvt::RecordingMessageBoxes messages;
+  clvt::RecordingClipboard clipboard;
+  clvt::DateSequenceWindow window(host, messages, clipboard);
+  window.findChild<QLineEdit*>("txbNumDays")->setText(QString::number(kDays));
+  for (auto _ : state) {
+    window.cmdClear_Click();
+    window.cmdDoIt_Click();
+  }
+}
+BENCHMARK(WindowRun)->Unit(benchmark::kMillisecond);
+#endif
+
+// Keeps each benchmark's CPU time per iteration (steadier than wall time on a shared machine) so the ratios can be printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.iterations > 0) {
+        nanoseconds_[run.benchmark_name()] =
+            run.GetAdjustedCPUTime() * benchmark::GetTimeUnitMultiplier(benchmark::kNanosecond) /
+            benchmark::GetTimeUnitMultiplier(run.time_unit);
+      }
+    }
+  }
+  void PrintRatios() const {
+    const auto reference = nanoseconds_.find("ReferenceStringCopy");
+    if (reference == nanoseconds_.end() || reference->second <= 0) return;
+    for (const auto& [name, ns] : nanoseconds_) {
+      if (name == reference->first) continue;
+      std::cout << name << " / ReferenceStringCopy = " << ns / reference->second << "\n";
+    }
+  }
+
+ private:
+  std::map<std::string, double> nanoseconds_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  clvt::OverrideNumberSymbols(",");
+  clvt::lngDeeEpochJDN = clvt::kDeeCecilEpochJDN;
+#ifdef CLVT_BENCH_WINDOW
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication app(argc, argv);
+#endif
+  benchmark::Initialize(&argc, argv);
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}
