@@ -78,7 +78,8 @@ void WindowRun(benchmark::State& state) {
 BENCHMARK(WindowRun)->Unit(benchmark::kMillisecond);
 #endif
 
-// Keeps each benchmark's CPU time per iteration (steadier than wall time on a shared machine) so the ratios can be printed at the end.
+// Keeps each benchmark's CPU time per iteration (steadier than wall time on a shared
+// machine) so that the ratios can be printed at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
