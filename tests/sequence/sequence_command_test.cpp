@@ -1,0 +1,151 @@
+// clvt sequence: golden transcripts (arguments -> standard output, standard error, status).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt::cli {
+namespace {
+
+struct Transcript {
+  std::string out;
+  std::string err;
+  int status = -1;
+};
+
+Transcript Clvt(std::vector<std::string> args) {
+  args.insert(args.begin(), "sequence");
+  std::ostringstream out;
+  std::ostringstream err;
+  Transcript t;
+  t.status = RunClvt(args, out, err);
+  t.out = out.str();
+  t.err = err.str();
+  return t;
+}
+
+std::string Golden(const std::string& name) {
+  std::ifstream in(std::string(CLVT_GOLDEN_DIR) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+class SequenceCommand : public ::testing::Test {
+ protected:
+  void SetUp() override { OverrideNumberSymbols(","); }
+  void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
+};
+
+TEST_F(SequenceCommand, TwentyEightDaysFromTheWorkedDate) {
+  const Transcript t = Clvt({"--days", "28", "2015-11-22 CE"});
+  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.err, "");
+  EXPECT_EQ(t.out, Golden("sequence_28_days.txt"));
+}
+
+TEST_F(SequenceCommand, DefaultsToFourteenDays) {
+  const Transcript t = Clvt({"2015-11-22", "CE"});
+  EXPECT_EQ(t.status, 0);
+  const std::string golden = Golden("sequence_28_days.txt");
+  // The first 14 day lines of the 28-day run, and the same summary.
+  std::size_t end = 0;
+  for (int i = 0; i < 2 + 14; ++i) end = golden.find('\n', end) + 1;
+  EXPECT_EQ(t.out, golden.substr(0, end) +
+                       "\nAll days have the same date in the two calendars.\n");
+}
+
+TEST_F(SequenceCommand, DeeVariantAndOtherNotations) {
+  const std::string deeHeading =
+      "   Common Era date      Dee date              Julian day number    Day of week\n\n";
+  const struct {
+    std::vector<std::string> args;
+    std::string out;
+  } rows[] = {
+      {{"--dee", "--days", "1", "2015-11-22 CE"},
+       deeHeading +
+           "   2015-11-22 CE        2015-11-23 D           2,457,349            Sunday\n"},
+      {{"--days", "1", "November", "22,", "2015", "AD"},
+       "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
+       "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
+      {{"--days", "1", "--calendar", "julian", "2015-11-09 JC"},
+       "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
+       "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
+      {{"--days", "1", "--plus", "1w", "2015-11-15 CE"},
+       "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
+       "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
+      {{"--days", "0", "2015-11-22 CE"}, ""},  // as the window: nothing listed, nothing wrong
+      {{"--days", "  ", "2015-11-22 CE"}, ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args.back());
+    const Transcript t = Clvt(row.args);
+    EXPECT_EQ(t.status, 0);
+    EXPECT_EQ(t.err, "");
+    EXPECT_EQ(t.out, row.out);
+  }
+}
+
+TEST_F(SequenceCommand, NumberOfDaysRejectedAsInTheWindow) {
+  const struct {
+    std::string days;
+    std::string message;
+  } rows[] = {
+      {"801", "Too many days"},
+      {"9999999999999999999999", "Too many days"},
+      {"1,5", "Invalid input for number of days."},
+      {"-3", "Invalid input for number of days."},
+      {"\xC3\xA9", "Invalid input for number of days."},
+      {"12abc", "Invalid input for number of days."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.days);
+    const Transcript t = Clvt({"--days", row.days, "2015-11-22 CE"});
+    EXPECT_EQ(t.status, kExitRejected);
+    EXPECT_EQ(t.out, "");
+    EXPECT_EQ(t.err, "Do it: " + row.message + "\n");
+  }
+}
+
+TEST_F(SequenceCommand, UsageErrors) {
+  const struct {
+    std::vector<std::string> args;
+    std::string firstLine;
+  } rows[] = {
+      {{}, "clvt sequence: DATE is missing"},
+      {{"--days"}, "clvt sequence: option --days needs a value"},
+      {{"--frobnicate", "2015-11-22 CE"}, "clvt sequence: unknown option '--frobnicate'"},
+      {{"--plus", "1d", "--minus", "1d", "2015-11-22 CE"},
+       "clvt sequence: --plus and --minus exclude each other"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.firstLine);
+    const Transcript t = Clvt(row.args);
+    EXPECT_EQ(t.status, kExitUsage);
+    EXPECT_EQ(t.out, "");
+    EXPECT_EQ(t.err.substr(0, t.err.find('\n')), row.firstLine);
+    EXPECT_NE(t.err.find("Usage: clvt sequence"), std::string::npos);
+  }
+}
+
+TEST_F(SequenceCommand, Help) {
+  const Transcript t = Clvt({"--help"});
+  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.out.rfind("Usage: clvt sequence [--days N]", 0), 0u);
+  EXPECT_EQ(t.err, "");
+}
+
+TEST_F(SequenceCommand, NegativeYearIsADateNotAnOption) {
+  const Transcript t = Clvt({"--days", "1", "-500-03-01", "JC"});
+  EXPECT_EQ(t.status, 0);
+  EXPECT_EQ(t.err, "");
+  EXPECT_NE(t.out.find("-500-02-24 CE"), std::string::npos) << t.out;
+}
+
+}  // namespace
+}  // namespace clvt::cli
