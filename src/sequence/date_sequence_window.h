@@ -33,6 +33,32 @@ class DateSequenceHost {
   virtual QWidget* OutputFrame() const = 0;            // fraOutput; may be null
 };
 
+// A DateSequenceHost that forwards to a main window with the same public operations, so that
+// this header need not know the main window's class: DateSequenceHostOf<MainWindow>(*this).
+template <typename Main>
+class DateSequenceHostOf : public DateSequenceHost {
+ public:
+  explicit DateSequenceHostOf(Main& main) : main_(main) {}
+  int intInputDateType() const override { return main_.intInputDateType(); }
+  std::string SelectedCalendarText() const override { return main_.SelectedCalendarText(); }
+  bool GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) override {
+    return main_.GetJDN(strCalendar, blnDisplayMessageIfDateInvalid);
+  }
+  int32_t lngJDN() const override { return main_.lngJDN(); }
+  int32_t lngTextBoxCapacityInKB() const override { return main_.lngTextBoxCapacityInKB(); }
+  std::string strDeeCalendarName() const override { return main_.strDeeCalendarName(); }
+  std::string strDeeCalendarDesignation() const override {
+    return main_.strDeeCalendarDesignation();
+  }
+  bool DeeSelected() const override { return main_.DeeSelected(); }
+  uint32_t lngBackColor() const override { return main_.lngBackColor(); }
+  QWidget* MainWidget() const override { return &main_; }
+  QWidget* OutputFrame() const override { return main_.OutputFrame(); }
+
+ private:
+  Main& main_;
+};
+
 // frmDateSequence: lists a run of days from the main window's input date in the Gregorian and
 // the Dee calendar. Close hides it (the listing survives); closing from the title bar
 // destroys it, so the opener keeps a QPointer and creates a new one when that is null.

@@ -79,6 +79,30 @@ class PureMainWindow : public FakeMainWindow {
   std::vector<std::string> parts_;
 };
 
+// A widget with the main window's public operations, for DateSequenceHostOf.
+class FakeMainWidget : public QWidget {
+ public:
+  FakeMainWidget() : frame_(new QWidget(this)) { frame_->setGeometry(10, 200, 300, 100); }
+  int intInputDateType() const { return kInputWithoutAYN; }
+  std::string SelectedCalendarText() const { return "Julian Calendar"; }
+  bool GetJDN(const std::string& strCalendar, bool showMessages) {
+    calls.push_back(strCalendar + (showMessages ? " +messages" : ""));
+    return true;
+  }
+  int32_t lngJDN() const { return kJDN20151122; }
+  int32_t lngTextBoxCapacityInKB() const { return 63; }
+  std::string strDeeCalendarName() const { return "Dee"; }
+  std::string strDeeCalendarDesignation() const { return "D"; }
+  bool DeeSelected() const { return true; }
+  uint32_t lngBackColor() const { return 0x404040; }
+  QWidget* OutputFrame() const { return frame_; }
+
+  std::vector<std::string> calls;
+
+ private:
+  QWidget* frame_;
+};
+
 }  // namespace
 
 class DateSequenceWindowTest : public QObject {
@@ -286,6 +310,23 @@ class DateSequenceWindowTest : public QObject {
     window_->show();
     QCOMPARE(Output()->toPlainText().toStdString(), Listing(3));
     QCOMPARE(NumDays()->text(), QString("21"));
+  }
+
+  void opensBesideTheMainWindowAndReadsIt() {
+    FakeMainWidget mainWidget;
+    mainWidget.move(100, 50);
+    DateSequenceHostOf<FakeMainWidget> host(mainWidget);
+    DateSequenceWindow window(host, messages_, clipboard_);
+    // 160 twips right of the main window; 300 twips below the top of its output frame.
+    QCOMPARE(window.pos(), QPoint(111, 270));
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(64, 64, 64));
+    lngDeeEpochJDN = kDeeEpochJDN;
+    window.findChild<QLineEdit*>("txbNumDays")->setText("1");
+    window.cmdDoIt_Click();
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+    QCOMPARE(mainWidget.calls, std::vector<std::string>{"Julian Calendar"});
+    QVERIFY(window.findChild<QPlainTextEdit*>("txbOutput")->toPlainText().endsWith(
+        "   2015-11-22 CE        2015-11-23 D           2,457,349            Sunday\n"));
   }
 
   // clvt sequence prints exactly what the window lists for the same input.
