@@ -4,9 +4,8 @@
 // builder, so both front ends print the same lines. The date is checked before the number of
 // days, as the window can only be opened for a date that passed.
 #include <ostream>
-#include <string_view>
+#include <string>
 
-#include "calendar/calendar.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "datetext/input_check.h"
@@ -26,90 +25,48 @@ constexpr const char* kSequenceUsage =
     "\n"
     "  DATE      2015-11-22 CE, -500-03-01 JC, 2015-11-22 DC, November 22, 2015 AD or today\n"
     "  CAL       gregorian, julian or dee\n"
-    "  AMOUNTS   e.g. \"1y 2m 3w 4d\"\n";
-
-struct SequenceOptions {
-  DateOptions date;
-  std::string days = "14";
-  bool help = false;
-  std::string error;  // a usage error
-};
-
-// A word that begins with "-" and a digit is a negative year, not an option.
-bool IsOption(std::string_view word) {
-  return word.size() > 1 && word.front() == '-' && !(word[1] >= '0' && word[1] <= '9');
-}
-
-SequenceOptions ParseSequenceArguments(const std::vector<std::string>& args) {
-  SequenceOptions options;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size() && options.error.empty(); ++i) {
-    const std::string& word = args[i];
-    if (optionsEnded || !IsOption(word)) {
-      options.date.dateWords.push_back(word);
-      continue;
-    }
-    const auto value = [&](std::string& into) {
-      if (i + 1 >= args.size()) {
-        options.error = "option " + word + " needs a value";
-      } else {
-        into = args[++i];
-      }
-    };
-    std::string text;
-    if (word == "--") {
-      optionsEnded = true;
-    } else if (word == "--help" || word == "-h") {
-      options.help = true;
-    } else if (word == "--days") {
-      value(options.days);
-    } else if (word == "--dee") {
-      options.date.dee = true;
-    } else if (word == "--dee-cecil") {
-      options.date.dee = false;
-    } else if (word == "--calendar") {
-      value(text);
-      options.date.calendar = text;
-    } else if (word == "--plus" || word == "--minus") {
-      value(text);
-      if ((word == "--plus" ? options.date.minus : options.date.plus).has_value()) {
-        options.error = "--plus and --minus exclude each other";
-      }
-      (word == "--plus" ? options.date.plus : options.date.minus) = text;
-    } else {
-      options.error = "unknown option '" + word + "'";
-    }
-  }
-  if (options.error.empty() && !options.help && options.date.dateWords.empty()) {
-    options.error = "DATE is missing";
-  }
-  return options;
-}
+    "  AMOUNTS   e.g. \"1y 2m 3w 4d\"\n"
+    "\n"
+    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error.\n";
 
 int UsageError(std::ostream& err, const std::string& error) {
-  err << "clvt sequence: " << error << "\n" << kSequenceUsage;
+  err << "clvt sequence: " << error << "\nRun 'clvt sequence --help' for usage.\n";
   return kExitUsage;
 }
 
 }  // namespace
 
 int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const SequenceOptions options = ParseSequenceArguments(args);
-  if (options.help) {
+  DateOptions options;
+  std::string daysText = "14";
+  const std::string usageError = ParseDateArguments(
+      args, options,
+      [&daysText](const std::vector<std::string>& all, std::size_t i, std::string& error) {
+        if (all[i] != "--days") return std::size_t{0};
+        if (i + 1 >= all.size()) {
+          error = "option --days needs a value";
+          return std::size_t{0};
+        }
+        daysText = all[i + 1];
+        return std::size_t{2};
+      });
+  if (options.help && usageError.empty()) {
     out << kSequenceUsage;
     return kExitDone;
   }
-  if (!options.error.empty()) return UsageError(err, options.error);
+  if (!usageError.empty()) return UsageError(err, usageError);
 
-  DateInput input = ReadDateInput(options.date);
+  DateInput input = ReadDateInput(options);
   if (!input.ok) return UsageError(err, input.usageError);
+  if (input.rejection) {
+    PrintMessage(err, *input.rejection);
+    return kExitRejected;
+  }
   // The window cannot be opened while a weekday stands in place of a calendar.
   if (input.intInputDateType == kInputWithoutAYN &&
       input.controls.cboCalendar0 >= kCalendarPositionSunday) {
     return UsageError(err, "a weekday cannot be listed from; choose a calendar");
   }
-  lngDeeEpochJDN = input.dee.designation == DeeOnlyVariant().designation ? kDeeEpochJDN
-                                                                         : kDeeCecilEpochJDN;
 
   const InputCheck check = InputDateOK(input.controls, input.intInputDateType, input.dee);
   if (!check.ok) {
@@ -125,7 +82,7 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
 
   // Then "Do it" in the opened window, which checks its own number box. A number of 0 lists
   // nothing there, silently: nothing to print, nothing wrong.
-  const NumDaysCheck days = CheckNumDays(options.days);
+  const NumDaysCheck days = CheckNumDays(daysText);
   if (days.message) {
     PrintMessage(err, *days.message);
     return kExitRejected;

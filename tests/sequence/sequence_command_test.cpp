@@ -108,7 +108,30 @@ TEST_F(SequenceCommand, NumberOfDaysRejectedAsInTheWindow) {
     const Transcript t = Clvt({"--days", row.days, "2015-11-22 CE"});
     EXPECT_EQ(t.status, kExitRejected);
     EXPECT_EQ(t.out, "");
-    EXPECT_EQ(t.err, "Do it: " + row.message + "\n");
+    EXPECT_EQ(t.err, row.message + "\n");
+  }
+}
+
+// The date is checked first, as the window opens only for a date that passed: with both a
+// bad date and a bad number of days, the date's message comes.
+TEST_F(SequenceCommand, DateRejectedWithTheMainWindowsMessage) {
+  const struct {
+    std::vector<std::string> args;
+    std::string err;
+  } rows[] = {
+      {{"2015-02-29 CE"},
+       "The input date is invalid.\n\nIn the Gregorian Calendar\n2015 is not a leap year.\n"},
+      {{"--days", "801", "2015-02-29 CE"},
+       "The input date is invalid.\n\nIn the Gregorian Calendar\n2015 is not a leap year.\n"},
+      {{"\xEF\xBC\x92\xEF\xBC\x90\xEF\xBC\x91\xEF\xBC\x95-11-22 CE"}, "Invalid input date\n"},
+      {{std::string(5000, '9') + "-01-01 CE"}, "Input date is out of permitted range.\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.args.back().substr(0, 20));
+    const Transcript t = Clvt(row.args);
+    EXPECT_EQ(t.status, kExitRejected);
+    EXPECT_EQ(t.out, "");
+    EXPECT_EQ(t.err, row.err);
   }
 }
 
@@ -117,11 +140,13 @@ TEST_F(SequenceCommand, UsageErrors) {
     std::vector<std::string> args;
     std::string firstLine;
   } rows[] = {
-      {{}, "clvt sequence: DATE is missing"},
+      {{}, "clvt sequence: missing DATE"},
       {{"--days"}, "clvt sequence: option --days needs a value"},
       {{"--frobnicate", "2015-11-22 CE"}, "clvt sequence: unknown option '--frobnicate'"},
       {{"--plus", "1d", "--minus", "1d", "2015-11-22 CE"},
-       "clvt sequence: --plus and --minus exclude each other"},
+       "clvt sequence: --plus and --minus cannot be used together"},
+      {{"--calendar", "sunday", "November 22, 2015 AD"},
+       "clvt sequence: a weekday cannot be listed from; choose a calendar"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.firstLine);
@@ -129,7 +154,7 @@ TEST_F(SequenceCommand, UsageErrors) {
     EXPECT_EQ(t.status, kExitUsage);
     EXPECT_EQ(t.out, "");
     EXPECT_EQ(t.err.substr(0, t.err.find('\n')), row.firstLine);
-    EXPECT_NE(t.err.find("Usage: clvt sequence"), std::string::npos);
+    EXPECT_NE(t.err.find("Run 'clvt sequence --help' for usage."), std::string::npos);
   }
 }
 
