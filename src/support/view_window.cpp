@@ -116,6 +116,8 @@ void ViewWindow::FirstDisplay() {
   cmdCopyToClipboard_->setVisible(!blnCopyToClipboardInvisible);
   cmdCopyToClipboard_->setEnabled(true);
   txbText1_->setReadOnly(true);
+  // Read-only text boxes select with the mouse only; the keyboard must select and copy too.
+  txbText1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   LayOut();
 
   const ViewerText read = ReadViewerText(strFilename, GetText(kEmptyFileTitleText),

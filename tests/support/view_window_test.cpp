@@ -60,6 +60,7 @@ class ViewWindowTest : public QObject {
     Show(viewer);
     QCOMPARE(viewer.txbText1()->toPlainText(), QString(65529, QLatin1Char('x')));
     QVERIFY(viewer.txbText1()->isReadOnly());
+    QVERIFY(viewer.txbText1()->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     QVERIFY(viewer.blnFileDisplayed());
     QVERIFY(messages_.shown.empty());
   }

@@ -1,0 +1,40 @@
+# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -P install_test.cmake
+# Fails with a message naming what is missing or what went wrong.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+  RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${result}): ${errors}")
+endif()
+
+set(expected bin/clvt share/calvantis/clvt.dat share/calvantis/clvt_help.txt)
+if(GUI)
+  list(APPEND expected bin/calvantis share/applications/calvantis.desktop
+       share/icons/hicolor/scalable/apps/calvantis.svg)
+endif()
+foreach(file IN LISTS expected)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+
+# The installed tool runs from the prefix, away from the build tree.
+execute_process(COMMAND ${PREFIX}/bin/clvt --version
+  WORKING_DIRECTORY ${PREFIX}
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT output MATCHES "^clvt ")
+  message(FATAL_ERROR "installed clvt --version: status ${result}, output '${output}' ${errors}")
+endif()
+execute_process(COMMAND ${PREFIX}/bin/clvt convert 2015-11-22 CE
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT output MATCHES "Julian day number:  2,457,349")
+  message(FATAL_ERROR "installed clvt convert: status ${result}, output '${output}' ${errors}")
+endif()
+
+# The desktop entry starts the installed program by name and names the installed icon.
+if(GUI)
+  file(READ ${PREFIX}/share/applications/calvantis.desktop entry)
+  if(NOT entry MATCHES "\nExec=calvantis\n" OR NOT entry MATCHES "\nIcon=calvantis\n")
+    message(FATAL_ERROR "desktop entry does not start calvantis with its icon:\n${entry}")
+  endif()
+endif()
