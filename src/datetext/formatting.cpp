@@ -11,6 +11,7 @@ namespace clvt {
 namespace {
 
 constexpr int32_t kLargestUngroupedYear = 9999;
+constexpr std::size_t kLibraryBufferSize = 20;  // separate_thousands writes at most this much
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int64_t kMinutesPerDay = 1440;
 // Added to a time-of-day fraction so that a value such as 10/24, stored a hair below, is not
@@ -77,9 +78,12 @@ std::string DayName(int n) {
 std::string SeparateThousands(std::string_view text, std::string_view separator) {
   if (separator.empty()) return std::string(text);
   if (separator.size() > 1) return InsertGroups(text, separator);
-  char buffer[20];
+  char buffer[kLibraryBufferSize];
   const std::string input(text);
   separate_thousands(input.c_str(), static_cast<unsigned char>(separator.front()), buffer);
+  // The library leaves its 20-byte buffer empty when the grouped text would not fit (a 64-bit
+  // year, a long decimal); group such a text here instead of losing it.
+  if (buffer[0] == '\0' && !input.empty()) return InsertGroups(text, separator);
   return std::string(buffer);
 }
 
@@ -129,6 +133,7 @@ std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
 }
 
 std::string TimeOfDayText(double x) {
+  if (!std::isfinite(x)) return "00:00";
   double f = x - std::floor(x);
   if (f > 0 && f < kTimeNudgeLimit) f += kTimeNudge;
   int64_t s = static_cast<int64_t>(std::floor(f * kSecondsPerDay));
@@ -139,6 +144,7 @@ std::string TimeOfDayText(double x) {
 }
 
 void RoundToMinute(double& x) {
+  if (!std::isfinite(x)) return;
   const double d = std::floor(x);
   const double f = x - d;
   if (f == 0) return;

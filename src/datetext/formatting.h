@@ -30,7 +30,8 @@ std::string DayName(int n);
 
 // text (an optional "-" and digits) grouped by three with the first byte of separator through
 // the calendar library; an empty separator returns text unchanged. A separator of more than
-// one byte is inserted whole.
+// one byte is inserted whole, and a text too long for the library's buffer is grouped without
+// it: "-9223372036854775808" -> "-9,223,372,036,854,775,808".
 std::string SeparateThousands(std::string_view text, std::string_view separator);
 
 // Numeric year-month-day without designator: "2015-03-21", "-500-03-22", "12,345-03-20"
@@ -51,11 +52,12 @@ std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
                     std::string_view deeDesignation);
 
 // Hours and minutes "hh:mm" of the fraction of day number x (0.5 -> "12:00"). A tiny nudge
-// keeps 10/24 from reading as 09:59.
+// keeps 10/24 from reading as 09:59. An infinite or NaN x gives "00:00".
 std::string TimeOfDayText(double x);
 
 // Rounds the time of day of x to the minute: seconds halves to even, then 30 s or less
-// down, more up; 23:59:45 becomes 00:00 of the next day. Whole days stay unchanged.
+// down, more up; 23:59:45 becomes 00:00 of the next day. Whole days, infinities and NaN stay
+// unchanged.
 void RoundToMinute(double& x);
 
 // Plain decimal digits of n, "-" in front of a negative number, no grouping: "-500".
