@@ -1,0 +1,265 @@
+// Date, weekday, number and time-of-day texts: the worked examples, the grouping threshold at
+// 9,999 / 10,000 in both directions, the era styles, grouping symbols of more than one byte,
+// and the minute boundaries of the equinox times.
+#include "datetext/formatting.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "calendar/calendar.h"
+#include "platform/digit_grouping.h"
+
+namespace clvt {
+namespace {
+
+// Pins the grouping symbol to "," (the reference settings) and restores the locale's symbol
+// and the Dee epoch afterwards.
+class Formatting : public ::testing::Test {
+ protected:
+  void SetUp() override { OverrideNumberSymbols(","); }
+  void TearDown() override {
+    OverrideNumberSymbols(std::nullopt);
+    lngDeeEpochJDN = savedEpoch_;
+  }
+  int32_t savedEpoch_ = lngDeeEpochJDN;
+};
+
+struct Grouped {
+  int32_t n;
+  const char* comma;
+  const char* narrowSpace;  // U+202F NARROW NO-BREAK SPACE, three bytes in UTF-8
+  const char* period;
+};
+
+TEST_F(Formatting, GroupDigitsWithEachSymbol) {
+  constexpr Grouped kRows[] = {
+      {1300290, "1,300,290", "1\u202F300\u202F290", "1.300.290"},
+      {999, "999", "999", "999"},
+      {-4999999, "-4,999,999", "-4\u202F999\u202F999", "-4.999.999"},
+      {0, "0", "0", "0"},
+      {1000, "1,000", "1\u202F000", "1.000"},
+      {-999, "-999", "-999", "-999"},
+      {-1000, "-1,000", "-1\u202F000", "-1.000"},
+      {INT32_MAX, "2,147,483,647", "2\u202F147\u202F483\u202F647", "2.147.483.647"},
+      {INT32_MIN, "-2,147,483,648", "-2\u202F147\u202F483\u202F648", "-2.147.483.648"},
+  };
+  for (const Grouped& r : kRows) {
+    SCOPED_TRACE(r.n);
+    EXPECT_EQ(GroupDigits(r.n), r.comma);
+    OverrideNumberSymbols("\u202F", ",");
+    EXPECT_EQ(GroupDigits(r.n), r.narrowSpace);
+    OverrideNumberSymbols(".", ",");
+    EXPECT_EQ(GroupDigits(r.n), r.period);
+    OverrideNumberSymbols(",");
+  }
+}
+
+TEST_F(Formatting, SeparateThousands) {
+  struct Row {
+    const char* text;
+    const char* separator;
+    const char* expected;
+  };
+  constexpr Row kRows[] = {
+      {"-4999999", ",", "-4,999,999"},
+      {"12345", ",", "12,345"},
+      {"999", ",", "999"},
+      {"12345", "", "12345"},
+      {"", ",", ""},
+      {"1234567", "\u202F", "1\u202F234\u202F567"},
+      {"1234567", "'x", "1'x234'x567"},
+      // We used to lose texts too long for the library's 20-byte buffer: 64-bit years.
+      {"-9223372036854775808", ",", "-9,223,372,036,854,775,808"},
+      {"1234567890123456", ",", "1,234,567,890,123,456"},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(std::string(r.text) + " with '" + r.separator + "'");
+    EXPECT_EQ(SeparateThousands(r.text, r.separator), r.expected);
+  }
+}
+
+TEST_F(Formatting, DayNameOfEachIndex) {
+  const char* const kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                "Thursday", "Friday", "Saturday"};
+  for (int n = 0; n < 7; ++n) EXPECT_EQ(DayName(n), kNames[n]);
+  for (int n : {7, -1, INT_MIN, INT_MAX}) {
+    SCOPED_TRACE(n);
+    EXPECT_EQ(DayName(n), "");
+  }
+}
+
+TEST_F(Formatting, DateTextGroupsOnlyBeyond9999) {
+  struct Row {
+    DateRec rec;
+    const char* expected;
+  };
+  const Row kRows[] = {
+      {{2015, 3, 21, 'G', 0, 1}, "2015-03-21"},
+      {{-500, 3, 22, 'G', 0, 1}, "-500-03-22"},
+      {{12345, 3, 20, 'G', 0, 1}, "12,345-03-20"},
+      {{9999, 12, 31, 'G', 0, 1}, "9999-12-31"},
+      {{10000, 1, 1, 'G', 0, 1}, "10,000-01-01"},
+      {{-9999, 1, 1, 'G', 0, 1}, "-9999-01-01"},
+      {{-10000, 1, 1, 'G', 0, 1}, "-10,000-01-01"},
+      {{INT32_MIN, 1, 1, 'G', 0, 1}, "-2,147,483,648-01-01"},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.expected);
+    EXPECT_EQ(DateText(r.rec, "-", ","), r.expected);
+  }
+}
+
+// JDNs from published anchors: Gregorian 2000-01-01 is 2,451,545 and 1-1-1 is 1,721,426; the
+// 400-year cycle has 146,097 days; 9999-12-31 is 5,373,484.
+constexpr int32_t kJDN2015 = 2457349;
+constexpr int32_t kGregorian10000 = 5373485;         // 10000-01-01
+constexpr int32_t kGregorianYear0March1 = 1721120;   // 0-03-01
+constexpr int32_t kGregorianMinus9999 = -1930999;    // -9999-01-01 = 2001-01-01 - 30 cycles
+constexpr int32_t kGregorianMinus10000 = -1931365;   // -10000-01-01 = 2000-01-01 - 30 cycles
+constexpr int32_t kGregorianMinus12345 = -2787858;   // -12345-01-01 = 1655-01-01 - 35 cycles
+constexpr int32_t kJulianMinus500March1 = 1538493;   // 84 Julian years after -584-05-28
+
+TEST_F(Formatting, TraditionalDateEraStyles) {
+  struct Row {
+    const char* name;
+    const char* calendar;
+    int32_t jdn;
+    int eraIn;
+    int eraOut;
+    const char* expected;
+  };
+  constexpr Row kRows[] = {
+      {"nothing selected selects CE", "G", kJDN2015, -1, kEraCE, "November 22, 2015 CE"},
+      {"empty item selects CE", "G", kJDN2015, 0, kEraCE, "November 22, 2015 CE"},
+      {"AD", "G", kJDN2015, kEraAD, kEraAD, "November 22, 2015 AD"},
+      {"BC gives AD for a year after 0", "G", kJDN2015, kEraBC, kEraBC, "November 22, 2015 AD"},
+      {"BCE gives CE", "Gregorian Calendar", kJDN2015, kEraBCE, kEraBCE,
+       "November 22, 2015 CE"},
+      {"unknown position", "G", kJDN2015, 9, 9, "November 22, 2015 CE"},
+      {"Julian", "Julian Calendar", kJDN2015, kEraCE, kEraCE, "November 9, 2015 CE"},
+      {"year 0 is 1 BCE", "G", kGregorianYear0March1, kEraCE, kEraCE, "March 1, 1 BCE"},
+      {"year 0 is 1 BC", "G", kGregorianYear0March1, kEraAD, kEraAD, "March 1, 1 BC"},
+      {"9999 ungrouped", "G", kGregorian10000 - 1, kEraCE, kEraCE, "December 31, 9999 CE"},
+      {"10,000 grouped", "G", kGregorian10000, kEraCE, kEraCE, "January 1, 10,000 CE"},
+      {"-9998 is 9999 BCE", "G", kGregorianMinus9999 + 365, kEraCE, kEraCE,
+       "January 1, 9999 BCE"},
+      {"-9999 is 10,000 BCE", "G", kGregorianMinus9999, kEraCE, kEraCE,
+       "January 1, 10,000 BCE"},
+      {"-10000 is 10,001 BC", "G", kGregorianMinus10000, kEraBC, kEraBC,
+       "January 1, 10,001 BC"},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.name);
+    int era = r.eraIn;
+    EXPECT_EQ(TraditionalDate(r.calendar, r.jdn, era), r.expected);
+    EXPECT_EQ(era, r.eraOut);
+  }
+}
+
+TEST_F(Formatting, TraditionalDateOfTheFirstJDN) {
+  // 1 - INT32_MIN does not fit in int32_t; the year must still come out whole.
+  int era = kEraCE;
+  const std::string text = TraditionalDate("J", INT32_MIN, era);
+  EXPECT_TRUE(text.ends_with(" BCE")) << text;
+  EXPECT_NE(text.find(",8"), std::string::npos) << text;
+}
+
+TEST_F(Formatting, AYNDate) {
+  struct Row {
+    const char* calendar;
+    int32_t jdn;
+    int32_t epoch;
+    const char* designation;
+    const char* expected;
+  };
+  constexpr Row kRows[] = {
+      {"G", kJDN2015, 0, "DC", "2015-11-22 CE"},
+      {"J", kJDN2015, 0, "DC", "2015-11-09 JC"},
+      {"D", kJDN2015, kDeeCecilEpochJDN, "DC", "2015-11-22 DC"},
+      {"Dee-Cecil Calendar", kJDN2015, kDeeEpochJDN, "D", "2015-11-23 D"},
+      {"G", 1721425, 0, "DC", "0-12-31 CE"},
+      {"J", kJulianMinus500March1, 0, "DC", "-500-03-01 JC"},
+      {"G", kGregorianMinus12345, 0, "DC", "-12,345-01-01 CE"},
+      {"G", kGregorian10000 - 1, 0, "DC", "9999-12-31 CE"},
+      {"G", kGregorian10000, 0, "DC", "10,000-01-01 CE"},
+      {"G", kGregorianMinus9999, 0, "DC", "-9999-01-01 CE"},
+      {"G", kGregorianMinus10000, 0, "DC", "-10,000-01-01 CE"},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.expected);
+    lngDeeEpochJDN = r.epoch;
+    EXPECT_EQ(AYNDate(r.calendar, r.jdn, r.designation), r.expected);
+  }
+}
+
+TEST_F(Formatting, AYNDateGroupsWithTheUserSymbol) {
+  OverrideNumberSymbols("\u202F", ",");
+  EXPECT_EQ(AYNDate("G", kGregorianMinus12345, "DC"), "-12\u202F345-01-01 CE");
+}
+
+TEST(TimeOfDayText, HoursAndMinutes) {
+  struct Row {
+    const char* name;
+    double x;
+    const char* expected;
+  };
+  const Row kRows[] = {
+      {"10/24 is not 09:59", 10.0 / 24.0, "10:00"},
+      {"noon", 0.5, "12:00"},
+      {"evening", 0.75, "18:00"},
+      {"midnight", 0.0, "00:00"},
+      {"day number kept out", 2457349.25, "06:00"},
+      {"negative day number", -0.25, "18:00"},
+      {"last second of the day", 86399.0 / 86400.0, "23:59"},
+      {"a second shown as no minute", 59.0 / 86400.0, "00:00"},
+      {"NaN", std::numeric_limits<double>::quiet_NaN(), "00:00"},
+      {"infinity", std::numeric_limits<double>::infinity(), "00:00"},
+      {"huge", 1e300, "00:00"},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(TimeOfDayText(r.x), r.expected);
+  }
+}
+
+TEST(RoundToMinute, ThirtySecondsRoundDown) {
+  constexpr double kDay = 2460389.0;
+  struct Row {
+    const char* name;
+    double x;
+    double expected;
+  };
+  const auto at = [](int h, int m, int s) { return kDay + (h * 3600 + m * 60 + s) / 86400.0; };
+  const Row kRows[] = {
+      {"12:00:30 -> 12:00", at(12, 0, 30), kDay + 720.0 / 1440.0},
+      {"12:00:31 -> 12:01", at(12, 0, 31), kDay + 721.0 / 1440.0},
+      {"00:59:45 -> 01:00", at(0, 59, 45), kDay + 60.0 / 1440.0},
+      {"23:59:45 -> next day", at(23, 59, 45), kDay + 1.0},
+      {"23:59:30 stays in the day", at(23, 59, 30), kDay + 1439.0 / 1440.0},
+      {"whole day unchanged", kDay, kDay},
+      {"negative day", -1.0 + 0.75, -0.25},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.name);
+    double x = r.x;
+    RoundToMinute(x);
+    EXPECT_DOUBLE_EQ(x, r.expected);
+  }
+}
+
+TEST(RoundToMinute, LeavesNonFiniteValuesAlone) {
+  double inf = std::numeric_limits<double>::infinity();
+  RoundToMinute(inf);
+  EXPECT_TRUE(std::isinf(inf));
+  double nan = std::numeric_limits<double>::quiet_NaN();
+  RoundToMinute(nan);
+  EXPECT_TRUE(std::isnan(nan));
+}
+
+}  // namespace
+}  // namespace clvt
