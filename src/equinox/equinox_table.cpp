@@ -55,11 +55,14 @@ std::optional<int32_t> DayNumber(double x) {
 
 bool OneDigitYear(int32_t year) { return year >= -9 && year <= 9; }
 
+// A blank, then the year preceded by a blank or its "-"; one more blank in front when that
+// makes only three characters (a one-digit year): "   5", "  -5", "  2024".
 std::string YearColumn(int32_t year) {
-  std::string text = " ";
-  text += year >= 0 ? " " : "";
-  text += Decimal(year);
-  if (text.size() == 3) text.insert(0, " ");
+  const std::string digits = Decimal(year);
+  std::size_t blanks = year >= 0 ? 2 : 1;
+  if (blanks + digits.size() == 3) ++blanks;
+  std::string text(blanks, ' ');
+  text += digits;
   return text;
 }
 
@@ -192,7 +195,7 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
     }
     run.replaceTable = true;
   } else if (input.tableContainsCE) {
-    run.text = "\n";
+    run.text.assign(1, '\n');
   }
   run.changed = true;
   if (run.replaceTable) {
@@ -220,12 +223,15 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
       break;
     }
     if (line->marked) ++count;
-    run.text += line->text + "\n";
+    run.text += line->text;
+    run.text += '\n';
     length += TableLength(line->text) + 2;
     ++run.lngYear;
   }
   if (check.years > 1) {
-    run.text += "\n" + EquinoxSummary(count, check.years, input.settings) + "\n";
+    run.text += '\n';
+    run.text += EquinoxSummary(count, check.years, input.settings);
+    run.text += '\n';
   }
   return run;
 }
