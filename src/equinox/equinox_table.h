@@ -62,7 +62,7 @@ std::string LongitudeText(const EquinoxSettings& settings);
 // One line (without line end) for year; lineIndex is the line's index within its run (the
 // time mode is named on lines 0, 10, 20, ...). The Dee date uses the process-wide Dee epoch.
 // std::nullopt when the year's equinox dates do not fit the calendar's int32_t day numbers
-// (years below about -5.8 million or above 5.8 million).
+// (years below about -1.2 million, or far above 4000).
 struct EquinoxLine {
   std::string text;
   bool marked = false;
