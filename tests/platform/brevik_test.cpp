@@ -83,7 +83,9 @@ TEST(Brevik, CannotOpen) {
 
 TEST(Brevik, TooMuchText) {
   EXPECT_EQ(LoadText("huge.dat", std::string(1024 * 1024 + 1, '#')), -3);
+#ifndef _WIN32
   EXPECT_EQ(lt("/dev/zero", 0), -3) << "an endless source stops at the size limit";
+#endif
 
   std::string texts;
   for (int number = 0; number < 10000; ++number) texts += std::to_string(number) + " t\n";

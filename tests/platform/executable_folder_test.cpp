@@ -5,25 +5,41 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
+#ifdef _WIN32
+const std::string kSeparator = "\\";
+constexpr const char* kThisProgram = "executable_folder_test.exe";
+#else
+const std::string kSeparator = "/";
+constexpr const char* kThisProgram = "executable_folder_test";
+#endif
+
 TEST(ExecutableFolder, IsTheFolderOfThisTest) {
   const fs::path folder = clvt::ExecutableFolder();
   ASSERT_FALSE(folder.empty());
-  EXPECT_TRUE(fs::is_regular_file(folder / "executable_folder_test"));
+  EXPECT_TRUE(fs::is_regular_file(folder / kThisProgram));
 }
 
 TEST(ExecutableFolder, JoinPathAddsOneSeparator) {
   struct Row {
     const char* folder;
-    const char* expected;
+    std::string expected;
   };
-  for (const Row& row : {Row{"/usr/bin", "/usr/bin/clvt.dat"}, Row{"/", "/clvt.dat"},
-                         Row{"C:\\", "C:\\clvt.dat"}, Row{"/opt/bin/", "/opt/bin/clvt.dat"},
-                         Row{"", "clvt.dat"}}) {
+  const Row rows[] = {
+      {"/usr/bin", "/usr/bin" + kSeparator + "clvt.dat"},
+      {"C:\\Program Files", "C:\\Program Files" + kSeparator + "clvt.dat"},
+      // A root already ends in a separator: no second one.
+      {"/", "/clvt.dat"},
+      {"C:\\", "C:\\clvt.dat"},
+      {"/opt/bin/", "/opt/bin/clvt.dat"},
+      {"", "clvt.dat"},
+  };
+  for (const Row& row : rows) {
     SCOPED_TRACE(row.folder);
     EXPECT_EQ(clvt::JoinPath(row.folder, "clvt.dat"), row.expected);
   }

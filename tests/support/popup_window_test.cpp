@@ -92,19 +92,13 @@ class PopupWindowTest : public QObject {
   void secondUseShowsNewTextAndSize() {
     const Seen first =
         WhileShown([] { clvt::PopUp("First message", 2920, 300, 20, 3900, 8050); });
-    const Seen second = WhileShown([] { clvt::PopUp("Second", 4500, 900, 20, 1500, 3000); });
+    // A message far wider than the strip is cut off by the label; the window does not grow.
+    const QString longText(200, QChar('W'));
+    const Seen second = WhileShown([&] { clvt::PopUp(longText, 4500, 900, 20, 1500, 3000); });
     QVERIFY(!first.guardFired && !second.guardFired);
-    QCOMPARE(second.text, QString("Second"));
+    QCOMPARE(second.text, longText);
     QCOMPARE(second.geometry, QRect(200, 100, 300, 60));
     QCOMPARE(second.labelGeometry, QRect(1, 1, 298, 58));
-  }
-
-  void messageLongerThanTheStripDoesNotGrowIt() {
-    const QString longText(400, QChar('W'));
-    const Seen seen = WhileShown([&] { clvt::PopUp(longText, 2920, 300, 20, 3900, 8050); });
-    QVERIFY(!seen.guardFired);
-    QCOMPARE(seen.text, longText);
-    QCOMPARE(seen.geometry.size(), QSize(195, 20));
   }
 
   void hostileSizesStayUsable() {

@@ -52,8 +52,13 @@ TEST(ProgramText, LoadFailureMessages) {
 TEST(ProgramText, MissingFileNamesItsFullPath) {
   const auto message = clvt::LoadProgramText("clvt_no_such_file.dat");
   ASSERT_TRUE(message.has_value());
+#ifdef _WIN32
+  const std::string separator = "\\";
+#else
+  const std::string separator = "/";
+#endif
   EXPECT_EQ(message->text, "Cannot open file containing program text.\r\n" +
-                               clvt::ExecutableFolder() + "/clvt_no_such_file.dat");
+                               clvt::ExecutableFolder() + separator + "clvt_no_such_file.dat");
   EXPECT_EQ(message->icon, clvt::Icon::Critical);
 }
 

@@ -14,7 +14,8 @@
 //   18<TAB>Copy result   NUMBER, one or more blanks or tabs, TEXT to the end of the line
 //   13 ~                 "~" stands for an empty text
 // NUMBER is decimal, optionally negative, within -32768..32767 (the callers' 16-bit numbers).
-// TEXT is kept byte for byte (non-ASCII included) and holds at most clvt::kBrevikMaxTextLength bytes.
+// TEXT is kept byte for byte (non-ASCII included) and holds at most kBrevikMaxTextLength
+// bytes.
 namespace clvt {
 
 // Longest text: gt's callers pass a 1024-byte buffer, which needs a byte for the final zero.
