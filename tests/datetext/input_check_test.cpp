@@ -96,26 +96,6 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
   }
 }
 
-TEST_F(InputCheckTest, YearMonthDayIcons) {
-  const auto icon = [](const char* text, int calendar) {
-    InputControls c = YmdControls(text, calendar);
-    return InputDateOK(c, kInputWithAYN, DeeCecilVariant()).message->icon;
-  };
-  EXPECT_EQ(icon("2015-11-22", 0), Icon::None);
-  EXPECT_EQ(icon("2015-11-22 JC", 1), Icon::Exclamation);
-  EXPECT_EQ(icon("2015-11-22 BC", 1), Icon::Information);
-  EXPECT_EQ(icon("2015-11-22 XY", 1), Icon::Exclamation);
-  EXPECT_EQ(icon("100000-1-1 CE", 1), Icon::Exclamation);
-}
-
-TEST_F(InputCheckTest, DeeDesignatorFollowsVariant) {
-  InputControls c = YmdControls("2015-11-22 d", 3);
-  EXPECT_TRUE(InputDateOK(c, kInputWithAYN, DeeOnlyVariant()).ok);
-  c = YmdControls("2015-11-22 DC", 3);
-  EXPECT_EQ(InputDateOK(c, kInputWithAYN, DeeOnlyVariant()).message->text,
-            "Invalid input date");
-}
-
 struct MdyCase {
   const char* year;
   const char* message;  // "" when accepted
@@ -255,26 +235,6 @@ TEST_F(InputCheckTest, DisplayWithoutAYNKeepsEraStyle) {
     EXPECT_EQ(c.cboMonthNames, 2);
     EXPECT_EQ(c.cboDayNumbers, 28);
   }
-}
-
-TEST_F(InputCheckTest, ListTexts) {
-  EXPECT_EQ(YearDesignatorIndex(""), 0);
-  EXPECT_EQ(YearDesignatorIndex("BCE"), 4);
-  EXPECT_EQ(YearDesignatorIndex("bce"), -1);
-  const DeeVariant dee = DeeOnlyVariant();
-  EXPECT_EQ(CalendarListItem(0, 3, dee), "Dee Calendar");
-  EXPECT_EQ(CalendarListItem(0, 10, dee), "Saturday");
-  EXPECT_EQ(CalendarListItem(0, 11, dee), "");
-  EXPECT_EQ(CalendarListItem(1, 3, DeeCecilVariant()), "Proleptic Dee-Cecil");
-  EXPECT_EQ(CalendarListItem(1, 4, dee), "");
-  InputControls c;
-  c.cboCalendar0 = 2;
-  c.cboCalendar1 = 3;
-  EXPECT_EQ(SelectedCalendarText(c, kInputWithoutAYN, dee), "Julian Calendar");
-  EXPECT_EQ(SelectedCalendarText(c, kInputWithAYN, dee), "Dee");
-  EXPECT_EQ(SelectedCalendarText(c, kInputIncomplete, dee), "");
-  c.cboCalendar1 = 0;
-  EXPECT_EQ(SelectedCalendarText(c, kInputWithAYN, dee), "");
 }
 
 }  // namespace
