@@ -2,7 +2,9 @@
 #include "support/view_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <new>
 
 namespace clvt {
 namespace {
@@ -16,6 +18,20 @@ constexpr int32_t kHeightAllowance = 1200;
 constexpr int32_t kButtonGap = 100;
 
 std::u32string Widen(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
+
+ViewerText ReadAndLimit(const std::string& path, std::string_view emptyTitle,
+                        std::string_view emptyText) {
+  FileRead read = ReadFileBytes(path);
+  std::u32string characters;
+  if (read.status == FileReadStatus::Ok) {
+    characters = DecodeText(read.bytes, read.truncated);
+    if (characters.empty()) read.status = FileReadStatus::Empty;
+  }
+  if (read.status != FileReadStatus::Ok) {
+    return {{}, ReadFailureMessage(read, emptyTitle, emptyText)};
+  }
+  return {TextForTextBox(characters), std::nullopt};
+}
 
 }  // namespace
 
@@ -46,16 +62,14 @@ Message ReadFailureMessage(const FileRead& read, std::string_view emptyTitle,
 
 ViewerText ReadViewerText(const std::string& path, std::string_view emptyTitle,
                           std::string_view emptyText) {
-  FileRead read = ReadFileBytes(path);
-  std::u32string characters;
-  if (read.status == FileReadStatus::Ok) {
-    characters = DecodeText(read.bytes, read.truncated);
-    if (characters.empty()) read.status = FileReadStatus::Empty;
-  }
-  if (read.status != FileReadStatus::Ok) {
+  try {
+    return ReadAndLimit(path, emptyTitle, emptyText);
+  } catch (const std::bad_alloc&) {
+    FileRead read;
+    read.errorNumber = ENOMEM;
+    read.errorDescription = SystemErrorDescription(ENOMEM);
     return {{}, ReadFailureMessage(read, emptyTitle, emptyText)};
   }
-  return {TextForTextBox(characters), std::nullopt};
 }
 
 ViewerLayout LayOutViewer(int32_t outerWidth, int32_t outerHeight, int32_t copyWidth) {

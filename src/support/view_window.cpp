@@ -2,6 +2,8 @@
 // from support/view_text.h; this file reads and writes the controls.
 #include "support/view_window.h"
 
+#include <exception>
+
 #include <QCloseEvent>
 #include <QFont>
 #include <QMetaObject>
@@ -43,6 +45,17 @@ QRect PixelRect(const TwipsRect& r) {
 // Ceiling, so that the smallest client size still gives at least the smallest outer size.
 int MinimumPixels(int32_t twips) { return (twips + kTwipsPerPixel - 1) / kTwipsPerPixel; }
 
+// Runs a slot's work so that no exception leaves the slot; running out of memory is the only
+// failure expected here, and it becomes a message.
+template <typename Work>
+void Guarded(MessageBoxes& messages, const char* title, Work&& work) {
+  try {
+    work();
+  } catch (const std::exception&) {
+    messages.Show({"Out of memory.", title, Icon::Exclamation, Buttons::Ok});
+  }
+}
+
 }  // namespace
 
 ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent)
@@ -71,8 +84,9 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   cmdCopyToClipboard_->setFont(buttonFont);
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setFont(buttonFont);
-  connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
-          [this] { cmdCopyToClipboard_Click(); });
+  connect(cmdCopyToClipboard_, &QPushButton::clicked, this, [this] {
+    Guarded(messages_, "Copy to clipboard", [this] { cmdCopyToClipboard_Click(); });
+  });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   setTabOrder(txbText1_, cmdCopyToClipboard_);
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
@@ -104,7 +118,8 @@ void ViewWindow::RequestFirstDisplay() {
       this,
       [this] {
         firstDisplayQueued_ = false;
-        if (!blnFileDisplayed_ && isVisible()) FirstDisplay();
+        if (blnFileDisplayed_ || !isVisible()) return;
+        Guarded(messages_, "Error reading file", [this] { FirstDisplay(); });
       },
       Qt::QueuedConnection);
 }
