@@ -1,0 +1,273 @@
+// The half-second update and the text rewrites of the main window, without widgets.
+#include "mainwindow/live_input.h"
+
+#include <gtest/gtest.h>
+
+namespace clvt {
+namespace {
+
+// Feeds one tick's answers back into the view, as the window writes them to its controls.
+void Apply(const LiveInputTick& t, LiveInputView& v) {
+  v.input.txbYearADBCetc = t.txbYearADBCetc;
+  v.input.txbYearCEJC = t.txbYearCEJC;
+  v.input.cboCalendar1 = t.cboCalendar1;
+  v.txbYearCEJCCursor = t.txbYearCEJCCursor;
+  v.lblArith = t.lblArith;
+  v.lblCE = t.lblCE;
+}
+
+LiveInputView YearMonthDayView(std::string text) {
+  LiveInputView v;
+  v.input.optInputDateWithAYN = true;
+  v.input.txbYearCEJC = std::move(text);
+  v.txbYearCEJCVisible = true;
+  return v;
+}
+
+LiveInputView CompleteMonthDayYearView(int calendarPosition) {
+  LiveInputView v;
+  v.input.optInputDateWithoutAYN = true;
+  v.input.cboMonthNames = 11;
+  v.input.cboDayNumbers = 22;
+  v.input.txbYearADBCetc = "2015";
+  v.input.cboYearDesADBCetc = 3;
+  v.input.cboCalendar0 = calendarPosition;
+  v.cboMonthNamesVisible = true;
+  return v;
+}
+
+TEST(TimerTick, LowerCaseDesignatorNeedsThreeTicks) {
+  LiveInputView v = YearMonthDayView("2015-11-22 jc");
+  v.txbYearCEJCCursor = 5;
+
+  LiveInputTick t = TimerTick(v, DeeCecilVariant());
+  EXPECT_EQ(t.txbYearCEJC, "2015-11-22 JC");
+  EXPECT_EQ(t.txbYearCEJCCursor, 5);
+  EXPECT_EQ(t.lblCE, "");
+  EXPECT_EQ(t.cboCalendar1, 0);
+  EXPECT_FALSE(t.cmdCalculateEnabled);
+  Apply(t, v);
+
+  t = TimerTick(v, DeeCecilVariant());
+  EXPECT_TRUE(t.lblCEVisible);
+  EXPECT_EQ(t.lblCE, kLegendJC);
+  EXPECT_EQ(t.cboCalendar1, kCalendarPositionJulian);
+  EXPECT_FALSE(t.cmdCalculateEnabled);
+  Apply(t, v);
+
+  t = TimerTick(v, DeeCecilVariant());
+  EXPECT_TRUE(t.blnInputComplete);
+  EXPECT_EQ(t.intInputDateType, kInputWithAYN);
+  EXPECT_TRUE(t.cmdCalculateEnabled);
+  EXPECT_TRUE(t.cmdDateSequenceEnabled);
+  EXPECT_TRUE(t.cmdVernalEquinoxesEnabled);
+}
+
+TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
+  struct Row {
+    const char* text;
+    DeeVariant dee;
+    std::string legend;
+    int calendar;
+  };
+  const Row rows[] = {
+      {"2015-11-22 CE", DeeCecilVariant(), std::string(kLegendCE), kCalendarPositionGregorian},
+      {"2015-11-22 JC", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionJulian},
+      {"2015-11-22 DC", DeeCecilVariant(),
+       "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering",
+       kCalendarPositionDee},
+      {"2015-11-22 D", DeeOnlyVariant(),
+       "'D' = the proleptic Dee Calendar with astronomical year numbering",
+       kCalendarPositionDee},
+      // Under Dee-Cecil a lone "D" is no designator.
+      {"2015-11-22 D", DeeCecilVariant(), "", 0},
+      {"2015-11-22", DeeCecilVariant(), "", 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.text) + " / " + row.dee.name);
+    LiveInputView v = YearMonthDayView(row.text);
+    LiveInputTick t = TimerTick(v, row.dee);
+    EXPECT_EQ(t.lblCE, row.legend);
+    EXPECT_EQ(t.lblCEVisible, !row.legend.empty());
+    EXPECT_EQ(t.cboCalendar1, row.calendar);
+  }
+}
+
+TEST(TimerTick, ChosenCalendarIsNeverOverridden) {
+  LiveInputView v = YearMonthDayView("2015-11-22 JC");
+  v.input.cboCalendar1 = kCalendarPositionGregorian;
+  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).cboCalendar1, kCalendarPositionGregorian);
+}
+
+TEST(TimerTick, HiddenYearMonthDayBoxShowsNoLegend) {
+  LiveInputView v = YearMonthDayView("2015-11-22 CE");
+  v.txbYearCEJCVisible = false;
+  const LiveInputTick t = TimerTick(v, DeeCecilVariant());
+  EXPECT_FALSE(t.lblCEVisible);
+  EXPECT_EQ(t.lblCE, "");
+  EXPECT_EQ(t.cboCalendar1, 0);
+}
+
+TEST(TimerTick, MonthDayYearCompleteness) {
+  struct Row {
+    const char* name;
+    void (*edit)(InputControls&);
+    bool complete;
+  };
+  const Row rows[] = {
+      {"all chosen", [](InputControls&) {}, true},
+      {"no month", [](InputControls& c) { c.cboMonthNames = 0; }, false},
+      {"no day", [](InputControls& c) { c.cboDayNumbers = 0; }, false},
+      {"no era", [](InputControls& c) { c.cboYearDesADBCetc = 0; }, false},
+      {"no calendar", [](InputControls& c) { c.cboCalendar0 = 0; }, false},
+      {"blank year", [](InputControls& c) { c.txbYearADBCetc = "   "; }, false},
+      {"no notation", [](InputControls& c) { c.optInputDateWithoutAYN = false; }, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    LiveInputView v = CompleteMonthDayYearView(kCalendarPositionGregorian);
+    row.edit(v.input);
+    const LiveInputTick t = TimerTick(v, DeeCecilVariant());
+    EXPECT_EQ(t.blnInputComplete, row.complete);
+    EXPECT_EQ(t.intInputDateType, row.complete ? kInputWithoutAYN : kInputIncomplete);
+    EXPECT_EQ(t.cmdCalculateEnabled, row.complete);
+    EXPECT_EQ(t.optPlusMinusEnabled, row.complete);
+    EXPECT_EQ(t.cmdDateSequenceEnabled, row.complete);
+  }
+}
+
+TEST(TimerTick, WeekdayModeHidesArithmeticAndDisablesListings) {
+  for (int position = kCalendarPositionSunday; position <= 10; ++position) {
+    SCOPED_TRACE(position);
+    const LiveInputTick t = TimerTick(CompleteMonthDayYearView(position), DeeCecilVariant());
+    EXPECT_TRUE(t.cmdCalculateEnabled);
+    EXPECT_FALSE(t.fraPlusMinusVisible);
+    EXPECT_FALSE(t.cmdDateSequenceEnabled);
+    EXPECT_FALSE(t.cmdVernalEquinoxesEnabled);
+  }
+  // An incomplete weekday input keeps the frame, since nothing can be calculated yet.
+  LiveInputView v = CompleteMonthDayYearView(kCalendarPositionSunday);
+  v.input.cboDayNumbers = 0;
+  EXPECT_TRUE(TimerTick(v, DeeCecilVariant()).fraPlusMinusVisible);
+}
+
+TEST(TimerTick, TrimsMonthDayYearYearOnlyInThatNotation) {
+  LiveInputView v = CompleteMonthDayYearView(kCalendarPositionGregorian);
+  v.input.txbYearADBCetc = " 2015 ";
+  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).txbYearADBCetc, "2015");
+
+  v.input.optInputDateWithoutAYN = false;
+  v.input.optInputDateWithAYN = true;
+  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).txbYearADBCetc, " 2015 ");
+}
+
+TEST(TimerTick, ClearButtonsAndCopyFollowContent) {
+  LiveInputView v = YearMonthDayView("");
+  LiveInputTick t = TimerTick(v, DeeCecilVariant());
+  EXPECT_FALSE(t.cmdClear0Visible);
+  EXPECT_FALSE(t.cmdClear1Visible);
+  EXPECT_FALSE(t.cmdCopyResultEnabled);
+
+  v.input.txbYearCEJC = "1";
+  v.input.txbArith[3] = "2";
+  v.txbOutputGCVisible = true;
+  t = TimerTick(v, DeeCecilVariant());
+  EXPECT_TRUE(t.cmdClear0Visible);
+  EXPECT_TRUE(t.cmdClear1Visible);
+  EXPECT_TRUE(t.cmdCopyResultEnabled);
+
+  LiveInputView mdy = CompleteMonthDayYearView(1);
+  EXPECT_TRUE(TimerTick(mdy, DeeCecilVariant()).cmdClear0Visible);
+  mdy.input.cboMonthNames = 0;
+  EXPECT_FALSE(TimerTick(mdy, DeeCecilVariant()).cmdClear0Visible);
+}
+
+TEST(TimerTick, AmountLabelsOnlyChangeWhileADirectionIsChosen) {
+  LiveInputView v = CompleteMonthDayYearView(1);
+  v.input.txbArith = {"1", "2", "1", ""};
+  LiveInputTick t = TimerTick(v, DeeCecilVariant());
+  EXPECT_FALSE(t.txbArithEnabled);
+  EXPECT_EQ(t.lblArith, v.lblArith);
+
+  v.input.optMinus = true;
+  t = TimerTick(v, DeeCecilVariant());
+  EXPECT_TRUE(t.txbArithEnabled);
+  const std::array<std::string, 4> expected{"year", "months", "week", "days"};
+  EXPECT_EQ(t.lblArith, expected);
+}
+
+TEST(ArithLabel, SingularOnlyForOne) {
+  struct Row {
+    const char* caption;
+    const char* text;
+    const char* label;
+  };
+  const Row rows[] = {
+      {"days", "1", "day"},       {"day", "11", "days"},     {"day", "", "days"},
+      {"days", " 1", "day"},      {"days", "1,000", "day"},  {"days", "1.5", "days"},
+      {"weeks", "01", "week"},    {"day", "abc", "days"},    {"days", "1e999", "days"},
+      {"years", "-1", "years"},   {"dayss", "1", "day"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.caption) + " / '" + row.text + "'");
+    EXPECT_EQ(ArithLabel(row.caption, row.text), row.label);
+  }
+}
+
+TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
+  struct Row {
+    const char* text;
+    int position;
+    DeeVariant dee;
+    const char* expected;
+  };
+  const Row rows[] = {
+      {"2015-11-22 JC", 1, DeeCecilVariant(), "2015-11-22 CE"},
+      {"2015-11-22 jc", 1, DeeCecilVariant(), "2015-11-22 CE"},
+      {"2015-11-22 DC", 1, DeeCecilVariant(), "2015-11-22 CE"},
+      {"2015-11-22 ce", 2, DeeCecilVariant(), "2015-11-22 JC"},
+      {"2015-11-22 DC", 2, DeeCecilVariant(), "2015-11-22 JC"},
+      {"2015-11-22 CE", 3, DeeCecilVariant(), "2015-11-22 DC"},
+      {"2015-11-22 JC", 3, DeeOnlyVariant(), "2015-11-22 D"},
+      {"2015-11-22 d", 1, DeeOnlyVariant(), "2015-11-22 CE"},
+      {"2015-11-22 jc", 0, DeeCecilVariant(), "2015-11-22 JC"},
+      {"", 2, DeeCecilVariant(), ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.text) + " -> " + std::to_string(row.position));
+    EXPECT_EQ(RewriteForCalendarChoice(row.text, row.position, row.dee), row.expected);
+  }
+}
+
+TEST(DeeVariantSwitch, DesignatorRoundTripsAndIsIdempotent) {
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeOnlyVariant()), "2015-11-22 D");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeCecilVariant()), "2015-11-22 DC");
+  // Choosing the variant already in force must not grow the designator.
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeCecilVariant()), "2015-11-22 DC");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeOnlyVariant()), "2015-11-22 D");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 CE", DeeOnlyVariant()), "2015-11-22 CE");
+}
+
+TEST(DeeVariantSwitch, LegendRoundTripsAndIsIdempotent) {
+  const std::string cecil = DeeLegend(DeeCecilVariant());
+  const std::string dee = DeeLegend(DeeOnlyVariant());
+  EXPECT_EQ(cecil, kDeeLegendTemplate);
+  EXPECT_EQ(dee, "'D' = the proleptic Dee Calendar with astronomical year numbering");
+  EXPECT_EQ(RewriteDeeLegend(cecil, DeeOnlyVariant()), dee);
+  EXPECT_EQ(RewriteDeeLegend(dee, DeeCecilVariant()), cecil);
+  EXPECT_EQ(RewriteDeeLegend(cecil, DeeCecilVariant()), cecil);
+  EXPECT_EQ(RewriteDeeLegend(kLegendJC, DeeOnlyVariant()), kLegendJC);
+}
+
+TEST(NextBackColor, FiveStepsReturnToTheStart) {
+  const uint32_t cycle[] = {0x800080, 0x701070, 0x602060, 0x503050, 0x404040, 0x800080};
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(NextBackColor(cycle[i]), cycle[i + 1]);
+  }
+  EXPECT_EQ(NextBackColor(0xFFFFFF), kStartBackColor);
+  EXPECT_EQ(NextBackColor(0), kStartBackColor);
+}
+
+}  // namespace
+}  // namespace clvt
