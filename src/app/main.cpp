@@ -1,6 +1,23 @@
+// main() of the desktop program calvantis.
 #include <QApplication>
 
+#include <exception>
+
+#include "app/qt_clipboard.h"
+#include "app/qt_message_boxes.h"
+#include "app/startup.h"
+#include "mainwindow/main_window.h"
+
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  return 0;
+  try {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calvantis"));
+    clvt::QtMessageBoxes messages;
+    clvt::QtClipboard clipboard;
+    const auto window = clvt::StartCalvantis(messages, clipboard);
+    if (!window) return 1;
+    return QApplication::exec();
+  } catch (const std::exception&) {
+    return 1;
+  }
 }

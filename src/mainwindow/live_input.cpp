@@ -154,6 +154,13 @@ std::string RewriteForCalendarChoice(std::string_view text, int position, const 
   }
 }
 
+int CalendarForNotationSwitch(std::string_view text, int cboCalendar1) {
+  if (cboCalendar1 != 0) return cboCalendar1;
+  if (text.find("CE", 1) != std::string_view::npos) return kCalendarPositionGregorian;
+  if (text.find("JC", 1) != std::string_view::npos) return kCalendarPositionJulian;
+  return 0;
+}
+
 std::string RewriteDeeDesignator(std::string_view text, const DeeVariant& dee) {
   if (dee.designation == "D") return ReplaceAll(text, " DC", " D");
   return ReplaceAllNotFollowedBy(text, " D", " DC", "C");

@@ -79,6 +79,11 @@ std::string ArithLabel(std::string_view caption, std::string_view boxText);
 // ("2015-11-22 jc", 1, Dee-Cecil) -> "2015-11-22 CE".
 std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee);
 
+// The year-month-day calendar to select when that notation is chosen: a choice already made
+// stands; otherwise "CE" at the second character or later picks Gregorian (1), else "JC"
+// there picks Julian (2), else nothing (0). ("2015-11-22 JC", 0) -> 2.
+int CalendarForNotationSwitch(std::string_view text, int cboCalendar1);
+
 // The year-month-day text after switching the Dee variant to dee: " DC" becomes " D" (Dee)
 // or " D" becomes " DC" (Dee-Cecil). A designator already in the target form is left alone,
 // so selecting the variant in force twice never yields " DCC".

@@ -1,0 +1,21 @@
+// Start-up of the desktop program: program texts first, because the window's captions and
+// identity come from them, then the main window.
+#include "app/startup.h"
+
+#include "mainwindow/main_window.h"
+#include "support/program_text.h"
+
+namespace clvt {
+
+std::unique_ptr<MainWindow> StartCalvantis(MessageBoxes& messages, Clipboard& clipboard,
+                                           const std::string& programTextFile) {
+  if (const auto failure = LoadProgramText(programTextFile)) {
+    messages.Show(*failure);
+    return nullptr;
+  }
+  auto window = std::make_unique<MainWindow>(messages, clipboard);
+  window->Start();
+  return window;
+}
+
+}  // namespace clvt

@@ -1,0 +1,221 @@
+// The main window's controls: their names, captions, list contents, lengths, accessible names
+// and fixed positions. Positions are in twips (15 to the pixel) as the window was designed;
+// each notation's input controls share one row and appear when their option is chosen.
+#include "mainwindow/main_window.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "datetext/formatting.h"
+
+namespace clvt {
+
+namespace {
+
+void Place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(MainWindow::Px(left), MainWindow::Px(top), MainWindow::Px(width),
+                 MainWindow::Px(height));
+}
+
+template <class W>
+W* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
+  auto* w = new W(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  Place(w, left, top, width, height);
+  return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int left, int top,
+                  int width, int height = 285) {
+  auto* l = Make<QLabel>(parent, name, left, top, width, height);
+  l->setText(QString::fromUtf8(caption));
+  return l;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left,
+                        int top, int width, int height = 390) {
+  auto* b = Make<QPushButton>(parent, name, left, top, width, height);
+  b->setText(QString::fromUtf8(caption));
+  b->setAutoDefault(false);
+  return b;
+}
+
+QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption, int left,
+                         int top, int width, int height = 300) {
+  auto* o = Make<QRadioButton>(parent, name, left, top, width, height);
+  o->setText(QString::fromUtf8(caption));
+  // Buttons paint the Button role by default; an option carries the window colour instead.
+  o->setBackgroundRole(QPalette::Window);
+  return o;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, const char* what, int left, int top,
+                    int width) {
+  auto* c = Make<QComboBox>(parent, name, left, top, width, 360);
+  c->setAccessibleName(QString::fromUtf8(what));
+  c->setMaxVisibleItems(13);
+  return c;
+}
+
+// A text box; maxLength 0 makes a read-only output box.
+QLineEdit* MakeBox(QWidget* parent, const char* name, const char* what, int left, int top,
+                   int width, int maxLength = 0) {
+  auto* e = Make<QLineEdit>(parent, name, left, top, width, 360);
+  e->setAccessibleName(QString::fromUtf8(what));
+  if (maxLength > 0) {
+    e->setMaxLength(maxLength);
+  } else {
+    e->setReadOnly(true);
+  }
+  return e;
+}
+
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr int kClientWidth = 10260;  // twips
+constexpr int kClientHeight = 6300;
+const char* const kMakerAddress = "www.vostrelsystems.example";
+
+}  // namespace
+
+int MainWindow::Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+void MainWindow::BuildControls() {
+  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  fraInput = Make<QGroupBox>(this, "fraInput", 120, 60, 10020, 1860);
+  fraInput->setTitle(QStringLiteral(" Input date "));
+  optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN",
+                                      "month, day, year (AD, BC, CE, BCE):", 150, 300, 4200);
+  optInputDateWithAYN = MakeOption(fraInput, "optInputDateWithAYN",
+                                   "year-month-day (astronomical year numbering):", 4800, 300,
+                                   5100);
+  cboMonthNames = MakeList(fraInput, "cboMonthNames", "Month", 150, 720, 1650);
+  cboDayNumbers = MakeList(fraInput, "cboDayNumbers", "Day", 1860, 720, 780);
+  txbYearADBCetc = MakeBox(fraInput, "txbYearADBCetc", "Year", 2700, 720, 1050,
+                           static_cast<int>(kYearADBCetcMaxLength));
+  cboYearDesADBCetc = MakeList(fraInput, "cboYearDesADBCetc", "Era", 3810, 720, 930);
+  cboCalendar[0] = MakeList(fraInput, "cboCalendar_0", "Calendar or weekday", 4800, 720, 2580);
+  txbYearCEJC = MakeBox(fraInput, "txbYearCEJC", "Year-month-day date with designator", 150,
+                        720, 2940, static_cast<int>(kYearCEJCMaxLength));
+  cboCalendar[1] = MakeList(fraInput, "cboCalendar_1", "Calendar", 3150, 720, 2580);
+  cmdToday = MakeButton(fraInput, "cmdToday", "Today", 7620, 705, 1110);
+  cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", 8790, 705, 1110);
+  lblCE = MakeLabel(fraInput, "lblCE", "", 150, 1200, 9750, 555);
+  lblCE->setWordWrap(true);
+  lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+                     static_cast<QWidget*>(txbYearADBCetc),
+                     static_cast<QWidget*>(cboYearDesADBCetc),
+                     static_cast<QWidget*>(cboCalendar[0]), static_cast<QWidget*>(txbYearCEJC),
+                     static_cast<QWidget*>(cboCalendar[1])}) {
+    w->hide();  // each notation's controls appear when its option is chosen
+  }
+
+  Label3 = MakeLabel(this, "Label3", "Dee Calendar version:", 150, 2010, 1860);
+  // Qt makes every auto-exclusive option below one parent a single group, frames included,
+  // so the two Dee options get a bare parent of their own.
+  auto* deeOptions = Make<QWidget>(this, "deeOptions", 2070, 1980, 7620, 330);
+  optDeeCecil = MakeOption(deeOptions, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)", 0,
+                           0, 3900, 330);
+  optDee = MakeOption(deeOptions, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", 4020, 0, 3600, 330);
+
+  fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", 120, 2370, 10020, 720);
+  fraPlusMinus->setTitle(QStringLiteral("Arithmetical"));
+  const char* const arithNames[] = {"txbArith_0", "txbArith_1", "txbArith_2", "txbArith_3"};
+  const char* const labelNames[] = {"lblArith_0", "lblArith_1", "lblArith_2", "lblArith_3"};
+  const char* const units[] = {"years", "months", "weeks", "days"};
+  const char* const what[] = {"Years to add or subtract", "Months to add or subtract",
+                              "Weeks to add or subtract", "Days to add or subtract"};
+  const int lefts[] = {150, 1770, 3510, 5130};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const int maxLength = static_cast<int>(i == 0 ? kArithYearsMaxLength : kArithOtherMaxLength);
+    txbArith[i] = MakeBox(fraPlusMinus, arithNames[i], what[i], lefts[i], 270, 780, maxLength);
+    lblArith[i] = MakeLabel(fraPlusMinus, labelNames[i], units[i], lefts[i] + 840, 300, 840);
+  }
+  optPlus = MakeOption(fraPlusMinus, "optPlus", "plus", 6780, 300, 900);
+  optMinus = MakeOption(fraPlusMinus, "optMinus", "minus", 7680, 300, 1050);
+  cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", 8790, 255, 1110);
+
+  fraOutput = Make<QGroupBox>(this, "fraOutput", 120, 3120, 7800, 2520);
+  fraOutput->setTitle(QStringLiteral(" Output dates "));
+  lblGregorian = MakeLabel(fraOutput, "lblGregorian", "Gregorian:", 150, 345, 1800);
+  txbOutputGC = MakeBox(fraOutput, "txbOutputGC", "Gregorian date", 1980, 300, 2820);
+  txbOutputGCwithAYN =
+      MakeBox(fraOutput, "txbOutputGCwithAYN", "Gregorian year-month-day", 4860, 300, 2820);
+  lblJulian = MakeLabel(fraOutput, "lblJulian", "Julian:", 150, 765, 1800);
+  txbOutputJC = MakeBox(fraOutput, "txbOutputJC", "Julian date", 1980, 720, 2820);
+  txbOutputJCwithAYN =
+      MakeBox(fraOutput, "txbOutputJCwithAYN", "Julian year-month-day", 4860, 720, 2820);
+  lblDee = MakeLabel(fraOutput, "lblDee", "Dee-Cecil:", 150, 1185, 1800);
+  txbOutputDEE = MakeBox(fraOutput, "txbOutputDEE", "Dee date", 1980, 1140, 2820);
+  txbOutputDEEwithAYN =
+      MakeBox(fraOutput, "txbOutputDEEwithAYN", "Dee year-month-day", 4860, 1140, 2820);
+  Label2 = MakeLabel(fraOutput, "Label2", "Julian day number:", 150, 1605, 1800);
+  txbJDN = MakeBox(fraOutput, "txbJDN", "Julian day number", 1980, 1560, 2820);
+  Label1 = MakeLabel(fraOutput, "Label1", "Day of week:", 150, 2025, 1800);
+  txbDayOfWeek = MakeBox(fraOutput, "txbDayOfWeek", "Day of week", 1980, 1980, 2820);
+
+  cmdCalculate = MakeButton(this, "cmdCalculate", "Calculate", 8040, 3120, 2100);
+  cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard", 8040, 3555, 2100);
+  cmdDateSequence = MakeButton(this, "cmdDateSequence", "Date sequence", 8040, 3990, 2100);
+  cmdHelp = MakeButton(this, "cmdHelp", "Help", 8040, 4425, 1020);
+  cmdQuit = MakeButton(this, "cmdQuit", "Quit", 9120, 4425, 1020);
+  cmdVernalEquinoxes = MakeButton(this, "cmdVernalEquinoxes", "", 8040, 4860, 2100);
+
+  lblOnlineUserManual = MakeLabel(this, "lblOnlineUserManual", "Online user manual", 150, 5820,
+                                  2400);
+  lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip));
+  lblVostrelSystems = MakeLabel(this, "lblVostrelSystems", "Vostrel Systems", 5160, 5820, 1500);
+  lblQX_URL = MakeLabel(this, "lblQX_URL", kMakerAddress, 6720, 5820, 3420);
+  lblQX_URL->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  for (QLabel* link : {lblOnlineUserManual, lblVostrelSystems, lblQX_URL}) {
+    link->setCursor(Qt::PointingHandCursor);
+    QFont f = link->font();
+    f.setUnderline(true);
+    link->setFont(f);
+    link->installEventFilter(this);
+  }
+}
+
+void MainWindow::SetTabOrder() {
+  const QWidget* order[] = {
+      optInputDateWithoutAYN, optInputDateWithAYN, cboMonthNames, cboDayNumbers,
+      txbYearADBCetc, cboYearDesADBCetc, cboCalendar[0], txbYearCEJC, cboCalendar[1], cmdToday,
+      cmdClear[0], optDeeCecil, optDee, txbArith[0], txbArith[1], txbArith[2], txbArith[3],
+      optPlus, optMinus, cmdClear[1], txbOutputGC, txbOutputGCwithAYN, txbOutputJC,
+      txbOutputJCwithAYN, txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek,
+      cmdCalculate, cmdCopyResult, cmdDateSequence, cmdVernalEquinoxes, cmdHelp, cmdQuit};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+  }
+}
+void MainWindow::FillLists() {
+  auto fill = [](QComboBox* list, const QStringList& items) {
+    list->clear();
+    list->addItems(items);
+    list->setCurrentIndex(0);
+  };
+  QStringList months{QString()};
+  for (int m = 1; m <= 12; ++m) months << Q(MonthNames[m]);
+  QStringList days{QString()};
+  for (int d = 1; d <= 31; ++d) days << QString::number(d);
+  QStringList eras;
+  for (std::string_view era : kYearDesignators) eras << Q(era);
+  QStringList calendars0{QString(), QStringLiteral("Gregorian Calendar"),
+                         QStringLiteral("Julian Calendar"), QString()};
+  for (int w = 0; w <= 6; ++w) calendars0 << Q(DayName(w));
+  fill(cboMonthNames, months);
+  fill(cboDayNumbers, days);
+  fill(cboYearDesADBCetc, eras);
+  fill(cboCalendar[0], calendars0);
+  fill(cboCalendar[1], {QString(), QStringLiteral("Proleptic Gregorian"),
+                        QStringLiteral("Proleptic Julian"), QString()});
+}
+
+}  // namespace clvt

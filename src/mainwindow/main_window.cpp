@@ -1,0 +1,567 @@
+// The main window's start-up and behaviour: every handler reads the controls, calls a pure
+// function of mainwindow/ or datetext/, and writes the answer back. The controls themselves
+// are built in main_layout_window.cpp.
+#include "mainwindow/main_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+
+#include "calendar/calendar.h"
+#include "datetext/formatting.h"
+#include "datetext/input_check.h"
+#include "datetext/text_helpers.h"
+#include "mainwindow/conversion.h"
+#include "mainwindow/copy_result.h"
+#include "mainwindow/live_input.h"
+#include "mainwindow/today.h"
+#include "platform/clipboard.h"
+#include "platform/message_box.h"
+#include "support/identity.h"
+#include "support/look_widget.h"
+#include "support/popup_window.h"
+#include "support/program_text.h"
+
+namespace clvt {
+namespace {
+
+constexpr int kWindowTopTwips = 1000;
+constexpr uint32_t kCaptionColour = 0xFFFFFF;
+constexpr int kPointSize = 9;
+constexpr int kProgramTextCopyCaption = 18;
+constexpr int kProgramTextManualAddress = 15;
+constexpr int kFirstVernalEquinoxYear = 1;
+constexpr int kLastVernalEquinoxYear = 4000;
+constexpr int kCopyPopUpWidth = 2920;  // twips
+constexpr int kCopyPopUpHeight = 300;
+constexpr int kCopyPopUpMilliseconds = 2000;
+
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+std::string S(const QString& s) { return s.toStdString(); }
+
+// Unchecks an option even when it is the checked member of its exclusive group.
+void SetOption(QRadioButton* option, bool checked) {
+  if (option->isChecked() == checked) return;
+  const bool exclusive = option->autoExclusive();
+  option->setAutoExclusive(false);
+  option->setChecked(checked);
+  option->setAutoExclusive(exclusive);
+}
+
+void SetBold(QWidget* w, bool bold) {
+  QFont f = w->font();
+  f.setBold(bold);
+  w->setFont(f);
+}
+
+// Writes text only when it changed, so the caret, selection and undo history survive.
+void SetTextKeepingCaret(QLineEdit* box, const std::string& text) {
+  const QString q = Q(text);
+  if (box->text() == q) return;
+  const int caret = box->cursorPosition();
+  box->setText(q);
+  box->setCursorPosition(std::min(caret, static_cast<int>(q.size())));
+}
+
+// Runs a handler so that no exception leaves a Qt slot.
+template <class F>
+auto Guarded(MessageBoxes& messages, F handler) {
+  return [&messages, handler](auto&&...) {
+    try {
+      handler();
+    } catch (const std::exception& e) {
+      messages.Show({std::string("Unexpected error: ") + e.what(), "Calvantis", Icon::Critical});
+    }
+  };
+}
+
+}  // namespace
+MainWindow::MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent)
+    : QWidget(parent), messages_(messages), clipboard_(clipboard) {
+  setObjectName(QStringLiteral("frmMain"));
+  blnStartupCompleted_ = false;
+  QFont font(QStringLiteral("Arial"), kPointSize);
+  setFont(font);
+  BuildControls();
+  WireControls();
+  SetTabOrder();
+
+  SetFontName(this, QStringLiteral("Arial"), true);
+  intVernalEquinoxesTop_ = cmdHelp->y();
+  intHelpQuitTop_ = cmdVernalEquinoxes->y();
+  // The program texts were loaded by the start-up before the window was built.
+  InitProgramIdentity();
+  lngBackColor_ = kDefaultWindowColour;
+  SetBackColor(this, lngBackColor_);
+  SetForeColor(this, kCaptionColour);
+  InitializeMainWindow();
+  InitProgramIdentity();
+  setWindowTitle(Q(MainCaption()));
+  cmdCopyResult->setText(Q(GetText(kProgramTextCopyCaption)));
+  cmdCopyResult->setVisible(true);
+  cmdVernalEquinoxes->setVisible(true);
+  PlaceWindow();
+  cmdCopyResult->setEnabled(false);
+  ShowVernalEquinoxesButton();
+  SetOption(optPlus, true);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(500);
+  connect(Timer1, &QTimer::timeout, this, Guarded(messages_, [this] { Timer1_Timer(); }));
+  Timer1->start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Start() {
+  show();
+  RestoreSettings();
+  if (lngJDN_ == 0 && cmdToday->isEnabled()) cmdToday_Click();
+  SetBold(cmdCopyResult, false);
+  blnStartupCompleted_ = true;
+}
+void MainWindow::WireControls() {
+  auto on = [this](auto handler) { return Guarded(messages_, handler); };
+  connect(optInputDateWithoutAYN, &QRadioButton::clicked, this,
+          on([this] { optInputDateWithoutAYN_Click(); }));
+  connect(optInputDateWithAYN, &QRadioButton::clicked, this,
+          on([this] { optInputDateWithAYN_Click(); }));
+  connect(cboCalendar[1], &QComboBox::activated, this, on([this] { cboCalendar_Click(1); }));
+  connect(cboCalendar[0], &QComboBox::activated, this, on([this] { cboCalendar_Click(0); }));
+  connect(cmdToday, &QPushButton::clicked, this, on([this] { cmdToday_Click(); }));
+  connect(cmdClear[0], &QPushButton::clicked, this, on([this] { cmdClear_Click(0); }));
+  connect(cmdClear[1], &QPushButton::clicked, this, on([this] { cmdClear_Click(1); }));
+  connect(optDeeCecil, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) Guarded(messages_, [this] { optDeeCecil_Click(); })();
+  });
+  connect(optDee, &QRadioButton::toggled, this, [this](bool checked) {
+    if (checked) Guarded(messages_, [this] { optDee_Click(); })();
+  });
+  connect(cmdCalculate, &QPushButton::clicked, this, on([this] { cmdCalculate_Click(); }));
+  connect(cmdCopyResult, &QPushButton::clicked, this, on([this] { cmdCopyResult_Click(); }));
+  connect(cmdDateSequence, &QPushButton::clicked, this,
+          on([this] { cmdDateSequence_Click(); }));
+  connect(cmdVernalEquinoxes, &QPushButton::clicked, this,
+          on([this] { cmdVernalEquinoxes_Click(); }));
+  connect(cmdHelp, &QPushButton::clicked, this, on([this] { cmdHelp_Click(); }));
+  connect(cmdQuit, &QPushButton::clicked, this, on([this] { cmdQuit_Click(); }));
+  for (QWidget* w : {static_cast<QWidget*>(txbYearCEJC), static_cast<QWidget*>(txbYearADBCetc)}) {
+    w->installEventFilter(this);
+  }
+  for (QLineEdit* box : txbArith) box->installEventFilter(this);
+}
+void MainWindow::InitializeMainWindow() {
+  FillLists();
+  SetOption(optInputDateWithoutAYN, false);
+  SetOption(optInputDateWithAYN, false);
+  cboCalendar[0]->setCurrentIndex(0);
+  cboCalendar[1]->setCurrentIndex(0);
+  lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip) + QStringLiteral(" ") +
+                                  Q(GetText(kProgramTextManualAddress)));
+  ClearInputDate();
+  SetOption(optDeeCecil, true);
+}
+void MainWindow::ClearInputDate() {
+  txbYearADBCetc->clear();
+  txbYearCEJC->clear();
+  cboMonthNames->setCurrentIndex(0);
+  cboDayNumbers->setCurrentIndex(0);
+  cboYearDesADBCetc->setCurrentIndex(0);
+  lblCE->clear();
+  ClearOutputDates();
+  SetOption(optPlus, false);
+  SetOption(optMinus, false);
+  for (QLineEdit* box : txbArith) box->clear();
+}
+
+void MainWindow::ClearOutputDates() {
+  for (QLineEdit* box : {txbOutputGC, txbOutputGCwithAYN, txbOutputJC, txbOutputJCwithAYN,
+                         txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek}) {
+    box->clear();
+    box->hide();
+  }
+  for (QLabel* label : {lblGregorian, lblJulian, lblDee}) SetBold(label, false);
+}
+
+// ---- Dee variant ---------------------------------------------------------------------------
+
+void MainWindow::optDee_Click() { ApplyDeeVariant(DeeOnlyVariant(), kDeeEpochJDN); }
+void MainWindow::optDeeCecil_Click() { ApplyDeeVariant(DeeCecilVariant(), kDeeCecilEpochJDN); }
+bool MainWindow::DeeSelected() const { return optDee->isChecked(); }
+
+void MainWindow::ApplyDeeVariant(const DeeVariant& dee, int32_t epochJDN) {
+  lngDeeEpochJDN = epochJDN;
+  dee_ = dee;
+  SetTextKeepingCaret(txbYearCEJC, RewriteDeeDesignator(S(txbYearCEJC->text()), dee_));
+  lblCE->setText(Q(RewriteDeeLegend(S(lblCE->text()), dee_)));
+  ApplyDeeCalendarChoice();
+}
+
+void MainWindow::ApplyDeeCalendarChoice() {
+  lblDee->setText(Q(dee_.name + ":"));
+  cboCalendar[0]->setItemText(kCalendarPositionDee, Q(dee_.name + " Calendar"));
+  cboCalendar[1]->setItemText(kCalendarPositionDee, Q("Proleptic " + dee_.name));
+  if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted_) {
+    cmdCalculate_Click();
+  } else {
+    ClearOutputDates();
+  }
+}
+
+// ---- Layout, colour, quitting --------------------------------------------------------------
+
+void MainWindow::ShowVernalEquinoxesButton() {
+  cmdVernalEquinoxes->setText(QStringLiteral("Vernal equinoxes"));
+  cmdVernalEquinoxes->move(cmdVernalEquinoxes->x(), intVernalEquinoxesTop_);
+  cmdHelp->move(cmdHelp->x(), intHelpQuitTop_);
+  cmdQuit->move(cmdQuit->x(), intHelpQuitTop_);
+}
+
+void MainWindow::PlaceWindow() {
+  const QScreen* screen = this->screen();
+  const int screenWidth = screen != nullptr ? screen->geometry().width() : width();
+  move(std::max(0, (screenWidth - width()) / 2), Px(kWindowTopTwips));
+}
+
+void MainWindow::Form_DblClick() {
+  lngBackColor_ = NextBackColor(lngBackColor_);
+  SetBackColor(this, lngBackColor_);
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Only the bare background counts; labels and frames pass their clicks up to here.
+  if (childAt(event->position().toPoint()) == nullptr) {
+    Guarded(messages_, [this] { Form_DblClick(); })();
+  }
+  event->accept();
+}
+
+void MainWindow::cmdQuit_Click() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  Guarded(messages_, [this] { SaveSettings(); })();
+  event->accept();
+  // Secondary windows must not keep the program alive once the main window is gone.
+  QCoreApplication::quit();
+}
+
+void MainWindow::SaveSettings() {}
+void MainWindow::RestoreSettings() {}
+
+// ---- Events of the year boxes, amount boxes and link labels --------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const auto type = event->type();
+  if (type == QEvent::KeyRelease && (watched == txbYearCEJC || watched == txbYearADBCetc)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
+        cmdCalculate->isEnabled()) {
+      Guarded(messages_, [this] { cmdCalculate_Click(); })();
+    }
+  } else if (type == QEvent::FocusOut) {
+    // Focus leaving for another window (a message box) is not the user leaving the box.
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (watched == txbYearCEJC) Guarded(messages_, [this] { txbYearCEJC_LostFocus(); })();
+      for (int i = 0; i < 4; ++i) {
+        if (watched == txbArith[i]) Guarded(messages_, [this, i] { txbArith_LostFocus(i); })();
+      }
+    }
+  } else if (type == QEvent::MouseButtonRelease) {
+    if (watched == lblOnlineUserManual) Guarded(messages_, [this] { lblOnlineUserManual_Click(); })();
+    if (watched == lblVostrelSystems || watched == lblQX_URL) {
+      Guarded(messages_, [this] { lblVostrelSystems_Click(); })();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::txbYearCEJC_LostFocus() {
+  SetTextKeepingCaret(txbYearCEJC, UpperCase(S(txbYearCEJC->text())));
+}
+
+void MainWindow::txbArith_LostFocus(int index) {
+  if (index < 0 || index >= 4) return;
+  const ArithBoxCheck check = CheckArithBox(S(txbArith[index]->text()));
+  if (check.clearBox) txbArith[index]->clear();
+  if (check.message) messages_.Show(*check.message);
+}
+
+void MainWindow::cmdHelp_Click() {}
+void MainWindow::lblOnlineUserManual_Click() {}
+void MainWindow::lblVostrelSystems_Click() {}
+
+// ---- Moving values between the controls and the pure functions -----------------------------
+
+InputControls MainWindow::ReadInputControls() const {
+  InputControls c;
+  c.optInputDateWithoutAYN = optInputDateWithoutAYN->isChecked();
+  c.optInputDateWithAYN = optInputDateWithAYN->isChecked();
+  c.cboMonthNames = cboMonthNames->currentIndex();
+  c.cboDayNumbers = cboDayNumbers->currentIndex();
+  c.txbYearADBCetc = S(txbYearADBCetc->text());
+  c.cboYearDesADBCetc = cboYearDesADBCetc->currentIndex();
+  c.cboCalendar0 = cboCalendar[0]->currentIndex();
+  c.txbYearCEJC = S(txbYearCEJC->text());
+  c.cboCalendar1 = cboCalendar[1]->currentIndex();
+  c.optPlus = optPlus->isChecked();
+  c.optMinus = optMinus->isChecked();
+  c.fraPlusMinusVisible = !fraPlusMinus->isHidden();
+  for (std::size_t i = 0; i < txbArith.size(); ++i) c.txbArith[i] = S(txbArith[i]->text());
+  return c;
+}
+
+void MainWindow::WriteInputControls(const InputControls& c) {
+  SetOption(optInputDateWithoutAYN, c.optInputDateWithoutAYN);
+  SetOption(optInputDateWithAYN, c.optInputDateWithAYN);
+  cboMonthNames->setCurrentIndex(c.cboMonthNames);
+  cboDayNumbers->setCurrentIndex(c.cboDayNumbers);
+  SetTextKeepingCaret(txbYearADBCetc, c.txbYearADBCetc);
+  cboYearDesADBCetc->setCurrentIndex(c.cboYearDesADBCetc);
+  cboCalendar[0]->setCurrentIndex(c.cboCalendar0);
+  SetTextKeepingCaret(txbYearCEJC, c.txbYearCEJC);
+  cboCalendar[1]->setCurrentIndex(c.cboCalendar1);
+  SetOption(optPlus, c.optPlus);
+  SetOption(optMinus, c.optMinus);
+  for (std::size_t i = 0; i < txbArith.size(); ++i) SetTextKeepingCaret(txbArith[i], c.txbArith[i]);
+}
+
+OutputDates MainWindow::ReadOutputDates() const {
+  OutputDates o;
+  o.txbOutputGC = S(txbOutputGC->text());
+  o.txbOutputJC = S(txbOutputJC->text());
+  o.txbOutputDEE = S(txbOutputDEE->text());
+  o.txbOutputGCwithAYN = S(txbOutputGCwithAYN->text());
+  o.txbOutputJCwithAYN = S(txbOutputJCwithAYN->text());
+  o.txbOutputDEEwithAYN = S(txbOutputDEEwithAYN->text());
+  o.txbJDN = S(txbJDN->text());
+  o.txbDayOfWeek = S(txbDayOfWeek->text());
+  return o;
+}
+
+void MainWindow::DisplayOutputDates(const OutputDates& o) {
+  const std::pair<QLineEdit*, const std::string*> boxes[] = {
+      {txbOutputGC, &o.txbOutputGC},
+      {txbOutputJC, &o.txbOutputJC},
+      {txbOutputDEE, &o.txbOutputDEE},
+      {txbOutputGCwithAYN, &o.txbOutputGCwithAYN},
+      {txbOutputJCwithAYN, &o.txbOutputJCwithAYN},
+      {txbOutputDEEwithAYN, &o.txbOutputDEEwithAYN},
+      {txbJDN, &o.txbJDN},
+      {txbDayOfWeek, &o.txbDayOfWeek}};
+  for (const auto& [box, text] : boxes) {
+    box->setText(Q(*text));
+    box->setCursorPosition(0);
+    box->show();
+  }
+}
+
+void MainWindow::ShowMessages(const std::vector<Message>& messages) {
+  for (const Message& m : messages) messages_.Show(m);
+}
+
+// ---- Public operations ---------------------------------------------------------------------
+
+bool MainWindow::InputDateOK() {
+  InputControls c = ReadInputControls();
+  const InputCheck check = clvt::InputDateOK(c, intInputDateType_, dee_);
+  WriteInputControls(c);
+  if (check.message) messages_.Show(*check.message);
+  if (check.ok) strDateParts_ = check.strDateParts;
+  return check.ok;
+}
+
+bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) {
+  InputControls c = ReadInputControls();
+  const GetJDNResult r = clvt::GetJDN(c, intInputDateType_, strDateParts_, strCalendar,
+                                      blnDisplayMessageIfDateInvalid, dee_, lngJDN_);
+  WriteInputControls(c);
+  ShowMessages(r.messages);
+  if (r.ok) lngJDN_ = r.lngJDN;
+  return r.ok;
+}
+
+std::string MainWindow::AYNDate(std::string_view strCalendar, int32_t jdn) {
+  return clvt::AYNDate(strCalendar, jdn, dee_.designation);
+}
+
+int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), intInputDateType_); }
+
+void MainWindow::VEOutOfRangeMsg() {
+  messages_.Show({"Vernal equinoxes are calculated only for years in the range 1 through 4000.",
+                  "Out of range", Icon::Information});
+}
+
+std::string MainWindow::SelectedCalendarText() const {
+  return clvt::SelectedCalendarText(ReadInputControls(), intInputDateType_, dee_);
+}
+
+QWidget* MainWindow::OutputFrame() const { return fraOutput; }
+
+// ---- Live input ----------------------------------------------------------------------------
+
+void MainWindow::Timer1_Timer() {
+  LiveInputView view;
+  view.input = ReadInputControls();
+  view.txbYearCEJCCursor = txbYearCEJC->cursorPosition();
+  view.txbYearCEJCVisible = !txbYearCEJC->isHidden();
+  view.cboMonthNamesVisible = !cboMonthNames->isHidden();
+  for (std::size_t i = 0; i < lblArith.size(); ++i) view.lblArith[i] = S(lblArith[i]->text());
+  view.lblCE = S(lblCE->text());
+  view.txbOutputGCVisible = !txbOutputGC->isHidden();
+
+  const LiveInputTick t = TimerTick(view, dee_);
+  SetTextKeepingCaret(txbYearADBCetc, t.txbYearADBCetc);
+  intInputDateType_ = t.intInputDateType;
+  cmdCalculate->setEnabled(t.cmdCalculateEnabled);
+  cmdDateSequence->setEnabled(t.cmdDateSequenceEnabled);
+  optPlus->setEnabled(t.optPlusMinusEnabled);
+  optMinus->setEnabled(t.optPlusMinusEnabled);
+  fraPlusMinus->setVisible(t.fraPlusMinusVisible);
+  for (std::size_t i = 0; i < txbArith.size(); ++i) {
+    txbArith[i]->setEnabled(t.txbArithEnabled);
+    lblArith[i]->setText(Q(t.lblArith[i]));
+  }
+  lblCE->setVisible(t.lblCEVisible);
+  lblCE->setText(Q(t.lblCE));
+  cmdClear[0]->setVisible(t.cmdClear0Visible);
+  cmdClear[1]->setVisible(t.cmdClear1Visible);
+  cmdCopyResult->setEnabled(t.cmdCopyResultEnabled);
+  SetTextKeepingCaret(txbYearCEJC, t.txbYearCEJC);
+  cboCalendar[1]->setCurrentIndex(t.cboCalendar1);
+  cmdVernalEquinoxes->setEnabled(t.cmdVernalEquinoxesEnabled);
+}
+
+void MainWindow::optInputDateWithoutAYN_Click() {
+  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+                     static_cast<QWidget*>(txbYearADBCetc),
+                     static_cast<QWidget*>(cboYearDesADBCetc),
+                     static_cast<QWidget*>(cboCalendar[0])}) {
+    w->show();
+  }
+  txbYearCEJC->hide();
+  cboCalendar[1]->hide();
+  SetBold(optInputDateWithoutAYN, true);
+  SetBold(optInputDateWithAYN, false);
+  FocusCalculate();
+}
+
+void MainWindow::optInputDateWithAYN_Click() {
+  txbYearCEJC->show();
+  cboCalendar[1]->show();
+  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+                     static_cast<QWidget*>(txbYearADBCetc),
+                     static_cast<QWidget*>(cboYearDesADBCetc),
+                     static_cast<QWidget*>(cboCalendar[0])}) {
+    w->hide();
+  }
+  SetBold(optInputDateWithAYN, true);
+  SetBold(optInputDateWithoutAYN, false);
+  cboCalendar[1]->setCurrentIndex(
+      CalendarForNotationSwitch(S(txbYearCEJC->text()), cboCalendar[1]->currentIndex()));
+  FocusCalculate();
+}
+
+void MainWindow::FocusCalculate() {
+  if (cmdCalculate->isEnabled()) cmdCalculate->setFocus();
+}
+
+void MainWindow::cboCalendar_Click(int index) {
+  if (index != 1) return;
+  SetTextKeepingCaret(txbYearCEJC, RewriteForCalendarChoice(S(txbYearCEJC->text()),
+                                                            cboCalendar[1]->currentIndex(), dee_));
+}
+
+void MainWindow::cmdToday_Click() {
+  InputControls c = ReadInputControls();
+  const TodayResult today = SetToday(c, TodayJDN(), dee_);
+  WriteInputControls(c);
+  if (today.selectedWithoutAYN) optInputDateWithoutAYN_Click();
+  ClearOutputDates();
+  FocusCalculate();
+}
+
+void MainWindow::cmdClear_Click(int index) {
+  if (index == 1) {
+    for (QLineEdit* box : txbArith) box->clear();
+    SetOption(optPlus, false);
+    SetOption(optMinus, false);
+  } else {
+    ClearInputDate();
+    cboCalendar[0]->setCurrentIndex(0);
+    cboCalendar[1]->setCurrentIndex(0);
+    ClearOutputDates();
+  }
+  if (isVisible() && isEnabled()) cmdToday->setFocus();
+}
+
+// ---- Runs ----------------------------------------------------------------------------------
+
+void MainWindow::cmdCalculate_Click() {
+  ClearOutputDates();
+  InputControls c = ReadInputControls();
+  const CalculateResult r = CalculateRun(c, intInputDateType_, dee_, lngJDN_);
+  WriteInputControls(c);
+  ShowMessages(r.messages);
+  lngJDN_ = r.lngJDN;
+  if (r.outputShown) {
+    DisplayOutputDates(r.outputs);
+    SetBold(lblGregorian, r.lblGregorianBold);
+    SetBold(lblJulian, r.lblJulianBold);
+  }
+}
+
+void MainWindow::cmdDateSequence_Click() {
+  if (!InputDateOK()) return;
+  if (!GetJDN(SelectedCalendarText(), true)) return;
+  OpenDateSequenceWindow();
+}
+
+void MainWindow::cmdVernalEquinoxes_Click() {
+  if (!InputDateOK()) return;
+  const int32_t year = GetYear();
+  if (year < kFirstVernalEquinoxYear || year > kLastVernalEquinoxYear) {
+    VEOutOfRangeMsg();
+    return;
+  }
+  if (!GetJDN(SelectedCalendarText(), true)) return;
+  OpenVernalEquinoxWindow(year);
+}
+
+// The secondary windows are created on first use and shown not modal.
+void MainWindow::OpenDateSequenceWindow() {}
+void MainWindow::OpenVernalEquinoxWindow(int32_t /*year*/) {}
+
+void MainWindow::cmdCopyResult_Click() {
+  CopyResultToClipboard();
+  if (cmdCalculate->isEnabled()) cmdCalculate->setFocus();
+}
+
+void MainWindow::CopyResultToClipboard() {
+  clipboard_.Clear();
+  clipboard_.SetText(CopyResultText(ReadOutputDates()));
+  // The pop-up covers the button wherever the window stands, measured from the window's
+  // outer corner as the pop-up expects.
+  const QPoint button = cmdCopyResult->mapToGlobal(QPoint(0, 0)) - frameGeometry().topLeft();
+  cmdCopyResult->hide();
+  PopUpInForm(this, QStringLiteral("Result copied to clipboard"), kCopyPopUpWidth,
+              kCopyPopUpHeight, kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel,
+              button.x() * kTwipsPerPixel);
+  cmdCopyResult->show();
+}
+
+}  // namespace clvt

@@ -1,0 +1,188 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "datetext/input_controls.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// The main window frmMain: the input date in two notations, the arithmetic amounts, the
+// output dates, the Dee variant and the buttons that open the other windows. It only moves
+// values between its controls and the pure functions of mainwindow/ and datetext/; every
+// rule lives there. Other windows use the public operations and state below.
+namespace clvt {
+
+class Clipboard;
+class MessageBoxes;
+struct Message;
+struct OutputDates;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs the start-up steps that precede showing it (fonts, colour,
+  // lists, Dee-Cecil, caption, placement). The program texts must already be loaded.
+  MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The rest of start-up: shows the window, restores the settings and, when no date was
+  // restored, puts today's date into the input.
+  void Start();
+
+  // Checks the typed input date; shows the rejection message and returns false on bad input.
+  bool InputDateOK();
+  // Converts the checked input (after InputDateOK) with the calendar of strCalendar's first
+  // letter into lngJDN, applying the amounts; false (lngJDN unchanged) on an invalid date.
+  bool GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid = false);
+  // "2015-11-22 DC": jdn in strCalendar with the Dee designation in force.
+  std::string AYNDate(std::string_view strCalendar, int32_t jdn);
+  // The input year as typed, astronomical, without any arithmetic.
+  int32_t GetYear();
+  // The message for a start year outside 1..4000.
+  void VEOutOfRangeMsg();
+
+  int32_t lngJDN() const { return lngJDN_; }
+  int intInputDateType() const { return intInputDateType_; }
+  int32_t lngTextBoxCapacityInKB() const { return kTextBoxCapacityInKB; }
+  std::string strDeeCalendarName() const { return dee_.name; }
+  std::string strDeeCalendarDesignation() const { return dee_.designation; }
+  bool DeeSelected() const;
+  uint32_t lngBackColor() const { return lngBackColor_; }
+  // The calendar text of the notation in use ("Julian Calendar", "Dee-Cecil"); "" when no
+  // notation is in use.
+  std::string SelectedCalendarText() const;
+  QWidget* OutputFrame() const;
+
+  // Design lengths are twips; 15 twips make one device-independent pixel.
+  static constexpr int kTwipsPerPixel = 15;
+  static int Px(int twips);
+
+  // Settings kept between runs.
+  void SaveSettings();
+  void RestoreSettings();
+
+  // Event handlers, public so that tests can drive them without waiting or clicking.
+  void Timer1_Timer();
+  void cmdCalculate_Click();
+  void cmdToday_Click();
+  void cmdClear_Click(int index);
+  void cboCalendar_Click(int index);
+  void optInputDateWithoutAYN_Click();
+  void optInputDateWithAYN_Click();
+  void optDee_Click();
+  void optDeeCecil_Click();
+  void txbArith_LostFocus(int index);
+  void txbYearCEJC_LostFocus();
+  void cmdCopyResult_Click();
+  void cmdDateSequence_Click();
+  void cmdVernalEquinoxes_Click();
+  void cmdHelp_Click();
+  void lblOnlineUserManual_Click();
+  void lblVostrelSystems_Click();
+  void cmdQuit_Click();
+  void Form_DblClick();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  static constexpr int32_t kTextBoxCapacityInKB = 63;
+  static constexpr const char* kManualTooltip = "Click here for the online user manual at";
+
+  void BuildControls();
+  void WireControls();
+  void SetTabOrder();
+  void InitializeMainWindow();
+  void FillLists();
+  void ClearInputDate();
+  void ClearOutputDates();
+  void ApplyDeeVariant(const DeeVariant& dee, int32_t epochJDN);
+  void ApplyDeeCalendarChoice();
+  void ShowVernalEquinoxesButton();
+  void PlaceWindow();
+  void FocusCalculate();
+  void CopyResultToClipboard();
+  void OpenDateSequenceWindow();
+  void OpenVernalEquinoxWindow(int32_t year);
+
+  InputControls ReadInputControls() const;
+  void WriteInputControls(const InputControls& controls);
+  OutputDates ReadOutputDates() const;
+  void DisplayOutputDates(const OutputDates& outputs);
+  void ShowMessages(const std::vector<Message>& messages);
+
+  MessageBoxes& messages_;
+  Clipboard& clipboard_;
+
+  bool blnStartupCompleted_ = false;
+  int intInputDateType_ = kInputIncomplete;
+  int32_t lngJDN_ = 0;
+  DeeVariant dee_;
+  uint32_t lngBackColor_ = 0;
+  int intVernalEquinoxesTop_ = 0;
+  int intHelpQuitTop_ = 0;
+  std::vector<std::string> strDateParts_;
+
+  // Controls, named as the program's controls are named.
+  QGroupBox* fraInput = nullptr;
+  QRadioButton* optInputDateWithoutAYN = nullptr;
+  QComboBox* cboMonthNames = nullptr;
+  QComboBox* cboDayNumbers = nullptr;
+  QLineEdit* txbYearADBCetc = nullptr;
+  QComboBox* cboYearDesADBCetc = nullptr;
+  std::array<QComboBox*, 2> cboCalendar{};
+  QRadioButton* optInputDateWithAYN = nullptr;
+  QLineEdit* txbYearCEJC = nullptr;
+  QLabel* lblCE = nullptr;
+  QPushButton* cmdToday = nullptr;
+  std::array<QPushButton*, 2> cmdClear{};
+  QLabel* Label3 = nullptr;
+  QRadioButton* optDeeCecil = nullptr;
+  QRadioButton* optDee = nullptr;
+  QPushButton* cmdCalculate = nullptr;
+  QGroupBox* fraPlusMinus = nullptr;
+  std::array<QLineEdit*, 4> txbArith{};
+  std::array<QLabel*, 4> lblArith{};
+  QRadioButton* optPlus = nullptr;
+  QRadioButton* optMinus = nullptr;
+  QGroupBox* fraOutput = nullptr;
+  QLabel* lblGregorian = nullptr;
+  QLabel* lblJulian = nullptr;
+  QLabel* lblDee = nullptr;
+  QLineEdit* txbOutputGC = nullptr;
+  QLineEdit* txbOutputJC = nullptr;
+  QLineEdit* txbOutputDEE = nullptr;
+  QLineEdit* txbOutputGCwithAYN = nullptr;
+  QLineEdit* txbOutputJCwithAYN = nullptr;
+  QLineEdit* txbOutputDEEwithAYN = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* txbJDN = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* txbDayOfWeek = nullptr;
+  QPushButton* cmdDateSequence = nullptr;
+  QPushButton* cmdVernalEquinoxes = nullptr;
+  QPushButton* cmdCopyResult = nullptr;
+  QPushButton* cmdHelp = nullptr;
+  QPushButton* cmdQuit = nullptr;
+  QLabel* lblOnlineUserManual = nullptr;
+  QLabel* lblVostrelSystems = nullptr;
+  QLabel* lblQX_URL = nullptr;
+  QTimer* Timer1 = nullptr;
+};
+
+}  // namespace clvt

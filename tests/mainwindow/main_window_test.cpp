@@ -1,0 +1,422 @@
+// Wiring of the main window: the timer tick, keys, buttons, options and what they show.
+// The rules behind them are tested on the pure functions; here the controls are driven by
+// their object names as a user would, on the offscreen platform.
+#include <QCalendar>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+#include "mainwindow/live_input.h"
+#include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
+#include "platform/recording_clipboard.h"
+#include "platform/recording_message_boxes.h"
+#include "support/popup_window.h"
+#include "support/program_text.h"
+
+namespace clvt {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init();
+  void cleanup();
+
+  void controlsCarryTheirNamesAndLimits();
+  void startupShowsCaptionAndToday();
+  void lowerCaseDesignatorTakesThreeTicks();
+  void enterWithIncompleteInputDoesNothing();
+  void enterConvertsACompleteInput();
+  void weekdayHidesArithmeticAndDisablesListings();
+  void todayWithJulianFillsBothNotations();
+  void calendarChoiceRewritesDesignator();
+  void deeSwitchRecalculatesGregorianInput();
+  void deeSwitchKeepsDeeInput();
+  void fiveDoubleClicksReturnToStartColour();
+  void copyResultPutsTableOnClipboard();
+  void vernalEquinoxesRejectsYearsOutside1To4000_data();
+  void vernalEquinoxesRejectsYearsOutside1To4000();
+  void clearInputEmptiesBothNotations();
+  void amountBoxLostFocusChecksText();
+
+ private:
+  template <class T>
+  T* Find(const char* name) {
+    T* w = window_->findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control %s", name);
+    return w;
+  }
+  QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
+  void Tick(int times = 1) {
+    for (int i = 0; i < times; ++i) window_->Timer1_Timer();
+  }
+  void EnterYearMonthDay(const char* text);
+  void EnterMonthDayYear(int month, int day, const char* year, int era, int calendar);
+
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
+  std::unique_ptr<MainWindow> window_;
+};
+
+void MainWindowTest::initTestCase() {
+  const auto failure = LoadProgramText("clvt.dat");
+  QVERIFY2(!failure, failure ? failure->text.c_str() : "");
+  OverrideNumberSymbols(",");
+}
+
+void MainWindowTest::init() {
+  messages_ = RecordingMessageBoxes();
+  clipboard_ = RecordingClipboard();
+  window_ = std::make_unique<MainWindow>(messages_, clipboard_);
+  window_->Start();
+}
+
+void MainWindowTest::cleanup() { window_.reset(); }
+
+// Clears everything and types text into the year-month-day box with no calendar chosen.
+void MainWindowTest::EnterYearMonthDay(const char* text) {
+  window_->cmdClear_Click(0);
+  Find<QRadioButton>("optInputDateWithAYN")->click();
+  QTest::keyClicks(Find<QLineEdit>("txbYearCEJC"), QString::fromLatin1(text));
+}
+
+void MainWindowTest::EnterMonthDayYear(int month, int day, const char* year, int era,
+                                       int calendar) {
+  window_->cmdClear_Click(0);
+  Find<QRadioButton>("optInputDateWithoutAYN")->click();
+  Find<QComboBox>("cboMonthNames")->setCurrentIndex(month);
+  Find<QComboBox>("cboDayNumbers")->setCurrentIndex(day);
+  QTest::keyClicks(Find<QLineEdit>("txbYearADBCetc"), QString::fromLatin1(year));
+  Find<QComboBox>("cboYearDesADBCetc")->setCurrentIndex(era);
+  Find<QComboBox>("cboCalendar_0")->setCurrentIndex(calendar);
+}
+
+void MainWindowTest::controlsCarryTheirNamesAndLimits() {
+  const struct {
+    const char* name;
+    int maxLength;
+    bool readOnly;
+  } boxes[] = {
+      {"txbYearADBCetc", 7, false},  {"txbYearCEJC", 16, false},  {"txbArith_0", 5, false},
+      {"txbArith_1", 6, false},      {"txbArith_2", 6, false},    {"txbArith_3", 6, false},
+      {"txbOutputGC", 0, true},      {"txbOutputJC", 0, true},    {"txbOutputDEE", 0, true},
+      {"txbOutputGCwithAYN", 0, true}, {"txbOutputJCwithAYN", 0, true},
+      {"txbOutputDEEwithAYN", 0, true}, {"txbJDN", 0, true},      {"txbDayOfWeek", 0, true},
+  };
+  for (const auto& box : boxes) {
+    QLineEdit* e = Find<QLineEdit>(box.name);
+    QVERIFY2(!e->accessibleName().isEmpty(), box.name);
+    QCOMPARE(e->isReadOnly(), box.readOnly);
+    if (box.maxLength > 0) QCOMPARE(e->maxLength(), box.maxLength);
+  }
+  const struct {
+    const char* name;
+    QStringList items;
+  } lists[] = {
+      {"cboYearDesADBCetc", {"", "AD", "BC", "CE", "BCE"}},
+      {"cboCalendar_0",
+       {"", "Gregorian Calendar", "Julian Calendar", "Dee-Cecil Calendar", "Sunday", "Monday",
+        "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}},
+      {"cboCalendar_1",
+       {"", "Proleptic Gregorian", "Proleptic Julian", "Proleptic Dee-Cecil"}},
+  };
+  for (const auto& list : lists) {
+    QComboBox* c = Find<QComboBox>(list.name);
+    QVERIFY2(!c->accessibleName().isEmpty(), list.name);
+    QStringList items;
+    for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+    QCOMPARE(items, list.items);
+  }
+  QCOMPARE(Find<QComboBox>("cboMonthNames")->count(), 13);
+  QCOMPARE(Find<QComboBox>("cboMonthNames")->itemText(12), QStringLiteral("December"));
+  QCOMPARE(Find<QComboBox>("cboDayNumbers")->count(), 32);
+  QCOMPARE(Find<QComboBox>("cboDayNumbers")->itemText(31), QStringLiteral("31"));
+  QCOMPARE(Find<QLabel>("lblArith_3")->text(), QStringLiteral("days"));
+  QCOMPARE(Find<QGroupBox>("fraPlusMinus")->title(), QStringLiteral("Arithmetical"));
+}
+
+void MainWindowTest::startupShowsCaptionAndToday() {
+  QCOMPARE(window_->windowTitle(), QStringLiteral("Calvantor 6.42"));
+  QCOMPARE(Find<QPushButton>("cmdCopyResult")->text(), QStringLiteral("Copy result to clipboard"));
+  QVERIFY(!Find<QPushButton>("cmdCopyResult")->isEnabled());
+  QCOMPARE(Find<QPushButton>("cmdVernalEquinoxes")->text(), QStringLiteral("Vernal equinoxes"));
+  // The Vernal equinoxes button takes the Help row; Help and Quit move one row down.
+  QVERIFY(Find<QPushButton>("cmdVernalEquinoxes")->y() < Find<QPushButton>("cmdHelp")->y());
+  QCOMPARE(Find<QPushButton>("cmdHelp")->y(), Find<QPushButton>("cmdQuit")->y());
+  QVERIFY(Find<QRadioButton>("optPlus")->isChecked());
+  QVERIFY(Find<QRadioButton>("optDeeCecil")->isChecked());
+  QCOMPARE(window_->lngBackColor(), 0x800080u);
+  QCOMPARE(window_->lngTextBoxCapacityInKB(), 63);
+  QCOMPARE(window_->lngJDN(), 0);
+  QVERIFY(messages_.shown.empty());
+
+  // Nothing restored, so the input holds today's Gregorian date, not yet converted.
+  const QDate today = QDate::currentDate();
+  QVERIFY(Find<QRadioButton>("optInputDateWithoutAYN")->isChecked());
+  QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), today.month());
+  QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), today.day());
+  QCOMPARE(Find<QComboBox>("cboCalendar_0")->currentIndex(), 1);
+  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
+  QVERIFY(Find<QLabel>("lblOnlineUserManual")
+              ->toolTip()
+              .endsWith(QStringLiteral("at www.vostrel-systems.example/calvantis/manual")));
+}
+
+void MainWindowTest::lowerCaseDesignatorTakesThreeTicks() {
+  EnterYearMonthDay("2015-11-22 jc");
+  QLineEdit* box = Find<QLineEdit>("txbYearCEJC");
+  box->setCursorPosition(4);
+  QComboBox* calendar = Find<QComboBox>("cboCalendar_1");
+  QLabel* legend = Find<QLabel>("lblCE");
+  QPushButton* calculate = Find<QPushButton>("cmdCalculate");
+
+  Tick();
+  QCOMPARE(box->text(), QStringLiteral("2015-11-22 JC"));
+  QCOMPARE(box->cursorPosition(), 4);
+  QCOMPARE(calendar->currentIndex(), 0);
+  QVERIFY(!calculate->isEnabled());
+
+  Tick();
+  QCOMPARE(legend->text(), QString::fromUtf8(kLegendJC.data(), kLegendJC.size()));
+  QVERIFY(!legend->isHidden());
+  QCOMPARE(calendar->currentText(), QStringLiteral("Proleptic Julian"));
+  QVERIFY(!calculate->isEnabled());
+
+  Tick();
+  QVERIFY(calculate->isEnabled());
+  QCOMPARE(window_->intInputDateType(), 1);
+}
+
+void MainWindowTest::enterWithIncompleteInputDoesNothing() {
+  window_->cmdClear_Click(0);
+  QLineEdit* year = Find<QLineEdit>("txbYearADBCetc");
+  QTest::keyClicks(year, QStringLiteral("2015"));
+  Tick();
+  QTest::keyClick(year, Qt::Key_Return);
+  QVERIFY(!Find<QPushButton>("cmdCalculate")->isEnabled());
+  QVERIFY(messages_.shown.empty());
+  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
+  QCOMPARE(window_->lngJDN(), 0);
+}
+
+void MainWindowTest::enterConvertsACompleteInput() {
+  EnterMonthDayYear(11, 22, "2015", 3, 1);
+  Tick();
+  QTest::keyClick(Find<QLineEdit>("txbYearADBCetc"), Qt::Key_Enter);
+  QVERIFY(messages_.shown.empty());
+  const struct {
+    const char* box;
+    const char* text;
+  } outputs[] = {
+      {"txbOutputGC", "November 22, 2015 CE"},  {"txbOutputJC", "November 9, 2015 CE"},
+      {"txbOutputDEE", "November 22, 2015 CE"}, {"txbOutputGCwithAYN", "2015-11-22 CE"},
+      {"txbOutputJCwithAYN", "2015-11-09 JC"},  {"txbOutputDEEwithAYN", "2015-11-22 DC"},
+      {"txbJDN", "2,457,349"},                  {"txbDayOfWeek", "Sunday"},
+  };
+  for (const auto& o : outputs) {
+    QCOMPARE(Text(o.box), QString::fromUtf8(o.text));
+    QVERIFY2(!Find<QLineEdit>(o.box)->isHidden(), o.box);
+  }
+  QCOMPARE(window_->lngJDN(), 2457349);
+  Tick();
+  QVERIFY(Find<QPushButton>("cmdCopyResult")->isEnabled());
+}
+
+void MainWindowTest::weekdayHidesArithmeticAndDisablesListings() {
+  EnterMonthDayYear(11, 22, "2015", 3, 4);  // "Sunday"
+  Tick();
+  QVERIFY(Find<QPushButton>("cmdCalculate")->isEnabled());
+  QVERIFY(Find<QGroupBox>("fraPlusMinus")->isHidden());
+  QVERIFY(!Find<QPushButton>("cmdDateSequence")->isEnabled());
+  QVERIFY(!Find<QPushButton>("cmdVernalEquinoxes")->isEnabled());
+
+  Find<QComboBox>("cboCalendar_0")->setCurrentIndex(1);
+  Tick();
+  QVERIFY(!Find<QGroupBox>("fraPlusMinus")->isHidden());
+  QVERIFY(Find<QPushButton>("cmdDateSequence")->isEnabled());
+  QVERIFY(Find<QPushButton>("cmdVernalEquinoxes")->isEnabled());
+}
+
+void MainWindowTest::todayWithJulianFillsBothNotations() {
+  window_->cmdClear_Click(0);
+  Find<QComboBox>("cboCalendar_0")->setCurrentIndex(2);
+  Find<QPushButton>("cmdToday")->click();
+
+  const QCalendar julian(QCalendar::System::Julian);
+  const QCalendar::YearMonthDay ymd = julian.partsFromDate(QDate::currentDate());
+  QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Julian"));
+  QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), ymd.month);
+  QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), ymd.day);
+  QCOMPARE(Text("txbYearADBCetc"), QString::number(ymd.year));
+  QCOMPARE(Find<QComboBox>("cboYearDesADBCetc")->currentText(), QStringLiteral("CE"));
+  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("%1-%2-%3 JC")
+                                    .arg(ymd.year)
+                                    .arg(ymd.month, 2, 10, QLatin1Char('0'))
+                                    .arg(ymd.day, 2, 10, QLatin1Char('0')));
+  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
+}
+
+void MainWindowTest::calendarChoiceRewritesDesignator() {
+  EnterYearMonthDay("2015-11-22 jc");
+  QComboBox* calendar = Find<QComboBox>("cboCalendar_1");
+  calendar->setCurrentIndex(1);
+  window_->cboCalendar_Click(1);
+  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 CE"));
+  calendar->setCurrentIndex(3);
+  window_->cboCalendar_Click(1);
+  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 DC"));
+}
+
+void MainWindowTest::deeSwitchRecalculatesGregorianInput() {
+  EnterYearMonthDay("2015-11-22 CE");
+  Tick(3);
+  window_->cmdCalculate_Click();
+  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 DC"));
+
+  Find<QRadioButton>("optDee")->click();
+  QVERIFY(!Find<QRadioButton>("optDeeCecil")->isChecked());
+  QCOMPARE(window_->strDeeCalendarDesignation(), std::string("D"));
+  QCOMPARE(Find<QLabel>("lblDee")->text(), QStringLiteral("Dee:"));
+  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-23 D"));
+  QCOMPARE(Text("txbOutputGCwithAYN"), QStringLiteral("2015-11-22 CE"));
+  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
+
+  Find<QRadioButton>("optDeeCecil")->click();
+  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 DC"));
+  QVERIFY(messages_.shown.empty());
+}
+
+void MainWindowTest::deeSwitchKeepsDeeInput() {
+  EnterYearMonthDay("2015-11-22 DC");
+  Tick(3);
+  window_->cmdCalculate_Click();
+  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
+
+  Find<QRadioButton>("optDee")->click();
+  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 D"));
+  QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Dee"));
+  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,348"));
+  QCOMPARE(Text("txbOutputGC"), QStringLiteral("November 21, 2015 CE"));
+  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 D"));
+}
+
+void MainWindowTest::fiveDoubleClicksReturnToStartColour() {
+  const uint32_t cycle[] = {0x701070, 0x602060, 0x503050, 0x404040, 0x800080};
+  for (uint32_t colour : cycle) {
+    QTest::mouseDClick(window_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(window_->lngBackColor(), colour);
+  }
+  // A double-click on a control is not one on the window.
+  QTest::mouseDClick(Find<QLabel>("Label3"), Qt::LeftButton);
+  QCOMPARE(window_->lngBackColor(), 0x800080u);
+}
+
+void MainWindowTest::copyResultPutsTableOnClipboard() {
+  EnterMonthDayYear(11, 22, "2015", 3, 1);
+  Tick();
+  window_->cmdCalculate_Click();
+  Tick();
+  QPushButton* copy = Find<QPushButton>("cmdCopyResult");
+  QVERIFY(copy->isEnabled());
+
+  bool hiddenDuringPopUp = false;
+  QPoint popUpOffset;
+  QTimer::singleShot(50, [&] {
+    hiddenDuringPopUp = copy->isHidden();
+    PopupWindow& popUp = PopupWindow::frmPopUp();
+    popUpOffset = popUp.pos() - window_->frameGeometry().topLeft();
+    QTest::mouseClick(popUp.lblMessage(), Qt::LeftButton);
+  });
+  copy->click();
+
+  const std::string expected =
+      "Gregorian Calendar: November 22, 2015 CE        2015-11-22 CE               \r\n"
+      "Julian Calendar:    November 9, 2015 CE         2015-11-09 JC               \r\n"
+      "Julian day number:  2,457,349\r\n"
+      "Day of week:        Sunday\r\n"
+      "\r\n";
+  QCOMPARE(clipboard_.text, expected);
+  QCOMPARE(clipboard_.clears, 1);
+  QVERIFY(hiddenDuringPopUp);
+  QVERIFY(!copy->isHidden());
+  // The pop-up stands over the button, wherever the window is.
+  QCOMPARE(popUpOffset, copy->mapToGlobal(QPoint(0, 0)) - window_->frameGeometry().topLeft());
+}
+
+void MainWindowTest::vernalEquinoxesRejectsYearsOutside1To4000_data() {
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<bool>("rejected");
+  QTest::newRow("year 0") << "0-03-01 CE" << true;
+  QTest::newRow("year 4001") << "4001-03-01 CE" << true;
+  QTest::newRow("year -500") << "-500-03-01 JC" << true;
+  QTest::newRow("year 1") << "1-03-01 CE" << false;
+  QTest::newRow("year 4000") << "4000-03-01 CE" << false;
+}
+
+void MainWindowTest::vernalEquinoxesRejectsYearsOutside1To4000() {
+  QFETCH(QString, input);
+  QFETCH(bool, rejected);
+  EnterYearMonthDay(input.toLatin1().constData());
+  Tick(3);
+  QVERIFY(Find<QPushButton>("cmdVernalEquinoxes")->isEnabled());
+  Find<QPushButton>("cmdVernalEquinoxes")->click();
+  if (rejected) {
+    QCOMPARE(messages_.shown.size(), std::size_t{1});
+    const Message expected{
+        "Vernal equinoxes are calculated only for years in the range 1 through 4000.",
+        "Out of range", Icon::Information};
+    QVERIFY(messages_.shown[0] == expected);
+  } else {
+    QVERIFY(messages_.shown.empty());
+    QVERIFY(window_->lngJDN() != 0);
+  }
+}
+
+void MainWindowTest::clearInputEmptiesBothNotations() {
+  EnterMonthDayYear(11, 22, "2015", 3, 1);
+  Find<QLineEdit>("txbArith_3")->setText(QStringLiteral("5"));
+  Tick();
+  window_->cmdCalculate_Click();
+  Find<QPushButton>("cmdClear_0")->click();
+  QCOMPARE(Text("txbYearADBCetc"), QString());
+  QCOMPARE(Text("txbYearCEJC"), QString());
+  QCOMPARE(Text("txbArith_3"), QString());
+  QCOMPARE(Find<QComboBox>("cboCalendar_0")->currentIndex(), 0);
+  QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentIndex(), 0);
+  QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), 0);
+  QVERIFY(!Find<QRadioButton>("optPlus")->isChecked());
+  QVERIFY(!Find<QRadioButton>("optMinus")->isChecked());
+  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
+  QVERIFY(Find<QLineEdit>("txbJDN")->text().isEmpty());
+}
+
+void MainWindowTest::amountBoxLostFocusChecksText() {
+  QLineEdit* days = Find<QLineEdit>("txbArith_3");
+  days->setText(QStringLiteral("12x"));
+  window_->txbArith_LostFocus(3);
+  QCOMPARE(days->text(), QString());
+  days->setText(QStringLiteral("-5"));
+  window_->txbArith_LostFocus(3);
+  QCOMPARE(days->text(), QStringLiteral("-5"));
+  QCOMPARE(messages_.shown.size(), std::size_t{2});
+  QVERIFY((messages_.shown[0] == Message{"Invalid input in the arithmetical function.",
+                                         "Invalid input", Icon::Information}));
+  QVERIFY((messages_.shown[1] == Message{"Negative values not permitted in the arithmetical "
+                                         "function.",
+                                         "Invalid input", Icon::Information}));
+}
+
+}  // namespace clvt
+
+QTEST_MAIN(clvt::MainWindowTest)
+#include "main_window_test.moc"
