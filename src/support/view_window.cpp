@@ -12,6 +12,7 @@
 #include <QTextCursor>
 
 #include "platform/clipboard.h"
+#include "platform/executable_folder.h"
 #include "platform/message_box.h"
 #include "support/program_text.h"
 #include "support/view_text.h"
@@ -32,6 +33,9 @@ constexpr int32_t kFrameHeight = (2 * 4 + 19) * kTwipsPerPixel;
 // Texts 13 and 17: title and text of the message for an empty help file.
 constexpr int16_t kEmptyFileTitleText = 13;
 constexpr int16_t kEmptyFileMessageText = 17;
+// Texts 16 and 36: the help file's name and the viewer's caption while it shows it.
+constexpr int16_t kHelpFileText = 16;
+constexpr int16_t kHelpCaptionText = 36;
 constexpr qreal kWindowPointSize = 9.75;
 constexpr qreal kButtonPointSize = 8.25;
 constexpr qreal kHelpTextPointSize = 10;
@@ -228,6 +232,14 @@ void ShowHelpText(ViewWindow& viewer, const QWidget& mainWindow, const std::stri
   viewer.show();
   viewer.raise();
   viewer.activateWindow();
+}
+
+void ShowHelp(QWidget& mainWindow, MessageBoxes& messages, Clipboard& clipboard) {
+  auto* viewer = mainWindow.findChild<ViewWindow*>(QStringLiteral("frmView"),
+                                                   Qt::FindDirectChildrenOnly);
+  if (viewer == nullptr) viewer = new ViewWindow(messages, clipboard, &mainWindow);
+  ShowHelpText(*viewer, mainWindow, DataFilePath(GetText(kHelpFileText)),
+               GetText(kHelpCaptionText));
 }
 
 }  // namespace clvt

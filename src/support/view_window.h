@@ -67,4 +67,9 @@ class ViewWindow : public QWidget {
 void ShowHelpText(ViewWindow& viewer, const QWidget& mainWindow, const std::string& helpFile,
                   const std::string& caption);
 
+// The main window's Help button: ShowHelpText with the help file named by program text 16 in
+// the program's data folder, under caption text 36, in the viewer that mainWindow owns
+// (created on first use). A missing or empty help file gives the viewer's message.
+void ShowHelp(QWidget& mainWindow, MessageBoxes& messages, Clipboard& clipboard);
+
 }  // namespace clvt

@@ -3,11 +3,15 @@
 
 #include <charconv>
 
+#include "support/program_text.h"
+
 namespace clvt {
 namespace {
 
 // The shell's results above this value mean success.
 constexpr int kLastShellErrorCode = 32;
+// Program text 15: the online user manual's address without its scheme.
+constexpr int16_t kManualAddressText = 15;
 
 std::string LowerCase(std::string_view text) {
   std::string lower(text);
@@ -18,6 +22,8 @@ std::string LowerCase(std::string_view text) {
 }
 
 }  // namespace
+
+std::string OnlineUserManualAddress() { return "http://" + GetText(kManualAddressText); }
 
 std::string GetFileExtension(std::string_view path, bool lowerCase) {
   const auto backslash = path.rfind('\\');

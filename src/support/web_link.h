@@ -13,6 +13,9 @@ namespace clvt {
 // The address of the maker's web site, opened by the main window's maker label.
 inline constexpr std::string_view kMakerWebSite = "http://www.vostrel-systems.example/";
 
+// The online user manual's address: "http://" and program text 15.
+std::string OnlineUserManualAddress();
+
 // The extension of the last part of a path: the text after the last period of what follows
 // the last backslash (or of the whole path when it has none), lower-cased when lowerCase;
 // "" when that part has no period. "C:\\Docs\\Help.TXT" -> "TXT" (or "txt");

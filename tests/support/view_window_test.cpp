@@ -45,7 +45,7 @@ class ViewWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const std::string texts = dir_.Write("texts.dat", "13 Empty title\n17 Empty text\n");
+    const std::string texts = dir_.Write("texts.dat", "13 Empty title\n16 no-such-help-file.txt\n17 Empty text\n36 Help caption\n");
     QVERIFY(lt(texts.c_str(), 0) >= 1);
   }
 
@@ -216,6 +216,26 @@ class ViewWindowTest : public QObject {
     ShowHelpText(viewer, mainWindow, help, "Help caption");
     QCoreApplication::processEvents();
     QCOMPARE(viewer.txbText1()->toPlainText(), QStringLiteral("Calvantis help"));
+  }
+
+  void missingHelpFileGivesItsMessageAndTheMainWindowStays() {
+    QWidget mainWindow;
+    mainWindow.show();
+    ShowHelp(mainWindow, messages_, clipboard_);
+    QCoreApplication::processEvents();
+    QCOMPARE(messages_.shown.size(), size_t{1});
+    QCOMPARE(messages_.shown[0].text, std::string("Error 2.  No such file or directory"));
+    QCOMPARE(messages_.shown[0].title, std::string("Error reading file"));
+    const auto viewers = mainWindow.findChildren<ViewWindow*>();
+    QCOMPARE(viewers.size(), 1);
+    QVERIFY(viewers[0]->isHidden());
+    QCOMPARE(viewers[0]->windowTitle(), QStringLiteral("Help caption"));
+    QVERIFY(mainWindow.isVisible());
+
+    ShowHelp(mainWindow, messages_, clipboard_);  // the same viewer, trying again
+    QCoreApplication::processEvents();
+    QCOMPARE(mainWindow.findChildren<ViewWindow*>().size(), 1);
+    QCOMPARE(messages_.shown.size(), size_t{2});
   }
 };
 

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/brevik/brevik.h"
+#include "support/scratch_dir.h"
+
 namespace clvt {
 namespace {
 
@@ -32,6 +35,13 @@ TEST(GetFileExtension, TakesTheTextAfterTheLastPeriodOfTheLastPart) {
     SCOPED_TRACE(c.path);
     EXPECT_EQ(GetFileExtension(c.path, c.lowerCase), c.expected);
   }
+}
+
+TEST(OnlineUserManualAddress, IsTheManualTextBehindHttp) {
+  testing::ScratchDir dir;
+  const std::string texts = dir.Write("texts.dat", "15 www.x.example/manual\n");
+  ASSERT_GE(lt(texts.c_str(), 0), 1);
+  EXPECT_EQ(OnlineUserManualAddress(), "http://www.x.example/manual");
 }
 
 class FakeShell : public Shell {
