@@ -175,38 +175,28 @@ TEST_F(EquinoxTable, CycleColumn) {
   }
 }
 
-TEST_F(EquinoxTable, MarksDatesOffTheExpectedDayUnderBothVariants) {
+TEST_F(EquinoxTable, MarksDatesOffTheExpectedDayInEitherTimeAndVariant) {
   // 2024: 'Washington' March 20 DC, which is March 21 D: expected under both variants.
   EXPECT_FALSE(MakeEquinoxLine(2024, 0, {})->marked);
   EXPECT_NE(LineFor(2024, 0, DeeOnly()).find("2024-03-21 D 21:50"), std::string::npos);
   EXPECT_FALSE(MakeEquinoxLine(2024, 0, DeeOnly())->marked);
 
-  // 609 in mean time: 'Washington' just after midnight, March 21 DC and March 22 D.
+  // 609 near midnight at 'Washington': 23:58 apparent on March 20 DC, but 8 minutes later in
+  // mean time, 00:06 on March 21 DC, which is marked (and is March 22 D under Dee).
   lngDeeEpochJDN = kDeeCecilEpochJDN;
   EquinoxSettings mean;
   mean.apparent = false;
+  const std::optional<EquinoxLine> apparent = MakeEquinoxLine(609, 0, {});
+  EXPECT_FALSE(apparent->marked);
+  EXPECT_NE(apparent->text.find(" 05:06 a   609-03-20 DC 23:58 a"), std::string::npos);
   const std::optional<EquinoxLine> cecil = MakeEquinoxLine(609, 0, mean);
   EXPECT_TRUE(cecil->marked);
   EXPECT_TRUE(cecil->text.ends_with(" 15  <--"));
-  EXPECT_NE(cecil->text.find("609-03-21 DC 00:06 m"), std::string::npos);
+  EXPECT_NE(cecil->text.find(" 05:14 m   609-03-21 DC 00:06 m"), std::string::npos);
+  EXPECT_EQ(apparent->text.substr(0, 30), cecil->text.substr(0, 30));
   EquinoxSettings meanDee = DeeOnly();
   meanDee.apparent = false;
   EXPECT_TRUE(MakeEquinoxLine(609, 0, meanDee)->marked);
-}
-
-TEST_F(EquinoxTable, ApparentTimeIsMeanTimeLessEightMinutes) {
-  // Near midnight the 8 minutes move the date: 609 at 'Washington' is 23:58 apparent on
-  // March 20 DC but 00:06 mean on March 21 DC.
-  EquinoxSettings mean;
-  mean.apparent = false;
-  const std::string apparentLine = LineFor(609, 0);
-  const std::string meanLine = LineFor(609, 0, mean);
-  EXPECT_NE(apparentLine.find("609-03-20 DC 23:58 a"), std::string::npos);
-  EXPECT_NE(meanLine.find("609-03-21 DC 00:06 m"), std::string::npos);
-  EXPECT_NE(apparentLine.find("609-03-21 CE 05:06 a"), std::string::npos);
-  EXPECT_NE(meanLine.find("609-03-21 CE 05:14 m"), std::string::npos);
-  // The Julian date column does not depend on the time mode.
-  EXPECT_EQ(apparentLine.substr(0, 30), meanLine.substr(0, 30));
 }
 
 TEST_F(EquinoxTable, NamesTheTimeModeOnEveryTenthLine) {
@@ -342,13 +332,6 @@ TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
   EXPECT_EQ(messages.shown, (std::vector<Message>{{"Textbox is full.", "Do it",
                                                    Icon::Exclamation, Buttons::Ok}}));
   EXPECT_EQ(TableLength("a\nb\n"), 6);
-}
-
-TEST_F(EquinoxTable, AFullSizeRunFillsTheWindowsTable) {
-  const EquinoxRunResult run = Run(3201, "800");
-  EXPECT_TRUE(run.stoppedFull);
-  EXPECT_LE(TableLength(run.text), 64512 + 100);
-  EXPECT_GT(TableLength(run.text), 64512);
 }
 
 TEST_F(EquinoxTable, RejectedNumbersLeaveTheTableAlone) {
