@@ -22,6 +22,8 @@
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
+#include "equinox/equinox_table.h"
+#include "equinox/vernal_equinoxes_window.h"
 #include "mainwindow/conversion.h"
 #include "mainwindow/copy_result.h"
 #include "mainwindow/live_input.h"
@@ -41,8 +43,6 @@ constexpr uint32_t kCaptionColour = 0xFFFFFF;
 constexpr int kPointSize = 9;
 constexpr int kProgramTextCopyCaption = 18;
 constexpr int kProgramTextManualAddress = 15;
-constexpr int kFirstVernalEquinoxYear = 1;
-constexpr int kLastVernalEquinoxYear = 4000;
 constexpr int kCopyPopUpWidth = 2920;  // twips
 constexpr int kCopyPopUpHeight = 300;
 constexpr int kCopyPopUpMilliseconds = 2000;
@@ -402,8 +402,7 @@ std::string MainWindow::AYNDate(std::string_view strCalendar, int32_t jdn) {
 int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), intInputDateType_); }
 
 void MainWindow::VEOutOfRangeMsg() {
-  messages_.Show({"Vernal equinoxes are calculated only for years in the range 1 through 4000.",
-                  "Out of range", Icon::Information});
+  messages_.Show(VEOutOfRangeMessage());
 }
 
 std::string MainWindow::SelectedCalendarText() const {
@@ -534,7 +533,7 @@ void MainWindow::cmdDateSequence_Click() {
 void MainWindow::cmdVernalEquinoxes_Click() {
   if (!InputDateOK()) return;
   const int32_t year = GetYear();
-  if (year < kFirstVernalEquinoxYear || year > kLastVernalEquinoxYear) {
+  if (!VernalEquinoxYearInRange(year)) {
     VEOutOfRangeMsg();
     return;
   }
@@ -544,7 +543,23 @@ void MainWindow::cmdVernalEquinoxes_Click() {
 
 // The secondary windows are created on first use and shown not modal.
 void MainWindow::OpenDateSequenceWindow() {}
-void MainWindow::OpenVernalEquinoxWindow(int32_t /*year*/) {}
+void MainWindow::OpenVernalEquinoxWindow(int32_t year) {
+  if (frmVernalEquinoxes_ == nullptr) {
+    VernalEquinoxHost host;
+    host.GetYear = [this] { return GetYear(); };
+    host.Dee = [this] { return dee_; };
+    host.DeeSelected = [this] { return DeeSelected(); };
+    host.BackColor = [this] { return lngBackColor_; };
+    host.TextBoxCapacityInKB = [this] { return lngTextBoxCapacityInKB(); };
+    host.mainWindow = this;
+    host.outputFrame = fraOutput;
+    frmVernalEquinoxes_ = new VernalEquinoxesWindow(std::move(host), messages_, clipboard_, this);
+  }
+  frmVernalEquinoxes_->lngYear = year;
+  frmVernalEquinoxes_->show();
+  frmVernalEquinoxes_->raise();
+  frmVernalEquinoxes_->activateWindow();
+}
 
 void MainWindow::cmdCopyResult_Click() {
   CopyResultToClipboard();

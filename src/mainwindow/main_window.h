@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -28,6 +29,7 @@ class Clipboard;
 class MessageBoxes;
 struct Message;
 struct OutputDates;
+class VernalEquinoxesWindow;
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -137,6 +139,7 @@ class MainWindow : public QWidget {
   int intVernalEquinoxesTop_ = 0;
   int intHelpQuitTop_ = 0;
   std::vector<std::string> strDateParts_;
+  QPointer<VernalEquinoxesWindow> frmVernalEquinoxes_;  // created on first use
 
   // Controls, named as the program's controls are named.
   QGroupBox* fraInput = nullptr;

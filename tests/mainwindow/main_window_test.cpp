@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -14,6 +15,7 @@
 
 #include <memory>
 
+#include "equinox/vernal_equinoxes_window.h"
 #include "mainwindow/live_input.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
@@ -379,6 +381,20 @@ void MainWindowTest::vernalEquinoxesRejectsYearsOutside1To4000() {
   } else {
     QVERIFY(messages_.shown.empty());
     QVERIFY(window_->lngJDN() != 0);
+    // The vernal equinox window opens from the input year; Close hides it, and the next
+    // press shows the same window again with its table.
+    auto* equinoxes = window_->findChild<VernalEquinoxesWindow*>("frmVernalEquinoxes");
+    QVERIFY(equinoxes != nullptr);
+    QVERIFY(equinoxes->isVisible());
+    QCOMPARE(equinoxes->lngYear, input.startsWith('1') ? 1 : 4000);
+    equinoxes->cmdDoIt_Click();
+    const QString table = equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText();
+    QVERIFY(table.contains(input.startsWith('1') ? "\n   1     " : "\n  4000     "));
+    equinoxes->cmdClose_Click();
+    Find<QPushButton>("cmdVernalEquinoxes")->click();
+    QCOMPARE(window_->findChild<VernalEquinoxesWindow*>("frmVernalEquinoxes"), equinoxes);
+    QVERIFY(equinoxes->isVisible());
+    QCOMPARE(equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText(), table);
   }
 }
 
