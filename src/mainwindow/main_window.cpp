@@ -84,11 +84,14 @@ auto Guarded(MessageBoxes& messages, F handler) {
       handler();
     } catch (const std::exception& e) {
       messages.Show({std::string("Unexpected error: ") + e.what(), "Calvantis", Icon::Critical});
+    } catch (...) {
+      messages.Show({"Unexpected error.", "Calvantis", Icon::Critical});
     }
   };
 }
 
 }  // namespace
+
 MainWindow::MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent)
     : QWidget(parent), messages_(messages), clipboard_(clipboard) {
   setObjectName(QStringLiteral("frmMain"));
@@ -134,6 +137,7 @@ void MainWindow::Start() {
   SetBold(cmdCopyResult, false);
   blnStartupCompleted_ = true;
 }
+
 void MainWindow::WireControls() {
   auto on = [this](auto handler) { return Guarded(messages_, handler); };
   connect(optInputDateWithoutAYN, &QRadioButton::clicked, this,
@@ -282,7 +286,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       }
     }
   } else if (type == QEvent::MouseButtonRelease) {
-    if (watched == lblOnlineUserManual) Guarded(messages_, [this] { lblOnlineUserManual_Click(); })();
+    if (watched == lblOnlineUserManual) {
+      Guarded(messages_, [this] { lblOnlineUserManual_Click(); })();
+    }
     if (watched == lblVostrelSystems || watched == lblQX_URL) {
       Guarded(messages_, [this] { lblVostrelSystems_Click(); })();
     }
