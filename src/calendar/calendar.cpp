@@ -1,28 +1,11 @@
 #include "calendar/calendar.h"
 
-#include "calendar/dee.h"
 #include "platform/local_date.h"
 #include "platform/morvel/morvel.h"
 
 namespace clvt {
 
 int32_t lngDeeEpochJDN = 0;
-
-void DateToJDN(DateRec& rec) {
-  if (rec.calendar == kCalendarDee) {
-    DeeDateToJDN(rec);
-  } else {
-    euro_date_to_jdn(&rec);
-  }
-}
-
-void JDNToDate(DateRec& rec) {
-  if (rec.calendar == kCalendarDee) {
-    DeeJDNToDate(rec);
-  } else {
-    jdn_to_euro_date(&rec);
-  }
-}
 
 int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
 

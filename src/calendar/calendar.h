@@ -3,6 +3,8 @@
 #include <cstdint>
 
 #include "calendar/date_rec.h"
+#include "calendar/dee.h"
+#include "platform/morvel/morvel.h"
 
 // The one road between calendar dates and Julian day numbers: Dee records (calendar 68) go to
 // the Dee arithmetic, all others to the calendar library (platform/morvel).
@@ -14,11 +16,24 @@ extern int32_t lngDeeEpochJDN;
 inline constexpr int32_t kDeeEpochJDN = 1721425;
 inline constexpr int32_t kDeeCecilEpochJDN = 1721426;
 
-// Reads year, month, day, calendar; sets valid and, for an existing date, jdn.
-void DateToJDN(DateRec& rec);
+// Reads year, month, day, calendar; sets valid and, for an existing date, jdn. Inline, like
+// the two below, so that a conversion costs one call into the calendar routines.
+inline void DateToJDN(DateRec& rec) {
+  if (rec.calendar == kCalendarDee) {
+    DeeDateToJDN(rec);
+  } else {
+    euro_date_to_jdn(&rec);
+  }
+}
 
 // Reads jdn and calendar; sets year, month, day. Never changes calendar or jdn.
-void JDNToDate(DateRec& rec);
+inline void JDNToDate(DateRec& rec) {
+  if (rec.calendar == kCalendarDee) {
+    DeeJDNToDate(rec);
+  } else {
+    jdn_to_euro_date(&rec);
+  }
+}
 
 // 0 = Sunday ... 6 = Saturday: (jdn + 1) mod 7, so JDN 0 is a Monday. Any int32_t.
 int16_t DayOfWeek(int32_t jdn);

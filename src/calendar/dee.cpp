@@ -24,8 +24,7 @@ int32_t DeeDaysInMonth(int32_t month, int32_t year) {
 }
 
 void DeeDateToJDN(DateRec& rec) {
-  const int32_t length = DeeDaysInMonth(rec.month, rec.year);
-  if (rec.day < 1 || rec.day > length) {
+  if (!DayExists(rec.year, rec.month, rec.day, DeeIsLeapYear)) {
     rec.valid = 0;
     return;
   }

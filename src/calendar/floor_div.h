@@ -8,7 +8,12 @@ namespace clvt {
 // negative years and day counts. Divisor must be positive. FloorDiv(-1, 4) == -1,
 // FloorMod(-1, 4) == 3.
 constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-  return a / b - ((a % b != 0) && (a < 0) ? 1 : 0);
+  // For negative a, floor(a / b) = -1 - (-1 - a) / b, and -1 - a is ~a: one division, no
+  // branch, and no overflow even for INT64_MIN.
+  // Dividing as unsigned spares the rounding fix-up of a signed division.
+  const int64_t sign = a >> 63;  // 0 or -1
+  const auto magnitude = static_cast<uint64_t>(a ^ sign);  // a or -1 - a, in [0, 2^63)
+  return static_cast<int64_t>(magnitude / static_cast<uint64_t>(b)) ^ sign;
 }
 // Computed from the remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
 // int64_t for a near INT64_MIN.
@@ -19,6 +24,10 @@ constexpr int64_t FloorMod(int64_t a, int64_t b) {
 
 inline constexpr int64_t kInt32Min = INT32_MIN;
 inline constexpr int64_t kInt32Max = INT32_MAX;
-constexpr bool FitsInt32(int64_t v) { return v >= kInt32Min && v <= kInt32Max; }
+constexpr bool FitsInt32(int64_t v) {
+  // One unsigned comparison: v - INT32_MIN, taken modulo 2^64, lies in [0, 2^32 - 1] exactly
+  // when v fits.
+  return static_cast<uint64_t>(v) - static_cast<uint64_t>(kInt32Min) <= UINT32_MAX;
+}
 
 }  // namespace clvt

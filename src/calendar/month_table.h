@@ -16,4 +16,25 @@ constexpr int32_t MonthLength(int32_t month, bool leap) {
   return kDaysInMonth[month] + (month == 2 && leap ? 1 : 0);
 }
 
+// Day of the year counted from 1 March (so that the leap day comes last): [0, 365] for a
+// valid month 1..12 and day.
+constexpr uint32_t DayOfMarchYear(uint32_t month, uint32_t day) {
+  // (month + 9) % 12 numbers March 0 ... February 11 without a branch, which random dates
+  // would mispredict once in six.
+  return (153 * ((month + 9) % 12) + 2) / 5 + day - 1;
+}
+
+// Whether (month, day) exists in the given year: month 1..12, day from 1 to the month's
+// length. isLeap(year) is asked only for 29 February, the one day that depends on it, which
+// keeps the common path of a conversion free of the leap-year arithmetic.
+template <class IsLeap>
+constexpr bool DayExists(int32_t year, int32_t month, int32_t day, IsLeap isLeap) {
+  // Unsigned comparisons fold "at least 1" and "at most n" into one test each.
+  const uint32_t monthIndex = static_cast<uint32_t>(month) - 1;  // [0, 11] when valid
+  if (monthIndex >= 12) return false;
+  const uint32_t dayIndex = static_cast<uint32_t>(day) - 1;      // [0, length - 1] when valid
+  if (dayIndex < static_cast<uint32_t>(kDaysInMonth[month])) return true;
+  return month == 2 && day == 29 && isLeap(year);
+}
+
 }  // namespace clvt
