@@ -64,11 +64,10 @@ inline void GregorianJDNToDate(DateRec& rec) {
   const auto doe = static_cast<uint32_t>(z - era * kDaysPerEra);               // [0, 146096]
   const uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
   const uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
-  const uint32_t mp = (5 * doy + 2) / 153;                                     // [0, 11]
-  const uint32_t month = mp < 10 ? mp + 3 : mp - 9;                            // [1, 12]
-  rec.day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-  rec.month = static_cast<int32_t>(month);
-  rec.year = static_cast<int32_t>(era * 400 + yoe + (month <= 2 ? 1 : 0));
+  const MonthAndDay md = MonthAndDayOfMarchYear(doy);
+  rec.day = static_cast<int32_t>(md.day);
+  rec.month = static_cast<int32_t>(md.month);
+  rec.year = static_cast<int32_t>(era * 400 + yoe + (md.month <= 2 ? 1 : 0));
 }
 
 }  // namespace clvt

@@ -52,11 +52,10 @@ inline void JulianJDNToDate(DateRec& rec) {
   const auto doe = static_cast<uint32_t>(z - era * kFourYears);  // [0, 1460]
   const uint32_t yoe = (doe - doe / 1460) / 365;                 // [0, 3]
   const uint32_t doy = doe - 365 * yoe;                          // [0, 365]
-  const uint32_t mp = (5 * doy + 2) / 153;                       // [0, 11]
-  const uint32_t month = mp < 10 ? mp + 3 : mp - 9;              // [1, 12]
-  rec.day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-  rec.month = static_cast<int32_t>(month);
-  rec.year = static_cast<int32_t>(era * 4 + yoe + (month <= 2 ? 1 : 0));
+  const MonthAndDay md = MonthAndDayOfMarchYear(doy);
+  rec.day = static_cast<int32_t>(md.day);
+  rec.month = static_cast<int32_t>(md.month);
+  rec.year = static_cast<int32_t>(era * 4 + yoe + (md.month <= 2 ? 1 : 0));
 }
 
 }  // namespace clvt

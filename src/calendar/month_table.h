@@ -24,6 +24,17 @@ constexpr uint32_t DayOfMarchYear(uint32_t month, uint32_t day) {
   return (153 * ((month + 9) % 12) + 2) / 5 + day - 1;
 }
 
+// Month (1..12) and day of the day of the year counted from 1 March, doy in [0, 365]: the
+// inverse of DayOfMarchYear.
+struct MonthAndDay {
+  uint32_t month;
+  uint32_t day;
+};
+constexpr MonthAndDay MonthAndDayOfMarchYear(uint32_t doy) {
+  const uint32_t mp = (5 * doy + 2) / 153;  // [0, 11], March = 0
+  return {mp < 10 ? mp + 3 : mp - 9, doy - (153 * mp + 2) / 5 + 1};
+}
+
 // Whether (month, day) exists in the given year: month 1..12, day from 1 to the month's
 // length. isLeap(year) is asked only for 29 February, the one day that depends on it, which
 // keeps the common path of a conversion free of the leap-year arithmetic.
