@@ -2,7 +2,7 @@
 // against a textbook Gregorian conversion run in the same process. Each benchmark converts
 // the same spread of days (years about -10,000 to 10,000); after all have run, main() prints
 // each one's time per date divided by the reference's for the same direction, taking the
-// fastest of several repetitions so that a busy machine slows both sides alike.
+// fastest of several interleaved repetitions so that a busy machine slows both sides alike.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -103,22 +103,15 @@ void ReferenceJDNToDate(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kDates);
 }
 
-void DateToJDN(benchmark::State& state, const Variant& v) {
+// Converts every date of the spread in place with Convert (clvt::DateToJDN or
+// clvt::JDNToDate), a template argument so that the dispatch is compiled in as in the program.
+template <void (*Convert)(DateRec&)>
+void Conversion(benchmark::State& state, const Variant& v) {
   std::vector<DateRec> dates = SpreadDates(v);
+  clvt::lngDeeEpochJDN = v.epoch;
   for (auto _ : state) {
     for (DateRec& d : dates) {
-      clvt::DateToJDN(d);
-      benchmark::DoNotOptimize(d);
-    }
-  }
-  state.SetItemsProcessed(state.iterations() * kDates);
-}
-
-void JDNToDate(benchmark::State& state, const Variant& v) {
-  std::vector<DateRec> dates = SpreadDates(v);
-  for (auto _ : state) {
-    for (DateRec& d : dates) {
-      clvt::JDNToDate(d);
+      Convert(d);
       benchmark::DoNotOptimize(d);
     }
   }
@@ -161,20 +154,21 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("ReferenceJDNToDate", ReferenceJDNToDate)->Repetitions(5);
   for (const Variant& v : kVariants) {
     benchmark::RegisterBenchmark((std::string("DateToJDN/") + v.name).c_str(),
-                                 [&v](benchmark::State& s) {
-                                   clvt::lngDeeEpochJDN = v.epoch;
-                                   DateToJDN(s, v);
-                                 })
+                                 Conversion<clvt::DateToJDN>, v)
         ->Repetitions(5);
     benchmark::RegisterBenchmark((std::string("JDNToDate/") + v.name).c_str(),
-                                 [&v](benchmark::State& s) {
-                                   clvt::lngDeeEpochJDN = v.epoch;
-                                   JDNToDate(s, v);
-                                 })
+                                 Conversion<clvt::JDNToDate>, v)
         ->Repetitions(5);
   }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  // Interleave the repetitions of all benchmarks so that a burst of load elsewhere on the
+  // machine does not fall on one benchmark's repetitions only; options given on the command
+  // line come later and win.
+  std::vector<char*> args(argv, argv + argc);
+  char interleave[] = "--benchmark_enable_random_interleaving=true";
+  args.insert(args.begin() + 1, interleave);
+  int count = static_cast<int>(args.size());
+  benchmark::Initialize(&count, args.data());
+  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.PrintRatios();
