@@ -8,13 +8,13 @@ namespace clvt {
 // negative years and day counts. Divisor must be positive. FloorDiv(-1, 4) == -1,
 // FloorMod(-1, 4) == 3.
 constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-  // For negative a, floor(a / b) = -1 - (-1 - a) / b, and -1 - a is ~a: one division, no
-  // branch, and no overflow even for INT64_MIN.
-  // Dividing as unsigned spares the rounding fix-up of a signed division.
+  // For negative a, floor(a / b) = -1 - (-1 - a) / b, and -1 - a is ~a: one unsigned
+  // division, no branch, and no overflow even for INT64_MIN.
   const int64_t sign = a >> 63;  // 0 or -1
   const auto magnitude = static_cast<uint64_t>(a ^ sign);  // a or -1 - a, in [0, 2^63)
   return static_cast<int64_t>(magnitude / static_cast<uint64_t>(b)) ^ sign;
 }
+
 // Computed from the remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
 // int64_t for a near INT64_MIN.
 constexpr int64_t FloorMod(int64_t a, int64_t b) {

@@ -35,9 +35,9 @@ inline void GregorianDateToJDN(DateRec& rec) {
     rec.valid = 0;
     return;
   }
-  // Year, month and day are valid here, so the within-era values are small and unsigned.
   // Shifting the year on by whole eras makes it non-negative for every int32_t year, so the
-  // era and the year of the era come from one unsigned division.
+  // era and the year of the era come from one unsigned division; the date is valid here, so
+  // the values within the era are small and unsigned.
   constexpr int64_t kEraShift = 5368710;  // 400 * kEraShift > 2^31
   const int64_t y = int64_t{rec.year} - (rec.month <= 2 ? 1 : 0);
   const auto shifted = static_cast<uint64_t>(y + 400 * kEraShift);

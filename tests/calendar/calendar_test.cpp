@@ -241,5 +241,15 @@ TEST(FloorDiv, RoundsTowardMinusInfinity) {
   }
 }
 
+TEST(FitsInt32, ExactlyTheInt32Range) {
+  EXPECT_TRUE(FitsInt32(INT32_MAX));
+  EXPECT_TRUE(FitsInt32(INT32_MIN));
+  EXPECT_TRUE(FitsInt32(0));
+  EXPECT_FALSE(FitsInt32(int64_t{INT32_MAX} + 1));
+  EXPECT_FALSE(FitsInt32(int64_t{INT32_MIN} - 1));
+  EXPECT_FALSE(FitsInt32(INT64_MAX));
+  EXPECT_FALSE(FitsInt32(INT64_MIN));
+}
+
 }  // namespace
 }  // namespace clvt
