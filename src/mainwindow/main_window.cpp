@@ -30,10 +30,13 @@
 #include "mainwindow/today.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "platform/shell.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"
+#include "support/view_window.h"
+#include "support/web_link.h"
 
 namespace clvt {
 namespace {
@@ -307,9 +310,17 @@ void MainWindow::txbArith_LostFocus(int index) {
   if (check.message) messages_.Show(*check.message);
 }
 
-void MainWindow::cmdHelp_Click() {}
-void MainWindow::lblOnlineUserManual_Click() {}
-void MainWindow::lblVostrelSystems_Click() {}
+void MainWindow::cmdHelp_Click() { ShowHelp(*this, messages_, clipboard_); }
+
+void MainWindow::lblOnlineUserManual_Click() {
+  SystemShell shell;
+  OpenWebLink(OnlineUserManualAddress(), shell, messages_);
+}
+
+void MainWindow::lblVostrelSystems_Click() {
+  SystemShell shell;
+  OpenWebLink(std::string(kMakerWebSite), shell, messages_);
+}
 
 // ---- Moving values between the controls and the pure functions -----------------------------
 

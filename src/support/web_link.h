@@ -11,7 +11,8 @@
 namespace clvt {
 
 // The address of the maker's web site, opened by the main window's maker label.
-inline constexpr std::string_view kMakerWebSite = "http://www.vostrel-systems.example/";
+// The main window shows it without the scheme beside the maker's name.
+inline constexpr std::string_view kMakerWebSite = "http://www.vostrelsystems.example/";
 
 // The online user manual's address: "http://" and program text 15.
 std::string OnlineUserManualAddress();
