@@ -18,6 +18,7 @@ function(clvt_add_test name)
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
   else()
     include(GoogleTest)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    # Under an emulator (Wine for the Windows cross build) listing the tests can take seconds.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()

@@ -16,6 +16,14 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+#ifdef _WIN32
+// Windows' open() has neither flag below, and translates line ends unless told O_BINARY.
+constexpr int kOpenFlags = O_RDONLY | O_BINARY;
+#else
+// O_NONBLOCK: a FIFO without a writer must not hang the program at open().
+constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+#endif
+
 // Windows-1252 bytes 0x80 to 0x9F; 0 marks the five the code page leaves undefined.
 constexpr std::array<char32_t, 32> kCp1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
@@ -115,8 +123,7 @@ std::string SystemErrorDescription(int errorNumber) {
 FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   // open() would read a path with an embedded NUL as a shorter, different path.
   if (path.find('\0') != std::string::npos) return Failure(EINVAL);
-  // O_NONBLOCK: a FIFO without a writer must not hang the program at open().
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = ::open(path.c_str(), kOpenFlags);
   if (fd < 0) return Failure(errno);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
