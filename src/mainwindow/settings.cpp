@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "calendar/calendar.h"
+#include "datetext/input_check.h"
 #include "datetext/input_controls.h"
 #include "datetext/text_helpers.h"
 
@@ -124,8 +125,13 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
                          .value_or(0)));
       if (k >= kCalendarPositionGregorian && k <= kCalendarPositionDee) {
         const bool ymd = !calNdx->empty() && calNdx->front() == '-';
-        plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, k,
-                                   DateForPosition(*plan.lngJDN, k, *plan.selectDee)};
+        const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.selectDee);
+        // Near the ends of the JDN range the Julian or Dee year can lie past what the input
+        // accepts; putting it there would greet the user with an out-of-range message.
+        const int64_t lowestYear = ymd ? -kLargestInputYear : 1 - kLargestInputYear;
+        if (date.year >= lowestYear && date.year <= kLargestInputYear) {
+          plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, k, date};
+        }
       }
     }
   }

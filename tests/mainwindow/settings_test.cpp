@@ -157,8 +157,8 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
        false, 0, 3, {2015, 11, 22, 'D'}},
       {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false, 1,
        1, {99999, 12, 31, 'G'}},
-      {"first restorable day", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false, 0,
-       1, {-99999, 1, 1, 'G'}},
+      {"first restorable day", {{"JDN", "-34802824"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false,
+       1, 1, {-99999, 1, 1, 'G'}},
       {"numbers with trailing text", {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"},
                                       {"Dee", "DC"}}, false, 1, 2, {2015, 11, 9, 'J'}},
   };
@@ -212,6 +212,14 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
       {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, 2457349, false,
        false},
       {"CalNdx text", {{"JDN", "2457349"}, {"CalNdx", "Julian"}, {"Dee", "DC"}}, 2457349, false,
+       false},
+      // The Dee calendar runs about a week ahead of the Gregorian one by year 99,999 (and
+      // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year.
+      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, 38245309,
+       false, false},
+      {"Dee year -100,000", {{"JDN", "-34802824"}, {"CalNdx", "-3"}, {"Dee", "D"}}, -34802824,
+       true, false},
+      {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, -34802824, false,
        false},
   };
   for (const Row& row : rows) {
