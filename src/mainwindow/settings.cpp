@@ -1,3 +1,4 @@
+// The settings a run leaves behind and the plan a start-up restores from them.
 #include "mainwindow/settings.h"
 
 #include <charconv>

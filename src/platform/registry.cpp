@@ -1,9 +1,10 @@
+// The two registry operations over any store: the status texts are composed here once, so the
+// Windows registry, the settings file and test fakes all report alike.
 #include "platform/registry.h"
 
 #include <charconv>
+#include <utility>
 
-// The two registry operations over any store: the status texts are composed here once, so the
-// Windows registry, the settings file and test fakes all report alike.
 namespace clvt {
 namespace {
 

@@ -1,3 +1,4 @@
+// The settings file store: read, change one value, replace atomically under a folder lock.
 #include "platform/registry_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// Parsing and writing the settings file's text; see registry_text.h for the format.
 #include "platform/registry_text.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
+// The registry store on Windows: the real registry through its ANSI calls.
 #include "platform/registry.h"
 
-// The registry store on Windows: the real registry through its ANSI calls.
 #include <windows.h>
 
 #include <vector>
@@ -11,7 +11,8 @@ namespace {
 // Root handles are sign-extended 32-bit values; a zero-extended 0x80000001 would be a
 // different, invalid handle on 64-bit Windows.
 HKEY RootHandle(uint32_t root) {
-  return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG_PTR>(static_cast<LONG>(root))));
+  const auto extended = static_cast<LONG_PTR>(static_cast<LONG>(root));
+  return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(extended));
 }
 
 // Registry values are limited to about 1 MB; a reported size beyond this is not trusted.
