@@ -27,9 +27,12 @@
 #include "mainwindow/conversion.h"
 #include "mainwindow/copy_result.h"
 #include "mainwindow/live_input.h"
+#include "mainwindow/settings.h"
 #include "mainwindow/today.h"
 #include "platform/clipboard.h"
+#include "platform/digit_grouping.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
@@ -266,8 +269,57 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void MainWindow::SaveSettings() {}
-void MainWindow::RestoreSettings() {}
+namespace {
+
+constexpr int16_t kProgramTextSettingsRoot = 273;  // "Software"
+
+std::string SettingsKey() {
+  return SettingsKeyPath(GetText(kProgramTextSettingsRoot), strCompanyName(), strProjectName());
+}
+
+}  // namespace
+
+void MainWindow::SaveSettings() {
+  SettingsState state;
+  state.txbJDN = S(txbJDN->text());
+  state.intInputDateType = intInputDateType_;
+  state.cboCalendar0 = cboCalendar[0]->currentIndex();
+  state.cboCalendar1 = cboCalendar[1]->currentIndex();
+  state.lblGregorianBold = lblGregorian->font().bold();
+  state.lblJulianBold = lblJulian->font().bold();
+  state.strDeeCalendarDesignation = dee_.designation;
+  state.lngBackColor = lngBackColor_;
+  clvt::SaveSettings(*MakePlatformRegistry(), SettingsKey(), state, DigitGroupingSymbol());
+}
+
+void MainWindow::RestoreSettings() {
+  const RestorePlan plan = PlanRestore(*MakePlatformRegistry(), SettingsKey());
+  if (plan.lngJDN) lngJDN_ = *plan.lngJDN;
+  if (plan.selectDee) {
+    SetOption(*plan.selectDee ? optDee : optDeeCecil, true);
+    *plan.selectDee ? optDee_Click() : optDeeCecil_Click();
+  }
+  if (plan.input) {
+    const int list = plan.input->intInputDateType;
+    intInputDateType_ = list;
+    SetOption(list == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
+    list == kInputWithAYN ? optInputDateWithAYN_Click() : optInputDateWithoutAYN_Click();
+    cboCalendar[list]->setCurrentIndex(plan.input->calendarPosition);
+    cboCalendar_Click(list);
+    InputControls c = ReadInputControls();
+    if (list == kInputWithAYN) {
+      DisplayInputDateWithAYN(plan.input->date, c, dee_);
+    } else {
+      DisplayInputDateWithoutAYN(plan.input->date, c);
+    }
+    WriteInputControls(c);
+    cmdCalculate_Click();
+  }
+  if (plan.lngBackColor) {
+    lngBackColor_ = *plan.lngBackColor;
+    SetBackColor(this, lngBackColor_);
+  }
+}
 
 // ---- Events of the year boxes, amount boxes and link labels --------------------------------
 
