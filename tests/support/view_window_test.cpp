@@ -75,24 +75,6 @@ class ViewWindowTest : public QObject {
     QCOMPARE(viewer.txbText1()->textCursor().position(), 0);
   }
 
-  void decodesUtf8Windows1252AndBinaryFiles() {
-    struct Case {
-      const char* name;
-      std::string bytes;
-      QString shown;
-    } const cases[] = {
-        {"utf8", "\xEF\xBB\xBF" "caf\xC3\xA9 \xE2\x82\xAC", QString::fromUtf8("café €")},
-        {"cp1252", "caf\xE9 \x80", QString::fromUtf8("café €")},
-        {"binary", std::string("a\0b\x01", 4) + "\xFF", QString::fromUtf8("a\uFFFDb\uFFFDÿ")},
-    };
-    for (const auto& c : cases) {
-      ViewWindow viewer(messages_, clipboard_);
-      viewer.strFilename = dir_.Write(c.name, c.bytes);
-      Show(viewer);
-      QVERIFY2(viewer.txbText1()->toPlainText() == c.shown, c.name);
-    }
-  }
-
   void emptyFileGivesItsMessageAndHides() {
     ViewWindow viewer(messages_, clipboard_);
     viewer.strFilename = dir_.Write("empty.txt", "");
