@@ -104,7 +104,10 @@ std::string NumberWord(int n) {
   if (n >= 0 && n <= 20) return std::string(kSmallNumbers[static_cast<std::size_t>(n)]);
   if (n > 20 && n < 100) {
     std::string word(kTens[static_cast<std::size_t>(n / 10)]);
-    if (n % 10 != 0) word += " " + LowerCaseWord(kSmallNumbers[static_cast<std::size_t>(n % 10)]);
+    if (n % 10 != 0) {
+      word += ' ';
+      word += LowerCaseWord(kSmallNumbers[static_cast<std::size_t>(n % 10)]);
+    }
     return word;
   }
   return GroupDigits(n);
