@@ -34,6 +34,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "sequence/date_sequence_window.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/popup_window.h"
@@ -456,6 +457,15 @@ bool MainWindow::InputDateOK() {
 
 bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) {
   InputControls c = ReadInputControls();
+  if (intInputDateType_ == kInputWithAYN) {
+    // The date sequence window calls this without a check first, possibly after the text was
+    // edited: take the fields of the text as it stands, never those of an earlier check,
+    // which would also write that earlier date back over the user's text.
+    InputControls probe = c;
+    const InputCheck check = clvt::InputDateOK(probe, intInputDateType_, dee_);
+    if (!check.ok && !blnDisplayMessageIfDateInvalid) return false;
+    strDateParts_ = check.ok ? check.strDateParts : std::vector<std::string>{};
+  }
   const GetJDNResult r = clvt::GetJDN(c, intInputDateType_, strDateParts_, strCalendar,
                                       blnDisplayMessageIfDateInvalid, dee_, lngJDN_);
   WriteInputControls(c);
@@ -611,7 +621,16 @@ void MainWindow::cmdVernalEquinoxes_Click() {
 }
 
 // The secondary windows are created on first use and shown not modal.
-void MainWindow::OpenDateSequenceWindow() {}
+void MainWindow::OpenDateSequenceWindow() {
+  if (sequenceWindow_ == nullptr) {
+    if (!sequenceHost_) sequenceHost_ = std::make_unique<DateSequenceHostOf<MainWindow>>(*this);
+    sequenceWindow_ = new DateSequenceWindow(*sequenceHost_, messages_, clipboard_, this);
+  }
+  sequenceWindow_->show();
+  sequenceWindow_->raise();
+  sequenceWindow_->activateWindow();
+}
+
 void MainWindow::OpenVernalEquinoxWindow(int32_t year) {
   if (frmVernalEquinoxes_ == nullptr) {
     VernalEquinoxHost host;

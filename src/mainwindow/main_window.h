@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,8 @@ class QTimer;
 namespace clvt {
 
 class Clipboard;
+class DateSequenceHost;
+class DateSequenceWindow;
 class MessageBoxes;
 struct Message;
 struct OutputDates;
@@ -140,6 +143,9 @@ class MainWindow : public QWidget {
   int intHelpQuitTop_ = 0;
   std::vector<std::string> strDateParts_;
   QPointer<VernalEquinoxesWindow> frmVernalEquinoxes_;  // created on first use
+  // The date sequence window, created on first use; null again once closed from its title bar.
+  std::unique_ptr<DateSequenceHost> sequenceHost_;
+  QPointer<DateSequenceWindow> sequenceWindow_;
 
   // Controls, named as the program's controls are named.
   QGroupBox* fraInput = nullptr;

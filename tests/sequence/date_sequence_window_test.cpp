@@ -11,12 +11,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <sstream>
 #include <vector>
 
-#include "cli/commands.h"
-#include "datetext/input_check.h"
-#include "mainwindow/conversion.h"
 
 #include "calendar/calendar.h"
 #include "platform/digit_grouping.h"
@@ -52,31 +48,6 @@ class FakeMainWindow : public DateSequenceHost {
   std::string calendar = "Gregorian";
   int32_t jdn = kJDN20151122;
   std::vector<std::string> getJDNCalls;
-};
-
-// The main window's input reduced to its pure functions: year-month-day text, checked once
-// as the Date sequence button does, then converted afresh on every GetJDN.
-class PureMainWindow : public FakeMainWindow {
- public:
-  explicit PureMainWindow(const std::string& typed) {
-    controls_.optInputDateWithAYN = true;
-    controls_.txbYearCEJC = typed;
-    controls_.cboCalendar1 = kCalendarPositionGregorian;
-    const InputCheck check = InputDateOK(controls_, kInputWithAYN, DeeCecilVariant());
-    parts_ = check.strDateParts;
-    calendar = clvt::SelectedCalendarText(controls_, kInputWithAYN, DeeCecilVariant());
-    jdn = 0;
-  }
-  bool GetJDN(const std::string& strCalendar, bool showMessages) override {
-    const GetJDNResult result = clvt::GetJDN(controls_, kInputWithAYN, parts_, strCalendar,
-                                             showMessages, DeeCecilVariant(), jdn);
-    if (result.ok) jdn = result.lngJDN;
-    return result.ok;
-  }
-
- private:
-  InputControls controls_;
-  std::vector<std::string> parts_;
 };
 
 // A widget with the main window's public operations, for DateSequenceHostOf.
@@ -327,20 +298,6 @@ class DateSequenceWindowTest : public QObject {
     QCOMPARE(mainWidget.calls, std::vector<std::string>{"Julian Calendar"});
     QVERIFY(window.findChild<QPlainTextEdit*>("txbOutput")->toPlainText().endsWith(
         "   2015-11-22 CE        2015-11-23 D           2,457,349            Sunday\n"));
-  }
-
-  // clvt sequence prints exactly what the window lists for the same input.
-  void commandLineToolMatchesTheWindow() {
-    PureMainWindow mainWindow("2015-11-22 CE");
-    DateSequenceWindow window(mainWindow, messages_, clipboard_);
-    window.findChild<QLineEdit*>("txbNumDays")->setText("28");
-    window.cmdDoIt_Click();
-    std::ostringstream out;
-    std::ostringstream err;
-    QCOMPARE(cli::RunClvt({"sequence", "--days", "28", "2015-11-22 CE"}, out, err), 0);
-    QCOMPARE(window.findChild<QPlainTextEdit*>("txbOutput")->toPlainText().toStdString(),
-             out.str());
-    QVERIFY(out.str().find("2015-12-19 CE") != std::string::npos);
   }
 
   void titleBarCloseDestroysTheWindow() {

@@ -1,0 +1,129 @@
+// The date sequence window opened from the real main window: the Date sequence button, the
+// listing of the main window's current input (compared with clvt's), the message when the
+// input was cleared meanwhile, and the window's life across Close and title-bar closing.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
+#include "platform/recording_clipboard.h"
+#include "platform/recording_message_boxes.h"
+#include "sequence/date_sequence_window.h"
+#include "sequence/sequence_listing.h"
+#include "support/program_text.h"
+
+namespace clvt {
+
+class SequenceMainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
+  std::unique_ptr<MainWindow> main_;
+
+  DateSequenceWindow* SequenceWindow() {
+    return main_->findChild<DateSequenceWindow*>("frmDateSequence");
+  }
+  QPlainTextEdit* Listing() { return SequenceWindow()->findChild<QPlainTextEdit*>("txbOutput"); }
+  void EnterYearMonthDay(const char* text) {
+    main_->cmdClear_Click(0);
+    main_->findChild<QRadioButton*>("optInputDateWithAYN")->click();
+    QTest::keyClicks(main_->findChild<QLineEdit*>("txbYearCEJC"), QString::fromLatin1(text));
+    for (int i = 0; i < 3; ++i) main_->Timer1_Timer();
+  }
+  void DoIt(const char* days) {
+    SequenceWindow()->findChild<QLineEdit*>("txbNumDays")->setText(days);
+    SequenceWindow()->cmdDoIt_Click();
+  }
+
+ private slots:
+  void initTestCase() {
+    const auto failure = LoadProgramText("clvt.dat");
+    QVERIFY2(!failure, failure ? failure->text.c_str() : "");
+    OverrideNumberSymbols(",");
+  }
+
+  void init() {
+    messages_ = RecordingMessageBoxes();
+    clipboard_ = RecordingClipboard();
+    main_ = std::make_unique<MainWindow>(messages_, clipboard_);
+    main_->Start();
+    EnterYearMonthDay("2015-11-22 CE");
+    messages_.shown.clear();
+  }
+
+  void cleanup() { main_.reset(); }
+
+  void listsWhatTheCommandLineToolPrints() {
+    QVERIFY(main_->findChild<QPushButton*>("cmdDateSequence")->isEnabled());
+    main_->cmdDateSequence_Click();
+    QVERIFY(SequenceWindow() != nullptr);
+    QVERIFY(SequenceWindow()->isVisible());
+    DoIt("28");
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(cli::RunClvt({"sequence", "--days", "28", "2015-11-22 CE"}, out, err), 0);
+    QCOMPARE(Listing()->toPlainText().toStdString(), out.str());
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void eachRunTakesTheInputOfThatMoment() {
+    main_->cmdDateSequence_Click();
+    EnterYearMonthDay("2016-02-29 CE");
+    DoIt("1");
+    QVERIFY(Listing()->toPlainText().contains("2016-02-29 CE        2016-03-01 DC"));
+    // The main window's text stays as typed; an earlier check must not be written back.
+    QCOMPARE(main_->findChild<QLineEdit*>("txbYearCEJC")->text(), QString("2016-02-29 CE"));
+    // A text gone invalid lists from the last good day, without a message.
+    EnterYearMonthDay("2016-02-30 CE");
+    DoIt("1");
+    QVERIFY(Listing()->toPlainText().endsWith("2016-02-29 CE        2016-03-01 DC          "
+                                              "2,457,448            Monday\n"));
+    QVERIFY(messages_.shown.empty());
+    QCOMPARE(main_->findChild<QLineEdit*>("txbYearCEJC")->text(), QString("2016-02-30 CE"));
+  }
+
+  void clearedInputListsNothing() {
+    main_->cmdDateSequence_Click();
+    main_->cmdClear_Click(0);
+    main_->Timer1_Timer();
+    DoIt("14");
+    QVERIFY(Listing()->toPlainText().isEmpty());
+    QCOMPARE(messages_.shown.size(), std::size_t{1});
+    QCOMPARE(messages_.shown[0], NoInputDateMessage());
+  }
+
+  void closeKeepsTheWindowTitleBarDestroysIt() {
+    main_->cmdDateSequence_Click();
+    DoIt("3");
+    const QString listing = Listing()->toPlainText();
+    QPointer<DateSequenceWindow> first = SequenceWindow();
+    first->findChild<QPushButton*>("cmdClose")->click();
+    QVERIFY(!first->isVisible());
+    main_->cmdDateSequence_Click();
+    QCOMPARE(SequenceWindow(), first.data());
+    QCOMPARE(Listing()->toPlainText(), listing);
+
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    main_->cmdDateSequence_Click();
+    QVERIFY(SequenceWindow() != nullptr);
+    QVERIFY(Listing()->toPlainText().isEmpty());
+    QCOMPARE(SequenceWindow()->findChild<QLineEdit*>("txbNumDays")->text(), QString("14"));
+  }
+};
+
+}  // namespace clvt
+
+QTEST_MAIN(clvt::SequenceMainWindowTest)
+#include "sequence_main_window_test.moc"
