@@ -31,7 +31,7 @@ TEST(RegistryText, RoundTripsAwkwardNamesAndValues) {
   RegistryKeys keys;
   keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["say \"hi\""] = "C:\\dir\\";
   keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["controls"] =
-      std::string("tab\tnew\nline\r\0end\x7F", 20);
+      "tab\tnew\nline\r\0end\x7F"s;
   keys["HKEY_CURRENT_USER\\Software\\Empty"];
   keys["HKEY_CURRENT_USER\\Software\\B"]["n\xC3\xA4me"] = "Gr\xC3\xBC\xC3\x9F" "e \xFF";
   const std::string text = RegistryText(keys);
