@@ -100,6 +100,9 @@ int16_t SplitFields(std::string_view text, std::string_view delimiter, int64_t s
       while (!remaining.empty() && remaining.front() == ' ') remaining.remove_prefix(1);
     }
   }
+  // The array is resized only as fields are stored, so when every field was too short the
+  // caller's array keeps what it held.
+  if (found.empty()) return 0;
   fields = std::move(found);
   return static_cast<int16_t>(fields.size());
 }

@@ -149,6 +149,7 @@ TEST(SplitFields, NothingToSplitLeavesTheFieldsUntouched) {
   std::vector<std::string> fields = {"keep"};
   EXPECT_EQ(SplitFields("", "-", 1, fields, false), 0);
   EXPECT_EQ(SplitFields("2015", "-", 5, fields, false), 0);
+  EXPECT_EQ(SplitFields("1-2", "-", 1, fields, false, 0, 2), 0);  // every field too short
   EXPECT_EQ(fields, std::vector<std::string>{"keep"});
 }
 
