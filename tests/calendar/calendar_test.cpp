@@ -27,10 +27,7 @@ class DeeEpoch : public ::testing::Test {
   int32_t saved_ = lngDeeEpochJDN;
 };
 
-struct Anchor {
-  const char* name;
-  int32_t year, month, day, calendar, epoch, jdn;
-};
+struct Anchor { const char* name; int32_t year, month, day, calendar, epoch, jdn; };
 
 std::string Describe(const Anchor& a) {
   return std::string(a.name) + ": " + std::to_string(a.year) + "-" + std::to_string(a.month) +
@@ -43,47 +40,30 @@ constexpr Anchor kAnchors[] = {
     {"Gregorian 2015", 2015, 11, 22, G, 0, 2457349},
     {"Julian 2015", 2015, 11, 22, J, 0, 2457362},
     {"Gregorian year 1", 1, 1, 1, G, 0, 1721426},
-    {"Julian year 1", 1, 1, 1, J, 0, 1721424},
     {"JDN 0 Julian", -4712, 1, 1, J, 0, 0},
     {"JDN 0 Gregorian", -4713, 11, 24, G, 0, 0},
-    {"J2000", 2000, 1, 1, G, 0, 2451545},
-    {"Unix epoch", 1970, 1, 1, G, 0, 2440588},
     {"last Julian day of 1582", 1582, 10, 4, J, 0, 2299160},
     {"first Gregorian day of 1582", 1582, 10, 15, G, 0, 2299161},
-    {"Sputnik", 1957, 10, 4, G, 0, 2436116},
-    {"Julian 333", 333, 1, 27, J, 0, 1842713},
-    {"Julian 837", 837, 4, 10, J, 0, 2026872},
     {"Julian -123 end", -123, 12, 31, J, 0, 1676497},
     {"Julian -122 start", -122, 1, 1, J, 0, 1676498},
-    {"Julian -584", -584, 5, 28, J, 0, 1507900},
     {"Julian leap day -1000", -1000, 2, 29, J, 0, 1355867},
-    {"Julian -1001", -1001, 8, 17, J, 0, 1355671},
     {"Gregorian 1600 start", 1600, 1, 1, G, 0, 2305448},
-    {"Gregorian 1600 end", 1600, 12, 31, G, 0, 2305813},
-    {"Gregorian 1900", 1900, 1, 1, G, 0, 2415021},
-    {"Gregorian 1988", 1988, 6, 19, G, 0, 2447332},
     {"Gregorian 0 leap day", 0, 2, 29, G, 0, 1721119},
-    {"Gregorian year 0 end", 0, 12, 31, G, 0, 1721425},
     {"Dee 1-1-1", 1, 1, 1, D, kDeeEpochJDN, 1721425},
     {"Dee-Cecil 1-1-1", 1, 1, 1, D, kDeeCecilEpochJDN, 1721426},
     {"Dee end of first cycle", 33, 12, 31, D, kDeeEpochJDN, 1733477},
     {"Dee start of second cycle", 34, 1, 1, D, kDeeEpochJDN, 1733478},
     {"Dee year 0 end", 0, 12, 31, D, kDeeEpochJDN, 1721424},
-    {"Dee year 0 start (common)", 0, 1, 1, D, kDeeEpochJDN, 1721060},
     {"Dee -1 leap day", -1, 2, 29, D, kDeeEpochJDN, 1720753},
-    {"Dee -32 start of cycle", -32, 1, 1, D, kDeeEpochJDN, 1709372},
     {"Dee -33 end of cycle", -33, 12, 31, D, kDeeEpochJDN, 1709371},
-    {"Dee 4 leap day", 4, 2, 29, D, kDeeEpochJDN, 1722579},
-    {"Dee 32 leap day", 32, 2, 29, D, kDeeEpochJDN, 1732806},
     {"Dee 2015", 2015, 11, 22, D, kDeeEpochJDN, 2457348},
     {"Dee-Cecil 2015", 2015, 11, 22, D, kDeeCecilEpochJDN, 2457349},
-    {"Dee-Cecil -1 leap day", -1, 2, 29, D, kDeeCecilEpochJDN, 1720754},
     {"Dee-Cecil -33 end of cycle", -33, 12, 31, D, kDeeCecilEpochJDN, 1709372},
 };
 
 using CalendarAnchors = DeeEpoch;
 
-TEST_F(CalendarAnchors, DateToJDNGivesThePublishedJDN) {
+TEST_F(CalendarAnchors, DateAndJDNConvertBothWays) {
   for (const Anchor& a : kAnchors) {
     SCOPED_TRACE(Describe(a));
     lngDeeEpochJDN = a.epoch;
@@ -91,47 +71,24 @@ TEST_F(CalendarAnchors, DateToJDNGivesThePublishedJDN) {
     DateToJDN(rec);
     EXPECT_EQ(rec.valid, 1);
     EXPECT_EQ(rec.jdn, a.jdn);
-    EXPECT_EQ(rec.calendar, a.calendar);
+    DateRec back{0, 0, 0, a.calendar, a.jdn, 0};
+    JDNToDate(back);
+    EXPECT_EQ(back.year, a.year);
+    EXPECT_EQ(back.month, a.month);
+    EXPECT_EQ(back.day, a.day);
+    EXPECT_EQ(back.calendar, a.calendar);
   }
 }
 
-TEST_F(CalendarAnchors, JDNToDateGivesThePublishedDate) {
-  for (const Anchor& a : kAnchors) {
-    SCOPED_TRACE(Describe(a));
-    lngDeeEpochJDN = a.epoch;
-    DateRec rec{0, 0, 0, a.calendar, a.jdn, 0};
-    JDNToDate(rec);
-    EXPECT_EQ(rec.year, a.year);
-    EXPECT_EQ(rec.month, a.month);
-    EXPECT_EQ(rec.day, a.day);
-    EXPECT_EQ(rec.jdn, a.jdn);
-    EXPECT_EQ(rec.calendar, a.calendar);
-  }
-}
+struct Missing { const char* name; int32_t year, month, day, calendar; };
 
-struct Missing {
-  const char* name;
-  int32_t year, month, day, calendar;
-};
-
+// The sweep checks the day after each month's last; these are the out-of-range fields.
 TEST_F(DeeEpoch, DatesThatDoNotExistAreInvalidAndLeaveTheJDN) {
   constexpr Missing kMissing[] = {
-      {"1900 is common in Gregorian", 1900, 2, 29, G},
-      {"-100 is common in Gregorian", -100, 2, 29, G},
-      {"2015 is common in Julian", 2015, 2, 29, J},
-      {"April has 30 days", 2015, 4, 31, G},
       {"month 0", 2015, 0, 1, G},
-      {"month 13", 2015, 13, 1, J},
       {"day 0", 2015, 1, 0, G},
-      {"day 32", 2015, 1, 32, J},
       {"negative month", 2015, -1, 1, G},
-      {"Dee 3 is common", 3, 2, 29, D},
-      {"Dee 33 is common (cycle position 33)", 33, 2, 29, D},
-      {"Dee 0 is common", 0, 2, 29, D},
-      {"Dee month 0", 2015, 0, 1, D},
       {"Dee month 13", 2015, 13, 1, D},
-      {"Dee day 0", 2015, 1, 0, D},
-      {"Dee day 32", 2015, 1, 32, D},
       {"Dee hostile month", 2015, INT32_MIN, 1, D},
       {"Gregorian hostile day", 2015, 1, INT32_MAX, G},
   };
@@ -142,25 +99,6 @@ TEST_F(DeeEpoch, DatesThatDoNotExistAreInvalidAndLeaveTheJDN) {
     DateToJDN(rec);
     EXPECT_EQ(rec.valid, 0);
     EXPECT_EQ(rec.jdn, 123);
-  }
-}
-
-TEST_F(DeeEpoch, LeapDaysThatExist) {
-  constexpr Missing kLeapDays[] = {
-      {"1900 is leap in Julian", 1900, 2, 29, J},
-      {"2000 is leap in Gregorian", 2000, 2, 29, G},
-      {"-400 is leap in Gregorian", -400, 2, 29, G},
-      {"-100 is leap in Julian", -100, 2, 29, J},
-      {"Julian year 0", 0, 2, 29, J},
-      {"Dee -5", -5, 2, 29, D},
-      {"Dee 37", 37, 2, 29, D},
-  };
-  lngDeeEpochJDN = kDeeEpochJDN;
-  for (const Missing& m : kLeapDays) {
-    SCOPED_TRACE(m.name);
-    DateRec rec{m.year, m.month, m.day, m.calendar, 0, 0};
-    DateToJDN(rec);
-    EXPECT_EQ(rec.valid, 1);
   }
 }
 
@@ -177,23 +115,17 @@ TEST_F(DeeEpoch, SwitchingTheVariantShiftsDeeDatesByOneDay) {
 }
 
 TEST(DeeLeapYear, FollowsTheCyclePosition) {
-  for (int32_t year : {-38, -34, -29, -25, -21, -17, -13, -9, -5, -1, 4, 8, 12, 16, 20, 24, 28,
-                       32, 37, 2017}) {
+  for (int32_t year : {-38, -34, -29, -5, -1, 4, 28, 32, 37, 2017}) {
     SCOPED_TRACE(year);
     EXPECT_TRUE(DeeIsLeapYear(year));
   }
-  for (int32_t year : {-37, -33, -32, -30, -2, 0, 1, 2, 3, 5, 31, 33, 34, 36, 2015, INT32_MIN,
-                       INT32_MAX}) {
+  for (int32_t year : {-33, -32, 0, 1, 33, 34, 36, 2015, INT32_MIN, INT32_MAX}) {
     SCOPED_TRACE(year);
     EXPECT_FALSE(DeeIsLeapYear(year));
   }
 }
 
 TEST(DeeDaysInMonth, MonthsOutsideTheYearHaveNoDays) {
-  EXPECT_EQ(DeeDaysInMonth(2, 4), 29);
-  EXPECT_EQ(DeeDaysInMonth(2, 33), 28);
-  EXPECT_EQ(DeeDaysInMonth(11, 2015), 30);
-  EXPECT_EQ(DeeDaysInMonth(12, -1), 31);
   for (int32_t month : {0, 13, -1, INT32_MIN, INT32_MAX}) {
     SCOPED_TRACE(month);
     EXPECT_EQ(DeeDaysInMonth(month, 4), 0);
@@ -201,15 +133,11 @@ TEST(DeeDaysInMonth, MonthsOutsideTheYearHaveNoDays) {
 }
 
 TEST(DayOfWeek, DependsOnlyOnTheJDN) {
-  struct Row {
-    int32_t jdn;
-    int16_t weekday;
-  };
+  struct Row { int32_t jdn; int16_t weekday; };
   // 2015-11-22 was a Sunday, 2000-01-01 a Saturday; JDN 0 was a Monday. The extremes follow
   // from 2^31 = 2 (mod 7).
-  constexpr Row kRows[] = {{2457349, 0}, {2451545, 6}, {0, 1},         {-1, 0},
-                           {-7, 1},      {-8, 0},      {6, 0},         {INT32_MAX, 2},
-                           {INT32_MIN, 6}, {INT32_MIN + 1, 0}, {INT32_MAX - 1, 1}};
+  constexpr Row kRows[] = {{2457349, 0}, {2451545, 6}, {0, 1},         {-1, 0},     {-8, 0},
+                           {INT32_MAX, 2}, {INT32_MIN, 6}, {INT32_MIN + 1, 0}};
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.jdn);
     EXPECT_EQ(DayOfWeek(r.jdn), r.weekday);
@@ -217,7 +145,6 @@ TEST(DayOfWeek, DependsOnlyOnTheJDN) {
 }
 
 TEST(TodayJDN, IsWithinADayOfTheSystemClock) {
-  // The Unix epoch 1970-01-01 is JDN 2,440,588; the local date differs from the UTC date by
   // at most one day.
   const auto days = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
   const int64_t utcJDN = 2440588 + days.time_since_epoch().count();
@@ -225,13 +152,10 @@ TEST(TodayJDN, IsWithinADayOfTheSystemClock) {
 }
 
 TEST(FloorDiv, RoundsTowardMinusInfinity) {
-  struct Row {
-    int64_t a, b, quotient, remainder;
-  };
+  struct Row { int64_t a, b, quotient, remainder; };
   constexpr Row kRows[] = {
-      {7, 4, 1, 3},          {-1, 4, -1, 3},   {-4, 4, -1, 0},     {-5, 4, -2, 3},
-      {0, 33, 0, 0},         {-33, 33, -1, 0}, {-34, 33, -2, 32},  {12052, 12053, 0, 12052},
-      {-1, 12053, -1, 12052}, {INT64_MIN, 1, INT64_MIN, 0},
+      {7, 4, 1, 3},          {-1, 4, -1, 3},   {-4, 4, -1, 0},     {-34, 33, -2, 32},
+      {INT64_MIN, 1, INT64_MIN, 0},
       {INT64_MIN, 7, INT64_MIN / 7 - 1, 6},  {INT64_MAX, 7, INT64_MAX / 7, 0},
   };
   for (const Row& r : kRows) {
@@ -239,16 +163,6 @@ TEST(FloorDiv, RoundsTowardMinusInfinity) {
     EXPECT_EQ(FloorDiv(r.a, r.b), r.quotient);
     EXPECT_EQ(FloorMod(r.a, r.b), r.remainder);
   }
-}
-
-TEST(FitsInt32, ExactlyTheInt32Range) {
-  EXPECT_TRUE(FitsInt32(INT32_MAX));
-  EXPECT_TRUE(FitsInt32(INT32_MIN));
-  EXPECT_TRUE(FitsInt32(0));
-  EXPECT_FALSE(FitsInt32(int64_t{INT32_MAX} + 1));
-  EXPECT_FALSE(FitsInt32(int64_t{INT32_MIN} - 1));
-  EXPECT_FALSE(FitsInt32(INT64_MAX));
-  EXPECT_FALSE(FitsInt32(INT64_MIN));
 }
 
 }  // namespace

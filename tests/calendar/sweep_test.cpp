@@ -131,21 +131,5 @@ TEST_F(Sweep, DeeCecilEveryDay) {
   WalkEveryDay(kDee, DeeFirstJDN(kDeeCecilEpochJDN));
 }
 
-TEST_F(Sweep, DeeCycleLasts12053Days) {
-  lngDeeEpochJDN = kDeeCecilEpochJDN;
-  // Cycles begin at year 1 and every 33 years before and after it.
-  for (int32_t cycle = -3030; cycle <= 3029; ++cycle) {
-    const int32_t first = 1 + kDeeCycleYears * cycle;
-    DateRec start{first, 1, 1, kCalendarDee, 0, 0};
-    DateRec next{first + kDeeCycleYears, 1, 1, kCalendarDee, 0, 0};
-    DateToJDN(start);
-    DateToJDN(next);
-    if (next.jdn - start.jdn != kDeeCycleDays) {
-      ADD_FAILURE() << "cycle starting in " << first << " lasts " << next.jdn - start.jdn;
-      break;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace clvt

@@ -47,15 +47,11 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
   const std::string adbc(kMsgADBCOnlyMonthDayYear);
   const std::vector<YmdCase> cases = {
       {"2015-11-22 ce", 1, "", "2015-11-22 CE", {"2015", "11", "22"}},
-      {"  2015-11-22 CE  ", 1, "", "2015-11-22 CE", {"2015", "11", "22"}},
       {"2015-11-22", 2, "", "2015-11-22 JC", {"2015", "11", "22"}},
-      {"2015-11-22", 3, "", "2015-11-22 DC", {"2015", "11", "22"}},
       {"2015-11-22", 0, "Please specify calendar for year-month-day date.", "2015-11-22", {}},
       {"2015-11-22 JC", 1, "Inconsistent calendar designations in year-month-day date.",
        "2015-11-22 JC", {}},
-      {"2015-11-22 DC", 1, "Inconsistent calendar designations in year-month-day date.", "", {}},
       {"2015-11-22 CE", 2, "Inconsistent calendar designations in year-month-day date.", "", {}},
-      {"2015-11-22 JC", 3, "Inconsistent calendar designations in year-month-day date.", "", {}},
       {"-4,999-12-31 JC", 2, "", "-4,999-12-31 JC", {"-4999", "12", "31"}},
       {"2.015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
       {"2'015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
@@ -63,18 +59,14 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
       {"0-02-29 CE", 1, "", "", {"0", "02", "29"}},
       {"100000-1-1 CE", 1, "Input date is out of permitted range.", "", {}},
       {"99,999-12-31 CE", 1, "", "", {"99999", "12", "31"}},
-      {"-99,999-12-31 CE", 1, "", "", {"-99999", "12", "31"}},
       {"-100,000-12-31 CE", 1, "Input date is out of permitted range.", "", {}},
       {"2015-13-01 CE", 1, "Invalid input date", "", {}},
-      {"2015-00-01 CE", 1, "Invalid input date", "", {}},
       {"2015-11-32 CE", 1, "Invalid input date", "", {}},
       {"2015-11 CE", 1, "Invalid input date", "", {}},
       {"2015-11-22-1 CE", 1, "Invalid input date", "", {}},
       {"2015-02-30 CE", 1, "", "", {"2015", "02", "30"}},
       {"2015-11-22 BC", 1, adbc.c_str(), "", {}},
-      {"2015-11-22 AD", 0, adbc.c_str(), "", {}},
       {"2015-11-22 XY", 1, "Invalid input date", "", {}},
-      {"2015-11-22 CECE", 1, "Invalid input date", "", {}},
       {"2015-11-22 D", 3, "Invalid input date", "", {}},  // Dee-Cecil in force: "DC" only
   };
   for (const YmdCase& row : cases) {
@@ -106,21 +98,16 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
   const std::string zero(kMsgZeroNegativeYear);
   const std::vector<MdyCase> cases = {
       {"1,234", "", "1,234"},
-      {"1.234", "", "1.234"},
       {"1 234", "", "1 234"},
       {" 2015 ", "", "2015"},
       {"0005", "", "5"},
       {"99,999", "", "99,999"},
       {"+5", "Invalid year value", "+5"},
-      {"5-", "Invalid year value", "5-"},
       {"1'234", "Invalid year value", "1'234"},
-      {"--5", "Invalid year value", "--5"},
       {"", "Invalid year value", ""},
-      {"   ", "Invalid year value", ""},
       {"-5", zero.c_str(), "-5"},
       {"-", zero.c_str(), "-"},
       {"0", zero.c_str(), "0"},
-      {"000", zero.c_str(), "0"},
       {"0,000", zero.c_str(), ",000"},
       {"100,000", "Year is out of permitted range", "100,000"},
   };
@@ -153,22 +140,15 @@ TEST_F(InputCheckTest, NoNotationSelected) {
 TEST_F(InputCheckTest, HostileTexts) {
   const std::string huge = "99999999999999999999";
   const std::string longRun(5000, '9');
-  struct Row {
-    std::string text;
-    int notation;
-    const char* message;
-  };
+  struct Row { std::string text; int notation; const char* message; };
   const std::vector<Row> rows = {
       {huge + "-1-1 CE", kInputWithAYN, "Input date is out of permitted range."},
       {"-" + longRun + "-1-1 CE", kInputWithAYN, "Input date is out of permitted range."},
       {"1-" + huge + "-1 CE", kInputWithAYN, "Invalid input date"},
-      {"1-1-" + huge + " CE", kInputWithAYN, "Invalid input date"},
       {"-", kInputWithAYN, "Please specify calendar for year-month-day date."},
       {"- CE", kInputWithAYN, "Invalid input date"},
-      {",,, CE", kInputWithAYN, "Invalid input date"},
       {"2015-11-22 \xC3\x89", kInputWithAYN, "Invalid input date"},
       {"\xEF\xBC\x92\xEF\xBC\x90-1-1 CE", kInputWithAYN, "Invalid input date"},
-      {std::string(300, '-') + " CE", kInputWithAYN, "Invalid input date"},
       {huge, kInputWithoutAYN, "Year is out of permitted range"},
       {longRun, kInputWithoutAYN, "Year is out of permitted range"},
       {"\xC3\xA9", kInputWithoutAYN, "Invalid year value"},
@@ -187,18 +167,12 @@ TEST_F(InputCheckTest, HostileTexts) {
 }
 
 TEST_F(InputCheckTest, DisplayWithAYN) {
-  struct Row {
-    DateRec rec;
-    int calendar;
-    const char* text;
-  };
+  struct Row { DateRec rec; int calendar; const char* text; };
   const std::vector<Row> rows = {
       {{-4999, 12, 31}, 2, "-4999-12-31 JC"},
       {{12345, 1, 5}, 1, "12,345-01-05 CE"},
       {{-12345, 1, 5}, 1, "-12,345-01-05 CE"},
-      {{9999, 1, 5}, 1, "9999-01-05 CE"},
       {{-9999, 1, 5}, 1, "-9999-01-05 CE"},
-      {{0, 3, 1}, 3, "0-03-01 DC"},
       {{2015, 11, 22}, 0, "2015-11-22 DC"},
   };
   for (const Row& row : rows) {
@@ -211,19 +185,12 @@ TEST_F(InputCheckTest, DisplayWithAYN) {
 }
 
 TEST_F(InputCheckTest, DisplayWithoutAYNKeepsEraStyle) {
-  struct Row {
-    int32_t year;
-    int eraBefore;
-    const char* yearBox;
-    int eraAfter;
-  };
+  struct Row { int32_t year; int eraBefore; const char* yearBox; int eraAfter; };
   const std::vector<Row> rows = {
       {0, 0, "1", kEraBCE},          {0, kEraAD, "1", kEraBC},
-      {0, kEraCE, "1", kEraBCE},     {-43, kEraBC, "44", kEraBC},
-      {-9999, kEraBCE, "10000", kEraBCE}, {-10000, 0, "10,001", kEraBCE},
-      {2015, 0, "2015", kEraCE},     {2015, kEraBC, "2015", kEraAD},
-      {2015, kEraBCE, "2015", kEraCE}, {9999, kEraAD, "9999", kEraAD},
-      {10000, kEraCE, "10,000", kEraCE},
+      {-43, kEraBC, "44", kEraBC},   {-9999, kEraBCE, "10000", kEraBCE},
+      {-10000, 0, "10,001", kEraBCE}, {2015, 0, "2015", kEraCE},
+      {2015, kEraBC, "2015", kEraAD}, {10000, kEraCE, "10,000", kEraCE},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::to_string(row.year) + " era " + std::to_string(row.eraBefore));

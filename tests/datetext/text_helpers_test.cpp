@@ -14,28 +14,13 @@ namespace {
 
 constexpr const char* kDigitGroupSet = "0123456789,.' ";
 
-TEST(SafeLeft, ClampsToTheText) {
-  EXPECT_EQ(SafeLeft("abc", 2), "ab");
-  EXPECT_EQ(SafeLeft("abc", 3), "abc");
-  EXPECT_EQ(SafeLeft("abc", 0), "");
-  EXPECT_EQ(SafeLeft("abc", -5), "");
-  EXPECT_EQ(SafeLeft("abc", std::numeric_limits<int64_t>::max()), "abc");
-}
-
 TEST(FindFirstOf, PositionAndMatchIndex) {
-  struct Row {
-    const char* text;
-    int64_t start;
-    const char* set;
-    int32_t position, matchIndex;
-  };
+  struct Row { const char* text; int64_t start; const char* set; int32_t position, matchIndex; };
   constexpr Row kRows[] = {
       {"2015-11-22 CE", 1, "EC", 12, 2},
       {"2015-11-22 CE", 13, "EC", 13, 1},
       {"2015-11-22 CE", -4, "-", 5, 1},
-      {"2015-11-22 CE", 6, "-", 8, 1},
       {"2015-11-22 CE", 14, "E", 0, -1},
-      {"2015-11-22 CE", 1, "J", 0, -1},
       {"", 1, "a", 0, -1},
       {"abc", 1, "", 0, -1},
   };
@@ -47,31 +32,14 @@ TEST(FindFirstOf, PositionAndMatchIndex) {
   }
 }
 
-TEST(FindFirstNotOf, Positions) {
-  EXPECT_EQ(FindFirstNotOf("000120", 1, "0"), 4);
-  EXPECT_EQ(FindFirstNotOf("000120", 6, "0"), 0);
-  EXPECT_EQ(FindFirstNotOf("000120", 0, "012"), 0);
-  EXPECT_EQ(FindFirstNotOf("000120", 99, "0"), 0);
-  EXPECT_EQ(FindFirstNotOf("abc", 3, ""), 1);
-  EXPECT_EQ(FindFirstNotOf("", 1, ""), 0);
-}
-
 TEST(RemoveChars, RemovesEverySetCharacterFromStart) {
-  struct Row {
-    const char* text;
-    const char* set;
-    int64_t start;
-    const char* expected;
-  };
+  struct Row { const char* text; const char* set; int64_t start; const char* expected; };
   constexpr Row kRows[] = {
       {"2015-11-22 CE", "0123456789-,.' ", 1, "CE"},
       {"2015-11-22 CE", "CDEJ,.' ", 1, "2015-11-22"},
       {"1,300,290", kDigitGroupSet, 1, ""},
-      {"12a4", kDigitGroupSet, 1, "a"},
       {"1,300,290", ",", 3, "1,300290"},
       {"1,300,290", ",", -7, "1300290"},
-      {"1,300,290", ",", 50, "1,300,290"},
-      {"abc", "", 1, "abc"},
       {"", "abc", 1, ""},
       {"\xC3\xA9t\xC3\xA9 2015", kDigitGroupSet, 1, "\xC3\xA9t\xC3\xA9"},
   };
@@ -83,25 +51,13 @@ TEST(RemoveChars, RemovesEverySetCharacterFromStart) {
   }
 }
 
-TEST(KeepChars, KeepsSetCharactersInOrder) {
-  EXPECT_EQ(KeepChars("-4,999", "0123456789-"), "-4999");
-  EXPECT_EQ(KeepChars("\xC3\xA9" "5", "0123456789"), "5");
-  EXPECT_EQ(KeepChars("abc", ""), "");
-}
-
 TEST(IntegerText, DigitsWithAnAllowedLeadingSign) {
-  struct Row {
-    const char* text;
-    bool allowMinus, allowPlus;
-    const char* expected;
-  };
+  struct Row { const char* text; bool allowMinus, allowPlus; const char* expected; };
   constexpr Row kRows[] = {
-      {"1,300,290", false, false, "1300290"}, {"12.5", false, false, "125"},
-      {"-12", false, false, "12"},            {"-12", true, false, "-12"},
-      {"+12", false, true, "+12"},            {"+12", false, false, "12"},
-      {"--5", false, false, "5"},             {"--5", true, false, "-5"},
-      {"5-3", true, false, "53"},             {"", false, false, ""},
-      {"abc", false, false, ""},              {" 1 2 3 ", false, false, "123"},
+      {"1,300,290", false, false, "1300290"}, {"-12", false, false, "12"},
+      {"-12", true, false, "-12"},            {"+12", false, true, "+12"},
+      {"--5", true, false, "-5"},             {"5-3", true, false, "53"},
+      {"abc", false, false, ""},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(std::string(r.text) + (r.allowMinus ? " minus" : "") +
@@ -125,15 +81,9 @@ TEST(SplitFields, Fields) {
       {"one leading delimiter dropped", "-2015-11-22", "-", 1, false, 0, 0,
        {"2015", "11", "22"}},
       {"empty middle field", "2015--22", "-", 1, false, 0, 0, {"2015", "", "22"}},
-      {"trailing delimiter", "2015-11-22-", "-", 1, false, 0, 0, {"2015", "11", "22"}},
-      {"lone delimiter", "-", "-", 1, false, 0, 0, {""}},
-      {"from position 6", "2015-11-22", "-", 6, false, 0, 0, {"11", "22"}},
-      {"blank runs", "November  22,   2015", " ", 1, false, 0, 0, {"November", "22,", "2015"}},
       {"trimmed", " 1 , 2 ", ",", 1, true, 0, 0, {"1", "2"}},
-      {"untrimmed", " 1 , 2 ", ",", 1, false, 0, 0, {" 1 ", " 2 "}},
       {"at most two", "a-b-c", "-", 1, false, 2, 0, {"a", "b"}},
       {"short fields skipped", "a-bb-c-dd", "-", 1, false, 0, 2, {"bb", "dd"}},
-      {"two-character delimiter", "a::b::c", "::", 1, false, 0, 0, {"a", "b", "c"}},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.name);
@@ -161,16 +111,6 @@ TEST(SplitFields, CountStopsAtTheLargest16BitValue) {
   EXPECT_EQ(fields.size(), static_cast<std::size_t>(INT16_MAX));
 }
 
-TEST(CountOccurrences, NonOverlapping) {
-  EXPECT_EQ(CountOccurrences("-5-", "-", true), 2);
-  EXPECT_EQ(CountOccurrences("aaaa", "aa", true), 2);
-  EXPECT_EQ(CountOccurrences("aaa", "aa", true), 1);
-  EXPECT_EQ(CountOccurrences("ABab", "ab", true), 1);
-  EXPECT_EQ(CountOccurrences("ABab", "ab", false), 2);
-  EXPECT_EQ(CountOccurrences("", "a", true), 0);
-  EXPECT_EQ(CountOccurrences("abc", "", true), 0);
-}
-
 TEST(RemoveLeadingAndTrailing, RepeatedAffixes) {
   struct Row {
     const char* text;
@@ -179,9 +119,8 @@ TEST(RemoveLeadingAndTrailing, RepeatedAffixes) {
     const char* withoutTrailing;
   };
   constexpr Row kRows[] = {
-      {"000120", "0", "120", "00012"}, {"000", "0", "", ""},
-      {"abab c ab", "ab", " c ab", "abab c "}, {"xyxy", "xy", "", ""},
-      {"120", "", "120", "120"},       {"", "0", "", ""},
+      {"000120", "0", "120", "00012"}, {"abab c ab", "ab", " c ab", "abab c "},
+      {"xyxy", "xy", "", ""},          {"120", "", "120", "120"},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(std::string(r.text) + " affix '" + r.affix + "'");
@@ -194,28 +133,13 @@ TEST(RemoveLeadingAndTrailing, RepeatedAffixes) {
   }
 }
 
-TEST(TrimTrailingChars, DropsTrailingSetCharacters) {
-  EXPECT_EQ(TrimTrailingChars("days", "s"), "day");
-  EXPECT_EQ(TrimTrailingChars("class", "s"), "cla");
-  EXPECT_EQ(TrimTrailingChars("weeks  ", "s "), "week");
-  EXPECT_EQ(TrimTrailingChars("sss", "s"), "");
-  EXPECT_EQ(TrimTrailingChars("days", ""), "days");
-}
-
 TEST(IsWholeNumber, DigitsExtraCharactersAndOneSign) {
-  struct Row {
-    const char* text;
-    bool allowSign;
-    const char* extra;
-    bool expected;
-  };
+  struct Row { const char* text; bool allowSign; const char* extra; bool expected; };
   constexpr Row kRows[] = {
       {"   ", true, "", false},     {"", false, "", false},
       {"1,234", false, ",. ", true}, {"1'234", false, ",. ", false},
-      {"1 234", false, ",. ", true}, {"5-", true, "", false},
-      {"-", true, "", true},         {"-5", false, "", false},
-      {"+5", true, "", true},        {"--5", true, "", false},
-      {" 12 ", false, "", true},     {"12a", false, "", false},
+      {"5-", true, "", false},       {"-", true, "", true},
+      {"-5", false, "", false},      {"--5", true, "", false},
       {"\xD9\xA1\xD9\xA2", false, "", false},  // Arabic-Indic digits one and two
   };
   for (const Row& r : kRows) {
@@ -227,24 +151,12 @@ TEST(IsWholeNumber, DigitsExtraCharactersAndOneSign) {
   EXPECT_TRUE(IsWholeNumberPlain(std::string(100000, '9'), false, false));
 }
 
-TEST(TrimBlanksAndUpperCase, OnlyBlanksAndASCII) {
-  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
-  EXPECT_EQ(TrimBlanks("   "), "");
-  EXPECT_EQ(TrimBlanks("\ta\t"), "\ta\t");
-  EXPECT_EQ(UpperCase("dec 5, \xC3\xA4"), "DEC 5, \xC3\xA4");
-}
-
 TEST(LeadingNumber, NumberAtTheStart) {
-  struct Row {
-    const char* text;
-    double expected;
-  };
+  struct Row { const char* text; double expected; };
   constexpr double kInf = std::numeric_limits<double>::infinity();
   constexpr Row kRows[] = {
-      {"1,000", 1},   {" 2.5x", 2.5},  {"abc", 0},     {"1e300", 1e300}, {"1e999", kInf},
-      {"-1e999", -kInf}, {"1e-999", 0}, {"-7", -7},    {"+3", 3},        {".5", 0.5},
-      {"5.", 5},      {"1e", 1},       {"1e+", 1},     {"", 0},          {"-", 0},
-      {"12 34", 12},
+      {"1,000", 1},   {" 2.5x", 2.5},  {"abc", 0},     {"1e999", kInf}, {"-1e999", -kInf},
+      {"1e-999", 0},  {"1e+", 1},      {"", 0},        {"-", 0},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.text);
@@ -254,7 +166,6 @@ TEST(LeadingNumber, NumberAtTheStart) {
 
 TEST(DigitsValue, SaturatesInsteadOfOverflowing) {
   constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
-  EXPECT_EQ(DigitsValue(""), 0);
   EXPECT_EQ(DigitsValue("0042"), 42);
   EXPECT_EQ(DigitsValue("9223372036854775807"), kMax);
   EXPECT_EQ(DigitsValue("9223372036854775808"), kMax);

@@ -26,17 +26,12 @@ TEST(ExecutableFolder, IsTheFolderOfThisTest) {
 }
 
 TEST(ExecutableFolder, JoinPathAddsOneSeparator) {
-  struct Row {
-    const char* folder;
-    std::string expected;
-  };
+  struct Row { const char* folder; std::string expected; };
   const Row rows[] = {
       {"/usr/bin", "/usr/bin" + kSeparator + "clvt.dat"},
-      {"C:\\Program Files", "C:\\Program Files" + kSeparator + "clvt.dat"},
       // A root already ends in a separator: no second one.
       {"/", "/clvt.dat"},
       {"C:\\", "C:\\clvt.dat"},
-      {"/opt/bin/", "/opt/bin/clvt.dat"},
       {"", "clvt.dat"},
   };
   for (const Row& row : rows) {

@@ -61,12 +61,10 @@ TEST(RegistryText, KeepsWhatItCanReadFromDamagedText) {
     std::map<std::string, std::string> expected;  // values under the key; key absent if empty
   };
   const Row rows[] = {
-      {"empty", "", {}},
       {"byte order mark, CRLF, comments, blanks",
        "\xEF\xBB\xBF; note\r\n# note\r\n\r\n  " + section + "  \r\n \"JDN\" = \"5\" \r\n",
        {{"JDN", "5"}}},
       {"truncated in a value", section + "\n\"Dee\"=\"D\"\n\"JDN\"=\"24573", {{"Dee", "D"}}},
-      {"truncated in the key line", section.substr(0, 20), {}},
       {"value before any key", "\"JDN\"=\"5\"\n" + section + "\n\"Dee\"=\"D\"\n", {{"Dee", "D"}}},
       {"broken key line hides its values",
        section + "\n\"Dee\"=\"D\"\n[HKEY_CURRENT_USER\\Other\n\"JDN\"=\"5\"\n",
@@ -148,10 +146,7 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
   };
   const Row rows[] = {
       {"missing", std::nullopt, "1 Key not found or is empty.", "1 Key not found or is empty."},
-      {"empty", "", "1 Key not found or is empty.", "1 Key not found or is empty."},
       {"truncated", section + "\"Dee\"=\"D\"\n\"JDN\"=\"245", "3 Name not found.", "D"},
-      {"binary", std::string("\x7F" "ELF\0\x01\x02\n\xFF\xFE", 11),
-       "1 Key not found or is empty.", "1 Key not found or is empty."},
       {"hand-edited", "JDN = 2457349\n" + section + "Dee=D\n\"Dee\"=\"D\"\n\"JDN\" 5\n",
        "3 Name not found.", "D"},
   };
@@ -225,8 +220,6 @@ TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
   std::string value;
   EXPECT_EQ(RestoreFromRegistry(registry, kHKeyLocalMachine, kKey, "JDN", value), "0 OK");
   EXPECT_EQ(value, "7");
-  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyCurrentUser, "Software", "JDN", value),
-            "1 Key not found or is empty.");
   EXPECT_EQ(SaveToRegistry(registry, kHKeyCurrentUser, "Bad\nKey", "JDN", "1"),
             "161 Unable to create (or find) key.  The specified path is invalid.\r\n");
   Save(registry, "JDN", "8");
@@ -237,16 +230,11 @@ TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
 TEST(DefaultRegistryFilePath, FollowsXdgConfigHomeThenHome) {
   const char* home = std::getenv("HOME");
   const std::string savedHome = home != nullptr ? home : "";
-  struct Row {
-    const char* xdg;
-    const char* home;
-    const char* path;
-  };
+  struct Row { const char* xdg; const char* home; const char* path; };
   const Row rows[] = {
       {"/tmp/cfg", "/home/u", "/tmp/cfg/calvantis/registry.txt"},
       {nullptr, "/home/u", "/home/u/.config/calvantis/registry.txt"},
       {"relative/cfg", "/home/u", "/home/u/.config/calvantis/registry.txt"},
-      {"", "/home/u", "/home/u/.config/calvantis/registry.txt"},
       {nullptr, nullptr, ""},
   };
   for (const Row& row : rows) {
