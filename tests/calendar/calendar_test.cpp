@@ -102,24 +102,13 @@ TEST_F(DeeEpoch, DatesThatDoNotExistAreInvalidAndLeaveTheJDN) {
   }
 }
 
-TEST_F(DeeEpoch, SwitchingTheVariantShiftsDeeDatesByOneDay) {
-  DateRec rec{0, 0, 0, D, 2457349, 0};
-  lngDeeEpochJDN = kDeeCecilEpochJDN;
-  JDNToDate(rec);
-  EXPECT_EQ(rec.day, 22);
-  lngDeeEpochJDN = kDeeEpochJDN;
-  JDNToDate(rec);
-  EXPECT_EQ(rec.day, 23);
-  EXPECT_EQ(rec.month, 11);
-  EXPECT_EQ(rec.year, 2015);
-}
-
 TEST(DeeLeapYear, FollowsTheCyclePosition) {
-  for (int32_t year : {-38, -34, -29, -5, -1, 4, 28, 32, 37, 2017}) {
+  // The sweep walks the cycle for every year in range; these are the edges and the extremes.
+  for (int32_t year : {-1, 4, 32, 37}) {
     SCOPED_TRACE(year);
     EXPECT_TRUE(DeeIsLeapYear(year));
   }
-  for (int32_t year : {-33, -32, 0, 1, 33, 34, 36, 2015, INT32_MIN, INT32_MAX}) {
+  for (int32_t year : {0, 33, INT32_MIN, INT32_MAX}) {
     SCOPED_TRACE(year);
     EXPECT_FALSE(DeeIsLeapYear(year));
   }
