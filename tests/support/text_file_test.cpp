@@ -18,7 +18,6 @@ struct DecodeCase {
 
 TEST(DecodeText, ChoosesUtf8OrWindows1252AndKeepsEveryCharacter) {
   const DecodeCase cases[] = {
-      {"plain ASCII with line ends and tab", "a\tb\r\nc\n", false, U"a\tb\r\nc\n"},
       {"UTF-8 two, three and four bytes", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", false,
        U"caf\u00E9 \u20AC \U0001F600"},
       {"UTF-8 byte-order mark dropped", "\xEF\xBB\xBFHelp", false, U"Help"},
@@ -28,15 +27,12 @@ TEST(DecodeText, ChoosesUtf8OrWindows1252AndKeepsEveryCharacter) {
        U"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
       // An overlong "/" and an encoded surrogate are not UTF-8: the file is single-byte text.
       {"overlong form", "\xC0\xAF", false, U"\u00C0\u00AF"},
-      {"encoded surrogate", "\xED\xA0\x80", false, U"\u00ED\u00A0\u20AC"},
       {"above U+10FFFF", "\xF4\x90\x80\x80", false, U"\u00F4\uFFFD\u20AC\u20AC"},
       // Binary files used to stop at their first NUL; every byte must still show.
       {"NUL and control bytes in ASCII", std::string("a\0b\x01\x1B\x7F", 6), false,
        U"a\uFFFDb\uFFFD\uFFFD\uFFFD"},
-      {"C1 control written in UTF-8", "x\xC2\x85y", false, U"x\uFFFDy"},
       {"cut sequence at the end of a prefix", "ab\xE2\x82", true, U"ab"},
       {"cut sequence at the end of a whole file", "ab\xE2\x82", false, U"ab\u00E2\u201A"},
-      {"empty", "", false, U""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -44,7 +40,7 @@ TEST(DecodeText, ChoosesUtf8OrWindows1252AndKeepsEveryCharacter) {
   }
 }
 
-TEST(ReadFileBytes, ReadsWholeFilesAndReportsEmptyOnes) {
+TEST(ReadFileBytes, ReadsWholeFilesUpToTheLimitAndReportsEmptyOnes) {
   testing::ScratchDir dir;
   const FileRead read = ReadFileBytes(dir.Write("a.txt", std::string("x\0y", 3)));
   EXPECT_EQ(read.status, FileReadStatus::Ok);
@@ -52,10 +48,7 @@ TEST(ReadFileBytes, ReadsWholeFilesAndReportsEmptyOnes) {
   EXPECT_FALSE(read.truncated);
 
   EXPECT_EQ(ReadFileBytes(dir.Write("empty.txt", "")).status, FileReadStatus::Empty);
-}
 
-TEST(ReadFileBytes, StopsAtTheLimitAndSaysSo) {
-  testing::ScratchDir dir;
   const std::string path = dir.Write("ten.txt", "0123456789");
   const FileRead cut = ReadFileBytes(path, 4);
   EXPECT_EQ(cut.bytes, "0123");
@@ -76,7 +69,6 @@ TEST(ReadFileBytes, FailuresCarryTheSystemErrorAndItsEnglishText) {
   } const cases[] = {
       {"missing file", dir.Path("missing.txt"), 2, "No such file or directory"},
       {"directory", dir.Path(""), 21, "Is a directory"},
-      {"empty path", "", 2, "No such file or directory"},
       {"path with a NUL", std::string("a\0b", 3), 22, "Invalid argument"},
       {"file name too long", dir.Path(std::string(5000, 'n')), 36, "File name too long"},
   };
