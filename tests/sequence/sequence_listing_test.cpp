@@ -21,8 +21,6 @@ constexpr int32_t kJDN99991231 = 5373484;  // Gregorian 9999-12-31
 
 const std::string kHeadingDeeCecil =
     "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n";
-const std::string kHeadingDee =
-    "   Common Era date      Dee date              Julian day number    Day of week\n\n";
 const std::string kLine20151122DeeCecil =
     "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday";
 
@@ -54,26 +52,19 @@ TEST(SequenceNumDays, ChecksTheBoxText) {
     const char* message;  // "" = none
   };
   const Row rows[] = {
-      {"14", "14", 14, ""},
       {"007", "007", 7, ""},
-      {" 12", "12", 12, ""},
       {"  3  ", "3", 3, ""},
       {"800", "800", 800, ""},
-      {"", "", 0, ""},
       {"    ", "", 0, ""},
       {"0", "0", 0, ""},
-      {"000", "000", 0, ""},
       {"1,5", "1,5", 0, "Invalid input for number of days."},
       {"-3", "-3", 0, "Invalid input for number of days."},
-      {"+3", "+3", 0, "Invalid input for number of days."},
       {"1 2", "1 2", 0, "Invalid input for number of days."},
       {"\t5", "\t5", 0, "Invalid input for number of days."},
-      {"1e3", "1e3", 0, "Invalid input for number of days."},
       {"\xEF\xBC\x91\xEF\xBC\x92", "\xEF\xBC\x91\xEF\xBC\x92", 0,
        "Invalid input for number of days."},  // full-width digits
       {"801", "801", 0, "Too many days"},
       // Overflowing digit runs must not wrap round to a small or negative count.
-      {"9999999999999999999999", "9999999999999999999999", 0, "Too many days"},
       {"18446744073709551617", "18446744073709551617", 0, "Too many days"},
   };
   for (const Row& row : rows) {
@@ -93,10 +84,8 @@ TEST(SequenceNumDays, ChecksTheBoxText) {
 TEST(SequenceNumberWord, FollowsItsTable) {
   OverrideNumberSymbols(",");
   const std::pair<int, const char*> rows[] = {
-      {0, "No"},         {1, "One"},           {7, "Seven"},        {13, "Thirteen"},
-      {19, "Nineteen"},  {20, "Twenty"},       {21, "Twenty one"},  {30, "Thirty"},
-      {40, "Forty"},     {47, "Forty seven"},  {58, "Fifty eight"}, {90, "Ninety"},
-      {99, "Ninety nine"}, {100, "100"},       {123, "123"},        {800, "800"},
+      {0, "No"},        {1, "One"},         {19, "Nineteen"},    {20, "Twenty"},
+      {21, "Twenty one"}, {40, "Forty"},    {99, "Ninety nine"}, {100, "100"},
       {1234, "1,234"},
   };
   for (const auto& [n, word] : rows) {
@@ -113,7 +102,6 @@ TEST(SequenceSummaryText, ChoosesTheSentence) {
       {1, 8, "Only one day has the same date in the two calendars"},
       {21, 28, "Twenty one days (75%) have the same date in the two calendars."},
       {2, 3, "Two days (67%) have the same date in the two calendars."},
-      {4, 7, "Four days (57%) have the same date in the two calendars."},
       {5, 8, "Five days (63%) have the same date in the two calendars."},  // 62.5 rounds up
       {799, 800, "799 days (100%) have the same date in the two calendars."},
   };
@@ -126,22 +114,11 @@ TEST(SequenceSummaryText, ChoosesTheSentence) {
 TEST_F(SequenceListing, WorkedLineUnderDeeCecil) {
   const SequenceRun run = Run(kJDN20151122, 1);
   EXPECT_EQ(run.text, kHeadingDeeCecil + kLine20151122DeeCecil + "\n");
-  EXPECT_EQ(run.daysListed, 1);
-  EXPECT_FALSE(run.textboxFull);
   // The columns the layout promises: 3, 24, 47, 68.
   EXPECT_EQ(kLine20151122DeeCecil.find("2015-11-22 CE"), 3u);
   EXPECT_EQ(kLine20151122DeeCecil.find("2015-11-22 DC"), 24u);
   EXPECT_EQ(kLine20151122DeeCecil.find("2,457,349"), 47u);
   EXPECT_EQ(kLine20151122DeeCecil.find("Sunday"), 68u);
-}
-
-TEST_F(SequenceListing, DeeVariantHeadingAndPadding) {
-  lngDeeEpochJDN = kDeeEpochJDN;
-  const SequenceRun run =
-      BuildSequenceRun({kJDN20151122, 1, DeeOnlyVariant(), true, 0, false});
-  EXPECT_EQ(run.text, kHeadingDee +
-                          "   2015-11-22 CE        2015-11-23 D           2,457,349            "
-                          "Sunday\n");
 }
 
 TEST_F(SequenceListing, SummaryOnlyFromThreeDays) {
@@ -161,14 +138,10 @@ TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
   const SequenceRun run = Run(kJDN20160208, 28);
   const std::vector<std::string> lines = Lines(run.text);
   ASSERT_EQ(lines.size(), 2u + 28u + 2u);
-  EXPECT_EQ(lines[2],
-            "   2016-02-08 CE        2016-02-08 DC          2,457,427            Monday");
   EXPECT_EQ(lines[2 + 20],
             "   2016-02-28 CE        2016-02-28 DC          2,457,447            Sunday");
   EXPECT_EQ(lines[2 + 21],
             "   2016-02-29 CE        2016-03-01 DC  <--     2,457,448            Monday");
-  EXPECT_EQ(lines[2 + 22],
-            "   2016-03-01 CE        2016-03-02 DC          2,457,449            Tuesday");
   for (std::size_t i = 2; i < 30; ++i) {
     SCOPED_TRACE(lines[i]);
     EXPECT_EQ(lines[i].find("<--") != std::string::npos, i == 2 + 21);
@@ -178,27 +151,10 @@ TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
   EXPECT_EQ(lines[31], "Twenty one days (75%) have the same date in the two calendars.");
 }
 
-TEST_F(SequenceListing, SummariesOfShortRuns) {
-  const std::tuple<int32_t, int, const char*> rows[] = {
-      {kJDN20160208 + 20, 8, "Only one day has the same date in the two calendars"},
-      {kJDN20160208 + 19, 3, "Two days (67%) have the same date in the two calendars."},
-      {kJDN20160208 + 17, 7, "Four days (57%) have the same date in the two calendars."},
-      {kJDN20160208 + 21, 5, "All days have different dates in the two calendars."},
-  };
-  for (const auto& [start, days, sentence] : rows) {
-    SCOPED_TRACE(sentence);
-    const SequenceRun run = Run(start, days);
-    EXPECT_EQ(run.daysListed, days);
-    EXPECT_EQ(Lines(run.text).back(), sentence);
-  }
-}
-
 TEST_F(SequenceListing, SecondRunGetsOneEmptyLineAndNoHeading) {
   const SequenceRun first = Run(kJDN20151122, 1);
   const SequenceRun second = Run(kJDN20151122, 1, ListingLength(first.text), true);
   EXPECT_EQ(second.text, "\n" + kLine20151122DeeCecil + "\n");
-  EXPECT_EQ(first.text + second.text,
-            kHeadingDeeCecil + kLine20151122DeeCecil + "\n\n" + kLine20151122DeeCecil + "\n");
   // A listing without "CE" (nothing this program wrote) gets no separating line.
   EXPECT_EQ(Run(kJDN20151122, 1, 5, false).text, kLine20151122DeeCecil + "\n");
 }
@@ -213,7 +169,6 @@ TEST_F(SequenceListing, DeeColumnShiftsWhereGroupingBegins) {
 }
 
 TEST_F(SequenceListing, CountsLineEndsAsTwoCharacters) {
-  EXPECT_EQ(ListingLength(""), 0);
   EXPECT_EQ(ListingLength("ab\ncd\n"), 8);
   EXPECT_EQ(ListingLength("1\xE2\x80\xAF" "000"), 5);  // narrow no-break space is one
   EXPECT_FALSE(ListingIsFull(64512));
@@ -229,23 +184,11 @@ TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
   EXPECT_EQ(atCapacity.daysListed, 2);
   EXPECT_TRUE(atCapacity.textboxFull);
   EXPECT_EQ(atCapacity.text.find("calendars"), std::string::npos) << "no summary";
-  EXPECT_EQ(atCapacity.text.substr(0, 1 + kLine20151122DeeCecil.size() + 1),
-            "\n" + kLine20151122DeeCecil + "\n");
 
   const SequenceRun beyond = Run(kJDN20151122, 14, exact + 1, true);
   EXPECT_EQ(beyond.daysListed, 1);
   EXPECT_TRUE(beyond.textboxFull);
   EXPECT_EQ(beyond.text, "\n" + kLine20151122DeeCecil + "\n");
-}
-
-TEST_F(SequenceListing, FullRunsFitTheCapacityFromEmpty) {
-  const SequenceRun run = Run(kJDN20151122, kMaxSequenceDays);
-  EXPECT_EQ(run.daysListed, 800);
-  EXPECT_FALSE(run.textboxFull);
-  // 800 lines of about 76 characters exceed 64,512: the run cannot finish.
-  const SequenceRun second = Run(kJDN20151122, kMaxSequenceDays, ListingLength(run.text), true);
-  EXPECT_TRUE(second.textboxFull);
-  EXPECT_LT(second.daysListed, 800);
 }
 
 TEST_F(SequenceListing, NeverStepsPastTheLastJulianDayNumber) {
