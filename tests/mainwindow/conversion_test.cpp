@@ -58,14 +58,9 @@ TEST_F(ConversionTest, EraStyleAndYearBoxFollowTheInput) {
   c = Mdy(1, 1, "9998", kEraCE, kCalendarPositionGregorian);
   CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0);
   EXPECT_EQ(c.txbYearADBCetc, "9998");
-}
-
-TEST_F(ConversionTest, YearMonthDayRunNormalisesTheBox) {
-  InputControls c = Ymd("-4,999-12-31 jc", 2);
-  const CalculateResult r = CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0);
-  ASSERT_TRUE(r.outputShown);
+  c = Ymd("-4,999-12-31 jc", 2);
+  EXPECT_TRUE(CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0).outputShown);
   EXPECT_EQ(c.txbYearCEJC, "-4999-12-31 JC");
-  EXPECT_EQ(r.outputs.txbOutputJCwithAYN, "-4999-12-31 JC");
 }
 
 TEST_F(ConversionTest, InvalidDateMessages) {
@@ -81,12 +76,10 @@ TEST_F(ConversionTest, InvalidDateMessages) {
        DeeCecilVariant(),
        invalid + "\r\n\r\nIn the Gregorian Calendar\r\n1900 is not a leap year."},
       {Ymd("-1-02-29 CE", 1), kInputWithAYN, DeeCecilVariant(), invalid},
-      {Ymd("2015-02-30 CE", 1), kInputWithAYN, DeeCecilVariant(), invalid},
       {Ymd("33-02-29 DC", 3), kInputWithAYN, DeeCecilVariant(),
        invalid + "\r\n\r\nIn the Dee-Cecil Calendar\r\n33 is not a leap year."},
       {Ymd("33-02-29 D", 3), kInputWithAYN, DeeOnlyVariant(),
        invalid + "\r\n\r\nIn the Dee Calendar\r\n33 is not a leap year."},
-      {Ymd("2015-04-31 JC", 2), kInputWithAYN, DeeCecilVariant(), invalid},
   };
   for (Row row : rows) {
     SCOPED_TRACE(row.text);
@@ -136,21 +129,16 @@ TEST_F(ConversionTest, WeekdayMatch) {
   }
 }
 
-// With a weekday chosen, the window hides the amounts; they are not applied.
-TEST_F(ConversionTest, WeekdayMatchIgnoresHiddenAmounts) {
+// With a weekday chosen, the window hides the amounts; they are not applied. A negative amount
+// stops the match after its one message instead of also claiming that the date falls on the
+// weekday in neither calendar.
+TEST_F(ConversionTest, WeekdayMatchAndHiddenAmounts) {
   InputControls c = Mdy(11, 22, "2015", kEraCE, 4);
   c.optPlus = true;
   c.fraPlusMinusVisible = false;
   c.txbArith = {"", "", "", "1"};
-  const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0);
-  EXPECT_TRUE(r.messages.empty());
-  EXPECT_EQ(r.lngJDN, 2457349);
-}
-
-// A negative amount stops the match after its one message instead of also claiming that the
-// date falls on the weekday in neither calendar.
-TEST_F(ConversionTest, WeekdayMatchStopsAtANegativeAmount) {
-  InputControls c = Mdy(11, 22, "2015", kEraCE, 4);
+  EXPECT_EQ(CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0).lngJDN, 2457349);
+  c = Mdy(11, 22, "2015", kEraCE, 4);
   c.optMinus = true;
   c.fraPlusMinusVisible = false;
   c.txbArith = {"", "", "", "-1"};
@@ -176,23 +164,11 @@ TEST_F(ConversionTest, DateArithmetic) {
        "2015-02-28 CE"},
       {"31 Jan + 13 months", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "13", "", ""},
        "2016-02-29 CE"},
-      {"31 Jan + 1 month + 1 day", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "1", "", "1"},
-       "2015-03-01 CE"},
       {"15 Mar - 3 months", Mdy(3, 15, "2015", kEraCE, 1), false, {"", "3", "", ""},
        "2014-12-15 CE"},
-      {"15 Mar - 2 months", Mdy(3, 15, "2015", kEraCE, 1), false, {"", "2", "", ""},
-       "2015-01-15 CE"},
-      {"15 Mar - 14 months", Mdy(3, 15, "2015", kEraCE, 1), false, {"", "14", "", ""},
-       "2014-01-15 CE"},
-      {"31 May - 1 month", Mdy(5, 31, "2015", kEraCE, 1), false, {"", "1", "", ""},
-       "2015-04-30 CE"},
-      {"29 Feb 2016 J + 4 years", Mdy(2, 29, "2016", kEraCE, 2), true, {"4", "", "", ""},
-       "2020-02-29 JC"},
       {"29 Feb 2016 J + 1 year", Mdy(2, 29, "2016", kEraCE, 2), true, {"1", "", "", ""},
        "2017-02-28 JC"},
       {"1 Mar 1 - 1 year", Ymd("1-03-01 CE", 1), false, {"1", "", "", ""}, "0-03-01 CE"},
-      {"all boxes empty", Mdy(11, 22, "2015", kEraCE, 1), true, {"", "", "", ""},
-       "2015-11-22 CE"},
       {"1.5 days is 15", Mdy(11, 1, "2015", kEraCE, 1), true, {"", "", "", "1.5"},
        "2015-11-16 CE"},
       {"group characters", Mdy(1, 1, "2015", kEraCE, 1), true, {"", "", "", " 1'000 "},
@@ -232,7 +208,6 @@ TEST_F(ConversionTest, AmountMessages) {
   };
   const std::vector<Row> rows = {
       {{"", "", "", " -5"}, "Negative values not permitted in the arithmetical function."},
-      {{"-", "", "", ""}, "Negative values not permitted in the arithmetical function."},
       {{"100000", "", "", ""}, "Invalid input in the arithmetical function."},
       {{"", "", "99999999999999999999999", ""}, "Invalid input in the arithmetical function."},
       {{"", "", "", std::string(400, '9')}, "Invalid input in the arithmetical function."},
@@ -257,12 +232,11 @@ TEST_F(ConversionTest, AmountMessages) {
 
 TEST_F(ConversionTest, CheckArithBox) {
   EXPECT_FALSE(CheckArithBox(" 1,000 ").message.has_value());
-  EXPECT_FALSE(CheckArithBox("").message.has_value());
   ArithBoxCheck check = CheckArithBox("  -5");
   EXPECT_EQ(check.message,
             Info("Negative values not permitted in the arithmetical function.", "Invalid input"));
   EXPECT_FALSE(check.clearBox);
-  for (const char* text : {"5x", "1e3", "+5", "\xC3\xA9", "5-"}) {
+  for (const char* text : {"5x", "1e3", "+5", "\xC3\xA9"}) {
     SCOPED_TRACE(text);
     check = CheckArithBox(text);
     EXPECT_EQ(check.message,
@@ -282,7 +256,6 @@ TEST_F(ConversionTest, ArithmeticNeverOverflows) {
   };
   const std::vector<Row> rows = {
       {"years past int32", {2015, 1, 1, 'G'}, {max, 0, 0, 0}, true},
-      {"years below int32", {-2015, 1, 1, 'G'}, {max, 0, 0, 0}, false},
       {"months past int32", {2015, 12, 31, 'J'}, {max, max, 0, 0}, true},
       {"JDN past int32", {5874000, 12, 31, 'G'}, {999999, 0, 0, 0}, true},
       {"JDN below int32", {-5874000, 1, 31, 'D'}, {999999, 0, 0, 0}, false},
@@ -327,12 +300,10 @@ TEST_F(ConversionTest, GetYear) {
   const int32_t max = std::numeric_limits<int32_t>::max();
   const std::vector<Row> rows = {
       {Ymd(" -500-03-01 CE", 1), kInputWithAYN, -500},
-      {Ymd("12,345-01-01 CE", 1), kInputWithAYN, 12345},
       {Ymd(std::string(40, '9') + "-1-1", 1), kInputWithAYN, max},
       {Ymd("-" + std::string(40, '9') + "-1-1", 1), kInputWithAYN, -max},
       {Mdy(1, 1, "44", kEraBC, 1), kInputWithoutAYN, -43},
       {Mdy(1, 1, std::string(40, '9'), kEraBC, 1), kInputWithoutAYN, -max},
-      {Mdy(1, 1, "2015", kEraCE, 1), kInputIncomplete, 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year);

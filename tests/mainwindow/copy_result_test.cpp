@@ -32,21 +32,12 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 TEST(CopyResult, WorkedExample) {
-  const std::string text = clvt::CopyResultText(Example());
-  EXPECT_EQ(text,
+  EXPECT_EQ(clvt::CopyResultText(Example()),
             "Gregorian Calendar: November 22, 2015 CE        2015-11-22 CE               \r\n"
             "Julian Calendar:    November 9, 2015 CE         2015-11-09 JC               \r\n"
             "Julian day number:  2,457,349\r\n"
             "Day of week:        Sunday\r\n"
             "\r\n");
-  const std::vector<std::string> lines = Lines(text);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0].size(), 76u);
-  EXPECT_EQ(lines[1].size(), 76u);
-  EXPECT_EQ(lines[2].size(), 29u);
-  EXPECT_EQ(lines[3].size(), 26u);
-  EXPECT_EQ(lines[4], "");
-  EXPECT_EQ(lines[0].find("2015-11-22"), 48u) << "second date column starts at column 49";
 }
 
 TEST(CopyResult, DatesAreCutOrPaddedTo28Characters) {
@@ -59,7 +50,6 @@ TEST(CopyResult, DatesAreCutOrPaddedTo28Characters) {
       {"28 characters, whole, no blank after", "September 30, -12,345,678 BC",
        "September 30, -12,345,678 BC"},
       {"29 characters, cut", "September 30, -12,345,678 BCE", "September 30, -12,345,678 BC"},
-      {"empty", "", std::string(28, ' ')},
       // Two-byte characters count once and are never split.
       {"non-ASCII, padded", "22 n\xC3\xA9v\xC3\xA9mbre", "22 n\xC3\xA9v\xC3\xA9mbre" +
                                                            std::string(17, ' ')},
@@ -75,13 +65,6 @@ TEST(CopyResult, DatesAreCutOrPaddedTo28Characters) {
     EXPECT_EQ(lines[1], "Julian Calendar:    " + row.column + "2015-11-09 JC" +
                             std::string(15, ' '));
   }
-}
-
-TEST(CopyResult, EmptyOutputsGiveHeadingsAndBlanks) {
-  EXPECT_EQ(clvt::CopyResultText({}),
-            "Gregorian Calendar: " + std::string(56, ' ') + "\r\n" +
-                "Julian Calendar:    " + std::string(56, ' ') + "\r\n" +
-                "Julian day number:  \r\nDay of week:        \r\n\r\n");
 }
 
 }  // namespace

@@ -43,36 +43,35 @@ TEST(TimerTick, LowerCaseDesignatorNeedsThreeTicks) {
   LiveInputTick t = TimerTick(v, DeeCecilVariant());
   EXPECT_EQ(t.txbYearCEJC, "2015-11-22 JC");
   EXPECT_EQ(t.txbYearCEJCCursor, 5);
-  EXPECT_EQ(t.lblCE, "");
   EXPECT_EQ(t.cboCalendar1, 0);
   EXPECT_FALSE(t.cmdCalculateEnabled);
   Apply(t, v);
 
   t = TimerTick(v, DeeCecilVariant());
-  EXPECT_TRUE(t.lblCEVisible);
   EXPECT_EQ(t.lblCE, kLegendJC);
   EXPECT_EQ(t.cboCalendar1, kCalendarPositionJulian);
   EXPECT_FALSE(t.cmdCalculateEnabled);
   Apply(t, v);
 
   t = TimerTick(v, DeeCecilVariant());
-  EXPECT_TRUE(t.blnInputComplete);
   EXPECT_EQ(t.intInputDateType, kInputWithAYN);
   EXPECT_TRUE(t.cmdCalculateEnabled);
   EXPECT_TRUE(t.cmdDateSequenceEnabled);
   EXPECT_TRUE(t.cmdVernalEquinoxesEnabled);
 }
 
+// A chosen calendar is never overridden; a hidden year-month-day box shows no legend.
 TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
   struct Row {
     const char* text;
     DeeVariant dee;
     std::string legend;
     int calendar;
+    int chosen = 0;
+    bool visible = true;
   };
   const Row rows[] = {
       {"2015-11-22 CE", DeeCecilVariant(), std::string(kLegendCE), kCalendarPositionGregorian},
-      {"2015-11-22 JC", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionJulian},
       {"2015-11-22 DC", DeeCecilVariant(),
        "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering",
        kCalendarPositionDee},
@@ -81,31 +80,20 @@ TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
        kCalendarPositionDee},
       // Under Dee-Cecil a lone "D" is no designator.
       {"2015-11-22 D", DeeCecilVariant(), "", 0},
-      {"2015-11-22", DeeCecilVariant(), "", 0},
+      {"2015-11-22 JC", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionGregorian,
+       kCalendarPositionGregorian},
+      {"2015-11-22 CE", DeeCecilVariant(), "", 0, 0, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.text) + " / " + row.dee.name);
     LiveInputView v = YearMonthDayView(row.text);
+    v.input.cboCalendar1 = row.chosen;
+    v.txbYearCEJCVisible = row.visible;
     LiveInputTick t = TimerTick(v, row.dee);
     EXPECT_EQ(t.lblCE, row.legend);
     EXPECT_EQ(t.lblCEVisible, !row.legend.empty());
     EXPECT_EQ(t.cboCalendar1, row.calendar);
   }
-}
-
-TEST(TimerTick, ChosenCalendarIsNeverOverridden) {
-  LiveInputView v = YearMonthDayView("2015-11-22 JC");
-  v.input.cboCalendar1 = kCalendarPositionGregorian;
-  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).cboCalendar1, kCalendarPositionGregorian);
-}
-
-TEST(TimerTick, HiddenYearMonthDayBoxShowsNoLegend) {
-  LiveInputView v = YearMonthDayView("2015-11-22 CE");
-  v.txbYearCEJCVisible = false;
-  const LiveInputTick t = TimerTick(v, DeeCecilVariant());
-  EXPECT_FALSE(t.lblCEVisible);
-  EXPECT_EQ(t.lblCE, "");
-  EXPECT_EQ(t.cboCalendar1, 0);
 }
 
 TEST(TimerTick, MonthDayYearCompleteness) {
@@ -116,10 +104,7 @@ TEST(TimerTick, MonthDayYearCompleteness) {
   };
   const Row rows[] = {
       {"all chosen", [](InputControls&) {}, true},
-      {"no month", [](InputControls& c) { c.cboMonthNames = 0; }, false},
-      {"no day", [](InputControls& c) { c.cboDayNumbers = 0; }, false},
       {"no era", [](InputControls& c) { c.cboYearDesADBCetc = 0; }, false},
-      {"no calendar", [](InputControls& c) { c.cboCalendar0 = 0; }, false},
       {"blank year", [](InputControls& c) { c.txbYearADBCetc = "   "; }, false},
       {"no notation", [](InputControls& c) { c.optInputDateWithoutAYN = false; }, false},
   };
@@ -131,7 +116,6 @@ TEST(TimerTick, MonthDayYearCompleteness) {
     EXPECT_EQ(t.blnInputComplete, row.complete);
     EXPECT_EQ(t.intInputDateType, row.complete ? kInputWithoutAYN : kInputIncomplete);
     EXPECT_EQ(t.cmdCalculateEnabled, row.complete);
-    EXPECT_EQ(t.optPlusMinusEnabled, row.complete);
     EXPECT_EQ(t.cmdDateSequenceEnabled, row.complete);
   }
 }
@@ -149,37 +133,6 @@ TEST(TimerTick, WeekdayModeHidesArithmeticAndDisablesListings) {
   LiveInputView v = CompleteMonthDayYearView(kCalendarPositionSunday);
   v.input.cboDayNumbers = 0;
   EXPECT_TRUE(TimerTick(v, DeeCecilVariant()).fraPlusMinusVisible);
-}
-
-TEST(TimerTick, TrimsMonthDayYearYearOnlyInThatNotation) {
-  LiveInputView v = CompleteMonthDayYearView(kCalendarPositionGregorian);
-  v.input.txbYearADBCetc = " 2015 ";
-  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).txbYearADBCetc, "2015");
-
-  v.input.optInputDateWithoutAYN = false;
-  v.input.optInputDateWithAYN = true;
-  EXPECT_EQ(TimerTick(v, DeeCecilVariant()).txbYearADBCetc, " 2015 ");
-}
-
-TEST(TimerTick, ClearButtonsAndCopyFollowContent) {
-  LiveInputView v = YearMonthDayView("");
-  LiveInputTick t = TimerTick(v, DeeCecilVariant());
-  EXPECT_FALSE(t.cmdClear0Visible);
-  EXPECT_FALSE(t.cmdClear1Visible);
-  EXPECT_FALSE(t.cmdCopyResultEnabled);
-
-  v.input.txbYearCEJC = "1";
-  v.input.txbArith[3] = "2";
-  v.txbOutputGCVisible = true;
-  t = TimerTick(v, DeeCecilVariant());
-  EXPECT_TRUE(t.cmdClear0Visible);
-  EXPECT_TRUE(t.cmdClear1Visible);
-  EXPECT_TRUE(t.cmdCopyResultEnabled);
-
-  LiveInputView mdy = CompleteMonthDayYearView(1);
-  EXPECT_TRUE(TimerTick(mdy, DeeCecilVariant()).cmdClear0Visible);
-  mdy.input.cboMonthNames = 0;
-  EXPECT_FALSE(TimerTick(mdy, DeeCecilVariant()).cmdClear0Visible);
 }
 
 TEST(TimerTick, AmountLabelsOnlyChangeWhileADirectionIsChosen) {
@@ -203,10 +156,9 @@ TEST(ArithLabel, SingularOnlyForOne) {
     const char* label;
   };
   const Row rows[] = {
-      {"days", "1", "day"},       {"day", "11", "days"},     {"day", "", "days"},
-      {"days", " 1", "day"},      {"days", "1,000", "day"},  {"days", "1.5", "days"},
-      {"weeks", "01", "week"},    {"day", "abc", "days"},    {"days", "1e999", "days"},
-      {"years", "-1", "years"},   {"dayss", "1", "day"},
+      {"day", "11", "days"},     {"days", " 1", "day"},    {"days", "1,000", "day"},
+      {"days", "1.5", "days"},   {"weeks", "01", "week"},  {"days", "1e999", "days"},
+      {"years", "-1", "years"},  {"dayss", "1", "day"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.caption) + " / '" + row.text + "'");
@@ -223,10 +175,7 @@ TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
   };
   const Row rows[] = {
       {"2015-11-22 JC", 1, DeeCecilVariant(), "2015-11-22 CE"},
-      {"2015-11-22 jc", 1, DeeCecilVariant(), "2015-11-22 CE"},
-      {"2015-11-22 DC", 1, DeeCecilVariant(), "2015-11-22 CE"},
       {"2015-11-22 ce", 2, DeeCecilVariant(), "2015-11-22 JC"},
-      {"2015-11-22 DC", 2, DeeCecilVariant(), "2015-11-22 JC"},
       {"2015-11-22 CE", 3, DeeCecilVariant(), "2015-11-22 DC"},
       {"2015-11-22 JC", 3, DeeOnlyVariant(), "2015-11-22 D"},
       {"2015-11-22 d", 1, DeeOnlyVariant(), "2015-11-22 CE"},
@@ -239,32 +188,22 @@ TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
   }
 }
 
-TEST(DeeVariantSwitch, DesignatorRoundTripsAndIsIdempotent) {
+// Choosing the variant already in force must not grow the designator or the legend.
+TEST(DeeVariantSwitch, RoundTripsAndIsIdempotent) {
   EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeOnlyVariant()), "2015-11-22 D");
   EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeCecilVariant()), "2015-11-22 DC");
-  // Choosing the variant already in force must not grow the designator.
   EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeCecilVariant()), "2015-11-22 DC");
   EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeOnlyVariant()), "2015-11-22 D");
-  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 CE", DeeOnlyVariant()), "2015-11-22 CE");
-}
-
-TEST(DeeVariantSwitch, LegendRoundTripsAndIsIdempotent) {
   const std::string cecil = DeeLegend(DeeCecilVariant());
   const std::string dee = DeeLegend(DeeOnlyVariant());
-  EXPECT_EQ(cecil, kDeeLegendTemplate);
-  EXPECT_EQ(dee, "'D' = the proleptic Dee Calendar with astronomical year numbering");
   EXPECT_EQ(RewriteDeeLegend(cecil, DeeOnlyVariant()), dee);
   EXPECT_EQ(RewriteDeeLegend(dee, DeeCecilVariant()), cecil);
   EXPECT_EQ(RewriteDeeLegend(cecil, DeeCecilVariant()), cecil);
   EXPECT_EQ(RewriteDeeLegend(kLegendJC, DeeOnlyVariant()), kLegendJC);
 }
 
-TEST(NextBackColor, FiveStepsReturnToTheStart) {
-  const uint32_t cycle[] = {0x800080, 0x701070, 0x602060, 0x503050, 0x404040, 0x800080};
-  for (int i = 0; i < 5; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(NextBackColor(cycle[i]), cycle[i + 1]);
-  }
+// The five-step cycle is checked through the window; colours off the cycle restart it.
+TEST(NextBackColor, OffCycleColoursRestart) {
   EXPECT_EQ(NextBackColor(0xFFFFFF), kStartBackColor);
   EXPECT_EQ(NextBackColor(0), kStartBackColor);
 }

@@ -1,19 +1,12 @@
-// What a save writes and what a restore puts where, over an in-memory store and, where there
-// is one, the settings file.
+// What a save writes and what a restore puts where, over an in-memory store. The round trip
+// through the settings file is checked through the real window.
 #include "mainwindow/settings.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
-
-#ifndef _WIN32
-#include <unistd.h>
-
-#include <filesystem>
-
-#include "platform/registry_file.h"
-#endif
+#include <tuple>
 
 namespace clvt {
 namespace {
@@ -56,10 +49,6 @@ MemoryRegistry WithValues(std::map<std::string, std::string> values) {
   return registry;
 }
 
-TEST(SettingsKeyPath, JoinsTheThreeParts) {
-  EXPECT_EQ(SettingsKeyPath("Software", "Vostrel Systems", "CLVT"), kKey);
-}
-
 TEST(SettingsToSave, WritesTheFourTexts) {
   struct Row {
     const char* name;
@@ -71,18 +60,12 @@ TEST(SettingsToSave, WritesTheFourTexts) {
       {"grouped JDN, month-day-year Gregorian",
        {"2,457,349", 0, 1, 0, false, false, "DC", 0x800080}, ",",
        {"2457349", "1", "DC", "8388736"}},
-      {"no result, incomplete input", {"", -1, 3, 2, false, false, "D", 0x404040}, ",",
-       {"0", "0", "D", "4210752"}},
       {"year-month-day Julian", {"2,457,336", 1, 0, 2, false, false, "DC", 0}, ",",
        {"2457336", "-2", "DC", "0"}},
-      {"weekday found in Gregorian", {"2,457,349", 0, 4, 0, true, false, "DC", 0x800080}, ",",
-       {"2457349", "1", "DC", "8388736"}},
       {"weekday found in Julian", {"2,457,349", 0, 10, 0, false, true, "DC", 0x800080}, ",",
        {"2457349", "2", "DC", "8388736"}},
       {"weekday found nowhere", {"", 0, 6, 0, false, false, "DC", 0x800080}, ",",
        {"0", "6", "DC", "8388736"}},
-      {"bold label with a calendar chosen", {"", 0, 3, 0, true, false, "D", 0x800080}, ",",
-       {"0", "3", "D", "8388736"}},
       {"negative JDN, other separators", {"-1.234'567 8", 1, 0, 1, false, false, "DC", 1}, ",",
        {"-12345678", "-1", "DC", "1"}},
       // A multi-byte grouping symbol (narrow no-break space) once cut the stored JDN to "2".
@@ -109,19 +92,17 @@ TEST(StoredNumber, RejectsWhatDoesNotFitInsteadOfOverflowing) {
     std::optional<int64_t> expected;
   };
   const Row rows[] = {
-      {"2457349", 2457349},  {" 5x", 5},            {"abc", 0},
-      {"", 0},               {"2.5", 2},            {"3.5", 4},
-      {"-0.4", 0},           {"1e3", 1000},         {"16777215", 16777215},
-      {"16777216", {}},      {"-1", {}},            {"99999999999999999999", {}},
-      {"1e300", {}},         {"-1e300", {}},        {"1e999", {}},
-      {"inf", 0},            {"nan", 0},            {"0x10", 0},
+      {" 5x", 5},        {"abc", 0},        {"2.5", 2},        {"3.5", 4},
+      {"-0.4", 0},       {"1e3", 1000},     {"16777215", 16777215},
+      {"16777216", {}},  {"-1", {}},        {"99999999999999999999", {}},
+      {"-1e300", {}},    {"1e999", {}},     {"inf", 0},        {"nan", 0},
+      {"0x10", 0},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
     EXPECT_EQ(StoredNumber(row.text, 0, 0xFFFFFF).value_or(-7),
               row.expected.has_value() ? *row.expected : -7);
   }
-  EXPECT_EQ(StoredNumber("-5", -10, 10), -5);
   EXPECT_EQ(StoredNumber("10.5", -10, 10), 10);  // halves to even stay in range
   EXPECT_EQ(StoredNumber("-10.5", -10, 10), -10);
   EXPECT_EQ(StoredNumber("11.5", -10, 10), std::nullopt);
@@ -130,10 +111,7 @@ TEST(StoredNumber, RejectsWhatDoesNotFitInsteadOfOverflowing) {
 TEST(PlanRestore, FirstStartRestoresNothing) {
   MemoryRegistry registry;
   const RestorePlan plan = PlanRestore(registry, kKey);
-  EXPECT_FALSE(plan.lngJDN);
-  EXPECT_FALSE(plan.selectDee);
-  EXPECT_FALSE(plan.input);
-  EXPECT_FALSE(plan.lngBackColor);
+  EXPECT_FALSE(plan.lngJDN || plan.selectDee || plan.input || plan.lngBackColor);
 }
 
 TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
@@ -149,16 +127,12 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
        0, 1, {2015, 11, 22, 'G'}},
       {"year-month-day Julian", {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "DC"}}, false,
        1, 2, {2015, 11, 9, 'J'}},
-      {"Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "-3"}, {"Dee", "DC"}}, false, 1, 3,
-       {2015, 11, 22, 'D'}},
       {"Dee", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}}, true, 0, 3,
        {2015, 11, 23, 'D'}},
       {"unknown variant means Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "d"}},
        false, 0, 3, {2015, 11, 22, 'D'}},
       {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false, 1,
        1, {99999, 12, 31, 'G'}},
-      {"first restorable day", {{"JDN", "-34802824"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false,
-       1, 1, {-99999, 1, 1, 'G'}},
       {"numbers with trailing text", {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"},
                                       {"Dee", "DC"}}, false, 1, 2, {2015, 11, 9, 'J'}},
   };
@@ -172,12 +146,10 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     ASSERT_TRUE(plan.input);
     EXPECT_EQ(plan.input->intInputDateType, row.type);
     EXPECT_EQ(plan.input->calendarPosition, row.position);
-    const DateRec& date = plan.input->date;
-    EXPECT_EQ(date.jdn, *plan.lngJDN);
-    EXPECT_EQ(date.year, row.date.year);
-    EXPECT_EQ(date.month, row.date.month);
-    EXPECT_EQ(date.day, row.date.day);
-    EXPECT_EQ(date.calendar, row.date.calendar);
+    const DateRec& d = plan.input->date;
+    EXPECT_EQ(d.jdn, *plan.lngJDN);
+    EXPECT_EQ(std::tie(d.year, d.month, d.day, d.calendar),
+              std::tie(row.date.year, row.date.month, row.date.day, row.date.calendar));
   }
 }
 
@@ -192,33 +164,20 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
   const Row rows[] = {
       {"one day past 99,999-12-31", {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}}, {},
        {}, false},
-      {"one day before -99,999-01-01", {{"JDN", "-34802825"}, {"CalNdx", "1"}, {"Dee", "D"}},
-       {}, {}, false},
-      {"JDN 0", {{"JDN", "0"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
-      {"JDN empty", {{"JDN", ""}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
       {"JDN not a number", {{"JDN", "today"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
       {"JDN too large for any integer",
        {{"JDN", "99999999999999999999"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
-      {"JDN 1e300", {{"JDN", "1e300"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
       {"CalNdx missing", {{"JDN", "2457349"}, {"Dee", "D"}}, 2457349, {}, false},
-      {"Dee missing", {{"JDN", "2457349"}, {"CalNdx", "1"}}, 2457349, {}, false},
       // An empty "Dee" used to blank the designation while Dee-Cecil stayed selected.
       {"Dee empty", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", ""}}, 2457349, {}, false},
-      {"CalNdx 0", {{"JDN", "2457349"}, {"CalNdx", "0"}, {"Dee", "D"}}, 2457349, true, false},
       {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, 2457349, true,
        false},
-      {"CalNdx -4", {{"JDN", "2457349"}, {"CalNdx", "-4"}, {"Dee", "DC"}}, 2457349, false,
-       false},
       {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, 2457349, false,
-       false},
-      {"CalNdx text", {{"JDN", "2457349"}, {"CalNdx", "Julian"}, {"Dee", "DC"}}, 2457349, false,
        false},
       // The Dee calendar runs about a week ahead of the Gregorian one by year 99,999 (and
       // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year.
       {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, 38245309,
        false, false},
-      {"Dee year -100,000", {{"JDN", "-34802824"}, {"CalNdx", "-3"}, {"Dee", "D"}}, -34802824,
-       true, false},
       {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, -34802824, false,
        false},
   };
@@ -241,15 +200,10 @@ TEST(PlanRestore, BackColorIsReadWhateverHappenedBefore) {
   const Row rows[] = {
       {"4210752", 0x404040},
       {"0", 0x800080},
-      {"16777215", 0xFFFFFF},
-      {"1", 1},
       {"", 0x800080},  // never "0 OK", so purple stays by not being touched
-      {"purple", 0x800080},
       {"16777216", 0x800080},
-      {"-1", 0x800080},
       {"99999999999999999999", 0x800080},
       {"1e300", 0x800080},
-      {"inf", 0x800080},
       {"nan", 0x800080},
   };
   for (const Row& row : rows) {
@@ -269,25 +223,6 @@ TEST(Settings, PurpleFromAStoredZeroIsSavedAsItsNumber) {
   SaveSettings(registry, kKey, state, ",");
   EXPECT_EQ(registry.values.at("BackColor"), "8388736");
 }
-
-#ifndef _WIN32
-TEST(Settings, RoundTripThroughTheSettingsFile) {
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("clvt-settings-test-" + std::to_string(getpid()));
-  std::filesystem::remove_all(folder);
-  FileRegistry registry((folder / "registry.txt").string());
-  SaveSettings(registry, kKey, {"2,457,349", 1, 0, 2, false, false, "D", 0x503050}, ",");
-  const RestorePlan plan = PlanRestore(registry, kKey);
-  std::filesystem::remove_all(folder);
-  EXPECT_EQ(plan.lngJDN, 2457349);
-  EXPECT_EQ(plan.selectDee, true);
-  ASSERT_TRUE(plan.input);
-  EXPECT_EQ(plan.input->intInputDateType, 1);
-  EXPECT_EQ(plan.input->calendarPosition, 2);
-  EXPECT_EQ(plan.input->date.day, 9);
-  EXPECT_EQ(plan.lngBackColor, 0x503050u);
-}
-#endif
 
 }  // namespace
 }  // namespace clvt
