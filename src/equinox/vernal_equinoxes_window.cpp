@@ -19,11 +19,11 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "support/look_widget.h"
+#include "support/twips.h"
 
 namespace clvt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kCopyNarrowTwips = 3000;
 constexpr int kCopyWideTwips = 4000;
 constexpr int kClearLeftTwips = 5000;
@@ -40,7 +40,7 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr char kCopyCaption[] = "Copy to clipboard";
 constexpr char kCopySelectedCaption[] = "Copy selected text to clipboard";
 
-int Px(int twips) { return twips / kTwipsPerPixel; }
+int Px(int twips) { return TwipsToPixels(twips); }
 
 void Place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(Px(left), Px(top), Px(width), Px(height));

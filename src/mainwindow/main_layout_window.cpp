@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "datetext/formatting.h"
+#include "support/twips.h"
 
 namespace clvt {
 
@@ -84,7 +85,7 @@ const char* const kMakerAddress = "www.vostrelsystems.example";
 
 }  // namespace
 
-int MainWindow::Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+int MainWindow::Px(int twips) { return TwipsToPixels(twips); }
 
 void MainWindow::BuildControls() {
   setFixedSize(Px(kClientWidth), Px(kClientHeight));

@@ -41,6 +41,7 @@
 #include "support/program_text.h"
 #include "support/view_window.h"
 #include "support/web_link.h"
+#include "support/twips.h"
 
 namespace clvt {
 namespace {

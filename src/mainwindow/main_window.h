@@ -72,7 +72,6 @@ class MainWindow : public QWidget {
   QWidget* OutputFrame() const;
 
   // Design lengths are twips; 15 twips make one device-independent pixel.
-  static constexpr int kTwipsPerPixel = 15;
   static int Px(int twips);
 
   // Settings kept between runs.

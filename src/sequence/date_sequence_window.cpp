@@ -18,12 +18,12 @@
 #include "platform/message_box.h"
 #include "sequence/sequence_listing.h"
 #include "support/look_widget.h"
+#include "support/twips.h"
 
 namespace clvt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+constexpr int Px(int twips) { return TwipsToPixels(twips); }
 QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
 }

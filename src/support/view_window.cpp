@@ -16,11 +16,11 @@
 #include "platform/message_box.h"
 #include "support/program_text.h"
 #include "support/view_text.h"
+#include "support/twips.h"
 
 namespace clvt {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 // Design client area of the window.
 constexpr int32_t kDesignClientWidth = 11670;
 constexpr int32_t kDesignClientHeight = 6585;
@@ -40,7 +40,7 @@ constexpr qreal kWindowPointSize = 9.75;
 constexpr qreal kButtonPointSize = 8.25;
 constexpr qreal kHelpTextPointSize = 10;
 
-int Pixels(int32_t twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+int Pixels(int32_t twips) { return TwipsToPixels(twips); }
 
 QRect PixelRect(const TwipsRect& r) {
   return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
