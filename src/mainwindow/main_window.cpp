@@ -33,7 +33,6 @@
 #include "platform/digit_grouping.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
-#include "platform/shell.h"
 #include "sequence/date_sequence_window.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
@@ -41,6 +40,7 @@
 #include "support/program_text.h"
 #include "support/view_window.h"
 #include "support/web_link.h"
+#include "support/web_link_widget.h"
 #include "support/twips.h"
 
 namespace clvt {
@@ -367,13 +367,11 @@ void MainWindow::txbArith_LostFocus(int index) {
 void MainWindow::cmdHelp_Click() { ShowHelp(*this, messages_, clipboard_); }
 
 void MainWindow::lblOnlineUserManual_Click() {
-  SystemShell shell;
-  OpenWebLink(OnlineUserManualAddress(), shell, messages_);
+  OpenWebLinkFrom(*this, OnlineUserManualAddress(), messages_);
 }
 
 void MainWindow::lblVostrelSystems_Click() {
-  SystemShell shell;
-  OpenWebLink(std::string(kMakerWebSite), shell, messages_);
+  OpenWebLinkFrom(*this, std::string(kMakerWebSite), messages_);
 }
 
 // ---- Moving values between the controls and the pure functions -----------------------------

@@ -1,7 +1,6 @@
-// The desktop's opener for addresses and files. xdg-open's exit codes (its manual, EXIT CODES):
-// 0 success, 1 bad command line, 2 a file passed did not exist, 3 a required tool was not
-// found, 4 the action failed. 3 and 4 mean that nothing could open the target, which is what
-// the Windows shell calls "no association" (31).
+// The desktop's opener for addresses and files. Elsewhere than on Windows the opener runs as a
+// child process that is started and then left alone: the event loop goes on while it works,
+// and Poll collects its exit status later.
 #include "platform/shell.h"
 
 #ifdef _WIN32
@@ -9,9 +8,7 @@
 #include <shellapi.h>
 #else
 #include <cerrno>
-#include <chrono>
-#include <thread>
-#include <vector>
+#include <utility>
 
 #include <spawn.h>
 #include <sys/stat.h>
@@ -23,38 +20,39 @@ extern char** environ;
 
 namespace clvt {
 
-SystemShell::SystemShell(std::string opener) : opener_(std::move(opener)) {}
+SystemShell::SystemShell(std::string opener, std::chrono::milliseconds answerWait)
+    : opener_(std::move(opener)), answerWait_(answerWait) {}
+
+int ShellCodeForStartError(int error) {
+#ifdef _WIN32
+  (void)error;
+  return kShellNoAssociation;
+#else
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case EACCES:
+    case ENOEXEC: return kShellNoAssociation;
+    case ENOMEM:
+    case EAGAIN: return kShellOutOfMemory;
+    default: return kShellBadFormat;
+  }
+#endif
+}
 
 #ifdef _WIN32
 
-int SystemShell::Open(const std::string& target) {
+void SystemShell::Open(const std::string& target, Done done) {
   const HINSTANCE r =
       ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-  return static_cast<int>(reinterpret_cast<INT_PTR>(r));
+  done(static_cast<int>(reinterpret_cast<INT_PTR>(r)));
 }
+
+bool SystemShell::Poll() { return false; }
 
 #else
 
 namespace {
-
-using std::chrono::milliseconds;
-constexpr milliseconds kOpenerWait{2000};
-constexpr milliseconds kPollInterval{20};
-
-// Openers still running when Open stopped waiting; reaped on later calls so that none of them
-// stays a zombie for long.
-std::vector<pid_t>& PendingOpeners() {
-  static std::vector<pid_t> pending;
-  return pending;
-}
-
-void ReapFinishedOpeners() {
-  auto& pending = PendingOpeners();
-  std::erase_if(pending, [](pid_t pid) {
-    int status = 0;
-    return ::waitpid(pid, &status, WNOHANG) != 0;
-  });
-}
 
 // "scheme:" as in RFC 3986: a letter, then letters, digits, "+", "-" or ".".
 bool HasUrlScheme(const std::string& target) {
@@ -69,18 +67,9 @@ bool HasUrlScheme(const std::string& target) {
   return true;
 }
 
-int SpawnFailureCode(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-    case EACCES: return kShellFileNotFound;
-    case ENOMEM:
-    case EAGAIN: return kShellOutOfMemory;
-    default: return kShellBadFormat;
-  }
-}
+}  // namespace
 
-int ExitStatusCode(int status) {
+int ShellCodeForWaitStatus(int status) {
   if (!WIFEXITED(status)) return kShellBadFormat;
   switch (WEXITSTATUS(status)) {
     case 0: return kShellSucceeded;
@@ -91,36 +80,52 @@ int ExitStatusCode(int status) {
   }
 }
 
-}  // namespace
-
-int SystemShell::Open(const std::string& target) {
-  ReapFinishedOpeners();
-  if (target.empty()) return kShellFileNotFound;
-  if (target.find('\0') != std::string::npos) return kShellBadFormat;
+void SystemShell::Open(const std::string& target, Done done) {
+  if (target.empty()) return done(kShellFileNotFound);
+  if (target.find('\0') != std::string::npos) return done(kShellBadFormat);
   std::string argument = target;
   if (!HasUrlScheme(target)) {
     struct stat info {};
-    if (::stat(target.c_str(), &info) != 0) return kShellFileNotFound;
+    if (::stat(target.c_str(), &info) != 0) return done(kShellFileNotFound);
     // xdg-open takes an argument beginning with "-" for an option of its own.
     if (argument.front() == '-') argument.insert(0, "./");
   }
 
   std::vector<char*> argv = {opener_.data(), argument.data(), nullptr};
   pid_t pid = 0;
+  // glibc reports a failed exec of the child here, so a missing opener is known at once.
   const int spawnError = ::posix_spawnp(&pid, opener_.c_str(), nullptr, nullptr, argv.data(),
                                         environ);
-  if (spawnError != 0) return SpawnFailureCode(spawnError);
+  if (spawnError != 0) return done(ShellCodeForStartError(spawnError));
+  running_.push_back({pid, std::chrono::steady_clock::now(), std::move(done)});
+}
 
-  const auto deadline = std::chrono::steady_clock::now() + kOpenerWait;
-  while (std::chrono::steady_clock::now() < deadline) {
+bool SystemShell::Poll() {
+  // Outcomes are handed on after the list is settled: a done that shows a modal message runs
+  // an event loop, which may poll again.
+  std::vector<std::pair<Done, int>> outcomes;
+  const auto now = std::chrono::steady_clock::now();
+  std::vector<Running> stillRunning;
+  for (Running& r : running_) {
     int status = 0;
-    const pid_t done = ::waitpid(pid, &status, WNOHANG);
-    if (done == pid) return ExitStatusCode(status);
-    if (done < 0 && errno != EINTR) return kShellSucceeded;  // reaped elsewhere
-    std::this_thread::sleep_for(kPollInterval);
+    const pid_t ended = ::waitpid(r.pid, &status, WNOHANG);
+    if (ended == 0) {
+      if (r.done && now - r.started >= answerWait_) {
+        outcomes.emplace_back(std::move(r.done), kShellSucceeded);
+        r.done = nullptr;
+      }
+      stillRunning.push_back(std::move(r));
+      continue;
+    }
+    if (!r.done) continue;
+    // ended < 0: reaped elsewhere and its status lost; it did start, so count it a success.
+    outcomes.emplace_back(std::move(r.done),
+                          ended == r.pid ? ShellCodeForWaitStatus(status) : kShellSucceeded);
   }
-  PendingOpeners().push_back(pid);
-  return kShellSucceeded;
+  running_ = std::move(stillRunning);
+  const bool anyRunning = !running_.empty();
+  for (auto& [done, code] : outcomes) done(code);
+  return anyRunning;
 }
 
 #endif

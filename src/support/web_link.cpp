@@ -55,9 +55,9 @@ Message WebLinkFailureMessage(int r, std::string_view ext) {
 
 void OpenWebLink(const std::string& strTarget, Shell& shell, MessageBoxes& messages) {
   const std::string ext = GetFileExtension(strTarget, true);
-  const int r = shell.Open(strTarget);
-  if (r > kLastShellErrorCode) return;
-  messages.Show(WebLinkFailureMessage(r, ext));
+  shell.Open(strTarget, [ext, &messages](int r) {
+    if (r <= kLastShellErrorCode) messages.Show(WebLinkFailureMessage(r, ext));
+  });
 }
 
 }  // namespace clvt

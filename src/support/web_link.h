@@ -27,7 +27,9 @@ std::string GetFileExtension(std::string_view path, bool lowerCase);
 // error code = 31." and, for 31, 8 and 2, an empty line and an explanation naming ext for 31.
 Message WebLinkFailureMessage(int r, std::string_view ext);
 
-// Opens strTarget through shell; on failure shows WebLinkFailureMessage through messages.
+// Starts opening strTarget through shell and returns without waiting for it; a failure shows
+// WebLinkFailureMessage through messages when shell reports it (at once, or from a later
+// shell.Poll()), so messages must outlive shell's pending openers.
 void OpenWebLink(const std::string& strTarget, Shell& shell, MessageBoxes& messages);
 
 }  // namespace clvt

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/brevik/brevik.h"
@@ -41,14 +42,20 @@ TEST(OnlineUserManualAddress, IsTheManualTextBehindHttp) {
 class FakeShell : public Shell {
  public:
   explicit FakeShell(int result) : result_(result) {}
-  int Open(const std::string& target) override {
+  void Open(const std::string& target, Done done) override {
     targets.push_back(target);
-    return result_;
+    done_ = std::move(done);
+  }
+  // Reports the outcome of the last Open, as a later poll of a real shell would.
+  bool Poll() override {
+    if (done_) std::exchange(done_, nullptr)(result_);
+    return false;
   }
   std::vector<std::string> targets;
 
  private:
   int result_;
+  Done done_;
 };
 
 TEST(OpenWebLink, ExplainsEachFailureCodeAndIsSilentOnSuccess) {
@@ -74,6 +81,8 @@ TEST(OpenWebLink, ExplainsEachFailureCodeAndIsSilentOnSuccess) {
     RecordingMessageBoxes messages;
     OpenWebLink(c.target, shell, messages);
     EXPECT_EQ(shell.targets, std::vector<std::string>{c.target});
+    EXPECT_TRUE(messages.shown.empty());  // nothing until the outcome arrives
+    shell.Poll();
     if (c.text == nullptr) {
       EXPECT_TRUE(messages.shown.empty());
       continue;

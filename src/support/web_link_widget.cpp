@@ -1,0 +1,62 @@
+// The opener of the program's web links runs as a process of its own; a timer asks the shell
+// now and then whether it has ended, so a slow opener never freezes the window.
+#include "support/web_link_widget.h"
+
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+#include <exception>
+
+#include "platform/message_box.h"
+#include "platform/shell.h"
+#include "support/web_link.h"
+
+namespace clvt {
+namespace {
+
+constexpr int kPollMilliseconds = 100;
+const char* const kPollerName = "webLinkPoller";
+
+// One per owner window: its shell keeps the running openers, its timer polls them while any
+// runs. Destroyed with the owner.
+class WebLinkPoller : public QObject {
+ public:
+  WebLinkPoller(QObject* owner, MessageBoxes& messages)
+      : QObject(owner), messages_(messages), timer_(this) {
+    setObjectName(QString::fromLatin1(kPollerName));
+    timer_.setInterval(kPollMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+  }
+
+  void Open(const std::string& target) {
+    OpenWebLink(target, shell_, messages_);
+    timer_.start();
+  }
+
+ private:
+  void Tick() {
+    try {
+      if (!shell_.Poll()) timer_.stop();
+    } catch (const std::exception& e) {
+      messages_.Show({std::string("Unexpected error: ") + e.what(), "Calvantis", Icon::Critical});
+    } catch (...) {
+      messages_.Show({"Unexpected error.", "Calvantis", Icon::Critical});
+    }
+  }
+
+  MessageBoxes& messages_;
+  SystemShell shell_;
+  QTimer timer_;
+};
+
+}  // namespace
+
+void OpenWebLinkFrom(QWidget& owner, const std::string& target, MessageBoxes& messages) {
+  auto* poller = dynamic_cast<WebLinkPoller*>(
+      owner.findChild<QObject*>(QString::fromLatin1(kPollerName), Qt::FindDirectChildrenOnly));
+  if (poller == nullptr) poller = new WebLinkPoller(&owner, messages);
+  poller->Open(target);
+}
+
+}  // namespace clvt
