@@ -29,3 +29,18 @@ function(clvt_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# clvt_install_gzipped(FILE DESTINATION)
+# Compresses FILE at build time the way Debian packages want it (gzip -9n: best compression, no
+# name or time stamp in the header) and installs FILE.gz into DESTINATION.
+function(clvt_install_gzipped file destination)
+  get_filename_component(name ${file} NAME)
+  set(copy ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${copy}
+    COMMAND gzip -9nf ${copy}
+    DEPENDS ${file}
+    VERBATIM)
+  add_custom_target(gzip_${name} ALL DEPENDS ${copy}.gz)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+endfunction()

@@ -1,4 +1,4 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -P install_test.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -DPOSIX=1|0 -P install_test.cmake
 # Fails with a message naming what is missing or what went wrong.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -7,10 +7,17 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${result}): ${errors}")
 endif()
 
+set(app_id example.vostrelsystems.calvantis)
 set(expected bin/clvt share/calvantis/clvt.dat share/calvantis/clvt_help.txt)
 if(GUI)
-  list(APPEND expected bin/calvantis share/applications/calvantis.desktop
-       share/icons/hicolor/scalable/apps/calvantis.svg)
+  list(APPEND expected bin/calvantis share/applications/${app_id}.desktop
+       share/icons/hicolor/scalable/apps/calvantis.svg share/metainfo/${app_id}.metainfo.xml)
+endif()
+if(POSIX)
+  list(APPEND expected share/man/man1/clvt.1.gz share/bash-completion/completions/clvt)
+  if(GUI)
+    list(APPEND expected share/man/man1/calvantis.1.gz)
+  endif()
 endif()
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${file})
@@ -33,7 +40,7 @@ endif()
 
 # The desktop entry starts the installed program by name and names the installed icon.
 if(GUI)
-  file(READ ${PREFIX}/share/applications/calvantis.desktop entry)
+  file(READ ${PREFIX}/share/applications/${app_id}.desktop entry)
   if(NOT entry MATCHES "\nExec=calvantis\n" OR NOT entry MATCHES "\nIcon=calvantis\n")
     message(FATAL_ERROR "desktop entry does not start calvantis with its icon:\n${entry}")
   endif()
