@@ -1,0 +1,32 @@
+# The Debian package, made from a build tree with: cpack -G DEB
+# It holds what cmake --install puts under /usr, with the binaries stripped, and depends on the
+# libraries the binaries link (dpkg-shlibdeps, package dpkg-dev). Its version is the one the
+# program shows: major, minor and the fixed digit 2 (6.42 for 6.4).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME calvantis)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}2")
+set(CPACK_PACKAGE_VENDOR "Vostrel Systems")
+set(CPACK_PACKAGE_CONTACT "Vostrel Systems <calvantis@vostrelsystems.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "date calculator for the Gregorian, Julian and Dee calendars")
+set(CPACK_PACKAGE_DESCRIPTION
+"Calvantis converts a date given in one calendar into the same day in the
+proleptic Gregorian and Julian calendars and the Dee calendar, a solar
+calendar with 8 leap years in every cycle of 33 years, and shows its Julian
+day number and day of the week. It adds or subtracts years, months, weeks and
+days, lists runs of days side by side in two calendars and tabulates the
+instant of the March equinox for runs of years.
+.
+The package holds the desktop program calvantis and the command-line tool
+clvt, which prints what the windows show.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.vostrelsystems.example/")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The web links of the desktop program open the browser through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Folders that the system owns keep its permissions in the package.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

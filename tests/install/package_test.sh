@@ -1,0 +1,50 @@
+#!/bin/sh
+# Makes the Debian package from this build tree with CPack, lets lintian check it (no error
+# and no warning may remain), unpacks it with dpkg-deb into a scratch folder and runs the
+# packaged clvt from there.
+# Usage: package_test.sh BUILD_DIR   (exit 77: a packaging tool is missing, the test is skipped)
+set -u
+build=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
+  command -v "$tool" >/dev/null 2>&1 ||
+    { echo "$tool is not installed (Debian packages cmake, dpkg-dev, lintian)"; exit 77; }
+done
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "$*"; failed=1; }
+
+(cd "$build" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log"; exit 1; }
+set -- "$work"/out/*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || { echo "cpack made no single package:"; cat "$work/cpack.log"; exit 1; }
+deb=$1
+echo "package: ${deb##*/}"
+
+# Only informational tags may remain; lintian prints the others with their letter first.
+lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+  fail "lintian found faults:
+$(grep -v '^running with root' "$work/lintian.log")"
+
+dpkg-deb -x "$deb" "$work/root" || exit 1
+id=example.vostrelsystems.calvantis
+for file in usr/bin/clvt usr/bin/calvantis usr/share/calvantis/clvt.dat \
+    usr/share/calvantis/clvt_help.txt usr/share/man/man1/clvt.1.gz \
+    usr/share/man/man1/calvantis.1.gz usr/share/bash-completion/completions/clvt \
+    usr/share/metainfo/$id.metainfo.xml usr/share/applications/$id.desktop \
+    usr/share/icons/hicolor/scalable/apps/calvantis.svg usr/share/doc/calvantis/copyright \
+    usr/share/doc/calvantis/changelog.gz; do
+  [ -f "$work/root/$file" ] || fail "not in the package: /$file"
+done
+
+# The packaged tool runs from where it was unpacked, and its version is the package's.
+clvt=$work/root/usr/bin/clvt
+output=$(cd "$work" && LC_ALL=C "$clvt" convert 2015-11-22 CE) || fail "packaged clvt failed"
+case $output in
+  *"Julian day number:  2,457,349"*) ;;
+  *) fail "packaged clvt convert printed: $output" ;;
+esac
+version=$(dpkg-deb -f "$deb" Version)
+[ "$("$clvt" --version)" = "clvt (Calvantor) $version" ] ||
+  fail "package version $version, but clvt --version says: $("$clvt" --version)"
+exit $failed
