@@ -1,28 +1,14 @@
-// Bounded file reading and the UTF-8 / Windows-1252 decoding behind the text viewer.
+// The UTF-8 / Windows-1252 decoding behind the text viewer.
 // UTF-8 well-formedness follows the Unicode Standard, chapter 3, table 3-7.
 #include "support/text_file.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdint>
-#include <new>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace clvt {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-#ifdef _WIN32
-// Windows' open() has neither flag below, and translates line ends unless told O_BINARY.
-constexpr int kOpenFlags = O_RDONLY | O_BINARY;
-#else
-// O_NONBLOCK: a FIFO without a writer must not hang the program at open().
-constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
-#endif
 
 // Windows-1252 bytes 0x80 to 0x9F; 0 marks the five the code page leaves undefined.
 constexpr std::array<char32_t, 32> kCp1252High = {
@@ -89,81 +75,7 @@ char32_t FromCp1252(uint8_t byte) {
   return Displayable(byte);
 }
 
-FileRead Failure(int errorNumber) {
-  FileRead result;
-  result.status = FileReadStatus::Failed;
-  result.errorNumber = errorNumber;
-  result.errorDescription = SystemErrorDescription(errorNumber);
-  return result;
-}
-
 }  // namespace
-
-std::string SystemErrorDescription(int errorNumber) {
-  // The C library's English texts, fixed here because strerror follows the user's language.
-  switch (errorNumber) {
-    case ENOENT: return "No such file or directory";
-    case EACCES: return "Permission denied";
-    case EPERM: return "Operation not permitted";
-    case EISDIR: return "Is a directory";
-    case ENOTDIR: return "Not a directory";
-    case ENAMETOOLONG: return "File name too long";
-    case ELOOP: return "Too many levels of symbolic links";
-    case EMFILE: return "Too many open files";
-    case ENFILE: return "Too many open files in system";
-    case ENOMEM: return "Cannot allocate memory";
-    case EIO: return "Input/output error";
-    case EAGAIN: return "Resource temporarily unavailable";
-    case EINVAL: return "Invalid argument";
-    case ENXIO: return "No such device or address";
-    default: return "Unknown error";
-  }
-}
-
-FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-  // open() would read a path with an embedded NUL as a shorter, different path.
-  if (path.find('\0') != std::string::npos) return Failure(EINVAL);
-  const int fd = ::open(path.c_str(), kOpenFlags);
-  if (fd < 0) return Failure(errno);
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
-    ::close(fd);
-    return Failure(error);
-  }
-
-  FileRead result;
-  try {
-    result.bytes.resize(maxBytes);
-  } catch (const std::bad_alloc&) {
-    ::close(fd);
-    return Failure(ENOMEM);
-  }
-  std::size_t filled = 0;
-  while (filled < maxBytes) {
-    const ssize_t n = ::read(fd, result.bytes.data() + filled, maxBytes - filled);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      ::close(fd);
-      return Failure(error);
-    }
-    if (n == 0) break;
-    filled += static_cast<std::size_t>(n);
-  }
-  if (filled == maxBytes) {
-    char probe = 0;
-    ssize_t n = 0;
-    do {
-      n = ::read(fd, &probe, 1);
-    } while (n < 0 && errno == EINTR);
-    result.truncated = n > 0;
-  }
-  ::close(fd);
-  result.bytes.resize(filled);
-  result.status = filled == 0 ? FileReadStatus::Empty : FileReadStatus::Ok;
-  return result;
-}
 
 bool IsValidUtf8(std::string_view bytes, bool cutEnd) {
   std::size_t pos = 0;

@@ -21,7 +21,7 @@ std::u32string Widen(std::string_view ascii) { return {ascii.begin(), ascii.end(
 
 ViewerText ReadAndLimit(const std::string& path, std::string_view emptyTitle,
                         std::string_view emptyText) {
-  FileRead read = ReadFileBytes(path);
+  FileRead read = ReadFileBytes(path, kMaxFileReadBytes);
   std::u32string characters;
   if (read.status == FileReadStatus::Ok) {
     characters = DecodeText(read.bytes, read.truncated);

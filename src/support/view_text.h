@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_read.h"
 #include "platform/message_box.h"
 #include "support/text_file.h"
 

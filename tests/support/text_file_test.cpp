@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "support/scratch_dir.h"
-
 namespace clvt {
 namespace {
 
@@ -38,55 +36,6 @@ TEST(DecodeText, ChoosesUtf8OrWindows1252AndKeepsEveryCharacter) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(DecodeText(c.bytes, c.cutEnd), c.expected);
   }
-}
-
-TEST(ReadFileBytes, ReadsWholeFilesUpToTheLimitAndReportsEmptyOnes) {
-  testing::ScratchDir dir;
-  const FileRead read = ReadFileBytes(dir.Write("a.txt", std::string("x\0y", 3)));
-  EXPECT_EQ(read.status, FileReadStatus::Ok);
-  EXPECT_EQ(read.bytes, std::string("x\0y", 3));
-  EXPECT_FALSE(read.truncated);
-
-  EXPECT_EQ(ReadFileBytes(dir.Write("empty.txt", "")).status, FileReadStatus::Empty);
-
-  const std::string path = dir.Write("ten.txt", "0123456789");
-  const FileRead cut = ReadFileBytes(path, 4);
-  EXPECT_EQ(cut.bytes, "0123");
-  EXPECT_TRUE(cut.truncated);
-
-  const FileRead exact = ReadFileBytes(path, 10);
-  EXPECT_EQ(exact.bytes, "0123456789");
-  EXPECT_FALSE(exact.truncated);
-}
-
-TEST(ReadFileBytes, FailuresCarryTheSystemErrorAndItsEnglishText) {
-  testing::ScratchDir dir;
-  struct Case {
-    const char* name;
-    std::string path;
-    int number;
-    const char* description;
-  } const cases[] = {
-      {"missing file", dir.Path("missing.txt"), 2, "No such file or directory"},
-      {"directory", dir.Path(""), 21, "Is a directory"},
-      {"path with a NUL", std::string("a\0b", 3), 22, "Invalid argument"},
-      {"file name too long", dir.Path(std::string(5000, 'n')), 36, "File name too long"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const FileRead read = ReadFileBytes(c.path);
-    EXPECT_EQ(read.status, FileReadStatus::Failed);
-    EXPECT_EQ(read.errorNumber, c.number);
-    EXPECT_EQ(read.errorDescription, c.description);
-    EXPECT_TRUE(read.bytes.empty());
-  }
-}
-
-TEST(ReadFileBytes, DeviceWithoutEndGivesABoundedRead) {
-  const FileRead read = ReadFileBytes("/dev/zero", 1000);
-  EXPECT_EQ(read.status, FileReadStatus::Ok);
-  EXPECT_EQ(read.bytes.size(), 1000u);
-  EXPECT_TRUE(read.truncated);
 }
 
 }  // namespace

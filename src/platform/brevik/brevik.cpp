@@ -3,17 +3,16 @@
 #include "platform/brevik/brevik.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <memory>
-#include <new>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+
+#include "platform/file_read.h"
 
 namespace {
 
@@ -24,27 +23,22 @@ TextTable& LoadedTexts() {
   return texts;
 }
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// Reads the whole file into content, stopping one byte past the size limit so that an
-// endless source (a device, a pipe) cannot exhaust memory. Returns 1 or an lt error code.
+// Reads the whole file into content when it is a regular file within the size limit; a FIFO
+// or a device in its place is not opened for reading at all, so it can neither hang nor flood
+// the program. Returns 1 or an lt error code.
 int32_t ReadWholeFile(const char* path, std::string& content) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return clvt::kBrevikCannotOpen;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-  if (!file) return clvt::kBrevikCannotOpen;
-  char chunk[64 * 1024];
-  while (true) {
-    const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
-    content.append(chunk, got);
-    if (static_cast<int64_t>(content.size()) > clvt::kBrevikMaxFileBytes) {
-      return clvt::kBrevikTooMuchText;
-    }
-    if (got < sizeof chunk) break;
+  clvt::FileRead read =
+      clvt::ReadFileBytes(path, static_cast<std::size_t>(clvt::kBrevikMaxFileBytes));
+  switch (read.status) {
+    case clvt::FileReadStatus::CannotOpen: return clvt::kBrevikCannotOpen;
+    case clvt::FileReadStatus::Failed:
+      return read.errorNumber == ENOMEM ? clvt::kBrevikGeneralAllocation
+                                        : clvt::kBrevikReadError;
+    case clvt::FileReadStatus::Ok:
+    case clvt::FileReadStatus::Empty: break;
   }
-  if (std::ferror(file.get())) return clvt::kBrevikReadError;
+  if (read.truncated) return clvt::kBrevikTooMuchText;
+  content = std::move(read.bytes);
   return 1;
 }
 

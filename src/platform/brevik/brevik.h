@@ -27,7 +27,7 @@ inline constexpr int32_t kBrevikMaxTexts = 10000;
 // Results of lt. Line numbers 1..500 are encoded for missing and too-long texts; the
 // duplicate codes reach to any line a file within the size limit can have.
 inline constexpr int32_t kBrevikNothingRead = 0;         // no text line in the file
-inline constexpr int32_t kBrevikCannotOpen = -1;         // null path, missing file, folder
+inline constexpr int32_t kBrevikCannotOpen = -1;         // null path, missing, not a file
 inline constexpr int32_t kBrevikTextAllocation = -2;     // storing one text failed
 inline constexpr int32_t kBrevikTooMuchText = -3;        // over the file or count limit
 inline constexpr int32_t kBrevikNotRecovered = -4;       // a line that is not NUMBER TEXT

@@ -1,0 +1,106 @@
+// Bounded, non-blocking reading of regular files.
+#include "platform/file_read.h"
+
+#include <cerrno>
+#include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace clvt {
+namespace {
+
+#ifdef _WIN32
+// Windows' open() has neither flag below, and translates line ends unless told O_BINARY.
+constexpr int kOpenFlags = O_RDONLY | O_BINARY;
+#else
+// O_NONBLOCK: a FIFO without a writer must not hang the program at open().
+constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+#endif
+
+FileRead Failure(FileReadStatus status, int errorNumber) {
+  FileRead failure;
+  failure.status = status;
+  failure.errorNumber = errorNumber;
+  failure.errorDescription = SystemErrorDescription(errorNumber);
+  return failure;
+}
+
+// 0 when fd is a regular file, else the error number to report for it.
+int RegularFileError(int fd) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return errno;
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  // A FIFO, socket or device may never end or never answer: only regular files are read.
+  if (!S_ISREG(info.st_mode)) return ENXIO;
+  return 0;
+}
+
+}  // namespace
+
+std::string SystemErrorDescription(int errorNumber) {
+  // The C library's English texts, fixed here because strerror follows the user's language.
+  switch (errorNumber) {
+    case ENOENT: return "No such file or directory";
+    case EACCES: return "Permission denied";
+    case EPERM: return "Operation not permitted";
+    case EISDIR: return "Is a directory";
+    case ENOTDIR: return "Not a directory";
+    case ENAMETOOLONG: return "File name too long";
+    case ELOOP: return "Too many levels of symbolic links";
+    case EMFILE: return "Too many open files";
+    case ENFILE: return "Too many open files in system";
+    case ENOMEM: return "Cannot allocate memory";
+    case EIO: return "Input/output error";
+    case EAGAIN: return "Resource temporarily unavailable";
+    case EINVAL: return "Invalid argument";
+    case ENXIO: return "No such device or address";
+    default: return "Unknown error";
+  }
+}
+
+FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  // open() would read a path with an embedded NUL as a shorter, different path.
+  if (path.find('\0') != std::string::npos) return Failure(FileReadStatus::CannotOpen, EINVAL);
+  const int fd = ::open(path.c_str(), kOpenFlags);
+  if (fd < 0) return Failure(FileReadStatus::CannotOpen, errno);
+  if (const int error = RegularFileError(fd); error != 0) {
+    ::close(fd);
+    return Failure(FileReadStatus::CannotOpen, error);
+  }
+
+  FileRead result;
+  try {
+    result.bytes.resize(maxBytes);
+  } catch (const std::bad_alloc&) {
+    ::close(fd);
+    return Failure(FileReadStatus::Failed, ENOMEM);
+  }
+  std::size_t filled = 0;
+  while (filled < maxBytes) {
+    const ssize_t n = ::read(fd, result.bytes.data() + filled, maxBytes - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const int error = errno;
+      ::close(fd);
+      return Failure(FileReadStatus::Failed, error);
+    }
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+  }
+  if (filled == maxBytes) {
+    char probe = 0;
+    ssize_t n = 0;
+    do {
+      n = ::read(fd, &probe, 1);
+    } while (n < 0 && errno == EINTR);
+    result.truncated = n > 0;
+  }
+  ::close(fd);
+  result.bytes.resize(filled);
+  result.status = filled == 0 ? FileReadStatus::Empty : FileReadStatus::Ok;
+  return result;
+}
+
+}  // namespace clvt
