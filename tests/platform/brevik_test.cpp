@@ -55,6 +55,12 @@ TEST(Brevik, LoadResultCodes) {
       {"plus sign", "+13 Help\n", -4},
       {"number beyond 16 bits", "32768 x\n", -4},
       {"zero byte in text", std::string("13 a\0b\n", 7), -4},
+      // No control character may reach a caption or the settings path.
+      {"control byte in text", "13 Help\x1B[0m\n", -4},
+      {"tab inside text", "13 Help\tfile\n", -4},
+      {"DEL in text", "13 Help\x7F\n", -4},
+      {"lone CR ends a line", "# c\r13\r", -502},
+      {"CR, then CR LF: two line ends", "# c\r\r\n13 a\r13 b\n", -1504},
       {"binary junk", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), -4},
       // Codes for lines past 500 would read as other faults ("-1001" is also "too long at
       // line 1"), so such lines get the code that names no line.
@@ -112,6 +118,16 @@ TEST(Brevik, LoadsTextsAsWritten) {
   EXPECT_EQ(Text(36), "~") << "the empty-text marker is the caller's business";
   EXPECT_EQ(Text(310), "Vostrel Systems");
   EXPECT_EQ(Text(14), "<none>");
+}
+
+// A file from an editor that ends lines with CR alone used to load as one text holding CR
+// bytes, which blanked captions and moved the settings elsewhere.
+TEST(Brevik, LoneCarriageReturnsEndLines) {
+  ASSERT_EQ(LoadText("cr.dat", "# texts\r13\tHelp file\r\r273 Software\r310 Vostrel Systems"),
+            3);
+  EXPECT_EQ(Text(13), "Help file");
+  EXPECT_EQ(Text(273), "Software");
+  EXPECT_EQ(Text(310), "Vostrel Systems");
 }
 
 TEST(Brevik, TextOf1023BytesFillsTheBuffer) {

@@ -44,6 +44,26 @@ int32_t ReadWholeFile(const char* path, std::string& content) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Bytes 0 to 31 (tab included) and 127.
+bool IsControl(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7F;
+}
+
+// The next line of content, without its end: LF, CR LF or a lone CR (files from editors that
+// end lines with CR alone), and removes it and its end from content.
+std::string_view NextLine(std::string_view& content) {
+  const std::size_t end = content.find_first_of("\r\n");
+  const std::string_view line = content.substr(0, end);
+  std::size_t next = content.size();
+  if (end != std::string_view::npos) {
+    next = end + 1;
+    if (content[end] == '\r' && next < content.size() && content[next] == '\n') ++next;
+  }
+  content.remove_prefix(next);
+  return line;
+}
+
 std::size_t SkipBlanks(std::string_view line, std::size_t pos) {
   while (pos < line.size() && IsBlank(line[pos])) ++pos;
   return pos;
@@ -74,8 +94,9 @@ int32_t ParseTextLine(std::string_view line, int32_t lineNumber, int32_t& number
   pos = SkipBlanks(line, pos);
   if (pos == line.size()) return LineCode(clvt::kBrevikMissingBase, lineNumber);
   text = line.substr(pos);
-  // A zero byte could not pass through the callers' zero-terminated buffer.
-  if (text.find('\0') != std::string_view::npos) return clvt::kBrevikNotRecovered;
+  // Texts become captions, file names and the settings path: a control character (a zero
+  // byte would even cut the callers' zero-terminated buffer short) has no place in any of them.
+  if (std::any_of(text.begin(), text.end(), IsControl)) return clvt::kBrevikNotRecovered;
   if (text.size() > static_cast<std::size_t>(clvt::kBrevikMaxTextLength)) {
     return LineCode(clvt::kBrevikTooLongBase, lineNumber);
   }
@@ -93,10 +114,7 @@ int32_t ParseTexts(std::string_view content, TextTable& texts) {
   int32_t lineNumber = 0;  // at most about kBrevikMaxFileBytes, far inside int32_t
   while (!content.empty()) {
     ++lineNumber;
-    const std::size_t lineEnd = content.find('\n');
-    std::string_view line = content.substr(0, lineEnd);
-    content.remove_prefix(lineEnd == std::string_view::npos ? content.size() : lineEnd + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view line = NextLine(content);
 
     const std::size_t start = SkipBlanks(line, 0);
     if (start == line.size() || line[start] == '#') continue;

@@ -7,15 +7,15 @@
 // exception leaves these functions.
 //
 // File format (plain text, one text per line, lines counted from 1 including comments and
-// blank lines; CR LF or LF line ends; a final line end is optional; a UTF-8 byte order mark
-// at the start is skipped):
+// blank lines; LF, CR LF or lone CR line ends; a final line end is optional; a UTF-8 byte
+// order mark at the start is skipped):
 //   # comment            a line whose first non-blank character is '#'
 //                        a line of blanks and tabs only is ignored
 //   18<TAB>Copy result   NUMBER, one or more blanks or tabs, TEXT to the end of the line
 //   13 ~                 "~" stands for an empty text
 // NUMBER is decimal, optionally negative, within -32768..32767 (the callers' 16-bit numbers).
-// TEXT is kept byte for byte (non-ASCII included) and holds at most kBrevikMaxTextLength
-// bytes.
+// TEXT is kept byte for byte (non-ASCII included), holds at most kBrevikMaxTextLength bytes
+// and no control character (bytes 0 to 31, tab included, and 127).
 namespace clvt {
 
 // Longest text: gt's callers pass a 1024-byte buffer, which needs a byte for the final zero.
