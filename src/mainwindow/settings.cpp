@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "calendar/calendar.h"
 #include "datetext/input_check.h"
@@ -48,13 +49,16 @@ std::string CalNdxValueText(const SettingsState& state) {
   return Decimal(position);
 }
 
-std::optional<std::string> ReadOK(RegistryApi& registry, const std::string& key,
-                                  const char* name) {
-  std::string value;
-  if (RestoreFromRegistry(registry, kHKeyCurrentUser, key, name, value) != kRestoreOK) {
-    return std::nullopt;
-  }
-  return value;
+// The names of the four values, in the order they are written and read.
+const std::vector<std::string>& SettingNames() {
+  static const std::vector<std::string> names = {"JDN", "CalNdx", "Dee", "BackColor"};
+  return names;
+}
+
+// A value's text when its restore status is "0 OK".
+std::optional<std::string> ReadOK(const RestoredValue& restored) {
+  if (restored.status != kRestoreOK) return std::nullopt;
+  return restored.value;
 }
 
 // The date of jdn in the calendar at list position k, Dee dates under the variant chosen.
@@ -92,10 +96,12 @@ SettingsValues SettingsToSave(const SettingsState& state, std::string_view group
 void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,
                   std::string_view groupingSymbol) {
   const SettingsValues values = SettingsToSave(state, groupingSymbol);
-  SaveToRegistry(registry, kHKeyCurrentUser, key, "JDN", values.jdn);
-  SaveToRegistry(registry, kHKeyCurrentUser, key, "CalNdx", values.calNdx);
-  SaveToRegistry(registry, kHKeyCurrentUser, key, "Dee", values.dee);
-  SaveToRegistry(registry, kHKeyCurrentUser, key, "BackColor", values.backColor);
+  const std::vector<std::string>& names = SettingNames();
+  SaveValuesToRegistry(registry, kHKeyCurrentUser, key,
+                       {{names[0], values.jdn},
+                        {names[1], values.calNdx},
+                        {names[2], values.dee},
+                        {names[3], values.backColor}});
 }
 
 std::optional<int64_t> StoredNumber(std::string_view text, int64_t first, int64_t last) {
@@ -112,13 +118,16 @@ std::optional<int64_t> StoredNumber(std::string_view text, int64_t first, int64_
 
 RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
   RestorePlan plan;
-  const std::optional<std::string> jdnText = ReadOK(registry, key, "JDN");
+  // One reading of the key: the values belong to one save, and a large file is read once.
+  const std::vector<RestoredValue> stored =
+      RestoreValuesFromRegistry(registry, kHKeyCurrentUser, key, SettingNames());
+  const std::optional<std::string> jdnText = ReadOK(stored[0]);
   const std::optional<int64_t> jdn =
       jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
   if (jdn && *jdn != 0) {
     plan.lngJDN = static_cast<int32_t>(*jdn);
-    const std::optional<std::string> calNdx = ReadOK(registry, key, "CalNdx");
-    const std::optional<std::string> dee = calNdx ? ReadOK(registry, key, "Dee") : std::nullopt;
+    const std::optional<std::string> calNdx = ReadOK(stored[1]);
+    const std::optional<std::string> dee = calNdx ? ReadOK(stored[2]) : std::nullopt;
     if (dee) {
       plan.selectDee = *dee == DeeOnlyVariant().designation;
       const int k = static_cast<int>(
@@ -136,7 +145,7 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
       }
     }
   }
-  if (const std::optional<std::string> color = ReadOK(registry, key, "BackColor")) {
+  if (const std::optional<std::string> color = ReadOK(stored[3])) {
     const int64_t c = StoredNumber(*color, 0, kMaxColor).value_or(0);
     plan.lngBackColor = c == 0 ? kDefaultBackColor : static_cast<uint32_t>(c);
   }

@@ -51,8 +51,8 @@ struct SettingsValues {
 // the stored number short. A selected weekday becomes the calendar whose label is bold.
 SettingsValues SettingsToSave(const SettingsState& state, std::string_view groupingSymbol);
 
-// Writes the four values under key in the order JDN, CalNdx, Dee, BackColor; each write is
-// independent of the others' outcome, and failures are not shown.
+// Writes the four values JDN, CalNdx, Dee and BackColor under key in one write of the key, so
+// the settings file holds either all four new values or the old ones; failures are not shown.
 void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,
                   std::string_view groupingSymbol);
 
@@ -72,7 +72,7 @@ struct RestorePlan {
   std::optional<uint32_t> lngBackColor; // then SetBackColor
 };
 
-// Reads the four values under key and decides what they restore:
+// Reads the four values under key, in one reading of the key, and decides what they restore:
 // - "JDN" restores a date only when read as "0 OK" and its number (rounded, halves to even)
 //   is not 0 and lies in kFirstRestorableJDN..kLastRestorableJDN;
 // - then "CalNdx" and "Dee" must read "0 OK"; "Dee" exactly "D" selects Dee, anything else

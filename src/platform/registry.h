@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 // String values under keys of the current user's settings hive, and the two operations that
 // save and restore one value with a status text. The status texts are the same on every
@@ -46,6 +47,11 @@ class RegistryApi {
     std::string data;                    // the bytes read, a terminating zero included if stored
   };
 
+  struct NamedValue {
+    std::string name;
+    std::string value;
+  };
+
   virtual ~RegistryApi() = default;
 
   // Creates or opens root\key and sets name to the string value.
@@ -55,6 +61,18 @@ class RegistryApi {
   // Opens root\key for reading and, when name is not empty, reads that value.
   virtual ReadResult ReadValue(uint32_t root, const std::string& key,
                                const std::string& name) = 0;
+
+  // Creates or opens root\key and sets every name to its value. The settings file writes
+  // them in one replacement of the file, so either all of them or none are stored; the default
+  // writes them one by one with WriteValue and reports the first write's key disposition and
+  // the first failure.
+  virtual WriteResult WriteValues(uint32_t root, const std::string& key,
+                                  const std::vector<NamedValue>& values);
+
+  // ReadValue for each of names, from one reading of the key (the settings file is read
+  // once); one result per name, in the order given. The default asks ReadValue for each.
+  virtual std::vector<ReadResult> ReadValues(uint32_t root, const std::string& key,
+                                             const std::vector<std::string>& names);
 
   // The system's text for an error code, with its trailing "\r\n"; "" for an unknown code.
   virtual std::string MessageText(uint32_t code) = 0;
@@ -80,6 +98,24 @@ std::string SaveToRegistry(RegistryApi& registry, uint32_t root, std::string str
 // system's messages. strValue is changed only when the value's data was read.
 std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
                                 std::string strName, std::string& strValue);
+
+// SaveToRegistry for several values of one key written together (all or none where the store
+// allows it), with one status for them all.
+std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
+                                 const std::vector<RegistryApi::NamedValue>& values);
+
+// What RestoreFromRegistry gives for one name: its status and strValue ("" when no data was
+// read).
+struct RestoredValue {
+  std::string status;
+  std::string value;
+};
+
+// RestoreFromRegistry for each of names, from one reading of the key: one status and value
+// per name, in the order given, each as RestoreFromRegistry would give it.
+std::vector<RestoredValue> RestoreValuesFromRegistry(RegistryApi& registry, uint32_t root,
+                                                     std::string strKey,
+                                                     const std::vector<std::string>& names);
 
 // The exact status the main window looks for.
 inline constexpr const char* kRestoreOK = "0 OK";

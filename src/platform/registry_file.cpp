@@ -1,4 +1,5 @@
-// The settings file store: read, change one value, replace atomically under a folder lock.
+// The settings file store: read once, change the values, replace atomically, all under a
+// folder lock.
 #include "platform/registry_file.h"
 
 #include <fcntl.h>
@@ -6,19 +7,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
 
+#include "platform/file_read.h"
 #include "platform/registry_text.h"
 
 namespace clvt {
 namespace {
 
-// Far more than any settings file needs; a larger file is read only this far.
-constexpr std::size_t kMaxFileBytes = 16u << 20;
 constexpr mode_t kFolderMode = 0700;
+// mkostemp replaces these six characters with letters and digits.
+constexpr std::string_view kTemporarySuffix = ".XXXXXX";
 
 uint32_t ErrorCodeFromErrno(int error) {
   switch (error) {
@@ -53,21 +58,23 @@ int MakeFolders(const std::string& folder) {
   return 0;
 }
 
-// The file's first kMaxFileBytes bytes; false when it cannot be opened (missing included).
-bool ReadFileText(const std::string& path, std::string& text) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  std::vector<char> buffer(64 * 1024);
-  text.clear();
-  while (text.size() < kMaxFileBytes) {
-    const ssize_t n = read(fd, buffer.data(), buffer.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    text.append(buffer.data(), static_cast<std::size_t>(n));
-  }
-  close(fd);
-  if (text.size() > kMaxFileBytes) text.resize(kMaxFileBytes);
-  return true;
+// The keys of the settings file at path; none when it is missing, not a regular file,
+// unreadable or larger than kMaxRegistryFileBytes.
+RegistryKeys ReadKeys(const std::string& path) {
+  if (path.empty()) return {};
+  const FileRead read = ReadFileBytes(path, kMaxRegistryFileBytes);
+  if (read.status != FileReadStatus::Ok || read.truncated) return {};
+  return ParseRegistryText(read.bytes);
+}
+
+// True for "<base>.XXXXXX" with the X letters or digits: a temporary file of this store.
+bool IsTemporaryOf(std::string_view name, std::string_view base) {
+  if (name.size() != base.size() + kTemporarySuffix.size()) return false;
+  if (name.substr(0, base.size()) != base || name[base.size()] != '.') return false;
+  const std::string_view tail = name.substr(base.size() + 1);
+  return std::all_of(tail.begin(), tail.end(), [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  });
 }
 
 bool WriteAll(int fd, const std::string& contents) {
@@ -88,8 +95,11 @@ class FolderLock {
   explicit FolderLock(const std::string& folder)
       : fd_(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
     if (fd_ >= 0) {
-      while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-      }
+      int locked = -1;
+      do {
+        locked = flock(fd_, LOCK_EX);
+      } while (locked != 0 && errno == EINTR);
+      held_ = locked == 0;
     }
   }
   ~FolderLock() {
@@ -98,8 +108,11 @@ class FolderLock {
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
+  bool Held() const { return held_; }
+
  private:
   int fd_;
+  bool held_ = false;
 };
 
 }  // namespace
@@ -125,6 +138,11 @@ FileRegistry::FileRegistry(std::string path, RenameFunction rename)
 RegistryApi::WriteResult FileRegistry::WriteValue(uint32_t root, const std::string& key,
                                                   const std::string& name,
                                                   const std::string& value) {
+  return WriteValues(root, key, {{name, value}});
+}
+
+RegistryApi::WriteResult FileRegistry::WriteValues(uint32_t root, const std::string& key,
+                                                   const std::vector<NamedValue>& values) {
   WriteResult result;
   const std::optional<std::string> fullKey = FullKeyPath(root, key);
   if (!fullKey) {
@@ -144,20 +162,39 @@ RegistryApi::WriteResult FileRegistry::WriteValue(uint32_t root, const std::stri
     result.createError = ErrorCodeFromErrno(error);
     return result;
   }
+  // One lock around the whole read-change-replace, so a second copy saving at the same moment
+  // waits and then starts from this copy's file instead of mixing values with it.
   FolderLock lock(folder);
-  std::string text;
+  if (lock.Held()) RemoveStaleTemporaries();
   // An unreadable or damaged file counts as empty: this write replaces it with a good one
   // that keeps whatever could still be read.
-  RegistryKeys keys = ReadFileText(path_, text) ? ParseRegistryText(text) : RegistryKeys{};
+  RegistryKeys keys = ReadKeys(path_);
   const auto existing = keys.find(*fullKey);
   result.disposition = existing != keys.end() ? Disposition::Opened : Disposition::Created;
-  keys[*fullKey][name] = value;
+  RegistryValues& keyValues = keys[*fullKey];
+  for (const NamedValue& named : values) keyValues[named.name] = named.value;
   result.writeError = ReplaceFile(RegistryText(keys));
   return result;
 }
 
+// Only while the lock is held: no other writer can be writing one of these just now.
+void FileRegistry::RemoveStaleTemporaries() const {
+  namespace fs = std::filesystem;
+  const std::string base = fs::path(path_).filename().string();
+  std::error_code error;
+  for (fs::directory_iterator entry(FolderOf(path_), error), end; !error && entry != end;
+       entry.increment(error)) {
+    std::error_code statusError;
+    if (IsTemporaryOf(entry->path().filename().string(), base) &&
+        entry->symlink_status(statusError).type() == fs::file_type::regular) {
+      std::error_code ignored;
+      fs::remove(entry->path(), ignored);
+    }
+  }
+}
+
 uint32_t FileRegistry::ReplaceFile(const std::string& contents) {
-  std::string temporary = path_ + ".XXXXXX";
+  std::string temporary = path_ + std::string(kTemporarySuffix);
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);  // mode 0600
   if (fd < 0) return ErrorCodeFromErrno(errno);
   int error = 0;
@@ -182,22 +219,29 @@ uint32_t FileRegistry::ReplaceFile(const std::string& contents) {
 
 RegistryApi::ReadResult FileRegistry::ReadValue(uint32_t root, const std::string& key,
                                                 const std::string& name) {
-  ReadResult result;
+  return ReadValues(root, key, {name}).front();
+}
+
+std::vector<RegistryApi::ReadResult> FileRegistry::ReadValues(
+    uint32_t root, const std::string& key, const std::vector<std::string>& names) {
+  std::vector<ReadResult> results(names.size());
   const std::optional<std::string> fullKey = FullKeyPath(root, key);
-  std::string text;
-  if (!fullKey || path_.empty() || !ReadFileText(path_, text)) return result;
-  const RegistryKeys keys = ParseRegistryText(text);
+  if (!fullKey) return results;
+  const RegistryKeys keys = ReadKeys(path_);
   const auto found = keys.find(*fullKey);
-  if (found == keys.end()) return result;
-  result.keyFound = true;
-  if (name.empty()) return result;
-  const auto value = found->second.find(name);
-  if (value == found->second.end()) {
-    result.sizeError = kErrorFileNotFound;
-    return result;
+  if (found == keys.end()) return results;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    ReadResult& result = results[i];
+    result.keyFound = true;
+    if (names[i].empty()) continue;
+    const auto value = found->second.find(names[i]);
+    if (value == found->second.end()) {
+      result.sizeError = kErrorFileNotFound;
+    } else {
+      result.data = value->second;
+    }
   }
-  result.data = value->second;
-  return result;
+  return results;
 }
 
 std::string FileRegistry::MessageText(uint32_t code) { return EnglishSystemMessage(code); }

@@ -1,17 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
 // The registry where there is none (POSIX systems): one text file (format in registry_text.h),
-// by default $XDG_CONFIG_HOME/calvantis/registry.txt. Every write reads the file, changes one
-// value and replaces the file atomically: a temporary file in the same folder, written with
-// mode 0600, flushed to disk, then renamed over the old one, so a crash or a full disk leaves
-// either the old file or the new one, never half of one. Concurrent writers are serialised by
-// a lock on the folder. A missing or damaged file reads as keys and values not found.
+// by default $XDG_CONFIG_HOME/calvantis/registry.txt. Every write, of one value or several,
+// is one transaction under a lock on the folder: read the file once, change the values, write
+// a temporary file in the same folder (mode 0600), flush it to disk, rename it over the old
+// one and flush the folder, so a crash, a kill or a full disk leaves either the old file or
+// the new one, never half of one or a mix of two writers' values. Temporary files a killed
+// write left behind are removed by the next write. A missing or damaged file reads as keys and
+// values not found; so does a file that is not a regular file (it is never waited on) or one
+// larger than kMaxRegistryFileBytes.
 namespace clvt {
+
+// A settings file holds a few hundred bytes; one beyond this is damaged and is not read, so a
+// huge or endless file cannot slow the start or the end of the program.
+inline constexpr std::size_t kMaxRegistryFileBytes = 64 * 1024;
 
 // $XDG_CONFIG_HOME/calvantis/registry.txt when XDG_CONFIG_HOME is an absolute path, else
 // $HOME/.config/calvantis/registry.txt; "" when neither variable gives one.
@@ -27,13 +36,18 @@ class FileRegistry : public RegistryApi {
 
   WriteResult WriteValue(uint32_t root, const std::string& key, const std::string& name,
                          const std::string& value) override;
+  WriteResult WriteValues(uint32_t root, const std::string& key,
+                          const std::vector<NamedValue>& values) override;
   ReadResult ReadValue(uint32_t root, const std::string& key, const std::string& name) override;
+  std::vector<ReadResult> ReadValues(uint32_t root, const std::string& key,
+                                     const std::vector<std::string>& names) override;
   std::string MessageText(uint32_t code) override;
 
   const std::string& Path() const { return path_; }
 
  private:
   uint32_t ReplaceFile(const std::string& contents);
+  void RemoveStaleTemporaries() const;
 
   std::string path_;
   RenameFunction rename_;

@@ -1,43 +1,67 @@
-// What a save writes and what a restore puts where, over an in-memory store. The round trip
-// through the settings file is checked through the real window.
+// What a save writes and what a restore puts where, over an in-memory store, and that a save
+// reaches the settings file whole. The round trip through the settings file is checked through
+// the real window.
 #include "mainwindow/settings.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
+
+#ifndef _WIN32
+#include "platform/registry_file.h"
+#include "support/scratch_dir.h"
+#endif
 
 namespace clvt {
 namespace {
 
 const std::string kKey = "Software\\Vostrel Systems\\CLVT";
 
-// Values of one key in memory; a value absent from the map does not exist.
+// Values of one key in memory; a value absent from the map does not exist. Counts how often
+// the key is written and read, whether for one value or several.
 class MemoryRegistry : public RegistryApi {
  public:
   std::map<std::string, std::string> values;
   bool keyExists = false;
+  int keyWrites = 0;
+  int keyReads = 0;
 
-  WriteResult WriteValue(uint32_t, const std::string& key, const std::string& name,
+  WriteResult WriteValue(uint32_t root, const std::string& key, const std::string& name,
                          const std::string& value) override {
+    return WriteValues(root, key, {{name, value}});
+  }
+  WriteResult WriteValues(uint32_t, const std::string& key,
+                          const std::vector<NamedValue>& named) override {
     EXPECT_EQ(key, kKey);
+    ++keyWrites;
     WriteResult result;
     result.disposition = keyExists ? Disposition::Opened : Disposition::Created;
     keyExists = true;
-    values[name] = value;
+    for (const NamedValue& one : named) values[one.name] = one.value;
     return result;
   }
-  ReadResult ReadValue(uint32_t, const std::string& key, const std::string& name) override {
-    ReadResult result;
-    result.keyFound = keyExists && key == kKey;
-    const auto found = values.find(name);
-    if (found == values.end()) {
-      result.sizeError = kErrorFileNotFound;
-    } else {
-      result.data = found->second + '\0';
+  ReadResult ReadValue(uint32_t root, const std::string& key, const std::string& name) override {
+    return ReadValues(root, key, {name}).front();
+  }
+  std::vector<ReadResult> ReadValues(uint32_t, const std::string& key,
+                                     const std::vector<std::string>& names) override {
+    ++keyReads;
+    std::vector<ReadResult> results(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      results[i].keyFound = keyExists && key == kKey;
+      const auto found = values.find(names[i]);
+      if (found == values.end()) {
+        results[i].sizeError = kErrorFileNotFound;
+      } else {
+        results[i].data = found->second + '\0';
+      }
     }
-    return result;
+    return results;
   }
   std::string MessageText(uint32_t) override { return ""; }
 };
@@ -84,7 +108,37 @@ TEST(SaveSettings, CreatesTheKeyWithTheFourValues) {
   const std::map<std::string, std::string> expected = {
       {"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}};
   EXPECT_EQ(registry.values, expected);
+  // One write: a save killed or raced half-way used to leave a mix of old and new values.
+  EXPECT_EQ(registry.keyWrites, 1);
 }
+
+#ifndef _WIN32
+// Through the settings file: a replacement that fails leaves all four old values, one that
+// succeeds stores all four new ones, never a mix.
+TEST(SaveSettings, StoresAllFourValuesOrNone) {
+  testing::ScratchDir dir;
+  const std::string path = dir.Path("registry.txt");
+  FileRegistry initial(path);
+  SaveSettings(initial, kKey, {"2,457,349", 0, 1, 0, false, false, "DC", 0x800080}, ",");
+  for (const int failingRename : {1, 2}) {
+    SCOPED_TRACE(failingRename);
+    int renames = 0;
+    FileRegistry registry(path, [&](const char* from, const char* to) {
+      if (++renames >= failingRename) {
+        errno = EIO;
+        return -1;
+      }
+      return std::rename(from, to);
+    });
+    SaveSettings(registry, kKey, {"1,000", 1, 0, 2, false, false, "D", 0x404040}, ",");
+    const std::vector<RestoredValue> stored = RestoreValuesFromRegistry(
+        initial, kHKeyCurrentUser, kKey, {"JDN", "CalNdx", "Dee", "BackColor"});
+    std::string values;
+    for (const RestoredValue& one : stored) values += one.value + " ";
+    EXPECT_EQ(values, failingRename == 1 ? "2457349 1 DC 8388736 " : "1000 -2 D 4210752 ");
+  }
+}
+#endif
 
 TEST(StoredNumber, RejectsWhatDoesNotFitInsteadOfOverflowing) {
   struct Row {
@@ -140,6 +194,7 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     SCOPED_TRACE(row.name);
     MemoryRegistry registry = WithValues(row.values);
     const RestorePlan plan = PlanRestore(registry, kKey);
+    EXPECT_EQ(registry.keyReads, 1);  // a 100 MB file used to be read once per value
     ASSERT_TRUE(plan.lngJDN);
     ASSERT_TRUE(plan.selectDee);
     EXPECT_EQ(*plan.selectDee, row.dee);

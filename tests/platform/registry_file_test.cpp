@@ -148,6 +148,9 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
       {"truncated", section + "\"Dee\"=\"D\"\n\"JDN\"=\"245", "3 Name not found.", "D"},
       {"hand-edited", "JDN = 2457349\n" + section + "Dee=D\n\"Dee\"=\"D\"\n\"JDN\" 5\n",
        "3 Name not found.", "D"},
+      // A huge file made every start and quit take seconds; no settings file grows this large.
+      {"over 64 KiB", section + "\"Dee\"=\"D\"\n" + std::string(64 * 1024, ';'),
+       "1 Key not found or is empty.", "1 Key not found or is empty."},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -163,6 +166,40 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
     // The repaired file keeps the value that could be read; otherwise the key now exists.
     EXPECT_EQ(Read(registry, "Dee"), std::string(row.dee) == "D" ? "D" : "3 Name not found.");
   }
+}
+
+// A FIFO in place of the file used to block the quit (and any other copy's save) for good.
+TEST_F(FileRegistryTest, FifoInThePlaceOfTheFileReadsAsNotSavedAndIsReplaced) {
+  fs::create_directories(path_.parent_path());
+  ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+  FileRegistry registry(path_.string());
+  EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
+  EXPECT_EQ(Save(registry, "JDN", "1").substr(0, 19), "0 New key created. ");
+  EXPECT_TRUE(fs::is_regular_file(path_));
+  EXPECT_EQ(Read(registry, "JDN"), "1");
+}
+
+// A save killed between creating its temporary file and renaming it leaves the temporary file
+// behind; the next save removes such files, and only those.
+TEST_F(FileRegistryTest, SaveRemovesTemporaryFilesOfKilledSaves) {
+  fs::create_directories(path_.parent_path());
+  struct Row { const char* name; bool removed; };
+  const Row rows[] = {
+      {"registry.txt.a1B2c3", true},   {"registry.txt.XXXXXX", true},
+      {"registry.txt.a1B2c", false},   {"registry.txt.a1B2c3d", false},
+      {"registry.txt.a1-2c3", false},  {"registry.txt.bak", false},
+      {"other.txt.a1B2c3", false},     {"registry.txtXa1B2c3", false},
+  };
+  for (const Row& row : rows) WriteAll(path_.parent_path() / row.name, "half");
+  fs::create_directory(path_.parent_path() / "registry.txt.Folder");
+  FileRegistry registry(path_.string());
+  Save(registry, "JDN", "1");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(fs::exists(path_.parent_path() / row.name), !row.removed);
+  }
+  EXPECT_TRUE(fs::is_directory(path_.parent_path() / "registry.txt.Folder"));
+  EXPECT_EQ(Read(registry, "JDN"), "1");
 }
 
 TEST_F(FileRegistryTest, FolderInThePlaceOfTheFileFailsTheWriteVisibly) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -87,6 +88,42 @@ TEST(RestoreFromRegistry, StatusFollowsResultCodesNotMessageLanguage) {
   }
 }
 
+// Records the names written; the write numbered `failing` (from 1) fails with error 112.
+class FailingNthWrite : public ScriptedRegistry {
+ public:
+  explicit FailingNthWrite(uint32_t failing) : failing_(failing) {}
+  std::vector<std::string> written;
+  WriteResult WriteValue(uint32_t, const std::string&, const std::string& name,
+                         const std::string&) override {
+    written.push_back(name);
+    const bool first = written.size() == 1;
+    return {0, first ? Disposition::Created : Disposition::Opened,
+            written.size() == failing_ ? 112u : 0u};
+  }
+
+ private:
+  uint32_t failing_;
+};
+
+// A store without a write of several values at once (the Windows registry) writes them one by
+// one; the batch reports the first write's key disposition and the first failure, so a failed
+// write never reads as success.
+TEST(SaveValuesToRegistry, OneByOneReportsTheFirstFailure) {
+  struct Row { const char* name; uint32_t failing; const char* status; };
+  const Row rows[] = {
+      {"all written", 0, "0 New key created.  Operazione completata.\r\n"},
+      {"second fails", 2, "112 Unable to write value.  Errore 112\r\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    FailingNthWrite store(row.failing);
+    EXPECT_EQ(SaveValuesToRegistry(store, kHKeyCurrentUser, "K",
+                                   {{"A", "1"}, {"B", "2"}, {"C", "3"}}),
+              row.status);
+    EXPECT_EQ(store.written, (std::vector<std::string>{"A", "B", "C"}));
+  }
+}
+
 // This system's store, under a key of its own that is removed afterwards.
 class PlatformRegistryTest : public ::testing::Test {
  protected:
@@ -138,6 +175,18 @@ TEST_F(PlatformRegistryTest, FourValuesRoundTrip) {
   std::string read = "old";
   EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "Colour", read),
             "3 Name not found.");
+
+  // Several values of the key at once.
+  const std::string status = SaveValuesToRegistry(*registry_, kHKeyCurrentUser, key_,
+                                                  {{"JDN", "2457350"}, {"Dee", "DC"}});
+  EXPECT_EQ(status.rfind("0 Key already exists.  ", 0), 0u) << status;
+  const std::vector<RestoredValue> restored = RestoreValuesFromRegistry(
+      *registry_, kHKeyCurrentUser, key_, {"JDN", "Colour", "Dee", "CalNdx"});
+  ASSERT_EQ(restored.size(), 4u);
+  EXPECT_EQ(restored[0].status + " " + restored[0].value, "0 OK 2457350");
+  EXPECT_EQ(restored[1].status + " " + restored[1].value, "3 Name not found. ");
+  EXPECT_EQ(restored[2].status + " " + restored[2].value, "0 OK DC");
+  EXPECT_EQ(restored[3].status + " " + restored[3].value, "0 OK -2");
 }
 
 #ifndef _WIN32
