@@ -138,9 +138,13 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
         const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.selectDee);
         // Near the ends of the JDN range the Julian or Dee year can lie past what the input
         // accepts; putting it there would greet the user with an out-of-range message.
+        // Keeping the JDN without its date would leave a blank window, so the date counts as
+        // not saved and the start shows today's date instead.
         const int64_t lowestYear = ymd ? -kLargestInputYear : 1 - kLargestInputYear;
         if (date.year >= lowestYear && date.year <= kLargestInputYear) {
           plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, k, date};
+        } else {
+          plan.lngJDN.reset();
         }
       }
     }

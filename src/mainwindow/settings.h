@@ -66,7 +66,7 @@ struct RestoredInput {
 // What a restore puts where; the window applies the parts that are set, in this order, and
 // runs Calculate when input is set.
 struct RestorePlan {
-  std::optional<int32_t> lngJDN;        // kept even when a later step stops the restore
+  std::optional<int32_t> lngJDN;        // also kept when CalNdx or Dee stop the restore
   std::optional<bool> selectDee;        // true: optDee; false: optDeeCecil
   std::optional<RestoredInput> input;   // then run cmdCalculate_Click
   std::optional<uint32_t> lngBackColor; // then SetBackColor
@@ -78,7 +78,8 @@ struct RestorePlan {
 // - then "CalNdx" and "Dee" must read "0 OK"; "Dee" exactly "D" selects Dee, anything else
 //   Dee-Cecil (the window's designation is only ever set by that selection);
 // - a CalNdx of 1..3 in absolute value restores the date into the month-day-year input, or the
-//   year-month-day input when the text begins with "-";
+//   year-month-day input when the text begins with "-"; a date whose year the input cannot
+//   hold there restores nothing, not even lngJDN, so the start falls back to today's date;
 // - "BackColor" is read whatever happened before: a number in 1..0xFFFFFF is the colour; 0, no
 //   number, or one outside that range (99999999999999999999, 1e300, -5, inf) the default.
 RestorePlan PlanRestore(RegistryApi& registry, const std::string& key);

@@ -230,11 +230,12 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
       {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, 2457349, false,
        false},
       // The Dee calendar runs about a week ahead of the Gregorian one by year 99,999 (and
-      // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year.
-      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, 38245309,
-       false, false},
-      {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, -34802824, false,
+      // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year. Such a date
+      // used to keep its JDN without an input, which opened a blank window; now it restores
+      // no JDN, so the start shows today's date.
+      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, {}, false,
        false},
+      {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, {}, false, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

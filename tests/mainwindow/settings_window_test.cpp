@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,6 +26,7 @@ class SettingsWindowTest : public QObject {
   void initTestCase();
   void firstStartKeepsDefaultsAndQuitSavesAll();
   void restartRestoresWhatWasShown();
+  void dateTheInputCannotHoldStartsWithToday();
 
  private:
   template <class T>
@@ -95,6 +97,26 @@ void SettingsWindowTest::restartRestoresWhatWasShown() {
            QStringLiteral("2015-11-23 D"));
   QCOMPARE(window->lngBackColor(), 0x701070u);
   QCOMPARE(window->palette().color(window->backgroundRole()), QColor(0x70, 0x10, 0x70));
+  window->cmdQuit_Click();
+}
+
+// A stored date whose Dee year (100,000) the input cannot hold used to open a window with no
+// notation, an empty input and Calculate disabled.
+void SettingsWindowTest::dateTheInputCannotHoldStartsWithToday() {
+  QFile file(SettingsFile());
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
+             "\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n");
+  file.close();
+
+  std::unique_ptr<MainWindow> window = StartCalvantis(messages_, clipboard_);
+  QVERIFY(window != nullptr);
+  QVERIFY(messages_.shown.empty());
+  QCOMPARE(window->lngJDN(), 0);
+  QVERIFY(Find<QRadioButton>(*window, "optInputDateWithoutAYN")->isChecked());
+  QVERIFY(!Find<QLineEdit>(*window, "txbYearADBCetc")->text().isEmpty());
+  window->Timer1_Timer();
+  QVERIFY(Find<QPushButton>(*window, "cmdCalculate")->isEnabled());
   window->cmdQuit_Click();
 }
 
