@@ -49,6 +49,9 @@ std::string CalNdxValueText(const SettingsState& state) {
   return Decimal(position);
 }
 
+// The four values, by their place in SettingNames().
+enum SettingValue : std::size_t { kJDNValue, kCalNdxValue, kDeeValue, kBackColorValue };
+
 // The names of the four values, in the order they are written and read.
 const std::vector<std::string>& SettingNames() {
   static const std::vector<std::string> names = {"JDN", "CalNdx", "Dee", "BackColor"};
@@ -98,10 +101,10 @@ void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsS
   const SettingsValues values = SettingsToSave(state, groupingSymbol);
   const std::vector<std::string>& names = SettingNames();
   SaveValuesToRegistry(registry, kHKeyCurrentUser, key,
-                       {{names[0], values.jdn},
-                        {names[1], values.calNdx},
-                        {names[2], values.dee},
-                        {names[3], values.backColor}});
+                       {{names[kJDNValue], values.jdn},
+                        {names[kCalNdxValue], values.calNdx},
+                        {names[kDeeValue], values.dee},
+                        {names[kBackColorValue], values.backColor}});
 }
 
 std::optional<int64_t> StoredNumber(std::string_view text, int64_t first, int64_t last) {
@@ -121,13 +124,13 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
   // One reading of the key: the values belong to one save, and a large file is read once.
   const std::vector<RestoredValue> stored =
       RestoreValuesFromRegistry(registry, kHKeyCurrentUser, key, SettingNames());
-  const std::optional<std::string> jdnText = ReadOK(stored[0]);
+  const std::optional<std::string> jdnText = ReadOK(stored[kJDNValue]);
   const std::optional<int64_t> jdn =
       jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
   if (jdn && *jdn != 0) {
     plan.lngJDN = static_cast<int32_t>(*jdn);
-    const std::optional<std::string> calNdx = ReadOK(stored[1]);
-    const std::optional<std::string> dee = calNdx ? ReadOK(stored[2]) : std::nullopt;
+    const std::optional<std::string> calNdx = ReadOK(stored[kCalNdxValue]);
+    const std::optional<std::string> dee = calNdx ? ReadOK(stored[kDeeValue]) : std::nullopt;
     if (dee) {
       plan.selectDee = *dee == DeeOnlyVariant().designation;
       const int k = static_cast<int>(
@@ -149,7 +152,7 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
       }
     }
   }
-  if (const std::optional<std::string> color = ReadOK(stored[3])) {
+  if (const std::optional<std::string> color = ReadOK(stored[kBackColorValue])) {
     const int64_t c = StoredNumber(*color, 0, kMaxColor).value_or(0);
     plan.lngBackColor = c == 0 ? kDefaultBackColor : static_cast<uint32_t>(c);
   }
