@@ -1,6 +1,19 @@
+// The numeric locale's symbols, always as UTF-8. localeconv() gives them in the character set
+// of the LC_NUMERIC locale: a no-break space is the one byte 0xA0 in fr_FR.ISO-8859-1 but
+// the two bytes C2 A0 in fr_FR.UTF-8. The program writes, measures and reads every text as
+// UTF-8, so a symbol is converted here, in this one place, before anything uses it.
 #include "platform/digit_grouping.h"
 
 #include <clocale>
+#include <string_view>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+#endif
 
 namespace clvt {
 namespace {
@@ -8,24 +21,112 @@ namespace {
 std::optional<std::string> groupingOverride;
 std::optional<std::string> decimalOverride;
 
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+#ifdef _WIN32
+
+// The code page of a Windows locale name such as "French_France.1252"; the ANSI code page
+// when the name carries none.
+unsigned CodePageOf(const char* localeName) {
+  const std::string_view name = localeName != nullptr ? localeName : "";
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return CP_ACP;
+  const std::string_view page = name.substr(dot + 1);
+  if (page == "utf8" || page == "UTF-8" || page == "UTF8") return CP_UTF8;
+  unsigned value = 0;
+  for (char c : page) {
+    if (c < '0' || c > '9' || value > 100000) return CP_ACP;
+    value = value * 10 + static_cast<unsigned>(c - '0');
+  }
+  return value;
+}
+
+std::optional<std::string> ToUtf8(const std::string& text, const char* localeName) {
+  const unsigned page = CodePageOf(localeName);
+  const int size = static_cast<int>(text.size());
+  const int wideLength = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text.data(), size,
+                                             nullptr, 0);
+  if (wideLength <= 0) return std::nullopt;
+  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+  MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), wideLength);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::nullopt;
+  std::string out(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, out.data(), length, nullptr, nullptr);
+  return out;
+}
+
+#else
+
+// The character set of the locale named localeName (the LC_NUMERIC locale; LC_CTYPE may be
+// another one, as in clvt, which sets only LC_NUMERIC from the environment).
+std::string CodesetOf(const char* localeName) {
+  if (localeName == nullptr) return "";
+  const locale_t locale = newlocale(LC_CTYPE_MASK, localeName, static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return "";
+  const char* codeset = nl_langinfo_l(CODESET, locale);
+  std::string result = codeset != nullptr ? codeset : "";
+  freelocale(locale);
+  return result;
+}
+
+std::optional<std::string> ToUtf8(const std::string& text, const char* localeName) {
+  const std::string codeset = CodesetOf(localeName);
+  if (codeset.empty()) return std::nullopt;
+  if (codeset == "UTF-8") return text;
+  const iconv_t converter = iconv_open("UTF-8", codeset.c_str());
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string in = text;
+  std::string out(text.size() * 4 + 4, '\0');  // UTF-8 needs at most 4 bytes a character
+  char* inPtr = in.data();
+  std::size_t inLeft = in.size();
+  char* outPtr = out.data();
+  std::size_t outLeft = out.size();
+  const std::size_t converted = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
+  iconv_close(converter);
+  if (converted == static_cast<std::size_t>(-1) || inLeft != 0) return std::nullopt;
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+#endif
+
+// A symbol from localeconv() in UTF-8; fallback when the locale has none or it cannot be
+// converted. Non-ASCII symbols are converted once per locale and symbol.
+std::string LocaleSymbol(const char* raw, std::string_view fallback) {
+  if (raw == nullptr || raw[0] == '\0') return std::string(fallback);
+  const std::string text = raw;
+  if (IsAscii(text)) return text;
+  struct Converted {
+    std::string localeName, raw, utf8;
+  };
+  thread_local Converted last;
+  const char* name = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string localeName = name != nullptr ? name : "";
+  if (last.localeName != localeName || last.raw != text) {
+    last = {localeName, text, ToUtf8(text, name).value_or(std::string(fallback))};
+  }
+  return last.utf8;
+}
+
 }  // namespace
 
 std::string DigitGroupingSymbol() {
   if (groupingOverride) return *groupingOverride;
   const std::lconv* conv = std::localeconv();
-  if (conv == nullptr || conv->thousands_sep == nullptr || conv->thousands_sep[0] == '\0') {
-    return ",";
-  }
-  return conv->thousands_sep;
+  return LocaleSymbol(conv != nullptr ? conv->thousands_sep : nullptr, ",");
 }
 
 std::string DecimalSymbol() {
   if (decimalOverride) return *decimalOverride;
   const std::lconv* conv = std::localeconv();
-  if (conv == nullptr || conv->decimal_point == nullptr || conv->decimal_point[0] == '\0') {
-    return ".";
-  }
-  return conv->decimal_point;
+  return LocaleSymbol(conv != nullptr ? conv->decimal_point : nullptr, ".");
 }
 
 void OverrideNumberSymbols(std::optional<std::string> grouping,

@@ -5,12 +5,13 @@
 
 namespace clvt {
 
-// The user's digit-grouping symbol from the numeric locale (LC_NUMERIC), or "," where the
-// locale defines none (the C/POSIX locale). May be longer than one byte (a UTF-8 narrow
-// no-break space, for example).
+// The user's digit-grouping symbol from the numeric locale (LC_NUMERIC) in UTF-8, whatever
+// the locale's character set (fr_FR.ISO-8859-1's no-break space is "\u00A0", two bytes), or ","
+// where the locale defines none (the C/POSIX locale) or its symbol cannot be converted. May be
+// longer than one byte (a narrow no-break space "\u202F" is three).
 std::string DigitGroupingSymbol();
 
-// The user's decimal separator from LC_NUMERIC, "." where the locale defines none.
+// The user's decimal separator from LC_NUMERIC in UTF-8, "." where the locale defines none.
 std::string DecimalSymbol();
 
 // Pins both symbols (tests, reproducible output); std::nullopt returns to the locale.

@@ -2,9 +2,15 @@
 # Runs clvt with the arguments of one transcript (one argument per line of "args", empty
 # lines included) and compares standard output, standard error and the exit status with the
 # recorded "stdout", "stderr" and "status" (a missing file means empty output or status 0).
+# A file "locale" names the locale (LC_ALL) to run in; one not made under LOCPATH skips (77).
 set -u
 clvt=$1
 case_dir=$2
+if [ -f "$case_dir/locale" ]; then
+  IFS= read -r LC_ALL < "$case_dir/locale"
+  export LC_ALL
+  [ -f "${LOCPATH:-}/$LC_ALL/LC_NUMERIC" ] || exit 77
+fi
 work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
 
