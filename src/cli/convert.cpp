@@ -36,7 +36,8 @@ constexpr const char* kConvertUsage =
     "             shift the date first, e.g. \"1y 2m 3w 4d\" (years, months, weeks, days)\n"
     "  --json     print one JSON object instead of the five lines\n"
     "\n"
-    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error.\n";
+    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
+    "3 standard output could not be written.\n";
 
 std::size_t Columns(std::string_view text) {
   std::size_t n = 0;

@@ -27,7 +27,8 @@ constexpr const char* kSequenceUsage =
     "  CAL       gregorian, julian or dee\n"
     "  AMOUNTS   e.g. \"1y 2m 3w 4d\"\n"
     "\n"
-    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error.\n";
+    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
+    "3 standard output could not be written.\n";
 
 int UsageError(std::ostream& err, const std::string& error) {
   err << "clvt sequence: " << error << "\nRun 'clvt sequence --help' for usage.\n";
