@@ -57,8 +57,10 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   c.txbYearCEJC = texts.size() > 1 ? texts[1] : texts[0];
   for (std::size_t i = 0; i < 4 && i + 2 < texts.size(); ++i) c.txbArith[i] = texts[i + 2];
 
+  // A multi-byte grouping symbol (a narrow no-break space) or the plain comma.
+  const std::string symbol = (data[1] & 0x20) != 0 ? "\xE2\x80\xAF" : ",";
   InputControls checked = c;
-  const InputCheck check = InputDateOK(checked, notation, dee);
+  const InputCheck check = InputDateOK(checked, notation, dee, symbol);
   if (check.ok) {
     InputControls run = checked;
     GetJDN(run, notation, check.strDateParts, SelectedCalendarText(run, notation, dee), true,
@@ -68,8 +70,8 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   InputControls unchecked = c;
   GetJDN(unchecked, notation, Split(data + kHeaderBytes, size - kHeaderBytes, '-'), "G", true,
          dee, 0);
-  CalculateRun(c, notation, dee, 0);
-  CheckArithBox(texts.back());
+  CalculateRun(c, notation, dee, 0, symbol);
+  CheckArithBox(texts.back(), symbol);
   GetYear(c, notation);
 }
 

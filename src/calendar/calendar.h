@@ -16,22 +16,36 @@ extern int32_t lngDeeEpochJDN;
 inline constexpr int32_t kDeeEpochJDN = 1721425;
 inline constexpr int32_t kDeeCecilEpochJDN = 1721426;
 
+// True for the three calendar codes the program knows: kCalendarGregorian, kCalendarJulian,
+// kCalendarDee.
+inline bool IsKnownCalendar(int32_t calendar) {
+  return calendar == kCalendarGregorian || calendar == kCalendarJulian ||
+         calendar == kCalendarDee;
+}
+
 // Reads year, month, day, calendar; sets valid and, for an existing date, jdn. Inline, like
-// the two below, so that a conversion costs one call into the calendar routines.
+// the two below, so that a conversion costs one call into the calendar routines. A record of
+// any other calendar code is invalid: the calendar library would read it as Julian, and a date
+// must never be converted in a calendar nobody chose.
 inline void DateToJDN(DateRec& rec) {
   if (rec.calendar == kCalendarDee) {
     DeeDateToJDN(rec);
-  } else {
+  } else if (IsKnownCalendar(rec.calendar)) {
     euro_date_to_jdn(&rec);
+  } else {
+    rec.valid = 0;
   }
 }
 
-// Reads jdn and calendar; sets year, month, day. Never changes calendar or jdn.
+// Reads jdn and calendar; sets year, month, day. Never changes calendar or jdn. Another
+// calendar code than the three known gives year, month and day 0 and valid 0.
 inline void JDNToDate(DateRec& rec) {
   if (rec.calendar == kCalendarDee) {
     DeeJDNToDate(rec);
-  } else {
+  } else if (IsKnownCalendar(rec.calendar)) {
     jdn_to_euro_date(&rec);
+  } else {
+    rec.year = rec.month = rec.day = rec.valid = 0;
   }
 }
 

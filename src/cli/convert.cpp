@@ -8,6 +8,7 @@
 #include "cli/date_argument.h"
 #include "datetext/formatting.h"
 #include "mainwindow/conversion.h"
+#include "platform/digit_grouping.h"
 
 namespace clvt::cli {
 namespace {
@@ -138,8 +139,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     PrintMessage(err, *input.rejection);
     return kExitRejected;
   }
-  const CalculateResult run =
-      CalculateRun(input.controls, input.intInputDateType, input.dee, 0);
+  const CalculateResult run = CalculateRun(input.controls, input.intInputDateType, input.dee, 0,
+                                           DigitGroupingSymbol());
   for (const Message& message : run.messages) PrintMessage(err, message);
   if (!run.outputShown) return kExitRejected;
   if (json) {

@@ -12,6 +12,8 @@
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
 #include "mainwindow/conversion.h"
+#include "mainwindow/live_input.h"
+#include "platform/digit_grouping.h"
 
 namespace clvt::cli {
 namespace {
@@ -66,13 +68,6 @@ int CalendarPosition(std::string_view value) {
   return 0;
 }
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-}
-
 // "November 22, 2015 AD" into the month, day, year controls; false when it has not that shape.
 bool FillMonthDayYear(const std::string& text, InputControls& controls) {
   std::size_t i = 0;
@@ -100,14 +95,6 @@ bool FillMonthDayYear(const std::string& text, InputControls& controls) {
   return true;
 }
 
-// The year-month-day calendar the window picks from the designator typed, 0 if none.
-int CalendarFromDesignator(std::string_view text, const DeeVariant& dee) {
-  if (text.find(dee.designation) != std::string_view::npos) return kCalendarPositionDee;
-  if (text.find("JC") != std::string_view::npos) return kCalendarPositionJulian;
-  if (text.find("CE") != std::string_view::npos) return kCalendarPositionGregorian;
-  return 0;
-}
-
 // "1y 2m 3w 4d" into the four amount boxes; a usage error text or "".
 std::string FillAmounts(const std::string& amounts, InputControls& controls,
                         std::optional<Message>& rejection) {
@@ -129,7 +116,7 @@ std::string FillAmounts(const std::string& amounts, InputControls& controls,
     seen[unit] = true;
     ++count;
     controls.txbArith[unit] = token.substr(0, token.size() - 1);
-    ArithBoxCheck check = CheckArithBox(controls.txbArith[unit]);
+    ArithBoxCheck check = CheckArithBox(controls.txbArith[unit], DigitGroupingSymbol());
     if (check.message && !rejection) rejection = std::move(check.message);
   }
   if (count == 0) return "AMOUNTS: expected one or more of Ny, Nm, Nw, Nd, e.g. \"1y 2m\"";
@@ -226,9 +213,13 @@ DateInput ReadDateInput(const DateOptions& options) {
     if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE");
     controls.optInputDateWithAYN = true;
     controls.txbYearCEJC = UpperCase(text);
-    if (options.dee) ReplaceAll(controls.txbYearCEJC, " DC", " D");
+    if (options.dee) {
+      controls.txbYearCEJC = RewriteDeeDesignator(controls.txbYearCEJC, input.dee);
+    }
     controls.cboCalendar1 =
-        position == 0 ? CalendarFromDesignator(controls.txbYearCEJC, input.dee) : position;
+        position == 0 ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, DigitGroupingSymbol())
+                            .calendarPosition
+                      : position;
     input.intInputDateType = kInputWithAYN;
   }
 
@@ -245,9 +236,7 @@ DateInput ReadDateInput(const DateOptions& options) {
 }
 
 void PrintMessage(std::ostream& err, const Message& message) {
-  std::string text = message.text;
-  ReplaceAll(text, "\r\n", "\n");
-  err << text << '\n';
+  err << ReplaceAll(message.text, "\r\n", "\n") << '\n';
 }
 
 }  // namespace clvt::cli

@@ -51,7 +51,8 @@ struct DateInput {
 // AMOUNTS as a user would fill the window, and selects the Dee variant (lngDeeEpochJDN) as
 // the window's option does. A year-month-day text is upper-cased; with --dee its " DC" becomes
 // " D", as when the user clicks the Dee option after typing. Without CAL its calendar follows
-// its designator. The checks of the typed date are left to the window's own InputDateOK and
+// its designator as ReadYmdDesignator reads it, and is left unchosen when the designator
+// names none. The checks of the typed date are left to the window's own InputDateOK and
 // GetJDN; each amount gets the check of leaving its box.
 DateInput ReadDateInput(const DateOptions& options);
 

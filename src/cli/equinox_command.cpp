@@ -14,6 +14,7 @@
 #include "datetext/input_check.h"
 #include "equinox/equinox_table.h"
 #include "mainwindow/conversion.h"
+#include "platform/digit_grouping.h"
 
 namespace clvt::cli {
 namespace {
@@ -151,7 +152,8 @@ StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
     return {std::nullopt, kExitUsage};
   }
   const DeeVariant& dee = arguments.settings.dee;
-  const InputCheck check = InputDateOK(input.controls, input.intInputDateType, dee);
+  const InputCheck check =
+      InputDateOK(input.controls, input.intInputDateType, dee, DigitGroupingSymbol());
   if (!check.ok) {
     if (check.message) PrintMessage(err, *check.message);
     return {std::nullopt, kExitRejected};

@@ -10,6 +10,7 @@
 #include "cli/date_argument.h"
 #include "datetext/input_check.h"
 #include "mainwindow/conversion.h"
+#include "platform/digit_grouping.h"
 #include "sequence/sequence_listing.h"
 
 namespace clvt::cli {
@@ -69,7 +70,8 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
     return UsageError(err, "a weekday cannot be listed from; choose a calendar");
   }
 
-  const InputCheck check = InputDateOK(input.controls, input.intInputDateType, input.dee);
+  const InputCheck check =
+      InputDateOK(input.controls, input.intInputDateType, input.dee, DigitGroupingSymbol());
   if (!check.ok) {
     if (check.message) PrintMessage(err, *check.message);
     return kExitRejected;

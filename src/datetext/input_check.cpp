@@ -27,24 +27,8 @@ InputCheck Reject(std::string_view text, Icon icon) {
   return check;
 }
 
-// True when letters first occur at the second character or later: a designator typed in
-// front of the date is left to the designator check that follows.
-bool HoldsAfterFirst(std::string_view text, std::string_view letters) {
-  const std::size_t position = text.find(letters);
-  return position != std::string_view::npos && position >= 1;
-}
-
-bool DesignatorsInconsistent(std::string_view text, int calendarPosition) {
-  switch (calendarPosition) {
-    case kCalendarPositionGregorian:
-      return HoldsAfterFirst(text, "JC") || HoldsAfterFirst(text, "D");
-    case kCalendarPositionJulian:
-      return HoldsAfterFirst(text, "CE") || HoldsAfterFirst(text, "D");
-    case kCalendarPositionDee:
-      return HoldsAfterFirst(text, "CE") || HoldsAfterFirst(text, "JC");
-    default:
-      return false;
-  }
+bool IsCalendarPosition(int position) {
+  return position >= kCalendarPositionGregorian && position <= kCalendarPositionDee;
 }
 
 std::string WithoutChars(std::string text, std::string_view set) {
@@ -66,15 +50,19 @@ std::string YearBoxText(int64_t year) {
   return grouped;
 }
 
-InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee) {
+InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
+                             std::string_view groupingSymbol) {
   controls.txbYearCEJC = UpperCase(TrimBlanks(controls.txbYearCEJC));
   std::string& text = controls.txbYearCEJC;
   const int position = controls.cboCalendar1;
+  YmdDesignator designator = ReadYmdDesignator(text, dee, groupingSymbol);
 
-  if (DesignatorsInconsistent(text, position)) {
+  // A designator typed in front of the date is not held against the chosen calendar.
+  if (IsCalendarPosition(position) && designator.calendarPosition != 0 &&
+      designator.calendarPosition != position && !designator.atFirstCharacter) {
     return Reject(kMsgInconsistentDesignations, Icon::Exclamation);
   }
-  if (WithoutChars(text, kYmdNumberChars).empty()) {
+  if (designator.letters.empty()) {
     switch (position) {
       case kCalendarPositionGregorian:
         text += " CE";
@@ -88,17 +76,19 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee) {
       default:
         return Reject(kMsgSpecifyCalendar, Icon::None);
     }
+    designator = ReadYmdDesignator(text, dee, groupingSymbol);
   }
-  const std::string designator = WithoutChars(text, kYmdNumberChars);
-  if (designator != "CE" && designator != "JC" && designator != dee.designation) {
-    if (designator == "AD" || designator == "BC") {
+  if (designator.calendarPosition == 0) {
+    if (designator.letters == "AD" || designator.letters == "BC") {
       return Reject(kMsgADBCOnlyMonthDayYear, Icon::Information);
     }
     return Reject(kMsgInvalidInputDate, Icon::Exclamation);
   }
+  // The calendar of the run is the chosen one; without one the date is never converted.
+  if (!IsCalendarPosition(position)) return Reject(kMsgSpecifyCalendar, Icon::None);
 
   const bool negative = text.front() == '-';
-  std::string numbers = negative ? text.substr(1) : text;
+  std::string numbers = WithCommaGroups(negative ? text.substr(1) : text, groupingSymbol);
   RemoveChars(numbers, kYmdDesignatorAndGroupChars);
   std::vector<std::string> fields;
   if (SplitFields(numbers, "-", 1, fields, true) != 3) {
@@ -122,17 +112,20 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee) {
   return check;
 }
 
-InputCheck CheckMonthDayYear(InputControls& controls) {
+// The box keeps what the user typed (trimmed, leading zeros removed); the checks read the
+// grouping symbol as a comma, since the program itself writes the symbol into this box.
+InputCheck CheckMonthDayYear(InputControls& controls, std::string_view groupingSymbol) {
   controls.txbYearADBCetc = TrimBlanks(controls.txbYearADBCetc);
   std::string& text = controls.txbYearADBCetc;
 
-  if ((!text.empty() && text.front() == '+') || !IsWholeNumber(text, true, kYearGroupChars) ||
+  if ((!text.empty() && text.front() == '+') ||
+      !IsWholeNumber(WithCommaGroups(text, groupingSymbol), true, kYearGroupChars) ||
       CountOccurrences(text, "-", true) >= 2) {
     return Reject(kMsgInvalidYearValue, Icon::Exclamation);
   }
   RemoveLeading(text, "0");
   if (text.empty()) text = "0";
-  const std::string digits = WithoutChars(text, kYearDigitsOnly);
+  const std::string digits = WithoutChars(WithCommaGroups(text, groupingSymbol), kYearDigitsOnly);
   if (text.front() == '-' || digits.find_first_not_of('0') == std::string::npos) {
     return Reject(kMsgZeroNegativeYear, Icon::Information);
   }
@@ -146,12 +139,30 @@ InputCheck CheckMonthDayYear(InputControls& controls) {
 
 }  // namespace
 
-InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee) {
+YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
+                                std::string_view groupingSymbol) {
+  const std::string plain = WithCommaGroups(text, groupingSymbol);
+  YmdDesignator designator;
+  designator.letters = WithoutChars(plain, kYmdNumberChars);
+  if (designator.letters.empty()) return designator;
+  if (designator.letters == "CE") {
+    designator.calendarPosition = kCalendarPositionGregorian;
+  } else if (designator.letters == "JC") {
+    designator.calendarPosition = kCalendarPositionJulian;
+  } else if (designator.letters == dee.designation) {
+    designator.calendarPosition = kCalendarPositionDee;
+  }
+  designator.atFirstCharacter = kYmdNumberChars.find(plain.front()) == std::string_view::npos;
+  return designator;
+}
+
+InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+                       std::string_view groupingSymbol) {
   if (!controls.optInputDateWithoutAYN && !controls.optInputDateWithAYN) {
     return Reject(kMsgSelectInputType, Icon::None);
   }
-  if (intInputDateType == kInputWithoutAYN) return CheckMonthDayYear(controls);
-  if (intInputDateType == kInputWithAYN) return CheckYearMonthDay(controls, dee);
+  if (intInputDateType == kInputWithoutAYN) return CheckMonthDayYear(controls, groupingSymbol);
+  if (intInputDateType == kInputWithAYN) return CheckYearMonthDay(controls, dee, groupingSymbol);
   InputCheck unexamined;
   unexamined.ok = true;
   return unexamined;

@@ -25,11 +25,30 @@ struct InputCheck {
   std::vector<std::string> strDateParts; // year, month, day fields of an accepted ymd text
 };
 
+// The calendar designator of a year-month-day text, read the one way the input check, the
+// live input's calendar choice and clvt all read it: what is left of the text once digits,
+// "-", ",", ".", "'", blanks and groupingSymbol (the locale's digit-grouping symbol, removed
+// whole however many bytes it has) are removed. So "2015-11-22 C.E." and "CE 2015-11-22" both
+// hold "CE". Case-sensitive: pass the text upper-cased where the check would.
+struct YmdDesignator {
+  std::string letters;            // what is left: "CE", "" (none typed), "AD", "XY", ...
+  int calendarPosition = 0;       // cboCalendar(1) position the letters name: 1 "CE",
+                                  // 2 "JC", 3 the Dee designation; 0 for anything else
+  bool atFirstCharacter = false;  // the letters begin at the text's first character
+};
+YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
+                                std::string_view groupingSymbol);
+
 // Checks the typed text of the notation intInputDateType (0 month-day-year, 1 year-month-day;
 // any other value passes unexamined). May rewrite controls.txbYearCEJC (upper case, trimmed,
 // designator appended) or controls.txbYearADBCetc (trimmed, leading zeros removed). Titles are
-// "Calculate". Safe for any text: overlong digit runs are rejected, never overflowed.
-InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee);
+// "Calculate". Besides ",.' " (",. " in the month-day-year year box) the digit groups may be
+// written with groupingSymbol, so that every year the program writes back reads again.
+// A year-month-day text passes only with a calendar chosen in cboCalendar1 (1..3) that its
+// designator does not contradict. Safe for any text: overlong digit runs are rejected, never
+// overflowed.
+InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+                       std::string_view groupingSymbol);
 
 // Puts rec's date into the month-day-year controls (month and day lists, year box, era list
 // keeping the user's AD/BC or CE/BCE pair).

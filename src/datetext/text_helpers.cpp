@@ -156,6 +156,23 @@ std::string TrimBlanks(std::string_view text) {
   return std::string(text.substr(first, last - first + 1));
 }
 
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(text);
+  std::string out;
+  std::size_t pos = 0;
+  for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos;
+       pos = hit + from.size()) {
+    out.append(text.substr(pos, hit - pos));
+    out.append(to);
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+std::string WithCommaGroups(std::string_view text, std::string_view groupingSymbol) {
+  return ReplaceAll(text, groupingSymbol, ",");
+}
+
 std::string UpperCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) {

@@ -61,6 +61,17 @@ bool IsWholeNumberPlain(std::string_view text, bool allowSign, bool allowComma);
 // text without leading and trailing blanks (the space character only).
 std::string TrimBlanks(std::string_view text);
 
+// Every occurrence of from replaced by to, left to right, case-sensitive, in one pass (time
+// linear in the length of text); an empty from changes nothing. ("2015-11-22 DC", " DC", " D")
+// -> "2015-11-22 D"; ("12\u202F345", "\u202F", "") -> "12345".
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+// text with every occurrence of groupingSymbol (the locale's digit-grouping symbol, of any
+// number of bytes) written as ",", so that a check taking ",.' " as digit-group characters
+// takes the symbol the same way: ("12\u202F345", "\u202F") -> "12,345". An empty symbol
+// changes nothing.
+std::string WithCommaGroups(std::string_view text, std::string_view groupingSymbol);
+
 // ASCII upper case; other bytes unchanged.
 std::string UpperCase(std::string_view text);
 

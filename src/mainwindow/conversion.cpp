@@ -104,8 +104,8 @@ ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee)
   return check;
 }
 
-ArithBoxCheck CheckArithBox(std::string_view text) {
-  std::string s = TrimBlanks(text);
+ArithBoxCheck CheckArithBox(std::string_view text, std::string_view groupingSymbol) {
+  std::string s = WithCommaGroups(TrimBlanks(text), groupingSymbol);
   ArithBoxCheck check;
   if (!s.empty() && s.front() == '-') {
     check.message = MakeMessage(kMsgNegativeAmount, kTitleInvalidInput, Icon::Information);
@@ -279,11 +279,12 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
 }  // namespace
 
 CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
-                             const DeeVariant& dee, int32_t lngJDN) {
+                             const DeeVariant& dee, int32_t lngJDN,
+                             std::string_view groupingSymbol) {
   CalculateResult result;
   result.lngJDN = lngJDN;
   if (intInputDateType != kInputWithoutAYN && intInputDateType != kInputWithAYN) return result;
-  InputCheck check = InputDateOK(controls, intInputDateType, dee);
+  InputCheck check = InputDateOK(controls, intInputDateType, dee, groupingSymbol);
   if (!check.ok) {
     if (check.message) result.messages.push_back(std::move(*check.message));
     return result;

@@ -56,7 +56,8 @@ GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
 // (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
 // nothing. Uses lngDeeEpochJDN as set by the caller. May set controls.cboYearDesADBCetc to
-// "CE" as the traditional output does.
+// "CE" as the traditional output does. groupingSymbol is the locale's digit-grouping symbol,
+// read in the typed years as InputDateOK reads it.
 struct CalculateResult {
   std::vector<Message> messages;      // in the order they are shown
   bool outputShown = false;
@@ -66,7 +67,8 @@ struct CalculateResult {
   int32_t lngJDN = 0;                 // unchanged unless a run succeeded
 };
 CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
-                             const DeeVariant& dee, int32_t lngJDN);
+                             const DeeVariant& dee, int32_t lngJDN,
+                             std::string_view groupingSymbol);
 
 struct ArithValues {
   bool ok = false;
@@ -84,9 +86,9 @@ struct ArithBoxCheck {
   bool clearBox = false;
 };
 // The check when the user leaves an amount box: "-" in front gives the negative-values
-// message (box kept), any character but digits and ",.' " the invalid-amount message (box
-// emptied). Title "Invalid input".
-ArithBoxCheck CheckArithBox(std::string_view text);
+// message (box kept), any character but digits, ",.' " and groupingSymbol (the locale's
+// digit-grouping symbol) the invalid-amount message (box emptied). Title "Invalid input".
+ArithBoxCheck CheckArithBox(std::string_view text, std::string_view groupingSymbol);
 
 // Shifts rec by the years and months of lngArith (plus or minus); the day is left for
 // clamping. Returns false, leaving rec unchanged, when the year would leave 32 bits.

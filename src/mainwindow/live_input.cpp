@@ -4,15 +4,12 @@
 
 #include <algorithm>
 
+#include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
 
 namespace clvt {
 
 namespace {
-
-bool Contains(std::string_view text, std::string_view part) {
-  return !part.empty() && text.find(part) != std::string_view::npos;
-}
 
 // ReplaceAll, except where the match is already followed by tail (so " D" -> " DC" leaves
 // " DC" alone instead of making " DCC").
@@ -55,19 +52,6 @@ bool InputComplete(const InputControls& in, int& intInputDateType) {
 
 }  // namespace
 
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-  if (from.empty()) return std::string(text);
-  std::string out;
-  std::size_t pos = 0;
-  for (std::size_t hit; (hit = text.find(from, pos)) != std::string_view::npos;
-       pos = hit + from.size()) {
-    out.append(text.substr(pos, hit - pos));
-    out.append(to);
-  }
-  out.append(text.substr(pos));
-  return out;
-}
-
 std::string DeeLegend(const DeeVariant& dee) {
   return ReplaceAll(ReplaceAll(kDeeLegendTemplate, "DC", dee.designation), "Dee-Cecil",
                     dee.name);
@@ -102,14 +86,15 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
     }
   }
 
-  // The legend follows the designator in the text as typed (not yet upper-cased).
+  // The legend follows the designator in the text as typed (not yet upper-cased), read as
+  // the input check reads it.
   const std::string& ymd = in.txbYearCEJC;
-  const bool hasDee = Contains(ymd, dee.designation);
-  const bool hasJC = Contains(ymd, "JC");
-  const bool hasCE = Contains(ymd, "CE");
-  t.lblCEVisible = view.txbYearCEJCVisible && (hasCE || hasJC || hasDee);
+  const int designated = ReadYmdDesignator(ymd, dee, view.groupingSymbol).calendarPosition;
+  t.lblCEVisible = view.txbYearCEJCVisible && designated != 0;
   if (t.lblCEVisible) {
-    t.lblCE = hasDee ? DeeLegend(dee) : hasJC ? std::string(kLegendJC) : std::string(kLegendCE);
+    t.lblCE = designated == kCalendarPositionDee       ? DeeLegend(dee)
+              : designated == kCalendarPositionJulian ? std::string(kLegendJC)
+                                                       : std::string(kLegendCE);
   }
 
   t.cmdClear0Visible = (view.txbYearCEJCVisible && !ymd.empty()) ||
@@ -124,17 +109,10 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   t.txbYearCEJCCursor =
       std::clamp(view.txbYearCEJCCursor, 0, static_cast<int>(t.txbYearCEJC.size()));
 
-  // A designator picks the year-month-day calendar when none is chosen; a choice stands.
+  // The legend's designator picks the year-month-day calendar when none is chosen; a choice
+  // stands.
   t.cboCalendar1 = in.cboCalendar1;
-  if (t.cboCalendar1 == 0 && !t.lblCE.empty()) {
-    if (Contains(t.lblCE, dee.designation)) {
-      t.cboCalendar1 = kCalendarPositionDee;
-    } else if (Contains(t.lblCE, "JC")) {
-      t.cboCalendar1 = kCalendarPositionJulian;
-    } else if (Contains(t.lblCE, "CE")) {
-      t.cboCalendar1 = kCalendarPositionGregorian;
-    }
-  }
+  if (t.cboCalendar1 == 0 && t.lblCEVisible) t.cboCalendar1 = designated;
 
   t.cmdVernalEquinoxesEnabled = t.cmdDateSequenceEnabled;
   return t;
@@ -154,11 +132,10 @@ std::string RewriteForCalendarChoice(std::string_view text, int position, const 
   }
 }
 
-int CalendarForNotationSwitch(std::string_view text, int cboCalendar1) {
+int CalendarForNotationSwitch(std::string_view text, int cboCalendar1, const DeeVariant& dee,
+                              std::string_view groupingSymbol) {
   if (cboCalendar1 != 0) return cboCalendar1;
-  if (text.find("CE", 1) != std::string_view::npos) return kCalendarPositionGregorian;
-  if (text.find("JC", 1) != std::string_view::npos) return kCalendarPositionJulian;
-  return 0;
+  return ReadYmdDesignator(text, dee, groupingSymbol).calendarPosition;
 }
 
 std::string RewriteDeeDesignator(std::string_view text, const DeeVariant& dee) {

@@ -36,6 +36,7 @@ struct LiveInputView {
   std::array<std::string, 4> lblArith{"years", "months", "weeks", "days"};
   std::string lblCE;
   bool txbOutputGCVisible = false;    // a result is shown
+  std::string groupingSymbol;         // the locale's digit-grouping symbol
 };
 
 // Everything one tick decides. Texts and the calendar choice are the new contents of the
@@ -62,8 +63,9 @@ struct LiveInputTick {
 };
 
 // One run of the half-second update. The steps run in a fixed order, each seeing what the
-// earlier ones wrote: completeness is judged first, the legend is chosen from the text before
-// this tick upper-cases it, and the calendar is picked from the legend just chosen. So
+// earlier ones wrote: completeness is judged first, the legend is chosen from the designator
+// of the text before this tick upper-cases it (read as ReadYmdDesignator reads it, so
+// "2015-11-22 C.E." shows the "CE" legend), and the calendar is picked from that legend. So
 // "2015-11-22 jc" typed into an empty year-month-day input needs three ticks: upper case,
 // then legend and calendar, then Calculate enabled. Any text is safe; nothing here fails.
 LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee);
@@ -80,9 +82,10 @@ std::string ArithLabel(std::string_view caption, std::string_view boxText);
 std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee);
 
 // The year-month-day calendar to select when that notation is chosen: a choice already made
-// stands; otherwise "CE" at the second character or later picks Gregorian (1), else "JC"
-// there picks Julian (2), else nothing (0). ("2015-11-22 JC", 0) -> 2.
-int CalendarForNotationSwitch(std::string_view text, int cboCalendar1);
+// stands; otherwise the calendar the text's designator names (ReadYmdDesignator), or nothing
+// (0). ("2015-11-22 JC", 0) -> 2; ("2015-11-22 J.C.", 0) -> 2; ("2015-11-22", 0) -> 0.
+int CalendarForNotationSwitch(std::string_view text, int cboCalendar1, const DeeVariant& dee,
+                              std::string_view groupingSymbol);
 
 // The year-month-day text after switching the Dee variant to dee: " DC" becomes " D" (Dee)
 // or " D" becomes " DC" (Dee-Cecil). A designator already in the target form is left alone,
@@ -97,9 +100,5 @@ std::string RewriteDeeLegend(std::string_view caption, const DeeVariant& dee);
 // 0x404040 -> 0x800080; any other colour goes to 0x800080.
 uint32_t NextBackColor(uint32_t colour);
 inline constexpr uint32_t kStartBackColor = 0x800080;
-
-// Every occurrence of from replaced by to, left to right, case-sensitive; an empty from
-// changes nothing.
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
 
 }  // namespace clvt

@@ -359,7 +359,7 @@ void MainWindow::txbYearCEJC_LostFocus() {
 
 void MainWindow::txbArith_LostFocus(int index) {
   if (index < 0 || index >= 4) return;
-  const ArithBoxCheck check = CheckArithBox(S(txbArith[index]->text()));
+  const ArithBoxCheck check = CheckArithBox(S(txbArith[index]->text()), DigitGroupingSymbol());
   if (check.clearBox) txbArith[index]->clear();
   if (check.message) messages_.Show(*check.message);
 }
@@ -447,7 +447,7 @@ void MainWindow::ShowMessages(const std::vector<Message>& messages) {
 
 bool MainWindow::InputDateOK() {
   InputControls c = ReadInputControls();
-  const InputCheck check = clvt::InputDateOK(c, intInputDateType_, dee_);
+  const InputCheck check = clvt::InputDateOK(c, intInputDateType_, dee_, DigitGroupingSymbol());
   WriteInputControls(c);
   if (check.message) messages_.Show(*check.message);
   if (check.ok) strDateParts_ = check.strDateParts;
@@ -461,7 +461,8 @@ bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIf
     // edited: take the fields of the text as it stands, never those of an earlier check,
     // which would also write that earlier date back over the user's text.
     InputControls probe = c;
-    const InputCheck check = clvt::InputDateOK(probe, intInputDateType_, dee_);
+    const InputCheck check =
+        clvt::InputDateOK(probe, intInputDateType_, dee_, DigitGroupingSymbol());
     if (!check.ok && !blnDisplayMessageIfDateInvalid) return false;
     strDateParts_ = check.ok ? check.strDateParts : std::vector<std::string>{};
   }
@@ -500,6 +501,7 @@ void MainWindow::Timer1_Timer() {
   for (std::size_t i = 0; i < lblArith.size(); ++i) view.lblArith[i] = S(lblArith[i]->text());
   view.lblCE = S(lblCE->text());
   view.txbOutputGCVisible = !txbOutputGC->isHidden();
+  view.groupingSymbol = DigitGroupingSymbol();
 
   const LiveInputTick t = TimerTick(view, dee_);
   SetTextKeepingCaret(txbYearADBCetc, t.txbYearADBCetc);
@@ -548,8 +550,8 @@ void MainWindow::optInputDateWithAYN_Click() {
   }
   SetBold(optInputDateWithAYN, true);
   SetBold(optInputDateWithoutAYN, false);
-  cboCalendar[1]->setCurrentIndex(
-      CalendarForNotationSwitch(S(txbYearCEJC->text()), cboCalendar[1]->currentIndex()));
+  cboCalendar[1]->setCurrentIndex(CalendarForNotationSwitch(
+      S(txbYearCEJC->text()), cboCalendar[1]->currentIndex(), dee_, DigitGroupingSymbol()));
   FocusCalculate();
 }
 
@@ -591,7 +593,7 @@ void MainWindow::cmdClear_Click(int index) {
 void MainWindow::cmdCalculate_Click() {
   ClearOutputDates();
   InputControls c = ReadInputControls();
-  const CalculateResult r = CalculateRun(c, intInputDateType_, dee_, lngJDN_);
+  const CalculateResult r = CalculateRun(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
   WriteInputControls(c);
   ShowMessages(r.messages);
   lngJDN_ = r.lngJDN;

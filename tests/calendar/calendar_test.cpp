@@ -91,6 +91,9 @@ TEST_F(DeeEpoch, DatesThatDoNotExistAreInvalidAndLeaveTheJDN) {
       {"Dee month 13", 2015, 13, 1, D},
       {"Dee hostile month", 2015, INT32_MIN, 1, D},
       {"Gregorian hostile day", 2015, 1, INT32_MAX, G},
+      // The calendar library reads every code but 'G' as Julian; no calendar is none.
+      {"no calendar", 2015, 11, 22, 0},
+      {"unknown calendar", 2015, 11, 22, 'X'},
   };
   lngDeeEpochJDN = kDeeCecilEpochJDN;
   for (const Missing& m : kMissing) {

@@ -41,6 +41,7 @@ struct YmdCase {
   const char* message;  // "" when accepted
   const char* boxAfter;
   std::vector<std::string> parts;
+  const char* groupingSymbol = ",";
 };
 
 TEST_F(InputCheckTest, YearMonthDayTexts) {
@@ -56,6 +57,20 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
       {"2.015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
       {"2'015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
       {"CE 2015-11-22", 1, "", "CE 2015-11-22", {"2015", "11", "22"}},
+      // A designator in front is not held against the calendar chosen.
+      {"CE 2015-11-22", 2, "", "CE 2015-11-22", {"2015", "11", "22"}},
+      // Decorated designators are read as the check reads them: we used to take "J.C." with
+      // Gregorian chosen silently, and "C.E." with no calendar chosen in the Julian calendar.
+      {"2015-11-22 c.e.", 1, "", "2015-11-22 C.E.", {"2015", "11", "22"}},
+      {"2015-11-22 J.C.", 1, "Inconsistent calendar designations in year-month-day date.", "",
+       {}},
+      {"2015-11-22 D,C", 2, "Inconsistent calendar designations in year-month-day date.", "",
+       {}},
+      {"2015-11-22 CE", 0, "Please specify calendar for year-month-day date.", "", {}},
+      // The locale's grouping symbol, as the program writes it back into the box.
+      {"12\u202F345-01-05 CE", 1, "", "", {"12345", "01", "05"}, "\u202F"},
+      {"-12\u2019345-01-05 JC", 2, "", "", {"-12345", "01", "05"}, "\u2019"},
+      {"12\u2000345-01-05 CE", 1, "Invalid input date", "", {}, "\u202F"},
       {"0-02-29 CE", 1, "", "", {"0", "02", "29"}},
       {"100000-1-1 CE", 1, "Input date is out of permitted range.", "", {}},
       {"99,999-12-31 CE", 1, "", "", {"99999", "12", "31"}},
@@ -72,7 +87,7 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
   for (const YmdCase& row : cases) {
     SCOPED_TRACE(std::string(row.text) + " / calendar " + std::to_string(row.calendar));
     InputControls c = YmdControls(row.text, row.calendar);
-    const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant());
+    const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), row.groupingSymbol);
     EXPECT_EQ(check.ok, std::string(row.message).empty());
     if (check.ok) {
       EXPECT_FALSE(check.message.has_value());
@@ -92,6 +107,7 @@ struct MdyCase {
   const char* year;
   const char* message;  // "" when accepted
   const char* boxAfter;
+  const char* groupingSymbol = ",";
 };
 
 TEST_F(InputCheckTest, MonthDayYearYearBox) {
@@ -110,11 +126,17 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
       {"0", zero.c_str(), "0"},
       {"0,000", zero.c_str(), ",000"},
       {"100,000", "Year is out of permitted range", "100,000"},
+      // The locale's grouping symbol reads as a comma (we used to say "Invalid year value"),
+      // and an apostrophe only where the locale itself groups with it.
+      {"12\u202F345", "", "12\u202F345", "\u202F"},
+      {"0\u00A0000", zero.c_str(), "\u00A0000", "\u00A0"},
+      {"\u202F-5", "Invalid year value", "\u202F-5", "\u202F"},
+      {"1'234", "", "1'234", "'"},
   };
   for (const MdyCase& row : cases) {
     SCOPED_TRACE(std::string("year '") + row.year + "'");
     InputControls c = MdyControls(row.year);
-    const InputCheck check = InputDateOK(c, kInputWithoutAYN, DeeCecilVariant());
+    const InputCheck check = InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), row.groupingSymbol);
     EXPECT_EQ(check.ok, std::string(row.message).empty());
     if (!check.ok) {
       ASSERT_TRUE(check.message.has_value());
@@ -127,12 +149,12 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
 
 TEST_F(InputCheckTest, NoNotationSelected) {
   InputControls c;
-  const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant());
+  const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), ",");
   EXPECT_FALSE(check.ok);
   EXPECT_EQ(*check.message,
             (Message{"Please select type of input date", "Calculate", Icon::None, Buttons::Ok}));
   c.optInputDateWithAYN = true;
-  EXPECT_TRUE(InputDateOK(c, kInputIncomplete, DeeCecilVariant()).ok);
+  EXPECT_TRUE(InputDateOK(c, kInputIncomplete, DeeCecilVariant(), ",").ok);
 }
 
 // Overlong, huge, signed-only and non-ASCII texts: each gets the program's own message and
@@ -159,10 +181,64 @@ TEST_F(InputCheckTest, HostileTexts) {
     InputControls c = row.notation == kInputWithAYN ? YmdControls(row.text, 1)
                                                     : MdyControls(row.text);
     if (row.notation == kInputWithAYN && row.text == "-") c.cboCalendar1 = 0;
-    const InputCheck check = InputDateOK(c, row.notation, DeeCecilVariant());
+    const InputCheck check = InputDateOK(c, row.notation, DeeCecilVariant(), ",");
     EXPECT_FALSE(check.ok);
     ASSERT_TRUE(check.message.has_value());
     EXPECT_EQ(check.message->text, row.message);
+  }
+}
+
+TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
+  struct Row {
+    const char* text;
+    DeeVariant dee;
+    const char* letters;
+    int calendar;
+    bool atFirst = false;
+  };
+  const Row rows[] = {
+      {"2015-11-22 C.E.", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
+      {"2015-11-22 C E", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
+      {"2015-11-22 C'E", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
+      {"2015-11-22 J.C.", DeeCecilVariant(), "JC", kCalendarPositionJulian},
+      {"2015-11-22 D.C.", DeeCecilVariant(), "DC", kCalendarPositionDee},
+      {"2015-11-22 D,C", DeeCecilVariant(), "DC", kCalendarPositionDee},
+      {"2015-11-22 D", DeeOnlyVariant(), "D", kCalendarPositionDee},
+      {"2015-11-22 D", DeeCecilVariant(), "D", 0},
+      {"2015-11-22 DC", DeeOnlyVariant(), "DC", 0},
+      {"2015-11-22 ce", DeeCecilVariant(), "ce", 0},  // case-sensitive: callers upper-case
+      {"2015-11-22 AD", DeeCecilVariant(), "AD", 0},
+      {"2015-11-22", DeeCecilVariant(), "", 0},
+      {"CE 2015-11-22", DeeCecilVariant(), "CE", kCalendarPositionGregorian, true},
+      {"12\u202F345-01-05 CE", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.text) + " / " + row.dee.designation);
+    const YmdDesignator d = ReadYmdDesignator(row.text, row.dee, "\u202F");
+    EXPECT_EQ(d.letters, row.letters);
+    EXPECT_EQ(d.calendarPosition, row.calendar);
+    EXPECT_EQ(d.atFirstCharacter, row.atFirst);
+  }
+}
+
+// Whatever the locale groups with, a year the program writes into either year box passes
+// the check again: in fr_FR and de_CH the next Calculate used to reject it.
+TEST_F(InputCheckTest, YearsWrittenBackReadAgain) {
+  for (const char* symbol : {",", ".", "'", "\u00A0", "\u202F", "\u2019"}) {
+    SCOPED_TRACE(symbol);
+    OverrideNumberSymbols(symbol);
+    InputControls c;
+    c.optInputDateWithAYN = true;
+    c.cboCalendar1 = kCalendarPositionGregorian;
+    DisplayInputDateWithAYN(DateRec{-12345, 1, 5}, c, DeeCecilVariant());
+    const InputCheck ymd = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), symbol);
+    ASSERT_TRUE(ymd.ok) << c.txbYearCEJC;
+    EXPECT_EQ(ymd.strDateParts[0], "-12345");
+
+    c = MdyControls("");
+    DisplayInputDateWithoutAYN(DateRec{-12345, 1, 5}, c);
+    EXPECT_TRUE(InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), symbol).ok)
+        << c.txbYearADBCetc;
   }
 }
 

@@ -47,19 +47,19 @@ Message Info(std::string text, std::string title = "Calculate") {
 
 TEST_F(ConversionTest, EraStyleAndYearBoxFollowTheInput) {
   InputControls c = Mdy(3, 15, "44", kEraBC, kCalendarPositionJulian);
-  const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0);
+  const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0, ",");
   ASSERT_TRUE(r.outputShown);
   EXPECT_EQ(r.outputs.txbOutputJC, "March 15, 44 BC");
   EXPECT_EQ(r.outputs.txbOutputJCwithAYN, "-43-03-15 JC");
 
   c = Mdy(1, 1, "9999", kEraCE, kCalendarPositionGregorian);
-  CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0);
+  CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0, ",");
   EXPECT_EQ(c.txbYearADBCetc, "9,999");
   c = Mdy(1, 1, "9998", kEraCE, kCalendarPositionGregorian);
-  CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0);
+  CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0, ",");
   EXPECT_EQ(c.txbYearADBCetc, "9998");
   c = Ymd("-4,999-12-31 jc", 2);
-  EXPECT_TRUE(CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0).outputShown);
+  EXPECT_TRUE(CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0, ",").outputShown);
   EXPECT_EQ(c.txbYearCEJC, "-4999-12-31 JC");
 }
 
@@ -83,7 +83,7 @@ TEST_F(ConversionTest, InvalidDateMessages) {
   };
   for (Row row : rows) {
     SCOPED_TRACE(row.text);
-    const CalculateResult r = CalculateRun(row.controls, row.notation, row.dee, 1234);
+    const CalculateResult r = CalculateRun(row.controls, row.notation, row.dee, 1234, ",");
     EXPECT_FALSE(r.outputShown);
     EXPECT_EQ(r.lngJDN, 1234);  // a failed run keeps the last result
     ASSERT_EQ(r.messages.size(), 1u);
@@ -117,7 +117,8 @@ TEST_F(ConversionTest, WeekdayMatch) {
   };
   for (Row row : rows) {
     SCOPED_TRACE(row.name);
-    const CalculateResult r = CalculateRun(row.controls, kInputWithoutAYN, DeeCecilVariant(), 0);
+    const CalculateResult r =
+        CalculateRun(row.controls, kInputWithoutAYN, DeeCecilVariant(), 0, ",");
     EXPECT_EQ(r.messages, row.messages);
     EXPECT_EQ(r.outputShown, row.jdn != 0);
     if (row.jdn != 0) {
@@ -137,12 +138,12 @@ TEST_F(ConversionTest, WeekdayMatchAndHiddenAmounts) {
   c.optPlus = true;
   c.fraPlusMinusVisible = false;
   c.txbArith = {"", "", "", "1"};
-  EXPECT_EQ(CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0).lngJDN, 2457349);
+  EXPECT_EQ(CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 0, ",").lngJDN, 2457349);
   c = Mdy(11, 22, "2015", kEraCE, 4);
   c.optMinus = true;
   c.fraPlusMinusVisible = false;
   c.txbArith = {"", "", "", "-1"};
-  const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 7);
+  const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 7, ",");
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(r.messages[0],
             Info("Negative values not permitted in the arithmetical function."));
@@ -181,7 +182,7 @@ TEST_F(ConversionTest, DateArithmetic) {
     (row.plus ? c.optPlus : c.optMinus) = true;
     c.txbArith = row.amounts;
     const int notation = c.optInputDateWithAYN ? kInputWithAYN : kInputWithoutAYN;
-    const CalculateResult r = CalculateRun(c, notation, DeeCecilVariant(), 0);
+    const CalculateResult r = CalculateRun(c, notation, DeeCecilVariant(), 0, ",");
     ASSERT_TRUE(r.outputShown);
     const std::string shown = std::string(row.expectedYmd);
     const std::string designator = shown.substr(shown.rfind(' ') + 1);
@@ -197,7 +198,7 @@ TEST_F(ConversionTest, DateArithmetic) {
   InputControls c = Ymd("2015-1-31 CE", 1);
   c.optPlus = true;
   c.txbArith = {"", "1", "", ""};
-  CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0);
+  CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0, ",");
   EXPECT_EQ(c.txbYearCEJC, "2015-01-31 CE");
 }
 
@@ -217,7 +218,7 @@ TEST_F(ConversionTest, AmountMessages) {
     InputControls c = Mdy(11, 22, "2015", kEraCE, 1);
     c.optPlus = true;
     c.txbArith = row.amounts;
-    const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 99);
+    const CalculateResult r = CalculateRun(c, kInputWithoutAYN, DeeCecilVariant(), 99, ",");
     EXPECT_FALSE(r.outputShown);
     EXPECT_EQ(r.lngJDN, 99);
     ASSERT_EQ(r.messages.size(), 1u);
@@ -227,22 +228,25 @@ TEST_F(ConversionTest, AmountMessages) {
   InputControls c = Ymd("99,999-12-31 CE", 1);
   c.optPlus = true;
   c.txbArith = {"99999", "999,999", "999999", "999999"};
-  EXPECT_TRUE(CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0).outputShown);
+  EXPECT_TRUE(CalculateRun(c, kInputWithAYN, DeeCecilVariant(), 0, ",").outputShown);
 }
 
 TEST_F(ConversionTest, CheckArithBox) {
-  EXPECT_FALSE(CheckArithBox(" 1,000 ").message.has_value());
-  ArithBoxCheck check = CheckArithBox("  -5");
+  EXPECT_FALSE(CheckArithBox(" 1,000 ", ",").message.has_value());
+  ArithBoxCheck check = CheckArithBox("  -5", ",");
   EXPECT_EQ(check.message,
             Info("Negative values not permitted in the arithmetical function.", "Invalid input"));
   EXPECT_FALSE(check.clearBox);
   for (const char* text : {"5x", "1e3", "+5", "\xC3\xA9"}) {
     SCOPED_TRACE(text);
-    check = CheckArithBox(text);
+    check = CheckArithBox(text, ",");
     EXPECT_EQ(check.message,
               Info("Invalid input in the arithmetical function.", "Invalid input"));
     EXPECT_TRUE(check.clearBox);
   }
+  // The locale's grouping symbol is a group character like ",": we used to empty the box.
+  EXPECT_FALSE(CheckArithBox("1\u202F000", "\u202F").message.has_value());
+  EXPECT_TRUE(CheckArithBox("1\u2000000", "\u202F").clearBox);  // shares the lead bytes
 }
 
 // Shifted dates whose JDN leaves 32 bits stop the run with a message instead of wrapping.

@@ -80,6 +80,11 @@ TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
        kCalendarPositionDee},
       // Under Dee-Cecil a lone "D" is no designator.
       {"2015-11-22 D", DeeCecilVariant(), "", 0},
+      // Designators are read as the input check reads them; we used to miss these.
+      {"2015-11-22 C.E.", DeeCecilVariant(), std::string(kLegendCE), kCalendarPositionGregorian},
+      {"2015-11-22 J'C", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionJulian},
+      // Letters that only contain a designator name no calendar.
+      {"2015-11-22 CEX", DeeCecilVariant(), "", 0},
       {"2015-11-22 JC", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionGregorian,
        kCalendarPositionGregorian},
       {"2015-11-22 CE", DeeCecilVariant(), "", 0, 0, false},

@@ -40,6 +40,7 @@ class MainWindowTest : public QObject {
   void todayWithJulianFillsBothNotations();
   void deeSwitchRecalculatesGregorianInput();
   void deeSwitchKeepsDeeInput();
+  void groupedYearsReadBackInTheLocale();
   void fiveDoubleClicksReturnToStartColour();
   void copyResultPutsTableOnClipboard();
   void vernalEquinoxesRejectsYearsOutside1To4000_data();
@@ -77,7 +78,10 @@ void MainWindowTest::init() {
   window_->Start();
 }
 
-void MainWindowTest::cleanup() { window_.reset(); }
+void MainWindowTest::cleanup() {
+  window_.reset();
+  OverrideNumberSymbols(",");
+}
 
 // Clears everything and types text into the year-month-day box with no calendar chosen.
 void MainWindowTest::EnterYearMonthDay(const char* text) {
@@ -218,6 +222,28 @@ void MainWindowTest::deeSwitchKeepsDeeInput() {
   QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 D"));
   QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Dee"));
   QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,348"));
+}
+
+// A locale grouping with a narrow no-break space: the years the runs write back into both
+// year boxes must pass the next run, and the Dee switch's recalculation (we used to say
+// "Invalid input date" and "Invalid year value").
+void MainWindowTest::groupedYearsReadBackInTheLocale() {
+  OverrideNumberSymbols("\u202F");
+  EnterYearMonthDay("12345-01-05 CE");
+  Tick(3);
+  window_->cmdCalculate_Click();
+  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("12\u202F345-01-05 CE"));
+  window_->cmdCalculate_Click();
+  Find<QRadioButton>("optDee")->click();
+  QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
+
+  EnterMonthDayYear(1, 5, "12345", 3, 1);
+  Tick();
+  window_->cmdCalculate_Click();
+  QCOMPARE(Text("txbYearADBCetc"), QStringLiteral("12\u202F345"));
+  window_->cmdCalculate_Click();
+  QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
+  QVERIFY(messages_.shown.empty());
 }
 
 void MainWindowTest::fiveDoubleClicksReturnToStartColour() {
