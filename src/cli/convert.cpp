@@ -25,8 +25,8 @@ constexpr const char* kConvertUsage =
     "\n"
     "  DATE       2015-11-22 CE, -4,999-12-31 JC, 2015-11-22 DC (year-month-day with a\n"
     "             designator CE, JC, DC or D), November 22, 2015 AD (month, day, year with\n"
-    "             an era AD, BC, CE or BCE), or today. An argument that begins with \"-\"\n"
-    "             and a digit is part of DATE; \"--\" ends the options.\n"
+    "             an era AD, BC, CE or BCE), or today. An argument that begins with \"-\",\n"
+    "             blanks or none, and a digit is part of DATE; \"--\" ends the options.\n"
     "  --calendar gregorian, julian or dee; for a month, day, year DATE also sunday ...\n"
     "             saturday, which finds whether the date falls on that weekday in the\n"
     "             Gregorian or the Julian calendar. Without it a year-month-day DATE follows\n"
@@ -142,7 +142,10 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
   const CalculateResult run = CalculateRun(input.controls, input.intInputDateType, input.dee, 0,
                                            DigitGroupingSymbol());
   for (const Message& message : run.messages) PrintMessage(err, message);
-  if (!run.outputShown) return kExitRejected;
+  if (!run.outputShown) {
+    PrintDateNote(err, "convert", input);
+    return kExitRejected;
+  }
   if (json) {
     PrintJson(out, run.outputs, run.lngJDN, input.dee);
   } else {

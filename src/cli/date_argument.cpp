@@ -21,11 +21,16 @@ namespace {
 constexpr int kMonthsPerYear = 12;
 constexpr int64_t kLongestMonth = 31;
 constexpr std::size_t kAbbreviationLength = 3;
+// Every year-month-day designator has one or two letters, every month name three or more: a
+// DATE that starts with a longer word of letters can only be meant as a month name.
+constexpr std::size_t kShortestMonthWord = kAbbreviationLength;
 constexpr const char* kMonthDayYearShape =
     "DATE: expected MONTH DAY, YEAR ERA (e.g. \"November 22, 2015 AD\"), "
     "YEAR-MONTH-DAY DESIGNATOR (e.g. \"2015-11-22 CE\") or today";
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+bool IsLetter(char c) { return kLetters.find(c) != std::string_view::npos; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string LowerCase(std::string_view text) {
@@ -147,8 +152,7 @@ std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool isWord = optionsEnded || arg.size() < 2 || arg[0] != '-' ||
-                        (arg[0] == '-' && IsDigit(arg[1]));
+    const bool isWord = optionsEnded || arg.size() < 2 || arg[0] != '-' || IsNegativeDateWord(arg);
     if (isWord) {
       options.dateWords.push_back(arg);
       continue;
@@ -200,15 +204,19 @@ DateInput ReadDateInput(const DateOptions& options) {
 
   const std::string text = TrimBlanks(Join(options.dateWords));
   if (text.empty()) return Usage("missing DATE");
+  const std::string firstWord = text.substr(0, text.find_first_not_of(kLetters));
   if (LowerCase(text) == "today") {
     if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
     FillToday(position, controls);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
     input.intInputDateType = kInputWithoutAYN;
-  } else if (MonthNumber(text.substr(0, text.find_first_of(" ,0123456789"))) != 0) {
+  } else if (MonthNumber(firstWord) != 0) {
     if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
     input.intInputDateType = kInputWithoutAYN;
+  } else if (firstWord.size() >= kShortestMonthWord) {
+    return Usage("DATE: unknown month '" + firstWord +
+                 "' (January ... December, or their first three letters)");
   } else {
     if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE");
     controls.optInputDateWithAYN = true;
@@ -216,10 +224,14 @@ DateInput ReadDateInput(const DateOptions& options) {
     if (options.dee) {
       controls.txbYearCEJC = RewriteDeeDesignator(controls.txbYearCEJC, input.dee);
     }
+    const std::string symbol = DigitGroupingSymbol();
     controls.cboCalendar1 =
-        position == 0 ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, DigitGroupingSymbol())
-                            .calendarPosition
-                      : position;
+        position == 0
+            ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendarPosition
+            : position;
+    input.deeDesignatorWithoutDee =
+        !options.dee && ReadYmdDesignator(controls.txbYearCEJC, DeeOnlyVariant(), symbol)
+                                .calendarPosition == kCalendarPositionDee;
     input.intInputDateType = kInputWithAYN;
   }
 
@@ -237,6 +249,18 @@ DateInput ReadDateInput(const DateOptions& options) {
 
 void PrintMessage(std::ostream& err, const Message& message) {
   err << ReplaceAll(message.text, "\r\n", "\n") << '\n';
+}
+
+void PrintDateNote(std::ostream& err, std::string_view command, const DateInput& input) {
+  if (input.deeDesignatorWithoutDee) {
+    err << "clvt " << command << ": the designator D is the Dee calendar's and needs --dee\n";
+  }
+}
+
+bool IsNegativeDateWord(std::string_view arg) {
+  if (arg.empty() || arg.front() != '-') return false;
+  const std::size_t digit = arg.find_first_not_of(' ', 1);
+  return digit != std::string_view::npos && IsDigit(arg[digit]);
 }
 
 }  // namespace clvt::cli

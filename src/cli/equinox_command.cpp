@@ -59,9 +59,13 @@ class ErrorStreamMessages : public MessageBoxes {
   std::ostream& err_;
 };
 
+// One or two decimal digits; a sign or anything else is no number here.
 std::optional<int> SmallNumber(std::string_view digits) {
   int value = 0;
-  if (digits.empty() || digits.size() > 2) return std::nullopt;
+  if (digits.empty() || digits.size() > 2 ||
+      digits.find_first_not_of("0123456789") != std::string_view::npos) {
+    return std::nullopt;
+  }
   const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
   return value;
@@ -87,8 +91,7 @@ std::string ParseArguments(const std::vector<std::string>& args, EquinoxArgument
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool dateLike = arg.size() > 1 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
-    if (optionsEnded || arg.empty() || arg[0] != '-' || dateLike) {
+    if (optionsEnded || arg.empty() || arg[0] != '-' || IsNegativeDateWord(arg)) {
       arguments.words.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
@@ -156,6 +159,7 @@ StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
       InputDateOK(input.controls, input.intInputDateType, dee, DigitGroupingSymbol());
   if (!check.ok) {
     if (check.message) PrintMessage(err, *check.message);
+    PrintDateNote(err, "equinox", input);
     return {std::nullopt, kExitRejected};
   }
   const int32_t year = GetYear(input.controls, input.intInputDateType);

@@ -74,6 +74,7 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
       InputDateOK(input.controls, input.intInputDateType, input.dee, DigitGroupingSymbol());
   if (!check.ok) {
     if (check.message) PrintMessage(err, *check.message);
+    PrintDateNote(err, "sequence", input);
     return kExitRejected;
   }
   const std::string strCalendar =
@@ -83,14 +84,18 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   for (const Message& message : jdn.messages) PrintMessage(err, message);
   if (!jdn.ok) return kExitRejected;
 
-  // Then "Do it" in the opened window, which checks its own number box. A number of 0 lists
-  // nothing there, silently: nothing to print, nothing wrong.
+  // Then "Do it" in the opened window, which checks its own number box. An empty box or 0
+  // lists nothing there, silently; here a run that lists nothing must not pass for one that
+  // did, so it gets the window's message for a bad number of days.
   const NumDaysCheck days = CheckNumDays(daysText);
   if (days.message) {
     PrintMessage(err, *days.message);
     return kExitRejected;
   }
-  if (days.numDays == 0) return kExitDone;
+  if (days.numDays == 0) {
+    PrintMessage(err, InvalidNumDaysMessage());
+    return kExitRejected;
+  }
 
   SequenceRequest request;
   request.startJDN = jdn.lngJDN;

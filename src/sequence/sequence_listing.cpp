@@ -75,13 +75,17 @@ std::string DateNumbers(std::string text, std::string_view designatorLetters) {
 
 }  // namespace
 
+Message InvalidNumDaysMessage() {
+  return Message{"Invalid input for number of days.", std::string(kDoItCaption),
+                 Icon::Information};
+}
+
 NumDaysCheck CheckNumDays(std::string_view text) {
   NumDaysCheck check;
   check.text = TrimBlanks(text);
   if (check.text.empty()) return check;
   if (!IsWholeNumberPlain(check.text, false, false)) {
-    check.message =
-        Message{"Invalid input for number of days.", std::string(kDoItCaption), Icon::Information};
+    check.message = InvalidNumDaysMessage();
     return check;
   }
   // DigitsValue saturates, so a hostile run of digits reads as "too many", never wraps.

@@ -36,6 +36,9 @@ struct NumDaysCheck {
 // ("007" -> 7). Digit runs of any length are safe: "99999999999999999999" is too many days.
 NumDaysCheck CheckNumDays(std::string_view text);
 
+// "Invalid input for number of days." (information, title "Do it").
+Message InvalidNumDaysMessage();
+
 // Length of a listing text as the capacity counts it: characters (UTF-8 code points), with
 // each "\n" line end counting two, as a carriage return and line feed would.
 int64_t ListingLength(std::string_view text);

@@ -22,6 +22,9 @@ TEST(ParseDateArguments, WordsOptionsAndErrors) {
       {{"--", "--dee", "-x"}, {"--dee", "-x"}, ""},
       {{"--calendar"}, {}, "option --calendar needs a value"},
       {{"-x"}, {}, "unknown option '-x'"},
+      // A sign, blanks and digits start a negative year, as the window's box takes it.
+      {{"- 500-03-01 JC", "--dee"}, {"- 500-03-01 JC"}, ""},
+      {{"- x"}, {}, "unknown option '- x'"},
       {{"--plus", "1d", "--minus", "1d", "today"},
        {"today"},
        "--plus and --minus cannot be used together"},
@@ -121,6 +124,7 @@ TEST(ReadDateInput, ShapesTheWindowCannotHold) {
   const std::vector<Row> rows = {
       {{"November", "99999999999999999999,", "2015", "AD"}, {}},
       {{"November", "22,", "2015", "XX"}, {}},
+      {{"Sept 22, 2015 AD"}, {}},  // we used to say "Invalid input date" (status 1)
       {{"today"}, "gregorian calendar"},
   };
   for (const Row& row : rows) {

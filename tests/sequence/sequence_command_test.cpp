@@ -76,7 +76,6 @@ TEST_F(SequenceCommand, DeeVariantAndOtherNotations) {
       {{"--days", "1", "--plus", "1w", "2015-11-15 CE"},
        "   Common Era date      Dee-Cecil date         Julian day number    Day of week\n\n"
        "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday\n"},
-      {{"--days", "0", "2015-11-22 CE"}, ""},  // as the window: nothing listed, nothing wrong
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.args.back());
@@ -94,6 +93,9 @@ TEST_F(SequenceCommand, NumberOfDaysRejectedAsInTheWindow) {
   } rows[] = {
       {"801", "Too many days"},
       {"-3", "Invalid input for number of days."},
+      // The window lists nothing for these, silently; we used to exit 0 with no output.
+      {"0", "Invalid input for number of days."},
+      {"", "Invalid input for number of days."},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.days);
