@@ -593,7 +593,8 @@ void MainWindow::cmdClear_Click(int index) {
 void MainWindow::cmdCalculate_Click() {
   ClearOutputDates();
   InputControls c = ReadInputControls();
-  const CalculateResult r = CalculateRun(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+  const CalculateResult r =
+      CalculateRun(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
   WriteInputControls(c);
   ShowMessages(r.messages);
   lngJDN_ = r.lngJDN;

@@ -64,9 +64,14 @@ std::optional<std::string> ToUtf8(const std::string& text, const char* localeNam
 
 #else
 
-// The character set of the locale named localeName (the LC_NUMERIC locale; LC_CTYPE may be
-// another one, as in clvt, which sets only LC_NUMERIC from the environment).
-std::string CodesetOf(const char* localeName) {
+// The character set of the LC_NUMERIC locale, named localeName; LC_CTYPE may be another one,
+// as in clvt, which sets only LC_NUMERIC from the environment. glibc names it directly
+// (its newlocale() also leaks the search path when LOCPATH is set).
+std::string NumericCodeset([[maybe_unused]] const char* localeName) {
+#ifdef __GLIBC__
+  const char* codeset = nl_langinfo(_NL_NUMERIC_CODESET);
+  return codeset != nullptr ? codeset : "";
+#else
   if (localeName == nullptr) return "";
   const locale_t locale = newlocale(LC_CTYPE_MASK, localeName, static_cast<locale_t>(0));
   if (locale == static_cast<locale_t>(0)) return "";
@@ -74,10 +79,11 @@ std::string CodesetOf(const char* localeName) {
   std::string result = codeset != nullptr ? codeset : "";
   freelocale(locale);
   return result;
+#endif
 }
 
 std::optional<std::string> ToUtf8(const std::string& text, const char* localeName) {
-  const std::string codeset = CodesetOf(localeName);
+  const std::string codeset = NumericCodeset(localeName);
   if (codeset.empty()) return std::nullopt;
   if (codeset == "UTF-8") return text;
   const iconv_t converter = iconv_open("UTF-8", codeset.c_str());

@@ -136,7 +136,8 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
   for (const MdyCase& row : cases) {
     SCOPED_TRACE(std::string("year '") + row.year + "'");
     InputControls c = MdyControls(row.year);
-    const InputCheck check = InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), row.groupingSymbol);
+    const InputCheck check =
+        InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), row.groupingSymbol);
     EXPECT_EQ(check.ok, std::string(row.message).empty());
     if (!check.ok) {
       ASSERT_TRUE(check.message.has_value());
