@@ -1,4 +1,5 @@
-# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -DPOSIX=1|0 -P install_test.cmake
+# cmake -DBUILD_DIR=... -DPREFIX=... -DGUI=ON|OFF -DPOSIX=1|0 [-DEXE_SUFFIX=.exe]
+#       [-DEMULATOR=wine] -P install_test.cmake
 # Fails with a message naming what is missing or what went wrong.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -8,9 +9,9 @@ if(NOT result EQUAL 0)
 endif()
 
 set(app_id example.vostrelsystems.calvantis)
-set(expected bin/clvt share/calvantis/clvt.dat share/calvantis/clvt_help.txt)
+set(expected bin/clvt${EXE_SUFFIX} share/calvantis/clvt.dat share/calvantis/clvt_help.txt)
 if(GUI)
-  list(APPEND expected bin/calvantis share/applications/${app_id}.desktop
+  list(APPEND expected bin/calvantis${EXE_SUFFIX} share/applications/${app_id}.desktop
        share/icons/hicolor/scalable/apps/calvantis.svg share/metainfo/${app_id}.metainfo.xml)
 endif()
 if(POSIX)
@@ -27,13 +28,13 @@ foreach(file IN LISTS expected)
 endforeach()
 
 # The installed tool runs from the prefix, away from the build tree.
-execute_process(COMMAND ${PREFIX}/bin/clvt --version
+execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/clvt${EXE_SUFFIX} --version
   WORKING_DIRECTORY ${PREFIX}
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT output MATCHES "^clvt ")
   message(FATAL_ERROR "installed clvt --version: status ${result}, output '${output}' ${errors}")
 endif()
-execute_process(COMMAND ${PREFIX}/bin/clvt convert 2015-11-22 CE
+execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/clvt${EXE_SUFFIX} convert 2015-11-22 CE
   RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
 if(NOT result EQUAL 0 OR NOT output MATCHES "Julian day number:  2,457,349")
   message(FATAL_ERROR "installed clvt convert: status ${result}, output '${output}' ${errors}")
