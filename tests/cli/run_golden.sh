@@ -1,11 +1,20 @@
 #!/bin/sh
-# Runs clvt with the arguments of one transcript (one argument per line of "args", empty
-# lines included) and compares standard output, standard error and the exit status with the
-# recorded "stdout", "stderr" and "status" (a missing file means empty output or status 0).
+# Usage: run_golden.sh [--crlf] CASE_DIR COMMAND...
+# Runs COMMAND (clvt, or an emulator followed by clvt) with the arguments of one transcript
+# (one argument per line of CASE_DIR/args, empty lines included) and compares standard output,
+# standard error and the exit status with the recorded "stdout", "stderr" and "status" (a
+# missing file means empty output or status 0), byte for byte.
 # A file "locale" names the locale (LC_ALL) to run in; one not made under LOCPATH skips (77).
+# --crlf: the program writes text with CR LF line ends, as Windows programs do; every line end
+# of the recorded output is then expected as CR LF, and a bare LF or a stray CR still differs.
 set -u
-clvt=$1
-case_dir=$2
+crlf=0
+if [ "${1:-}" = --crlf ]; then
+  crlf=1
+  shift
+fi
+case_dir=$1
+shift
 if [ -f "$case_dir/locale" ]; then
   IFS= read -r LC_ALL < "$case_dir/locale"
   export LC_ALL
@@ -14,16 +23,25 @@ fi
 work=$(mktemp -d) || exit 2
 trap 'rm -rf "$work"' EXIT
 
-set --
+# The transcript's arguments follow COMMAND in "$@".
 while IFS= read -r line || [ -n "$line" ]; do
   set -- "$@" "$line"
 done < "$case_dir/args"
 
-"$clvt" "$@" > "$work/stdout" 2> "$work/stderr"
+"$@" > "$work/stdout" 2> "$work/stderr"
 echo "$?" > "$work/status"
 
-[ -f "$case_dir/stdout" ] && cp "$case_dir/stdout" "$work/want_stdout" || : > "$work/want_stdout"
-[ -f "$case_dir/stderr" ] && cp "$case_dir/stderr" "$work/want_stderr" || : > "$work/want_stderr"
+want() {
+  if [ ! -f "$case_dir/$1" ]; then
+    : > "$work/want_$1"
+  elif [ "$crlf" = 1 ]; then
+    sed -z 's/\n/\r\n/g' "$case_dir/$1" > "$work/want_$1"
+  else
+    cp "$case_dir/$1" "$work/want_$1"
+  fi
+}
+want stdout
+want stderr
 [ -f "$case_dir/status" ] && cp "$case_dir/status" "$work/want_status" || echo 0 > "$work/want_status"
 
 failed=0
