@@ -40,9 +40,22 @@ int ShellCodeForStartError(int error) {
 #endif
 }
 
+namespace {
+
+// The code for a target no opener is given, 0 for one that may be opened: nothing to open, or
+// a text with a NUL, which the opener would read as a shorter target and open something else.
+int RefusedTargetCode(const std::string& target) {
+  if (target.empty()) return kShellFileNotFound;
+  if (target.find('\0') != std::string::npos) return kShellBadFormat;
+  return 0;
+}
+
+}  // namespace
+
 #ifdef _WIN32
 
 void SystemShell::Open(const std::string& target, Done done) {
+  if (const int refused = RefusedTargetCode(target)) return done(refused);
   const HINSTANCE r =
       ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   done(static_cast<int>(reinterpret_cast<INT_PTR>(r)));
@@ -81,8 +94,7 @@ int ShellCodeForWaitStatus(int status) {
 }
 
 void SystemShell::Open(const std::string& target, Done done) {
-  if (target.empty()) return done(kShellFileNotFound);
-  if (target.find('\0') != std::string::npos) return done(kShellBadFormat);
+  if (const int refused = RefusedTargetCode(target)) return done(refused);
   std::string argument = target;
   if (!HasUrlScheme(target)) {
     struct stat info {};

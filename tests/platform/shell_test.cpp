@@ -88,12 +88,16 @@ TEST(SystemShell, MissingOpenerMeansNothingCanOpenTheTarget) {
   EXPECT_FALSE(shell.Poll());
 }
 
-TEST(SystemShell, MissingFileIsFileNotFoundWithoutStartingTheOpener) {
+// Also on Windows, where the shell itself opens targets: a missing file, nothing to open, or a
+// target cut short by a NUL never reaches the opener.
+TEST(SystemShell, MissingEmptyOrCutTargetIsRefused) {
   testing::ScratchDir dir;
   SystemShell shell(WriteOpener(dir, "exit 0"));
-  EXPECT_EQ(OpenAndWait(shell, dir.Path("missing.txt")), kShellFileNotFound);
+  const std::string missing = dir.Path("missing.txt");
+  EXPECT_EQ(OpenAndWait(shell, missing), kShellFileNotFound);
   EXPECT_EQ(OpenAndWait(shell, ""), kShellFileNotFound);
-  EXPECT_EQ(Arguments(dir), "");
+  EXPECT_EQ(OpenAndWait(shell, missing + std::string(1, '\0') + ".html"), kShellBadFormat);
+  EXPECT_EQ(Arguments(dir), "");  // the opener was never started
 }
 
 TEST(SystemShell, FileNameLikeAnOptionIsNotTakenForOne) {
