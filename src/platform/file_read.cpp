@@ -2,7 +2,9 @@
 #include "platform/file_read.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <new>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -25,6 +27,16 @@ FileRead Failure(FileReadStatus status, int errorNumber) {
   failure.errorNumber = errorNumber;
   failure.errorDescription = SystemErrorDescription(errorNumber);
   return failure;
+}
+
+// The error of a failed open. Windows refuses to open a folder with EACCES; it is reported as
+// a folder, as POSIX systems report it, rather than as a permission the user could grant.
+int OpenError([[maybe_unused]] const std::string& path, int error) {
+#ifdef _WIN32
+  std::error_code ignored;
+  if (error == EACCES && std::filesystem::is_directory(path, ignored)) return EISDIR;
+#endif
+  return error;
 }
 
 // 0 when fd is a regular file, else the error number to report for it.
@@ -64,7 +76,7 @@ FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   // open() would read a path with an embedded NUL as a shorter, different path.
   if (path.find('\0') != std::string::npos) return Failure(FileReadStatus::CannotOpen, EINVAL);
   const int fd = ::open(path.c_str(), kOpenFlags);
-  if (fd < 0) return Failure(FileReadStatus::CannotOpen, errno);
+  if (fd < 0) return Failure(FileReadStatus::CannotOpen, OpenError(path, errno));
   if (const int error = RegularFileError(fd); error != 0) {
     ::close(fd);
     return Failure(FileReadStatus::CannotOpen, error);

@@ -43,7 +43,12 @@ TEST(ReadFileBytes, FailuresCarryTheSystemErrorAndItsEnglishText) {
       {"missing file", dir.Path("missing.txt"), 2, "No such file or directory"},
       {"directory", dir.Path(""), 21, "Is a directory"},
       {"path with a NUL", std::string("a\0b", 3), 22, "Invalid argument"},
+#ifdef _WIN32
+      // The Windows C library reports a name beyond the path length limit as missing.
+      {"file name too long", dir.Path(std::string(5000, 'n')), 2, "No such file or directory"},
+#else
       {"file name too long", dir.Path(std::string(5000, 'n')), 36, "File name too long"},
+#endif
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
