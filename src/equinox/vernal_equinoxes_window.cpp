@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,6 +17,7 @@
 #include "equinox/equinox_table.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "support/enter_key_widget.h"
 #include "support/look_widget.h"
 #include "support/twips.h"
 
@@ -150,7 +150,10 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
       if (isVisible()) cmdDoIt_->setFocus();
     });
   }
-  txbNumYears_->installEventFilter(this);
+  RunOnEnterRelease(txbNumYears_, [this] {
+    if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
+  });
+  PressButtonsOnEnter(this);
   txbOutput_->viewport()->installEventFilter(this);
 }
 
@@ -178,12 +181,7 @@ void VernalEquinoxesWindow::changeEvent(QEvent* event) {
 }
 
 bool VernalEquinoxesWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txbNumYears_ && event->type() == QEvent::KeyRelease) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdDoIt_->isEnabled()) {
-      cmdDoIt_Click();
-    }
-  } else if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         cmdCopyToClipboard_->isEnabled()) {
       SetCopyButton(txbOutput_->textCursor().hasSelection());

@@ -34,6 +34,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "sequence/date_sequence_window.h"
+#include "support/enter_key_widget.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/popup_window.h"
@@ -108,6 +109,7 @@ MainWindow::MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   setFont(font);
   BuildControls();
   WireControls();
+  PressButtonsOnEnter(this);
   SetTabOrder();
 
   SetFontName(this, QStringLiteral("Arial"), true);
@@ -171,9 +173,12 @@ void MainWindow::WireControls() {
           on([this] { cmdVernalEquinoxes_Click(); }));
   connect(cmdHelp, &QPushButton::clicked, this, on([this] { cmdHelp_Click(); }));
   connect(cmdQuit, &QPushButton::clicked, this, on([this] { cmdQuit_Click(); }));
-  for (QWidget* w : {static_cast<QWidget*>(txbYearCEJC), static_cast<QWidget*>(txbYearADBCetc)}) {
-    w->installEventFilter(this);
+  for (QLineEdit* year : {txbYearCEJC, txbYearADBCetc}) {
+    RunOnEnterRelease(year, on([this] {
+      if (cmdCalculate->isEnabled()) cmdCalculate_Click();
+    }));
   }
+  txbYearCEJC->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
 }
 void MainWindow::InitializeMainWindow() {
@@ -327,13 +332,7 @@ void MainWindow::RestoreSettings() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
-  if (type == QEvent::KeyRelease && (watched == txbYearCEJC || watched == txbYearADBCetc)) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat() &&
-        cmdCalculate->isEnabled()) {
-      Guarded(messages_, [this] { cmdCalculate_Click(); })();
-    }
-  } else if (type == QEvent::FocusOut) {
+  if (type == QEvent::FocusOut) {
     // Focus leaving for another window (a message box) is not the user leaving the box.
     const auto reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {

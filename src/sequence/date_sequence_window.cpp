@@ -5,7 +5,6 @@
 #include "sequence/date_sequence_window.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,6 +16,7 @@
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "sequence/sequence_listing.h"
+#include "support/enter_key_widget.h"
 #include "support/look_widget.h"
 #include "support/twips.h"
 
@@ -108,7 +108,10 @@ DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& mes
           [this] { cmdCopyToClipboard_Click(); });
   connect(cmdClear_, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
-  txbNumDays_->installEventFilter(this);
+  RunOnEnterRelease(txbNumDays_, [this] {
+    if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
+  });
+  PressButtonsOnEnter(this);
   txbOutput_->viewport()->installEventFilter(this);
 
   Form_Load();
@@ -149,12 +152,7 @@ void DateSequenceWindow::changeEvent(QEvent* event) {
 }
 
 bool DateSequenceWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txbNumDays_ && event->type() == QEvent::KeyRelease) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cmdDoIt_->isEnabled()) {
-      cmdDoIt_Click();
-    }
-  } else if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+  if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
     // The selection is already final when the button comes up.
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
         cmdCopyToClipboard_->isEnabled()) {

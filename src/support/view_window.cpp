@@ -14,6 +14,7 @@
 #include "platform/clipboard.h"
 #include "platform/executable_folder.h"
 #include "platform/message_box.h"
+#include "support/enter_key_widget.h"
 #include "support/program_text.h"
 #include "support/view_text.h"
 #include "support/twips.h"
@@ -94,6 +95,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   setTabOrder(txbText1_, cmdCopyToClipboard_);
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
+  PressButtonsOnEnter(this);
 
   setMinimumSize(MinimumPixels(kViewerMinWidth - kFrameWidth),
                  MinimumPixels(kViewerMinHeight - kFrameHeight));

@@ -37,6 +37,7 @@ class MainWindowTest : public QObject {
   void lowerCaseDesignatorTakesThreeTicks();
   void enterWithIncompleteInputDoesNothing();
   void enterConvertsACompleteInput();
+  void enterActsOncePerPress();
   void todayWithJulianFillsBothNotations();
   void deeSwitchRecalculatesGregorianInput();
   void deeSwitchKeepsDeeInput();
@@ -175,6 +176,28 @@ void MainWindowTest::enterConvertsACompleteInput() {
   QCOMPARE(window_->lngJDN(), 2457349);
   Tick();
   QVERIFY(Find<QPushButton>("cmdCopyResult")->isEnabled());
+}
+
+void MainWindowTest::enterActsOncePerPress() {
+  EnterYearMonthDay("2015-13-01 CE");
+  Tick(3);
+  QLineEdit* year = Find<QLineEdit>("txbYearCEJC");
+  QTest::keyClick(year, Qt::Key_Return);
+  QCOMPARE(messages_.shown.size(), std::size_t{1});
+  QCOMPARE(messages_.shown[0].text, std::string("Invalid input date"));
+  // The Enter that closes the message goes down in the message box and comes up here.
+  QTest::keyRelease(year, Qt::Key_Return);
+  QCOMPARE(messages_.shown.size(), std::size_t{1});
+
+  // Every push button presses on Return and keypad Enter; what they do is tested elsewhere.
+  for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+    button->setEnabled(true);
+    button->disconnect(SIGNAL(clicked(bool)));
+    QSignalSpy clicks(button, &QPushButton::clicked);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY2(clicks.count() == 2, qPrintable(button->objectName()));
+  }
 }
 
 void MainWindowTest::todayWithJulianFillsBothNotations() {

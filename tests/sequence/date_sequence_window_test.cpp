@@ -144,6 +144,12 @@ class DateSequenceWindowTest : public QObject {
     QTest::keyClick(NumDays(), Qt::Key_Return);
     QCOMPARE(ListedDays(), 2);
     QCOMPARE(host_.getJDNCalls, std::vector<std::string>{"Gregorian"});
+    // An Enter that went down elsewhere (in a message box, closing it) runs nothing here.
+    QTest::keyRelease(NumDays(), Qt::Key_Return);
+    QCOMPARE(ListedDays(), 2);
+    // Return presses the focused button.
+    QTest::keyClick(Control<QPushButton>("cmdClear"), Qt::Key_Return);
+    QCOMPARE(ListedDays(), 0);
   }
 
   void secondRunAppendsBelowTheFirst() {

@@ -87,7 +87,7 @@ class ViewWindowTest : public QObject {
     Show(viewer);
     dir_.Write("changing.txt", "second");
 
-    QTest::mouseClick(Button(viewer, "cmdClose"), Qt::LeftButton);
+    QTest::keyClick(Button(viewer, "cmdClose"), Qt::Key_Return);  // as a click
     QVERIFY(viewer.isHidden());
     Show(viewer);
     QCOMPARE(viewer.txbText1()->toPlainText(), QStringLiteral("first"));
