@@ -61,12 +61,17 @@ QString Q(std::string_view s) {
 }
 std::string S(const QString& s) { return s.toStdString(); }
 
-// Unchecks an option even when it is the checked member of its exclusive group.
+// Chooses an option, which unchooses the other of its group; or unchooses it even when it is
+// the chosen member of its group, which leaves none chosen.
 void SetOption(QRadioButton* option, bool checked) {
   if (option->isChecked() == checked) return;
+  if (checked) {
+    option->setChecked(true);
+    return;
+  }
   const bool exclusive = option->autoExclusive();
   option->setAutoExclusive(false);
-  option->setChecked(checked);
+  option->setChecked(false);
   option->setAutoExclusive(exclusive);
 }
 
@@ -150,21 +155,22 @@ void MainWindow::Start() {
 
 void MainWindow::WireControls() {
   auto on = [this](auto handler) { return Guarded(messages_, handler); };
-  connect(optInputDateWithoutAYN, &QRadioButton::clicked, this,
-          on([this] { optInputDateWithoutAYN_Click(); }));
-  connect(optInputDateWithAYN, &QRadioButton::clicked, this,
-          on([this] { optInputDateWithAYN_Click(); }));
+  // An option's handler runs once whenever it becomes the chosen one, however it was chosen:
+  // mouse, keyboard, an assistive tool or the program itself. The option left runs nothing.
+  auto onChosen = [this](QRadioButton* option, auto handler) {
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
+      if (checked) Guarded(messages_, handler)();
+    });
+  };
+  onChosen(optInputDateWithoutAYN, [this] { optInputDateWithoutAYN_Click(); });
+  onChosen(optInputDateWithAYN, [this] { optInputDateWithAYN_Click(); });
+  onChosen(optDeeCecil, [this] { optDeeCecil_Click(); });
+  onChosen(optDee, [this] { optDee_Click(); });
   connect(cboCalendar[1], &QComboBox::activated, this, on([this] { cboCalendar_Click(1); }));
   connect(cboCalendar[0], &QComboBox::activated, this, on([this] { cboCalendar_Click(0); }));
   connect(cmdToday, &QPushButton::clicked, this, on([this] { cmdToday_Click(); }));
   connect(cmdClear[0], &QPushButton::clicked, this, on([this] { cmdClear_Click(0); }));
   connect(cmdClear[1], &QPushButton::clicked, this, on([this] { cmdClear_Click(1); }));
-  connect(optDeeCecil, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) Guarded(messages_, [this] { optDeeCecil_Click(); })();
-  });
-  connect(optDee, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) Guarded(messages_, [this] { optDee_Click(); })();
-  });
   connect(cmdCalculate, &QPushButton::clicked, this, on([this] { cmdCalculate_Click(); }));
   connect(cmdCopyResult, &QPushButton::clicked, this, on([this] { cmdCopyResult_Click(); }));
   connect(cmdDateSequence, &QPushButton::clicked, this,
@@ -302,15 +308,12 @@ void MainWindow::SaveSettings() {
 void MainWindow::RestoreSettings() {
   const RestorePlan plan = PlanRestore(*MakePlatformRegistry(), SettingsKey());
   if (plan.lngJDN) lngJDN_ = *plan.lngJDN;
-  if (plan.selectDee) {
-    SetOption(*plan.selectDee ? optDee : optDeeCecil, true);
-    *plan.selectDee ? optDee_Click() : optDeeCecil_Click();
-  }
+  // Choosing an option runs its handler.
+  if (plan.selectDee) SetOption(*plan.selectDee ? optDee : optDeeCecil, true);
   if (plan.input) {
     const int list = plan.input->intInputDateType;
     intInputDateType_ = list;
     SetOption(list == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
-    list == kInputWithAYN ? optInputDateWithAYN_Click() : optInputDateWithoutAYN_Click();
     cboCalendar[list]->setCurrentIndex(plan.input->calendarPosition);
     cboCalendar_Click(list);
     InputControls c = ReadInputControls();
@@ -394,8 +397,6 @@ InputControls MainWindow::ReadInputControls() const {
 }
 
 void MainWindow::WriteInputControls(const InputControls& c) {
-  SetOption(optInputDateWithoutAYN, c.optInputDateWithoutAYN);
-  SetOption(optInputDateWithAYN, c.optInputDateWithAYN);
   cboMonthNames->setCurrentIndex(c.cboMonthNames);
   cboDayNumbers->setCurrentIndex(c.cboDayNumbers);
   SetTextKeepingCaret(txbYearADBCetc, c.txbYearADBCetc);
@@ -406,6 +407,9 @@ void MainWindow::WriteInputControls(const InputControls& c) {
   SetOption(optPlus, c.optPlus);
   SetOption(optMinus, c.optMinus);
   for (std::size_t i = 0; i < txbArith.size(); ++i) SetTextKeepingCaret(txbArith[i], c.txbArith[i]);
+  // Last, so that a notation chosen here finds the values above already in place.
+  SetOption(optInputDateWithoutAYN, c.optInputDateWithoutAYN);
+  SetOption(optInputDateWithAYN, c.optInputDateWithAYN);
 }
 
 OutputDates MainWindow::ReadOutputDates() const {
@@ -566,9 +570,8 @@ void MainWindow::cboCalendar_Click(int index) {
 
 void MainWindow::cmdToday_Click() {
   InputControls c = ReadInputControls();
-  const TodayResult today = SetToday(c, TodayJDN(), dee_);
-  WriteInputControls(c);
-  if (today.selectedWithoutAYN) optInputDateWithoutAYN_Click();
+  SetToday(c, TodayJDN(), dee_);
+  WriteInputControls(c);  // a notation it chooses runs its handler
   ClearOutputDates();
   FocusCalculate();
 }

@@ -32,7 +32,6 @@ TodayResult SetToday(InputControls& controls, int32_t todayJDN, const DeeVariant
   TodayResult result;
   if (!controls.optInputDateWithoutAYN && !controls.optInputDateWithAYN) {
     controls.optInputDateWithoutAYN = true;
-    result.selectedWithoutAYN = true;
   }
   DateRec& rec = result.recOutputDate;
   rec.calendar = SetTodayCalendar(controls);

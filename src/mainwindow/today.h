@@ -10,8 +10,7 @@
 namespace clvt {
 
 struct TodayResult {
-  bool selectedWithoutAYN = false;  // no notation was chosen, so month-day-year was selected
-  DateRec recOutputDate;            // the day in the chosen calendar
+  DateRec recOutputDate;  // the day in the chosen calendar
 };
 
 // Makes sure a calendar is chosen in the notation in use (month-day-year: a weekday or no

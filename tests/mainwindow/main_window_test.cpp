@@ -1,6 +1,8 @@
 // Wiring of the main window: the timer tick, keys, buttons, options and what they show.
 // The rules behind them are tested on the pure functions; here the controls are driven by
 // their object names as a user would, on the offscreen platform.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCalendar>
 #include <QComboBox>
 #include <QDate>
@@ -38,6 +40,8 @@ class MainWindowTest : public QObject {
   void enterWithIncompleteInputDoesNothing();
   void enterConvertsACompleteInput();
   void enterActsOncePerPress();
+  void optionsRunTheirHandlerHoweverChosen_data();
+  void optionsRunTheirHandlerHoweverChosen();
   void todayWithJulianFillsBothNotations();
   void deeSwitchRecalculatesGregorianInput();
   void deeSwitchKeepsDeeInput();
@@ -198,6 +202,60 @@ void MainWindowTest::enterActsOncePerPress() {
     QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
     QVERIFY2(clicks.count() == 2, qPrintable(button->objectName()));
   }
+}
+
+void MainWindowTest::optionsRunTheirHandlerHoweverChosen_data() {
+  QTest::addColumn<int>("way");
+  QTest::newRow("mouse") << 0;
+  QTest::newRow("space bar") << 1;
+  QTest::newRow("assistive toggle") << 2;
+  QTest::newRow("assistive press") << 3;
+  QTest::newRow("program") << 4;
+}
+
+void MainWindowTest::optionsRunTheirHandlerHoweverChosen() {
+  QFETCH(int, way);
+  Tick();  // today's date is complete: the plus and minus options are enabled
+  auto choose = [way](QRadioButton* option) {
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(option)->actionInterface();
+    switch (way) {
+      case 0: QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); break;
+      case 1: QTest::keyClick(option, Qt::Key_Space); break;
+      case 2: actions->doAction(QAccessibleActionInterface::toggleAction()); break;
+      case 3: actions->doAction(QAccessibleActionInterface::pressAction()); break;
+      default: option->setChecked(true); break;
+    }
+    QTRY_VERIFY(option->isChecked());  // a press through an assistive tool clicks a moment later
+  };
+  auto* withAYN = Find<QRadioButton>("optInputDateWithAYN");
+  auto* withoutAYN = Find<QRadioButton>("optInputDateWithoutAYN");
+  auto* year = Find<QLineEdit>("txbYearCEJC");
+  auto* month = Find<QComboBox>("cboMonthNames");
+  for (QRadioButton* option : {withAYN, withoutAYN}) {
+    choose(option);
+    const bool ymd = option == withAYN;
+    QCOMPARE(year->isHidden(), !ymd);
+    QCOMPARE(month->isHidden(), ymd);
+    QCOMPARE(withAYN->font().bold(), ymd);
+    QCOMPARE(withoutAYN->font().bold(), !ymd);
+    Tick();
+    QCOMPARE(window_->intInputDateType(), ymd ? 1 : 0);
+  }
+  const struct {
+    const char* option;
+    const char* other;
+    const char* lblDee;  // "" for the plus and minus options, which have no handler
+  } groups[] = {{"optDee", "optDeeCecil", "Dee:"},
+                {"optDeeCecil", "optDee", "Dee-Cecil:"},
+                {"optMinus", "optPlus", ""},
+                {"optPlus", "optMinus", ""}};
+  for (const auto& g : groups) {
+    choose(Find<QRadioButton>(g.option));
+    QVERIFY2(!Find<QRadioButton>(g.other)->isChecked(), g.other);
+    if (*g.lblDee != '\0') QCOMPARE(Find<QLabel>("lblDee")->text(), QString::fromUtf8(g.lblDee));
+  }
+  QVERIFY(messages_.shown.empty());
 }
 
 void MainWindowTest::todayWithJulianFillsBothNotations() {

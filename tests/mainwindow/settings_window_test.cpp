@@ -92,11 +92,16 @@ void SettingsWindowTest::restartRestoresWhatWasShown() {
   QCOMPARE(Find<QComboBox>(*window, "cboCalendar_1")->currentIndex(), 2);
   QCOMPARE(Find<QLineEdit>(*window, "txbYearCEJC")->text(), QStringLiteral("2015-11-09 JC"));
   QVERIFY(Find<QRadioButton>(*window, "optDee")->isChecked());
+  QVERIFY(!Find<QRadioButton>(*window, "optDeeCecil")->isChecked());
   QCOMPARE(window->strDeeCalendarDesignation(), std::string("D"));
   QCOMPARE(Find<QLineEdit>(*window, "txbOutputDEEwithAYN")->text(),
            QStringLiteral("2015-11-23 D"));
   QCOMPARE(window->lngBackColor(), 0x701070u);
   QCOMPARE(window->palette().color(window->backgroundRole()), QColor(0x70, 0x10, 0x70));
+  // The first click on the other variant switches to it.
+  Find<QRadioButton>(*window, "optDeeCecil")->click();
+  QCOMPARE(window->strDeeCalendarDesignation(), std::string("DC"));
+  QVERIFY(!Find<QRadioButton>(*window, "optDee")->isChecked());
   window->cmdQuit_Click();
 }
 
