@@ -17,6 +17,7 @@
 #include "equinox/equinox_table.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
+#include "support/accessible_list_widget.h"
 #include "support/enter_key_widget.h"
 #include "support/look_widget.h"
 #include "support/twips.h"
@@ -80,13 +81,13 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   Place(lblWashingtonLongitude_, 240, 600, 2175, 375);
   cboDegrees_ = new QComboBox(this);
   cboDegrees_->setObjectName(QStringLiteral("cboDegrees"));
-  cboDegrees_->setAccessibleName(QStringLiteral("'Washington' longitude, degrees west"));
+  SetListAccessibleName(cboDegrees_, QStringLiteral("Degrees"));
   Place(cboDegrees_, 2460, 600, 700, 315);
   lblDegrees_ = Make<QLabel>(this, "lblDegrees", "degrees");
   Place(lblDegrees_, 3240, 600, 850, 375);
   cboMinutes_ = new QComboBox(this);
   cboMinutes_->setObjectName(QStringLiteral("cboMinutes"));
-  cboMinutes_->setAccessibleName(QStringLiteral("'Washington' longitude, minutes west"));
+  SetListAccessibleName(cboMinutes_, QStringLiteral("Minutes"));
   Place(cboMinutes_, 4140, 600, 700, 315);
   lblMinutes_ = Make<QLabel>(this, "lblMinutes", "minutes W");
   Place(lblMinutes_, 4900, 600, 1100, 375);

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "datetext/formatting.h"
+#include "support/accessible_list_widget.h"
 #include "support/twips.h"
 
 namespace clvt {
@@ -57,7 +58,7 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption,
 QComboBox* MakeList(QWidget* parent, const char* name, const char* what, int left, int top,
                     int width) {
   auto* c = Make<QComboBox>(parent, name, left, top, width, 360);
-  c->setAccessibleName(QString::fromUtf8(what));
+  SetListAccessibleName(c, QString::fromUtf8(what));
   c->setMaxVisibleItems(13);
   return c;
 }
@@ -107,6 +108,7 @@ void MainWindow::BuildControls() {
   cboCalendar[1] = MakeList(fraInput, "cboCalendar_1", "Calendar", 3150, 720, 2580);
   cmdToday = MakeButton(fraInput, "cmdToday", "Today", 7620, 705, 1110);
   cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", 8790, 705, 1110);
+  cmdClear[0]->setAccessibleName(QStringLiteral("Clear input date"));
   lblCE = MakeLabel(fraInput, "lblCE", "", 150, 1200, 9750, 555);
   lblCE->setWordWrap(true);
   lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -142,6 +144,7 @@ void MainWindow::BuildControls() {
   optPlus = MakeOption(fraPlusMinus, "optPlus", "plus", 6780, 300, 900);
   optMinus = MakeOption(fraPlusMinus, "optMinus", "minus", 7680, 300, 1050);
   cmdClear[1] = MakeButton(fraPlusMinus, "cmdClear_1", "Clear", 8790, 255, 1110);
+  cmdClear[1]->setAccessibleName(QStringLiteral("Clear amounts"));
 
   fraOutput = Make<QGroupBox>(this, "fraOutput", 120, 3120, 7800, 2520);
   fraOutput->setTitle(QStringLiteral(" Output dates "));

@@ -1,6 +1,7 @@
 // Wiring of the vernal equinox window on the offscreen platform: the heading on activation,
 // a run from the main window's year, the Enter key, copying, clearing, hiding and closing.
 // The table's text is the builder's and is tested there.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -78,6 +79,11 @@ class VernalEquinoxesWindowTest : public QObject {
   void startsWithTheDefaultsAndWritesTheHeading() {
     QCOMPARE(window_->windowTitle(), QString("Vernal equinoxes"));
     QCOMPARE(Find<QLineEdit>("txbNumYears")->text(), QString("12"));
+    // Assistive tools hear which list it is, then its value.
+    for (const char* list : {"cboDegrees", "cboMinutes"}) {
+      QAccessibleInterface* about = QAccessible::queryAccessibleInterface(Find<QComboBox>(list));
+      QCOMPARE(about->text(QAccessible::Name), QString(list + 3));
+    }
     QCOMPARE(Find<QComboBox>("cboDegrees")->currentText(), QString("77"));
     QCOMPARE(Find<QComboBox>("cboMinutes")->currentText(), QString("0"));
     QVERIFY(Find<QRadioButton>("optApparentST")->isChecked());

@@ -42,6 +42,7 @@ class MainWindowTest : public QObject {
   void enterActsOncePerPress();
   void optionsRunTheirHandlerHoweverChosen_data();
   void optionsRunTheirHandlerHoweverChosen();
+  void controlsTellAssistiveToolsWhatTheyAre();
   void todayWithJulianFillsBothNotations();
   void deeSwitchRecalculatesGregorianInput();
   void deeSwitchKeepsDeeInput();
@@ -256,6 +257,27 @@ void MainWindowTest::optionsRunTheirHandlerHoweverChosen() {
     if (*g.lblDee != '\0') QCOMPARE(Find<QLabel>("lblDee")->text(), QString::fromUtf8(g.lblDee));
   }
   QVERIFY(messages_.shown.empty());
+}
+
+void MainWindowTest::controlsTellAssistiveToolsWhatTheyAre() {
+  const struct {
+    const char* control;
+    const char* name;
+  } named[] = {{"cboMonthNames", "Month"},
+               {"cboDayNumbers", "Day"},
+               {"cboYearDesADBCetc", "Era"},
+               {"cboCalendar_0", "Calendar or weekday"},
+               {"cboCalendar_1", "Calendar"},
+               {"cmdClear_0", "Clear input date"},
+               {"cmdClear_1", "Clear amounts"}};
+  auto about = [this](const char* control) {
+    return QAccessible::queryAccessibleInterface(Find<QWidget>(control));
+  };
+  for (const auto& n : named) QCOMPARE(about(n.control)->text(QAccessible::Name), n.name);
+  // A list's current item is its value.
+  QAccessibleInterface* calendar = about("cboCalendar_0");
+  QCOMPARE(calendar->text(QAccessible::Value), QStringLiteral("Gregorian Calendar"));
+  QCOMPARE(calendar->role(), QAccessible::ComboBox);
 }
 
 void MainWindowTest::todayWithJulianFillsBothNotations() {
