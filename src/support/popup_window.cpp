@@ -110,7 +110,10 @@ void PopupWindow::PopUpInForm(QWidget* frmMe, const QString& strMessage, int int
        TwipsToPixels(intTop + static_cast<double>(PixelsToTwips(corner.y())), -1000000));
   lblMessage_->setText(strMessage);
   resize(TwipsToPixels(intWidth, 1), TwipsToPixels(intHeight, 1));
-  lblMessage_->resize(contentsRect().width(), lblMessage_->height());
+  // The message keeps its height, but never beyond the border: a child paints over its
+  // parent's frame, and a taller one would hide the bottom edge of the strip.
+  lblMessage_->resize(contentsRect().width(),
+                      std::min(lblMessage_->height(), contentsRect().height()));
   ShowAndWait(intInterval);
 }
 

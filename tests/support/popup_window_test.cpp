@@ -19,6 +19,7 @@ struct Seen {
   bool timerActive = false;
   QRect geometry;
   QRect labelGeometry;
+  QImage shot;
   bool guardFired = false;  // the wait had to be ended from outside
 };
 
@@ -33,6 +34,7 @@ Seen WhileShown(const std::function<void()>& use, const std::function<void()>& d
     seen.timerActive = popup.Timer1()->isActive();
     seen.geometry = popup.geometry();
     seen.labelGeometry = popup.lblMessage()->geometry();
+    seen.shot = popup.grab().toImage();
     if (during) during();
   });
   QTimer guard;
@@ -85,10 +87,16 @@ class PopupWindowTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QPoint corner = form.frameGeometry().topLeft();
+    WhileShown([] { clvt::PopUp("Taller", 1500, 900, 20, 0, 0); });  // leaves a taller message
     const Seen inForm =
         WhileShown([&] { clvt::PopUpInForm(&form, "In form", 1500, 300, 20, 150, 300); });
     QVERIFY(!inForm.guardFired);
     QCOMPARE(inForm.geometry, QRect(corner + QPoint(20, 10), QSize(100, 20)));
+    // The message stays inside the border: all four edges show.
+    const QImage shot = inForm.shot;
+    for (const QPoint edge : {QPoint(50, 0), QPoint(50, 19), QPoint(0, 10), QPoint(99, 10)}) {
+      QCOMPARE(QColor(shot.pixel(edge)), QColor(Qt::black));
+    }
 
     // Centred by the size of the previous use (100 x 20 pixels), then resized.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
