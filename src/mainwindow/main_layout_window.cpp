@@ -13,6 +13,7 @@
 #include "datetext/formatting.h"
 #include "support/accessible_list_widget.h"
 #include "support/twips.h"
+#include "support/web_link.h"
 
 namespace clvt {
 
@@ -82,7 +83,6 @@ QString Q(std::string_view s) {
 
 constexpr int kClientWidth = 10260;  // twips
 constexpr int kClientHeight = 6300;
-const char* const kMakerAddress = "www.vostrelsystems.example";
 
 }  // namespace
 
@@ -176,7 +176,7 @@ void MainWindow::BuildControls() {
                                   2400);
   lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip));
   lblVostrelSystems = MakeLabel(this, "lblVostrelSystems", "Vostrel Systems", 5160, 5820, 1500);
-  lblQX_URL = MakeLabel(this, "lblQX_URL", kMakerAddress, 6720, 5820, 3420);
+  lblQX_URL = MakeLabel(this, "lblQX_URL", MakerWebHost().c_str(), 6720, 5820, 3420);
   lblQX_URL->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   for (QLabel* link : {lblOnlineUserManual, lblVostrelSystems, lblQX_URL}) {
     link->setCursor(Qt::PointingHandCursor);

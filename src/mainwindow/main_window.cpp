@@ -373,7 +373,7 @@ void MainWindow::lblOnlineUserManual_Click() {
 }
 
 void MainWindow::lblVostrelSystems_Click() {
-  OpenWebLinkFrom(*this, std::string(kMakerWebSite), messages_);
+  OpenWebLinkFrom(*this, MakerWebSite(), messages_);
 }
 
 // ---- Moving values between the controls and the pure functions -----------------------------

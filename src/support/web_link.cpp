@@ -25,6 +25,16 @@ std::string LowerCase(std::string_view text) {
 
 std::string OnlineUserManualAddress() { return "http://" + GetText(kManualAddressText); }
 
+std::string MakerWebHost() {
+  const std::string manual = GetText(kManualAddressText);
+  return manual.substr(0, manual.find('/'));
+}
+
+std::string MakerWebSite() {
+  const std::string host = MakerWebHost();
+  return host.empty() ? std::string() : "http://" + host + "/";
+}
+
 std::string GetFileExtension(std::string_view path, bool lowerCase) {
   const auto backslash = path.rfind('\\');
   const std::string_view name =

@@ -10,12 +10,15 @@
 // message that explains a failed launch to the user.
 namespace clvt {
 
-// The address of the maker's web site, opened by the main window's maker label.
-// The main window shows it without the scheme beside the maker's name.
-inline constexpr std::string_view kMakerWebSite = "http://www.vostrelsystems.example/";
-
 // The online user manual's address: "http://" and program text 15.
 std::string OnlineUserManualAddress();
+
+// The maker's web site is the host of the manual's address, so that the two are spelled
+// alike: "www.x.example" for program text 15 "www.x.example/manual" (MakerWebHost, shown
+// beside the maker's name) and "http://www.x.example/" (MakerWebSite, opened). Both are ""
+// when text 15 is missing.
+std::string MakerWebHost();
+std::string MakerWebSite();
 
 // The extension of the last part of a path: the text after the last period of what follows
 // the last backslash (or of the whole path when it has none), lower-cased when lowerCase;

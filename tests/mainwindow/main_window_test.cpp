@@ -278,6 +278,12 @@ void MainWindowTest::controlsTellAssistiveToolsWhatTheyAre() {
   QAccessibleInterface* calendar = about("cboCalendar_0");
   QCOMPARE(calendar->text(QAccessible::Value), QStringLiteral("Gregorian Calendar"));
   QCOMPARE(calendar->role(), QAccessible::ComboBox);
+
+  // The maker's address beside the maker's name is the one the online manual lives at.
+  const QString maker = Find<QLabel>("lblQX_URL")->text();
+  QVERIFY(!maker.isEmpty());
+  const QString manual = Find<QLabel>("lblOnlineUserManual")->toolTip();
+  QVERIFY2(manual.contains(" " + maker + "/"), qPrintable(manual + " | " + maker));
 }
 
 void MainWindowTest::todayWithJulianFillsBothNotations() {
