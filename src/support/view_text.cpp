@@ -39,9 +39,9 @@ std::u32string TextForTextBox(std::u32string_view fileText) {
   if (fileText.size() < kTextBoxCharacterLimit) return std::u32string(fileText);
   const std::size_t kept = kTextBoxCharacterLimit - kTooLargeNote.size() - kNotEntireNote.size();
   std::u32string text = Widen(kTooLargeNote);
-  text.reserve(kTextBoxCharacterLimit + 2);  // the limit and one more line end
+  text.reserve(kTextBoxCharacterLimit + 4);  // the limit and the two line ends
   text.append(fileText.substr(0, kept));
-  text.append(U"\r\n");
+  text.append(U"\r\n\r\n");
   text.append(Widen(kNotEntireNote));
   return text;
 }

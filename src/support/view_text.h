@@ -30,7 +30,9 @@ inline constexpr std::string_view kNotEntireNote =
 
 // The text box's text for a file's characters: the text itself when it has fewer than
 // kTextBoxCharacterLimit characters; otherwise the first note, as many leading characters of
-// the file as leave room for both notes (65,306), two line ends and the second note.
+// the file as leave room for both notes (65,306), two line ends ("\r\n\r\n") and the second
+// note, 65,534 characters in all. Characters are counted as they stand: a carriage return and
+// a line feed are one each, so a "\r\n" line end counts two and a bare "\n" one.
 std::u32string TextForTextBox(std::u32string_view fileText);
 
 // The message for a file the viewer could not show: for an empty file emptyText under

@@ -26,14 +26,18 @@ std::u32string Numbered(std::size_t length) {
   return text;
 }
 
-// 65,529 characters show whole; from 65,530 on the file is cut between the two notes.
+// 65,529 characters show whole; from 65,530 on the file is cut between the two notes and
+// joined to the second by two line ends: 65,534 characters, each CR and LF counting one. We
+// used to join it with one line end.
 TEST(TextForTextBox, ShowsUpToTheLimitAndCutsBetweenTheNotesFromIt) {
   EXPECT_EQ(TextForTextBox(U""), U"");
   EXPECT_EQ(TextForTextBox(Numbered(65529)), Numbered(65529));
   for (const std::size_t length : {std::size_t{65530}, std::size_t{300000}}) {
     SCOPED_TRACE(length);
     const std::u32string file = Numbered(length);
-    EXPECT_EQ(TextForTextBox(file), kFirstNote + file.substr(0, 65306) + U"\r\n" + kSecondNote);
+    const std::u32string shown = TextForTextBox(file);
+    EXPECT_EQ(shown, kFirstNote + file.substr(0, 65306) + U"\r\n\r\n" + kSecondNote);
+    EXPECT_EQ(shown.size(), 65534u);
   }
 }
 
@@ -54,7 +58,7 @@ TEST(ReadViewerText, HugeFileIsReadInPartAndCutBetweenTheNotes) {
   for (int i = 0; i < 1000000; ++i) bytes += "\xE2\x82\xAC";
   const ViewerText read = ReadViewerText(dir.Write("huge.txt", bytes), "Title", "Empty");
   EXPECT_FALSE(read.failure.has_value());
-  EXPECT_EQ(read.text, kFirstNote + std::u32string(65306, U'\u20AC') + U"\r\n" + kSecondNote);
+  EXPECT_EQ(read.text, kFirstNote + std::u32string(65306, U'\u20AC') + U"\r\n\r\n" + kSecondNote);
 }
 
 TEST(LayOutViewer, ButtonsFollowTheTextBoxAndSmallSizesSnapBack) {

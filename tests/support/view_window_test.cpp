@@ -65,7 +65,7 @@ class ViewWindowTest : public QObject {
     Show(viewer);
     // The text box keeps line ends as "\n".
     QCOMPARE(viewer.txbText1()->toPlainText(),
-             kFirstNote + QString(65306, QLatin1Char('a')) + QStringLiteral("\n") + kSecondNote);
+             kFirstNote + QString(65306, QLatin1Char('a')) + QStringLiteral("\n\n") + kSecondNote);
     QCOMPARE(viewer.txbText1()->textCursor().position(), 0);
     QVERIFY(messages_.shown.empty());
   }
