@@ -211,6 +211,7 @@ int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ost
   input.settings = arguments.settings;
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
   out << run.text;
+  if (run.closingMessage) messages.Show(*run.closingMessage);
   if (!run.changed) {
     // An empty or zero number of years stops the window's run silently; here it is said.
     if (!CheckNumYears(arguments.years).message) {

@@ -94,7 +94,7 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
   check.trimmed = TrimBlanks(txbNumYears);
   if (check.trimmed.empty()) return check;
   if (!IsWholeNumberPlain(check.trimmed, false, false)) {
-    check.message = Message{"Invalid input for number of years.", std::string(kDoItTitle),
+    check.message = Message{"Invalid input for number of years.", std::string(kDoItCaption),
                             Icon::Information, Buttons::Ok};
     return check;
   }
@@ -102,7 +102,7 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
   if (n == 0) return check;
   if (n > kMaxEquinoxYears) {
     check.message =
-        Message{"Too many years", std::string(kDoItTitle), Icon::Information, Buttons::Ok};
+        Message{"Too many years", std::string(kDoItCaption), Icon::Information, Buttons::Ok};
     return check;
   }
   check.years = static_cast<int16_t>(n);
@@ -113,12 +113,6 @@ std::string EquinoxHeading(std::string_view deeName) {
   return "  Year      Astronomical      Gregorian Calendar      " + std::string(deeName) +
          " Calendar\n" + std::string(12, ' ') + "Julian date" + std::string(13, ' ') +
          "London" + std::string(12, ' ') + "'Washington'\n\n";
-}
-
-int64_t TableLength(std::string_view text) {
-  int64_t length = 0;
-  for (char c : text) length += c == '\n' ? 2 : 1;
-  return length;
 }
 
 std::string LongitudeText(const EquinoxSettings& settings) {
@@ -184,15 +178,16 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
   run.txbNumYears = check.trimmed;
   if (check.message) messages.Show(*check.message);
   if (check.years == 0) return run;
+  if (!input.inputDateInUse) {
+    messages.Show(NoInputDateMessage());
+    return run;
+  }
 
   int64_t length = input.tableLength;
   if (input.tableLength == 0) {
     run.replaceTable = true;
-  } else if (input.tableLength > input.capacity) {
-    if (!messages.Show({std::string(kClearItText), std::string(kDoItTitle), Icon::None,
-                        Buttons::YesNo})) {
-      return run;
-    }
+  } else if (ListingIsFull(input.tableLength, input.capacity)) {
+    if (!messages.Show(ClearFullTextboxQuestion())) return run;
     run.replaceTable = true;
   } else if (input.tableContainsCE) {
     run.text.assign(1, '\n');
@@ -202,30 +197,29 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
     run.text = EquinoxHeading(input.settings.dee.name);
     length = 0;
   }
-  length += TableLength(run.text);
+  length += ListingLength(run.text);
 
   int count = 0;
   for (int i = 0; i < check.years; ++i) {
     if (run.lngYear > kVernalEquinoxLastYear) {
-      messages.Show(VEOutOfRangeMessage());
+      run.closingMessage = VEOutOfRangeMessage();
       break;
     }
-    if (length > input.capacity) {
-      messages.Show({std::string(kTextboxFullText), std::string(kDoItTitle), Icon::Exclamation,
-                     Buttons::Ok});
+    if (ListingIsFull(length, input.capacity)) {
+      run.closingMessage = TextboxFullMessage();
       run.stoppedFull = true;
       return run;
     }
     const std::optional<EquinoxLine> line = MakeEquinoxLine(run.lngYear, i, input.settings);
     if (!line) {
       // Only hostile years far below year 1 get here; the same message names the range.
-      messages.Show(VEOutOfRangeMessage());
+      run.closingMessage = VEOutOfRangeMessage();
       break;
     }
     if (line->marked) ++count;
     run.text += line->text;
     run.text += '\n';
-    length += TableLength(line->text) + 2;
+    length += ListingLength(line->text) + ListingLength("\n");
     ++run.lngYear;
   }
   if (check.years > 1) {

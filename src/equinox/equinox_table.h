@@ -7,21 +7,18 @@
 
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
+#include "support/listing_text.h"
 
 // The vernal equinox table as plain text: the heading, one line per year (the instant as a
 // Julian date, the civil date and time at London in the Gregorian calendar and at a western
 // longitude in the Dee calendar, the year's place in the 33-year cycle, and a mark when the
 // Dee date is not the expected day of March) and a summary counting the marked years. Line
-// ends are "\n"; toward the table's capacity every line end counts as two characters, as it
-// does in the window.
+// ends are "\n"; the capacity counts the table as ListingLength does (support/listing_text.h).
 namespace clvt {
 
 inline constexpr int32_t kVernalEquinoxFirstYear = 1;
 inline constexpr int32_t kVernalEquinoxLastYear = 4000;
 inline constexpr int16_t kMaxEquinoxYears = 800;
-inline constexpr std::string_view kDoItTitle = "Do it";
-inline constexpr std::string_view kTextboxFullText = "Textbox is full.";
-inline constexpr std::string_view kClearItText = "Textbox is full.  Clear it?";
 
 // "Vernal equinoxes are calculated only for years in the range 1 through 4000.", title
 // "Out of range", information icon.
@@ -42,9 +39,6 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears);
 
 // The two heading lines and the empty line after them, naming the Dee calendar deeName.
 std::string EquinoxHeading(std::string_view deeName);
-
-// Length of text in the window's counting: every "\n" counts as two characters.
-int64_t TableLength(std::string_view text);
 
 // How the table is made: 'Washington' longitude (degrees 70..79 west, minutes 0..59), time
 // mode, and the main window's Dee variant (optDee: the Dee variant, not Dee-Cecil, selected).
@@ -74,15 +68,16 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
 // (without line ends); no percentage when count is 0.
 std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings);
 
-// One press of "Do it". The table is described by its length (window counting) and whether it
-// holds "CE" anywhere (has lines); capacity is the window's limit in characters.
+// One press of "Do it". The table is described by its length (as ListingLength counts) and
+// whether it holds "CE" anywhere (has lines); capacity is the window's limit in characters.
 struct EquinoxRunInput {
   std::string_view txbNumYears;
-  int32_t startYear = 0;  // the main window's input year at the moment of the run
+  bool inputDateInUse = true;  // the main window has an input notation in use
+  int32_t startYear = 0;       // the main window's input year at the moment of the run
   EquinoxSettings settings;
   int64_t tableLength = 0;
   bool tableContainsCE = false;
-  int64_t capacity = 63 * 1024;
+  int64_t capacity = kListingCapacity;
 };
 
 struct EquinoxRunResult {
@@ -92,13 +87,19 @@ struct EquinoxRunResult {
   std::string text;
   int32_t lngYear = 0;         // the year after the last line written
   bool stoppedFull = false;    // ended by "Textbox is full.": no summary, no focus change
+  // What ended the run early, to be shown once `text` stands in the table:
+  // VEOutOfRangeMessage() or TextboxFullMessage().
+  std::optional<Message> closingMessage;
 };
 
-// Runs the table: checks the number of years, writes the heading into an empty table, asks
-// "Textbox is full.  Clear it?" for an overfull one, writes a line per year from startYear,
-// stops at the first year beyond 4000 with VEOutOfRangeMessage (the summary still follows)
-// or when the table grows past the capacity ("Textbox is full.", no summary), and appends the
-// summary when more than one year was asked for. Every message goes through messages.
+// Runs the table: checks the number of years, refuses a run without an input date in the
+// main window (NoInputDateMessage), writes the heading into an empty table, asks
+// ClearFullTextboxQuestion for an overfull one, writes a line per year from startYear,
+// stops at the first year beyond 4000 (closingMessage VEOutOfRangeMessage; the summary still
+// follows) or when the table grows past the capacity (closingMessage TextboxFullMessage, no
+// summary), and appends the summary when more than one year was asked for. The messages shown
+// before anything is written (the number check, the missing date, the question) go through
+// messages; the closing message is left to the caller, to show after the text.
 EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& messages);
 
 }  // namespace clvt

@@ -74,8 +74,8 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   Place(txbNumYears_, 3950, 120, 615, 360);
   lblDates2_ = Make<QLabel>(this, "lblDates2", "years from the year of the input date.");
   Place(lblDates2_, 4700, 135, 3615, 375);
-  cmdDoIt_ = Make<QPushButton>(this, "cmdDoIt", QString::fromLatin1(kDoItTitle.data(),
-                                                                     kDoItTitle.size()));
+  cmdDoIt_ = Make<QPushButton>(this, "cmdDoIt", QString::fromLatin1(kDoItCaption.data(),
+                                                                     kDoItCaption.size()));
   Place(cmdDoIt_, 8500, 120, 1020, 360);
   lblWashingtonLongitude_ = Make<QLabel>(this, "lblWashingtonLongitude", "'Washington' longitude:");
   Place(lblWashingtonLongitude_, 240, 600, 2175, 375);
@@ -221,13 +221,14 @@ void VernalEquinoxesWindow::cmdDoIt_Click() {
   const std::string numYears = txbNumYears_->text().toStdString();
   EquinoxRunInput input;
   input.txbNumYears = numYears;
+  input.inputDateInUse = !host_.intInputDateType || host_.intInputDateType() >= 0;
   input.startYear = host_.GetYear ? host_.GetYear() : lngYear;
   input.settings.degrees = kFirstDegree + cboDegrees_->currentIndex();
   input.settings.minutes = cboMinutes_->currentIndex();
   input.settings.apparent = optApparentST_->isChecked();
   input.settings.dee = host_.Dee ? host_.Dee() : DeeVariant{};
   input.settings.optDee = host_.DeeSelected && host_.DeeSelected();
-  input.tableLength = table.size() + table.count(QLatin1Char('\n'));
+  input.tableLength = ListingLength(table.toStdString());
   input.tableContainsCE = table.contains(QStringLiteral("CE"));
   input.capacity = int64_t{host_.TextBoxCapacityInKB ? host_.TextBoxCapacityInKB() : 63} * 1024;
 
@@ -244,6 +245,8 @@ void VernalEquinoxesWindow::cmdDoIt_Click() {
     end.insertText(text);
   }
   txbOutput_->moveCursor(QTextCursor::End);
+  // A message that ends the run speaks of the lines it follows, so they come first.
+  if (run.closingMessage) messages_.Show(*run.closingMessage);
   if (!run.stoppedFull) FocusNumYears();
 }
 

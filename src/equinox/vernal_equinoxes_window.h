@@ -27,6 +27,7 @@ class MessageBoxes;
 // What the window reads from the main window, as values and calls, so that it can be built
 // and tested without the main window.
 struct VernalEquinoxHost {
+  std::function<int()> intInputDateType;            // -1 no input notation in use, 0 or 1
   std::function<int32_t()> GetYear;                 // the input year as typed
   std::function<DeeVariant()> Dee;                  // strDeeCalendarName / ...Designation
   std::function<bool()> DeeSelected;                // optDee checked

@@ -638,6 +638,7 @@ void MainWindow::OpenDateSequenceWindow() {
 void MainWindow::OpenVernalEquinoxWindow(int32_t year) {
   if (frmVernalEquinoxes_ == nullptr) {
     VernalEquinoxHost host;
+    host.intInputDateType = [this] { return intInputDateType(); };
     host.GetYear = [this] { return GetYear(); };
     host.Dee = [this] { return dee_; };
     host.DeeSelected = [this] { return DeeSelected(); };

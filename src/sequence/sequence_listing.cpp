@@ -39,14 +39,6 @@ constexpr std::array<std::string_view, 21> kSmallNumbers = {
 constexpr std::array<std::string_view, 10> kTens = {
     "", "", "Twenty", "Thirty", "Forty", "Fifty", "Sixty", "Seventy", "Eighty", "Ninety"};
 
-// Characters of a UTF-8 text (continuation bytes do not count), so that a digit-grouping
-// symbol of several bytes still takes one column.
-int64_t Characters(std::string_view text) {
-  return std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
-}
-
 // n blanks; a padding that a very long text would make negative gives none.
 std::string Blanks(int64_t n) {
   return std::string(static_cast<std::size_t>(std::max<int64_t>(n, 0)), ' ');
@@ -97,12 +89,6 @@ NumDaysCheck CheckNumDays(std::string_view text) {
   check.numDays = static_cast<int>(value);
   return check;
 }
-
-int64_t ListingLength(std::string_view text) {
-  return Characters(text) + std::count(text.begin(), text.end(), '\n');
-}
-
-bool ListingIsFull(int64_t heldLength, int64_t capacity) { return heldLength > capacity; }
 
 std::string NumberWord(int n) {
   if (n >= 0 && n <= 20) return std::string(kSmallNumbers[static_cast<std::size_t>(n)]);
@@ -158,7 +144,7 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
     const auto j = static_cast<int32_t>(request.startJDN + k);
     const std::string g = AYNDate("G", j, request.dee.designation);
     const std::string d = AYNDate("D", j, request.dee.designation);
-    if (k == 0) padDee = kDateField - Characters(g);
+    if (k == 0) padDee = kDateField - CharacterCount(g);
     std::string line = std::string(kLeftMargin) + g + Blanks(padDee) + d;
     if (request.optDee) line += ' ';
 
@@ -174,8 +160,8 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
     }
 
     const std::string jt = GroupDigits(j);
-    line += Blanks((k == 0 ? kFirstJDNField : kLaterJDNField) - Characters(jt)) + jt;
-    if (k == 0) padWeekday = kWeekdayField - Characters(jt);
+    line += Blanks((k == 0 ? kFirstJDNField : kLaterJDNField) - CharacterCount(jt)) + jt;
+    if (k == 0) padWeekday = kWeekdayField - CharacterCount(jt);
     line += Blanks(padWeekday) + DayName(DayOfWeek(j));
     append(line + std::string(kNewLine));
     ++run.daysListed;
@@ -186,20 +172,6 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
            std::string(kNewLine));
   }
   return run;
-}
-
-Message ClearFullTextboxQuestion() {
-  return Message{"Textbox is full.  Clear it?", std::string(kDoItCaption), Icon::None,
-                 Buttons::YesNo};
-}
-
-Message TextboxFullMessage() {
-  return Message{"Textbox is full.", std::string(kDoItCaption), Icon::Exclamation};
-}
-
-Message NoInputDateMessage() {
-  return Message{"Please enter an input date in the main window first.",
-                 std::string(kDoItCaption), Icon::Information};
 }
 
 }  // namespace clvt

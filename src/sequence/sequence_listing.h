@@ -7,6 +7,7 @@
 
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
+#include "support/listing_text.h"
 
 // The date sequence listing as pure functions: the check of the number of days, and the text
 // one run of "Do it" appends to the listing (heading, day lines, summary). The window and
@@ -15,13 +16,6 @@ namespace clvt {
 
 // Largest number of days one run lists.
 inline constexpr int kMaxSequenceDays = 800;
-
-// The listing box holds at most lngTextBoxCapacityInKB (63) x 1024 characters.
-inline constexpr int32_t kTextBoxCapacityInKB = 63;
-inline constexpr int64_t kSequenceCapacity = int64_t{kTextBoxCapacityInKB} * 1024;  // 64,512
-
-// Title of every message box of the date sequence window: the caption of its "Do it" button.
-inline constexpr std::string_view kDoItCaption = "Do it";
 
 // The verdict on the text of the number-of-days box.
 struct NumDaysCheck {
@@ -39,14 +33,6 @@ NumDaysCheck CheckNumDays(std::string_view text);
 // "Invalid input for number of days." (information, title "Do it").
 Message InvalidNumDaysMessage();
 
-// Length of a listing text as the capacity counts it: characters (UTF-8 code points), with
-// each "\n" line end counting two, as a carriage return and line feed would.
-int64_t ListingLength(std::string_view text);
-
-// True when a listing of heldLength characters (as ListingLength counts) exceeds capacity,
-// so that a new run must first ask "Textbox is full.  Clear it?".
-bool ListingIsFull(int64_t heldLength, int64_t capacity = kSequenceCapacity);
-
 // What one run starts from and lists.
 struct SequenceRequest {
   int32_t startJDN = 0;       // the first day listed
@@ -56,7 +42,7 @@ struct SequenceRequest {
                               // trailing blank so that "D" takes as many columns as "DC"
   int64_t heldLength = 0;     // ListingLength of what the listing already holds
   bool heldContainsCE = false;  // whether that listing contains the text "CE"
-  int64_t capacity = kSequenceCapacity;  // characters the listing may hold
+  int64_t capacity = kListingCapacity;  // characters the listing may hold
 };
 
 // What one run appends.
@@ -83,11 +69,5 @@ std::string SequenceSummary(int count, int numDays);
 // 21..99 "Twenty one" .. "Ninety nine"; from 100 on (and below 0) the digits grouped with the
 // user's digit-grouping symbol, "1,234".
 std::string NumberWord(int n);
-
-// The messages of the window, in one place.
-Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
-Message TextboxFullMessage();        // "Textbox is full." exclamation
-// "Do it" while the main window has no input notation in use: there is no day to start from.
-Message NoInputDateMessage();        // information
 
 }  // namespace clvt

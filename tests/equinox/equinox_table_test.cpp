@@ -216,10 +216,12 @@ TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
   EXPECT_EQ(run.text, EquinoxHeading("Dee-Cecil") +
                           "\nNumber of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: "
                           "0 of 12\n");
-  EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
-  messages.shown.clear();
-  EXPECT_EQ(Run(4001, "1").text, EquinoxHeading("Dee-Cecil"));
-  EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+  EXPECT_EQ(run.closingMessage, kOutOfRange);
+  const EquinoxRunResult one = Run(4001, "1");
+  EXPECT_EQ(one.text, EquinoxHeading("Dee-Cecil"));
+  EXPECT_EQ(one.closingMessage, kOutOfRange);
+  // The message follows the lines it ends, so the run shows none itself.
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
@@ -228,12 +230,10 @@ TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
   for (int32_t year : {std::numeric_limits<int32_t>::min(), -9999998,
                        std::numeric_limits<int32_t>::max()}) {
     SCOPED_TRACE(year);
-    messages.shown.clear();
     const EquinoxRunResult run = Run(year, "3");
     EXPECT_EQ(Lines(run.text).size(), 3u + 2u);
-    EXPECT_EQ(messages.shown, std::vector<Message>{kOutOfRange});
+    EXPECT_EQ(run.closingMessage, kOutOfRange);
   }
-  messages.shown.clear();
   // The mean-instant polynomial diverges far from its table's years, but stays finite.
   const std::string line = LineFor(-1000000);
   EXPECT_EQ(line.substr(0, 14), " -1000000     ");
@@ -263,8 +263,8 @@ TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
   // Every line end counts as two characters; the check comes before each line, so the line
   // that reaches the capacity exactly is still written and the next one is not.
   const std::string heading = EquinoxHeading("Dee-Cecil");
-  const int64_t twoLines = TableLength(heading) + TableLength(LineFor(2024, 0)) + 2 +
-                           TableLength(LineFor(2025)) + 2;
+  const int64_t twoLines = ListingLength(heading) + ListingLength(LineFor(2024, 0)) + 2 +
+                           ListingLength(LineFor(2025)) + 2;
   EquinoxRunInput input;
   input.startYear = 2024;
   input.txbNumYears = "12";
@@ -272,12 +272,25 @@ TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
   EXPECT_TRUE(run.stoppedFull);
   EXPECT_EQ(Lines(run.text).size(), 3u + 3u);  // no summary
-  EXPECT_EQ(messages.shown, (std::vector<Message>{{"Textbox is full.", "Do it",
-                                                   Icon::Exclamation, Buttons::Ok}}));
-  EXPECT_EQ(TableLength("a\nb\n"), 6);
+  EXPECT_EQ(run.closingMessage,
+            (Message{"Textbox is full.", "Do it", Icon::Exclamation, Buttons::Ok}));
+  EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(EquinoxTable, RejectedNumbersLeaveTheTableAlone) {
+// The capacity counts characters: a grouping symbol of several bytes is one. 800 years from
+// year 1 fit the table; we used to count bytes and stop after 790 with "Textbox is full.".
+TEST_F(EquinoxTable, MultiByteGroupingSymbolsCountOneCharacterTowardTheCapacity) {
+  for (const char* symbol : {",", "\xe2\x80\xaf", "\xe2\x80\x99"}) {  // U+202F, U+2019
+    SCOPED_TRACE(symbol);
+    OverrideNumberSymbols(symbol, ".");
+    const EquinoxRunResult run = Run(1, "800");
+    EXPECT_FALSE(run.stoppedFull);
+    EXPECT_EQ(Lines(run.text).size(), 3u + 800u + 2u);
+    EXPECT_EQ(run.closingMessage, std::nullopt);
+  }
+}
+
+TEST_F(EquinoxTable, RejectedRunsLeaveTheTableAlone) {
   for (const char* text : {"", "0", "abc", "801"}) {
     SCOPED_TRACE(text);
     const EquinoxRunResult run = Run(2024, text);
@@ -286,6 +299,16 @@ TEST_F(EquinoxTable, RejectedNumbersLeaveTheTableAlone) {
     EXPECT_EQ(run.lngYear, 2024);
   }
   EXPECT_EQ(messages.shown.size(), 2u);
+
+  // Without an input date in the main window its year reads 0; we used to list 0, 1, 2.
+  messages.shown.clear();
+  EquinoxRunInput input;
+  input.txbNumYears = "3";
+  input.inputDateInUse = false;
+  EXPECT_FALSE(RunVernalEquinoxes(input, messages).changed);
+  EXPECT_EQ(messages.shown,
+            (std::vector<Message>{{"Please enter an input date in the main window first.",
+                                   "Do it", Icon::Information, Buttons::Ok}}));
 }
 
 }  // namespace

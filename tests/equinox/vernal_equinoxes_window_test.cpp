@@ -11,8 +11,10 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "calendar/calendar.h"
 #include "cli/commands.h"
@@ -23,6 +25,20 @@
 #include "platform/recording_message_boxes.h"
 
 namespace clvt {
+namespace {
+
+// Records, with every message, the table as it stands while the message is up.
+class TableAtMessage : public RecordingMessageBoxes {
+ public:
+  bool Show(const Message& message) override {
+    tables.push_back(table ? table() : QString());
+    return RecordingMessageBoxes::Show(message);
+  }
+  std::function<QString()> table;
+  std::vector<QString> tables;
+};
+
+}  // namespace
 
 class VernalEquinoxesWindowTest : public QObject {
   Q_OBJECT
@@ -30,7 +46,8 @@ class VernalEquinoxesWindowTest : public QObject {
  private:
   int32_t year_ = 2024;
   int32_t capacityKB_ = 63;
-  RecordingMessageBoxes messages_;
+  int inputType_ = 1;
+  TableAtMessage messages_;
   RecordingClipboard clipboard_;
   QPointer<VernalEquinoxesWindow> window_;
 
@@ -53,6 +70,7 @@ class VernalEquinoxesWindowTest : public QObject {
 
   void Open() {
     VernalEquinoxHost host;
+    host.intInputDateType = [this] { return inputType_; };
     host.GetYear = [this] { return year_; };
     host.Dee = [] { return DeeCecilVariant(); };
     host.DeeSelected = [] { return false; };
@@ -70,7 +88,9 @@ class VernalEquinoxesWindowTest : public QObject {
     lngDeeEpochJDN = kDeeCecilEpochJDN;
     year_ = 2024;
     capacityKB_ = 63;
+    inputType_ = 1;
     messages_ = {};
+    messages_.table = [this] { return Table(); };
     clipboard_ = {};
     Open();
   }
@@ -135,6 +155,29 @@ class VernalEquinoxesWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(clipboard_.text),
              QString::fromStdString(EquinoxHeading("Dee-Cecil")).section('\n', 0, 1) + "\n");
     QCOMPARE(copy->text(), QString("Copy to clipboard"));
+  }
+
+  void messagesFollowTheLinesTheyEnd() {
+    // We used to show them before writing the lines.
+    year_ = 3995;
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(messages_.shown, std::vector<Message>{VEOutOfRangeMessage()});
+    QVERIFY(messages_.tables[0].contains("\n  4000     "));
+
+    capacityKB_ = 1;
+    year_ = 2024;
+    QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(messages_.shown.back(), TextboxFullMessage());
+    QCOMPARE(messages_.tables.back(), Table());
+    QVERIFY(Table().contains("\n  2024     "));
+  }
+
+  void withoutAnInputDateListsNothing() {
+    inputType_ = -1;
+    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(messages_.shown, std::vector<Message>{NoInputDateMessage()});
+    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
   }
 
   void closeHidesAndKeepsTheTable() {

@@ -179,7 +179,7 @@ TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
   // Each 2015-11-22.. line of a Sunday is 74 characters plus a line end (2); the separating
   // empty line is 2. Starting 78 below the capacity, line 1 lands exactly on it, which is not
   // beyond it, so line 2 is written; one character more and line 1 is the last.
-  const int64_t exact = kSequenceCapacity - 78;
+  const int64_t exact = kListingCapacity - 78;
   const SequenceRun atCapacity = Run(kJDN20151122, 14, exact, true);
   EXPECT_EQ(atCapacity.daysListed, 2);
   EXPECT_TRUE(atCapacity.textboxFull);

@@ -1,6 +1,7 @@
 // The date sequence window opened from the real main window: the Date sequence button, the
-// listing of the main window's current input (compared with clvt's), the message when the
-// input was cleared meanwhile, and the window's life across Close and title-bar closing.
+// listing of the main window's current input (compared with clvt's), the message of either
+// listing window when the input was cleared meanwhile, and the window's life across Close and
+// title-bar closing.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "equinox/vernal_equinoxes_window.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
@@ -92,14 +94,20 @@ class SequenceMainWindowTest : public QObject {
     QCOMPARE(main_->findChild<QLineEdit*>("txbYearCEJC")->text(), QString("2016-02-30 CE"));
   }
 
-  void clearedInputListsNothing() {
+  void clearedInputListsNothingInEitherListingWindow() {
     main_->cmdDateSequence_Click();
+    main_->cmdVernalEquinoxes_Click();
+    auto* equinoxes = main_->findChild<VernalEquinoxesWindow*>("frmVernalEquinoxes");
+    QVERIFY(equinoxes != nullptr);
+    const QString heading = equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText();
     main_->cmdClear_Click(0);
     main_->Timer1_Timer();
     DoIt("14");
     QVERIFY(Listing()->toPlainText().isEmpty());
-    QCOMPARE(messages_.shown.size(), std::size_t{1});
-    QCOMPARE(messages_.shown[0], NoInputDateMessage());
+    // The equinox window used to list from year 0.
+    equinoxes->cmdDoIt_Click();
+    QCOMPARE(equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText(), heading);
+    QCOMPARE(messages_.shown, (std::vector<Message>{NoInputDateMessage(), NoInputDateMessage()}));
   }
 
   void closeKeepsTheWindowTitleBarDestroysIt() {

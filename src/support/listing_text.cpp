@@ -1,0 +1,34 @@
+#include "support/listing_text.h"
+
+#include <algorithm>
+#include <string>
+
+namespace clvt {
+
+int64_t CharacterCount(std::string_view utf8) {
+  return std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  });
+}
+
+int64_t ListingLength(std::string_view utf8) {
+  return CharacterCount(utf8) + std::count(utf8.begin(), utf8.end(), '\n');
+}
+
+bool ListingIsFull(int64_t length, int64_t capacity) { return length > capacity; }
+
+Message ClearFullTextboxQuestion() {
+  return Message{"Textbox is full.  Clear it?", std::string(kDoItCaption), Icon::None,
+                 Buttons::YesNo};
+}
+
+Message TextboxFullMessage() {
+  return Message{"Textbox is full.", std::string(kDoItCaption), Icon::Exclamation};
+}
+
+Message NoInputDateMessage() {
+  return Message{"Please enter an input date in the main window first.",
+                 std::string(kDoItCaption), Icon::Information};
+}
+
+}  // namespace clvt

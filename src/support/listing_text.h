@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/message_box.h"
+
+// What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
+// `clvt equinox` share about a listing's text: how much a listing box holds, how its length is
+// counted against that, and the messages of a "Do it" that cannot list.
+namespace clvt {
+
+// A listing box holds at most lngTextBoxCapacityInKB (63) x 1024 characters.
+inline constexpr int32_t kTextBoxCapacityInKB = 63;
+inline constexpr int64_t kListingCapacity = int64_t{kTextBoxCapacityInKB} * 1024;  // 64,512
+
+// Title of every message box of a listing window: the caption of its "Do it" button.
+inline constexpr std::string_view kDoItCaption = "Do it";
+
+// Characters of a UTF-8 text: code points, so that a digit-grouping symbol of several bytes
+// ("\xE2\x80\xAF", U+202F) counts one. Only lead bytes count, so the text must be UTF-8.
+int64_t CharacterCount(std::string_view utf8);
+
+// Length of a listing text as the capacity counts it: characters, with each "\n" line end
+// counting two, as the carriage return and line feed of the box's own text would.
+// Example: ListingLength("1\xE2\x80\xAF" "000\n") == 7.
+int64_t ListingLength(std::string_view utf8);
+
+// True when a listing of length characters (as ListingLength counts) exceeds capacity: a run
+// stops before its next line, and a new run first asks ClearFullTextboxQuestion().
+bool ListingIsFull(int64_t length, int64_t capacity = kListingCapacity);
+
+Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
+Message TextboxFullMessage();        // "Textbox is full." exclamation
+// "Do it" while the main window has no input notation in use (its input was cleared while
+// the listing window stayed open): there is no day or year to start from.
+Message NoInputDateMessage();        // information
+
+}  // namespace clvt
