@@ -6,12 +6,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
-#include <QTextDocumentFragment>
 
 #include "equinox/equinox.h"
 #include "equinox/equinox_table.h"
@@ -20,13 +16,13 @@
 #include "support/accessible_list_widget.h"
 #include "support/enter_key_widget.h"
 #include "support/look_widget.h"
+#include "support/text_box_widget.h"
 #include "support/twips.h"
 
 namespace clvt {
 namespace {
 
 constexpr int kCopyNarrowTwips = 3000;
-constexpr int kCopyWideTwips = 4000;
 constexpr int kClearLeftTwips = 5000;
 constexpr int kOffsetLeftTwips = 160;    // from the main window's left edge
 constexpr int kOffsetTopTwips = 300;     // below the top of the main window's output frame
@@ -39,7 +35,6 @@ constexpr int kDefaultDegree = 77;
 constexpr int kMinuteCount = 60;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr char kCopyCaption[] = "Copy to clipboard";
-constexpr char kCopySelectedCaption[] = "Copy selected text to clipboard";
 
 int Px(int twips) { return TwipsToPixels(twips); }
 
@@ -95,13 +90,9 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   Place(optApparentST_, 6240, 600, 1215, 360);
   optMeanST_ = Make<QRadioButton>(this, "optMeanST", "Mean solar time");
   Place(optMeanST_, 7560, 600, 1935, 360);
-  txbOutput_ = new QPlainTextEdit(this);
+  txbOutput_ = new ListingBox(this);
   txbOutput_->setObjectName(QStringLiteral("txbOutput"));
   txbOutput_->setAccessibleName(QStringLiteral("Vernal equinox table"));
-  txbOutput_->setReadOnly(true);
-  txbOutput_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txbOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txbOutput_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Place(txbOutput_, 240, 1080, 9255, 4095);
   cmdCopyToClipboard_ = Make<QPushButton>(this, "cmdCopyToClipboard", kCopyCaption);
   Place(cmdCopyToClipboard_, 240, 5325, kCopyNarrowTwips, 360);
@@ -120,10 +111,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   QFont arial = font();
   arial.setFamily(QStringLiteral("Arial"));
   setFont(arial);
-  QFont courier = txbOutput_->font();
-  courier.setFamily(QStringLiteral("Courier New"));
-  courier.setStyleHint(QFont::Monospace);
-  txbOutput_->setFont(courier);
+  txbOutput_->setFont(ListingFont());
   const uint32_t back = host_.BackColor ? host_.BackColor() : 0x800080;
   SetBackColor(this, back);
   SetForeColor(this, kWhite);
@@ -155,7 +143,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
     if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
   });
   PressButtonsOnEnter(this);
-  txbOutput_->viewport()->installEventFilter(this);
+  FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);  // txbOutput_MouseUp
 }
 
 void VernalEquinoxesWindow::PlaceBesideMainWindow() {
@@ -181,16 +169,6 @@ void VernalEquinoxesWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
-bool VernalEquinoxesWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
-    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        cmdCopyToClipboard_->isEnabled()) {
-      SetCopyButton(txbOutput_->textCursor().hasSelection());
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 void VernalEquinoxesWindow::Form_Activate() {
   cmdCopyToClipboard_->setEnabled(true);
   WriteEquinoxHeading();
@@ -210,14 +188,7 @@ void VernalEquinoxesWindow::FocusNumYears() {
   txbNumYears_->setFocus();
 }
 
-void VernalEquinoxesWindow::SetCopyButton(bool wide) {
-  cmdCopyToClipboard_->setText(QString::fromLatin1(wide ? kCopySelectedCaption : kCopyCaption));
-  cmdCopyToClipboard_->resize(Px(wide ? kCopyWideTwips : kCopyNarrowTwips),
-                              cmdCopyToClipboard_->height());
-}
-
 void VernalEquinoxesWindow::cmdDoIt_Click() {
-  const QString table = txbOutput_->toPlainText();
   const std::string numYears = txbNumYears_->text().toStdString();
   EquinoxRunInput input;
   input.txbNumYears = numYears;
@@ -228,36 +199,23 @@ void VernalEquinoxesWindow::cmdDoIt_Click() {
   input.settings.apparent = optApparentST_->isChecked();
   input.settings.dee = host_.Dee ? host_.Dee() : DeeVariant{};
   input.settings.optDee = host_.DeeSelected && host_.DeeSelected();
-  input.tableLength = ListingLength(table.toStdString());
-  input.tableContainsCE = table.contains(QStringLiteral("CE"));
+  input.tableLength = txbOutput_->Length();
+  input.tableContainsCE = txbOutput_->toPlainText().contains(QStringLiteral("CE"));
   input.capacity = int64_t{host_.TextBoxCapacityInKB ? host_.TextBoxCapacityInKB() : 63} * 1024;
 
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages_);
   txbNumYears_->setText(QString::fromStdString(run.txbNumYears));
   if (!run.changed) return;
   lngYear = run.lngYear;
-  const QString text = QString::fromStdString(run.text);
-  if (run.replaceTable) {
-    txbOutput_->setPlainText(text);
-  } else {
-    QTextCursor end(txbOutput_->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(text);
-  }
-  txbOutput_->moveCursor(QTextCursor::End);
-  // A message that ends the run speaks of the lines it follows, so they come first.
-  if (run.closingMessage) messages_.Show(*run.closingMessage);
+  txbOutput_->WriteRun(run.text, run.replaceTable, run.closingMessage, messages_);
   if (!run.stoppedFull) FocusNumYears();
 }
 
 void VernalEquinoxesWindow::cmdCopyToClipboard_Click() {
-  if (!txbOutput_->toPlainText().isEmpty()) {
-    const QTextCursor cursor = txbOutput_->textCursor();
-    const QString text =
-        cursor.hasSelection() ? cursor.selection().toPlainText() : txbOutput_->toPlainText();
+  if (!txbOutput_->document()->isEmpty()) {
     clipboard_.Clear();
-    clipboard_.SetText(text.toStdString());
-    SetCopyButton(false);
+    clipboard_.SetText(txbOutput_->SelectedOrAllText().toStdString());
+    SetListingCopyButton(*cmdCopyToClipboard_, false);
   }
   cmdClear_->setFocus();
 }
@@ -265,7 +223,7 @@ void VernalEquinoxesWindow::cmdCopyToClipboard_Click() {
 void VernalEquinoxesWindow::cmdClear_Click() {
   txbOutput_->clear();
   WriteEquinoxHeading();
-  SetCopyButton(false);
+  SetListingCopyButton(*cmdCopyToClipboard_, false);
   FocusNumYears();
 }
 

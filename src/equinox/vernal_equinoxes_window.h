@@ -10,7 +10,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -22,6 +21,7 @@ class QRadioButton;
 namespace clvt {
 
 class Clipboard;
+class ListingBox;
 class MessageBoxes;
 
 // What the window reads from the main window, as values and calls, so that it can be built
@@ -56,14 +56,12 @@ class VernalEquinoxesWindow : public QWidget {
 
  protected:
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_Activate();
   void WriteEquinoxHeading();
   void FocusNumYears();
   void FillLongitudeLists();
-  void SetCopyButton(bool wide);
   void PlaceBesideMainWindow();
 
   VernalEquinoxHost host_;
@@ -81,7 +79,7 @@ class VernalEquinoxesWindow : public QWidget {
   QLabel* lblMinutes_ = nullptr;
   QRadioButton* optApparentST_ = nullptr;
   QRadioButton* optMeanST_ = nullptr;
-  QPlainTextEdit* txbOutput_ = nullptr;
+  ListingBox* txbOutput_ = nullptr;
   QPushButton* cmdCopyToClipboard_ = nullptr;
   QPushButton* cmdClear_ = nullptr;
   QPushButton* cmdClose_ = nullptr;

@@ -4,20 +4,19 @@
 // this window stayed open) lists nothing and says why, rather than starting from a stale day.
 #include "sequence/date_sequence_window.h"
 
+#include <optional>
+
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "sequence/sequence_listing.h"
 #include "support/enter_key_widget.h"
 #include "support/look_widget.h"
+#include "support/text_box_widget.h"
 #include "support/twips.h"
 
 namespace clvt {
@@ -35,19 +34,14 @@ constexpr int kFormHeight = 5450;
 constexpr int kLeftOffset = 160;
 constexpr int kTopOffset = 300;
 constexpr int kCopyNarrow = 3000;
-constexpr int kCopyWide = 4000;
 constexpr int kButtonRowTop = 4850;
 constexpr int kButtonHeight = 360;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr int kDefaultPointSize = 9;
 
 const char* const kCopyCaption = "Copy to clipboard";
-const char* const kCopySelectedCaption = "Copy selected text to clipboard";
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
-// Length of the listing as the capacity counts it: each line end counts two characters.
-int64_t HeldLength(const QString& text) { return text.size() + text.count(QLatin1Char('\n')); }
 
 }  // namespace
 
@@ -61,7 +55,7 @@ DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& mes
       txbNumDays_(new QLineEdit(this)),
       lblDates2_(new QLabel("days from the input date.", this)),
       cmdDoIt_(new QPushButton(FromStd(std::string(kDoItCaption)), this)),
-      txbOutput_(new QPlainTextEdit(this)),
+      txbOutput_(new ListingBox(this)),
       cmdCopyToClipboard_(new QPushButton(kCopyCaption, this)),
       cmdClear_(new QPushButton("Clear", this)),
       cmdClose_(new QPushButton("Close", this)) {
@@ -92,9 +86,6 @@ DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& mes
 
   txbNumDays_->setMaxLength(3);
   txbNumDays_->setAccessibleName("Number of days");
-  txbOutput_->setReadOnly(true);
-  txbOutput_->setUndoRedoEnabled(false);
-  txbOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txbOutput_->setAccessibleName("Date sequence listing");
 
   setTabOrder(txbNumDays_, cmdDoIt_);
@@ -112,7 +103,7 @@ DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& mes
     if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
   });
   PressButtonsOnEnter(this);
-  txbOutput_->viewport()->installEventFilter(this);
+  FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);  // txbOutput_MouseUp
 
   Form_Load();
 }
@@ -123,10 +114,6 @@ void DateSequenceWindow::Form_Load() {
   if (mainWidget == nullptr) font.setPointSize(kDefaultPointSize);
   setFont(font);
   SetFontName(this, "Arial", false);
-  QFont fixed = txbOutput_->font();
-  fixed.setFamily("Courier New");
-  fixed.setStyleHint(QFont::Monospace);
-  txbOutput_->setFont(fixed);
   SetBackColor(this, host_.lngBackColor());
   SetForeColor(this, kWhite);
 
@@ -136,7 +123,7 @@ void DateSequenceWindow::Form_Load() {
     move(mainWidget->pos() + QPoint(Px(kLeftOffset), frameTop + Px(kTopOffset)));
   }
 
-  SetCopyButtonWide(false);
+  SetListingCopyButton(*cmdCopyToClipboard_, false);
   txbNumDays_->setText("14");
   txbOutput_->clear();
 }
@@ -151,31 +138,9 @@ void DateSequenceWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
 }
 
-bool DateSequenceWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txbOutput_->viewport() && event->type() == QEvent::MouseButtonRelease) {
-    // The selection is already final when the button comes up.
-    if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        cmdCopyToClipboard_->isEnabled()) {
-      SetCopyButtonWide(txbOutput_->textCursor().hasSelection());
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 void DateSequenceWindow::FocusNumDays() {
   txbNumDays_->setCursorPosition(static_cast<int>(txbNumDays_->text().size()));
   txbNumDays_->setFocus();
-}
-
-void DateSequenceWindow::SetCopyButtonWide(bool wide) {
-  cmdCopyToClipboard_->setText(wide ? kCopySelectedCaption : kCopyCaption);
-  cmdCopyToClipboard_->resize(Px(wide ? kCopyWide : kCopyNarrow), Px(kButtonHeight));
-}
-
-void DateSequenceWindow::AppendToOutput(const std::string& text) {
-  QTextCursor cursor(txbOutput_->document());
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(FromStd(text));
 }
 
 void DateSequenceWindow::cmdDoIt_Click() {
@@ -192,11 +157,9 @@ void DateSequenceWindow::cmdDoIt_Click() {
   }
 
   const int64_t capacity = int64_t{host_.lngTextBoxCapacityInKB()} * 1024;
-  QString held = txbOutput_->toPlainText();
-  if (ListingIsFull(HeldLength(held), capacity)) {
+  if (ListingIsFull(txbOutput_->Length(), capacity)) {
     if (!messages_.Show(ClearFullTextboxQuestion())) return;
     txbOutput_->clear();
-    held.clear();
   }
 
   // The run's own start: the main window's input as it stands now. Its verdict is not
@@ -207,37 +170,28 @@ void DateSequenceWindow::cmdDoIt_Click() {
   request.numDays = check.numDays;
   request.dee = DeeVariant{host_.strDeeCalendarName(), host_.strDeeCalendarDesignation()};
   request.optDee = host_.DeeSelected();
-  request.heldLength = HeldLength(held);
-  request.heldContainsCE = held.contains(QLatin1String("CE"));
+  request.heldLength = txbOutput_->Length();
+  request.heldContainsCE = txbOutput_->toPlainText().contains(QLatin1String("CE"));
   request.capacity = capacity;
   const SequenceRun run = BuildSequenceRun(request);
-  AppendToOutput(run.text);
-
-  txbOutput_->moveCursor(QTextCursor::End);
-  txbOutput_->ensureCursorVisible();
-  if (run.textboxFull) {
-    messages_.Show(TextboxFullMessage());
-    return;
-  }
-  FocusNumDays();
+  txbOutput_->WriteRun(run.text, false,
+                       run.textboxFull ? std::optional(TextboxFullMessage()) : std::nullopt,
+                       messages_);
+  if (!run.textboxFull) FocusNumDays();
 }
 
 void DateSequenceWindow::cmdCopyToClipboard_Click() {
   if (!txbOutput_->document()->isEmpty()) {
-    const QTextCursor cursor = txbOutput_->textCursor();
-    QString text = cursor.hasSelection() ? cursor.selectedText() : txbOutput_->toPlainText();
-    // A selection marks its line ends as paragraph separators.
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     clipboard_.Clear();
-    clipboard_.SetText(text.toStdString());
-    SetCopyButtonWide(false);
+    clipboard_.SetText(txbOutput_->SelectedOrAllText().toStdString());
+    SetListingCopyButton(*cmdCopyToClipboard_, false);
   }
   cmdClear_->setFocus();
 }
 
 void DateSequenceWindow::cmdClear_Click() {
   txbOutput_->clear();
-  SetCopyButtonWide(false);
+  SetListingCopyButton(*cmdCopyToClipboard_, false);
   FocusNumDays();
 }
 

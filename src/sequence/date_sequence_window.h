@@ -7,12 +7,12 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace clvt {
 
 class Clipboard;
+class ListingBox;
 class MessageBoxes;
 
 // What the date sequence window needs from the main window: its input state, its GetJDN run,
@@ -75,15 +75,12 @@ class DateSequenceWindow : public QWidget {
   void cmdClose_Click();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void Form_Load();
   void Form_Activate();
   void FocusNumDays();
-  void SetCopyButtonWide(bool wide);
-  void AppendToOutput(const std::string& text);
 
   DateSequenceHost& host_;
   MessageBoxes& messages_;
@@ -92,7 +89,7 @@ class DateSequenceWindow : public QWidget {
   QLineEdit* txbNumDays_;
   QLabel* lblDates2_;
   QPushButton* cmdDoIt_;
-  QPlainTextEdit* txbOutput_;
+  ListingBox* txbOutput_;
   QPushButton* cmdCopyToClipboard_;
   QPushButton* cmdClear_;
   QPushButton* cmdClose_;

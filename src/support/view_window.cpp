@@ -16,8 +16,9 @@
 #include "platform/message_box.h"
 #include "support/enter_key_widget.h"
 #include "support/program_text.h"
-#include "support/view_text.h"
+#include "support/text_box_widget.h"
 #include "support/twips.h"
+#include "support/view_text.h"
 
 namespace clvt {
 namespace {
@@ -67,7 +68,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
     : QWidget(parent, Qt::Window),
       messages_(messages),
       clipboard_(clipboard),
-      txbText1_(new QPlainTextEdit(this)),
+      txbText1_(new TextBoxWidget(this)),
       cmdCopyToClipboard_(new QPushButton(QStringLiteral("Copy to clipboard"), this)),
       cmdClose_(new QPushButton(QStringLiteral("Close"), this)),
       copyWidth_(kCopyAllWidth) {
@@ -81,7 +82,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   txbText1_->setAccessibleName(QStringLiteral("Text of the file"));
   txbText1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txbText1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txbText1_->viewport()->installEventFilter(this);
+  connect(txbText1_, &TextBoxWidget::mouseReleased, this, [this] { txbText1_MouseUp(); });
 
   QFont buttonFont(QStringLiteral("Tahoma"));
   buttonFont.setPointSizeF(kButtonPointSize);
@@ -176,13 +177,6 @@ void ViewWindow::SetCopyCaption(bool selection) {
   LayOut();
 }
 
-bool ViewWindow::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == txbText1_->viewport() && e->type() == QEvent::MouseButtonRelease) {
-    txbText1_MouseUp();
-  }
-  return QWidget::eventFilter(watched, e);
-}
-
 void ViewWindow::txbText1_MouseUp() {
   if (cmdCopyToClipboard_->isHidden() || !cmdCopyToClipboard_->isEnabled()) return;
   SetCopyCaption(txbText1_->textCursor().hasSelection());
@@ -190,13 +184,8 @@ void ViewWindow::txbText1_MouseUp() {
 
 void ViewWindow::cmdCopyToClipboard_Click() {
   if (!txbText1_->document()->isEmpty()) {
-    const QTextCursor cursor = txbText1_->textCursor();
-    QString text = cursor.hasSelection() ? cursor.selectedText() : txbText1_->toPlainText();
-    // A selection marks its line breaks as paragraph separators; the clipboard wants them as
-    // ordinary line ends.
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     clipboard_.Clear();
-    clipboard_.SetText(text.toStdString());
+    clipboard_.SetText(txbText1_->SelectedOrAllText().toStdString());
     SetCopyCaption(false);
   }
   cmdClose_->setFocus();

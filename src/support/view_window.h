@@ -5,8 +5,9 @@
 
 #include <QWidget>
 
+#include "support/text_box_widget.h"
+
 class QEvent;
-class QPlainTextEdit;
 class QPushButton;
 
 // frmView: a plain-text file shown read-only, with Close and an optional button that copies the
@@ -39,7 +40,6 @@ class ViewWindow : public QWidget {
   void showEvent(QShowEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void RequestFirstDisplay();
@@ -52,7 +52,7 @@ class ViewWindow : public QWidget {
 
   MessageBoxes& messages_;
   Clipboard& clipboard_;
-  QPlainTextEdit* txbText1_;
+  TextBoxWidget* txbText1_;
   QPushButton* cmdCopyToClipboard_;
   QPushButton* cmdClose_;
   int32_t copyWidth_;

@@ -23,6 +23,7 @@
 #include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
+#include "support/listing_window_checks.h"
 
 namespace clvt {
 namespace {
@@ -154,6 +155,12 @@ class VernalEquinoxesWindowTest : public QObject {
     QTest::mouseClick(copy, Qt::LeftButton);
     QCOMPARE(QString::fromStdString(clipboard_.text),
              QString::fromStdString(EquinoxHeading("Dee-Cecil")).section('\n', 0, 1) + "\n");
+    QCOMPARE(copy->text(), QString("Copy to clipboard"));
+
+    // A click inside a selection clears it on the release; we used to read the selection
+    // before that and keep the wide caption.
+    testing::ClickInsideSelection(output);
+    QVERIFY(!output->textCursor().hasSelection());
     QCOMPARE(copy->text(), QString("Copy to clipboard"));
   }
 

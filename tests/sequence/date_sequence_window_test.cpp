@@ -20,6 +20,7 @@
 #include "platform/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
+#include "support/listing_window_checks.h"
 
 namespace clvt {
 namespace {
@@ -36,9 +37,9 @@ class FakeMainWindow : public DateSequenceHost {
   }
   int32_t lngJDN() const override { return jdn; }
   int32_t lngTextBoxCapacityInKB() const override { return 63; }
-  std::string strDeeCalendarName() const override { return "Dee-Cecil"; }
-  std::string strDeeCalendarDesignation() const override { return "DC"; }
-  bool DeeSelected() const override { return false; }
+  std::string strDeeCalendarName() const override { return dee ? "Dee" : "Dee-Cecil"; }
+  std::string strDeeCalendarDesignation() const override { return dee ? "D" : "DC"; }
+  bool DeeSelected() const override { return dee; }
   uint32_t lngBackColor() const override { return 0x800080; }
   QWidget* MainWidget() const override { return nullptr; }
   QWidget* OutputFrame() const override { return nullptr; }
@@ -46,6 +47,7 @@ class FakeMainWindow : public DateSequenceHost {
   int inputType = 1;
   std::string calendar = "Gregorian";
   int32_t jdn = kJDN20151122;
+  bool dee = false;
   std::vector<std::string> getJDNCalls;
 };
 
@@ -209,6 +211,14 @@ class DateSequenceWindowTest : public QObject {
     QCOMPARE(CopyButton()->width(), 200);
     Control<QPushButton>("cmdClear")->click();
     QVERIFY(Output()->toPlainText().isEmpty());
+
+    // A click inside a selection clears it on the release; we used to read the selection
+    // before that and keep the wide caption.
+    DoIt("3");
+    testing::ClickInsideSelection(Output());
+    QVERIFY(!Output()->textCursor().hasSelection());
+    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
+    QCOMPARE(CopyButton()->width(), 200);
   }
 };
 

@@ -11,6 +11,7 @@
 #include "platform/brevik/brevik.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
+#include "support/listing_window_checks.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {
@@ -120,6 +121,12 @@ class ViewWindowTest : public QObject {
     viewer.txbText1()->moveCursor(QTextCursor::End);
     QTest::mouseClick(copy, Qt::LeftButton);
     QCOMPARE(clipboard_.text, std::string("one\ntwo three"));
+
+    // A click inside a selection clears it on the release; we used to read the selection
+    // before that and keep the wide caption.
+    testing::ClickInsideSelection(viewer.txbText1());
+    QVERIFY(!viewer.txbText1()->textCursor().hasSelection());
+    QCOMPARE(copy->text(), QStringLiteral("Copy to clipboard"));
   }
 
   void helpIsPlacedOverTheMainWindowAndShownAgainUnchanged() {

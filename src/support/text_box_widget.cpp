@@ -1,0 +1,83 @@
+#include "support/text_box_widget.h"
+
+#include <QFont>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include "support/listing_text.h"
+#include "support/twips.h"
+
+namespace clvt {
+namespace {
+
+constexpr int kListingPointSize = 9;
+constexpr int kCopyNarrowTwips = 3000;
+constexpr int kCopyWideTwips = 4000;
+
+}  // namespace
+
+TextBoxWidget::TextBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {}
+
+QString TextBoxWidget::SelectedOrAllText() const {
+  const QTextCursor cursor = textCursor();
+  // Both keep the paragraph separators between lines, and no-break spaces as they are.
+  QString text = cursor.hasSelection() ? cursor.selectedText() : document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  emit mouseReleased(event->button());
+}
+
+ListingBox::ListingBox(QWidget* parent) : TextBoxWidget(parent) {
+  setReadOnly(true);
+  setUndoRedoEnabled(false);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  setFont(ListingFont());
+}
+
+int64_t ListingBox::Length() const { return ListingLength(toPlainText().toStdString()); }
+
+void ListingBox::WriteRun(const std::string& text, bool replace,
+                          const std::optional<Message>& closing, MessageBoxes& messages) {
+  const QString written = QString::fromStdString(text);
+  if (replace) {
+    setPlainText(written);
+  } else {
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(written);
+  }
+  moveCursor(QTextCursor::End);
+  ensureCursorVisible();
+  if (closing) messages.Show(*closing);
+}
+
+QFont ListingFont() {
+  QFont courier(QStringLiteral("Courier New"), kListingPointSize);
+  courier.setStyleHint(QFont::Monospace);
+  return courier;
+}
+
+void SetListingCopyButton(QPushButton& button, bool selection) {
+  button.setText(selection ? QStringLiteral("Copy selected text to clipboard")
+                           : QStringLiteral("Copy to clipboard"));
+  button.resize(TwipsToPixels(selection ? kCopyWideTwips : kCopyNarrowTwips), button.height());
+}
+
+void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy) {
+  QObject::connect(&box, &TextBoxWidget::mouseReleased, &copy,
+                   [&box, &copy](Qt::MouseButton button) {
+                     if (button == Qt::LeftButton && copy.isEnabled()) {
+                       SetListingCopyButton(copy, box.textCursor().hasSelection());
+                     }
+                   });
+}
+
+}  // namespace clvt

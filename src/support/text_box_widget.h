@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include <QPlainTextEdit>
+
+#include "platform/message_box.h"
+
+class QFont;
+class QMouseEvent;
+class QPushButton;
+
+// The read-only text boxes of the listing windows and the text viewer, and what the two
+// listing windows do alike around theirs.
+namespace clvt {
+
+// A plain-text box that reports the release of a mouse button after it has handled it. A
+// click inside a selection clears the selection only on the release, so only then does the
+// selection say what a copy would take; a filter on the box sees the release too early.
+class TextBoxWidget : public QPlainTextEdit {
+  Q_OBJECT
+
+ public:
+  explicit TextBoxWidget(QWidget* parent = nullptr);
+
+  // What a copy takes: the selection, or the whole text when nothing is selected, with "\n"
+  // line ends and every character as it stands (no-break spaces stay).
+  QString SelectedOrAllText() const;
+
+ signals:
+  void mouseReleased(Qt::MouseButton button);
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The listing box of the date sequence and vernal equinox windows: read-only, 9-point
+// "Courier New", lines never wrapped, the vertical scroll bar always shown.
+class ListingBox : public TextBoxWidget {
+  Q_OBJECT
+
+ public:
+  explicit ListingBox(QWidget* parent = nullptr);
+
+  // The text as the capacity counts it (ListingLength).
+  int64_t Length() const;
+
+  // Writes a run's text, replacing the box's text or appending to it, and puts the caret at
+  // the end so that the last line shows. Only then does it show the run's closing message, so
+  // that the lines the message speaks of stand in the box while it is up.
+  void WriteRun(const std::string& text, bool replace, const std::optional<Message>& closing,
+                MessageBoxes& messages);
+};
+
+// The listing box's font: 9-point "Courier New" (its metric twin where it is missing).
+QFont ListingFont();
+
+// The copy button of a listing window: "Copy selected text to clipboard" at its wide width
+// while a selection waits to be copied, otherwise "Copy to clipboard" at its narrow width.
+void SetListingCopyButton(QPushButton& button, bool selection);
+
+// The listing's mouse-up: when the left button is released over box and copy is enabled,
+// copy's caption and width follow the selection as the release has left it.
+void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy);
+
+}  // namespace clvt
