@@ -24,11 +24,19 @@ namespace {
 
 constexpr int kCopyNarrowTwips = 3000;
 constexpr int kClearLeftTwips = 5000;
+// The table is as wide as its longest line: 104 columns, a marked line of a year from
+// -1,000,000 down, which a run lists when the main window's year was changed after opening.
+// Lines of the years 1 to 4000 take at most 84. Do it and Close stay aligned with its right
+// edge.
+constexpr int kLongestLineColumns = 104;
+constexpr int kOutputLeftTwips = 240;
+constexpr int kOutputWidthTwips = ListingBoxWidthTwips(kLongestLineColumns);  // 11,832
+constexpr int kRightEdgeTwips = kOutputLeftTwips + kOutputWidthTwips;
 constexpr int kOffsetLeftTwips = 160;    // from the main window's left edge
 constexpr int kOffsetTopTwips = 300;     // below the top of the main window's output frame
 constexpr int kBottomMarginTwips = 600;  // below the copy button, title bar included
 constexpr int kTitleBarTwips = 345;      // caption and borders, which Qt keeps outside
-constexpr int kWindowWidthTwips = 9775;
+constexpr int kWindowWidthTwips = kRightEdgeTwips + 40 + 240;  // 12,352
 constexpr int kFirstDegree = 70;
 constexpr int kDegreeCount = 10;
 constexpr int kDefaultDegree = 77;
@@ -71,7 +79,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   Place(lblDates2_, 4700, 135, 3615, 375);
   cmdDoIt_ = Make<QPushButton>(this, "cmdDoIt", QString::fromLatin1(kDoItCaption.data(),
                                                                      kDoItCaption.size()));
-  Place(cmdDoIt_, 8500, 120, 1020, 360);
+  Place(cmdDoIt_, kRightEdgeTwips - 995, 120, 1020, 360);
   lblWashingtonLongitude_ = Make<QLabel>(this, "lblWashingtonLongitude", "'Washington' longitude:");
   Place(lblWashingtonLongitude_, 240, 600, 2175, 375);
   cboDegrees_ = new QComboBox(this);
@@ -93,12 +101,12 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   txbOutput_ = new ListingBox(this);
   txbOutput_->setObjectName(QStringLiteral("txbOutput"));
   txbOutput_->setAccessibleName(QStringLiteral("Vernal equinox table"));
-  Place(txbOutput_, 240, 1080, 9255, 4095);
+  Place(txbOutput_, kOutputLeftTwips, 1080, kOutputWidthTwips, 4095);
   cmdCopyToClipboard_ = Make<QPushButton>(this, "cmdCopyToClipboard", kCopyCaption);
   Place(cmdCopyToClipboard_, 240, 5325, kCopyNarrowTwips, 360);
   cmdClear_ = Make<QPushButton>(this, "cmdClear", "Clear");
   cmdClose_ = Make<QPushButton>(this, "cmdClose", "Close");
-  Place(cmdClose_, 8080, 5325, 1455, 360);
+  Place(cmdClose_, kRightEdgeTwips + 40 - 1455, 5325, 1455, 360);
   // Clear sits on the row of Close, left of it.
   Place(cmdClear_, kClearLeftTwips, 5325, 1455, 360);
 

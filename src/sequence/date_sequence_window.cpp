@@ -27,8 +27,16 @@ QRect TwipsRect(int left, int top, int width, int height) {
   return QRect(Px(left), Px(top), Px(width), Px(height));
 }
 
-// Client area: the controls end at 9535 twips across and 5210 down; a margin as on the left.
-constexpr int kFormWidth = 9775;
+// The listing box is as wide as its longest line: 86 columns, written by a run that starts
+// at a one-digit JDN (the weekday padding is fixed by that first day) and reaches a
+// Wednesday. The Do it and Close buttons stay aligned with its right edge.
+constexpr int kLongestLineColumns = 86;
+constexpr int kOutputLeft = 240;
+constexpr int kOutputWidth = ListingBoxWidthTwips(kLongestLineColumns);  // 9,888
+constexpr int kRightEdge = kOutputLeft + kOutputWidth;
+// Client area: the controls end 40 twips right of the box and 5210 down; a margin as on the
+// left.
+constexpr int kFormWidth = kRightEdge + 40 + 240;  // 10,408
 constexpr int kFormHeight = 5450;
 // Offsets from the main window when the window is first placed.
 constexpr int kLeftOffset = 160;
@@ -76,11 +84,11 @@ DateSequenceWindow::DateSequenceWindow(DateSequenceHost& host, MessageBoxes& mes
   lblDates1_->setGeometry(TwipsRect(120, 150, 1935, 375));
   txbNumDays_->setGeometry(TwipsRect(2000, 120, 615, 360));
   lblDates2_->setGeometry(TwipsRect(2760, 140, 2295, 375));
-  cmdDoIt_->setGeometry(TwipsRect(8500, 120, 1020, 360));
-  txbOutput_->setGeometry(TwipsRect(240, 600, 9255, 4095));
+  cmdDoIt_->setGeometry(TwipsRect(kRightEdge - 995, 120, 1020, 360));
+  txbOutput_->setGeometry(TwipsRect(kOutputLeft, 600, kOutputWidth, 4095));
   cmdCopyToClipboard_->setGeometry(TwipsRect(240, kButtonRowTop, kCopyNarrow, kButtonHeight));
   cmdClear_->setGeometry(TwipsRect(4800, kButtonRowTop, 1455, kButtonHeight));
-  cmdClose_->setGeometry(TwipsRect(8080, kButtonRowTop, 1455, kButtonHeight));
+  cmdClose_->setGeometry(TwipsRect(kRightEdge + 40 - 1455, kButtonRowTop, 1455, kButtonHeight));
   lblDates1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblDates2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -57,6 +57,15 @@ class ListingBox : public TextBoxWidget {
 // The listing box's font: 9-point "Courier New" (its metric twin where it is missing).
 QFont ListingFont();
 
+// Width in twips of a listing box that shows lines of `columns` characters whole: a
+// "Courier New" character is 0.6 em, 108 twips at 9 points; frame, margins, caret and the
+// vertical scroll bar take about 35 pixels, and 600 twips leave room for other styles.
+inline constexpr int kListingColumnTwips = 108;
+inline constexpr int kListingBoxOverheadTwips = 600;
+constexpr int ListingBoxWidthTwips(int columns) {
+  return columns * kListingColumnTwips + kListingBoxOverheadTwips;
+}
+
 // The copy button of a listing window: "Copy selected text to clipboard" at its wide width
 // while a selection waits to be copied, otherwise "Copy to clipboard" at its narrow width.
 void SetListingCopyButton(QPushButton& button, bool selection);

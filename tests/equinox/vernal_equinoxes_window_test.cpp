@@ -187,6 +187,20 @@ class VernalEquinoxesWindowTest : public QObject {
     QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
   }
 
+  void longestLinesShowWhole() {
+    // Marked lines are the longest: 84 columns for 1 to 4000, 104 for a year from -1,000,000
+    // down, which a run lists when the main window's year was changed after opening.
+    QLineEdit* box = Find<QLineEdit>("txbNumYears");
+    box->setText("1");
+    for (const int32_t year : {3992, -1000000, -1242694}) {
+      year_ = year;
+      QTest::keyClick(box, Qt::Key_Return);
+    }
+    QVERIFY(Table().contains("3992-03-19 DC 21:29 a 32*  <--\n"));
+    QVERIFY(Table().contains("\n -1242694     "));
+    QVERIFY(testing::ShowsLinesWhole(Find<QPlainTextEdit>("txbOutput")));
+  }
+
   void closeHidesAndKeepsTheTable() {
     Find<QComboBox>("cboMinutes")->setCurrentIndex(30);
     Find<QRadioButton>("optMeanST")->setChecked(true);

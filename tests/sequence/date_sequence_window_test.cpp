@@ -220,6 +220,22 @@ class DateSequenceWindowTest : public QObject {
     QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
     QCOMPARE(CopyButton()->width(), 200);
   }
+
+  void longestLinesShowWhole() {
+    // From a one-digit JDN the first day fixes the widest weekday padding, and the third day
+    // is a Wednesday: 86 columns in either Dee variant. The largest JDNs are grouped widest.
+    for (const bool dee : {false, true}) {
+      host_.dee = dee;
+      lngDeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+      for (const int32_t start : {0, INT32_MAX - 2, INT32_MIN}) {
+        host_.jdn = start;
+        DoIt("3");
+      }
+    }
+    lngDeeEpochJDN = kDeeCecilEpochJDN;
+    QVERIFY(Output()->toPlainText().contains("2                    Wednesday\n"));
+    QVERIFY(testing::ShowsLinesWhole(Output()));
+  }
 };
 
 }  // namespace clvt

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 // Checks the window tests make with real event sequences: the listing windows, the viewer.
 namespace clvt::testing {
@@ -16,6 +20,15 @@ inline void ClickInsideSelection(QPlainTextEdit* box) {
   QTextCursor inside(box->document());
   inside.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
   QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->cursorRect(inside).center());
+}
+
+// True when box shows each of its lines whole: none wrapped, and nothing to scroll sideways.
+inline bool ShowsLinesWhole(QPlainTextEdit* box) {
+  QCoreApplication::processEvents();
+  for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+    if (block.layout()->lineCount() > 1) return false;
+  }
+  return box->horizontalScrollBar()->maximum() == 0;
 }
 
 }  // namespace clvt::testing
