@@ -179,15 +179,18 @@ void VernalEquinoxesWindow::changeEvent(QEvent* event) {
 
 void VernalEquinoxesWindow::Form_Activate() {
   cmdCopyToClipboard_->setEnabled(true);
-  WriteEquinoxHeading();
-  FocusNumYears();
+  // A click that activated the window presses what it landed on; moving the focus away now
+  // would cancel that press.
+  const bool pressUnderWay = MousePressUnderWay();
+  WriteEquinoxHeading(!pressUnderWay);
+  if (!pressUnderWay) FocusNumYears();
 }
 
-void VernalEquinoxesWindow::WriteEquinoxHeading() {
+void VernalEquinoxesWindow::WriteEquinoxHeading(bool moveFocus) {
   if (txbOutput_->toPlainText().contains(QStringLiteral("CE"))) return;
   const DeeVariant dee = host_.Dee ? host_.Dee() : DeeVariant{};
   txbOutput_->setPlainText(QString::fromStdString(EquinoxHeading(dee.name)));
-  if (cmdDoIt_->isEnabled()) cmdDoIt_->setFocus();
+  if (moveFocus && cmdDoIt_->isEnabled()) cmdDoIt_->setFocus();
   txbOutput_->viewport()->update();
 }
 
@@ -230,7 +233,7 @@ void VernalEquinoxesWindow::cmdCopyToClipboard_Click() {
 
 void VernalEquinoxesWindow::cmdClear_Click() {
   txbOutput_->clear();
-  WriteEquinoxHeading();
+  WriteEquinoxHeading(true);
   SetListingCopyButton(*cmdCopyToClipboard_, false);
   FocusNumYears();
 }

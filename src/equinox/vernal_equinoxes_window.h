@@ -59,7 +59,7 @@ class VernalEquinoxesWindow : public QWidget {
 
  private:
   void Form_Activate();
-  void WriteEquinoxHeading();
+  void WriteEquinoxHeading(bool moveFocus);
   void FocusNumYears();
   void FillLongitudeLists();
   void PlaceBesideMainWindow();

@@ -138,7 +138,9 @@ void DateSequenceWindow::Form_Load() {
 
 void DateSequenceWindow::Form_Activate() {
   cmdCopyToClipboard_->setEnabled(true);
-  FocusNumDays();
+  // A click that activated the window presses what it landed on; moving the focus away now
+  // would cancel that press.
+  if (!MousePressUnderWay()) FocusNumDays();
 }
 
 void DateSequenceWindow::changeEvent(QEvent* event) {

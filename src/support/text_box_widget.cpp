@@ -1,6 +1,7 @@
 #include "support/text_box_widget.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTextCursor>
@@ -79,5 +80,7 @@ void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy) {
                      }
                    });
 }
+
+bool MousePressUnderWay() { return QGuiApplication::mouseButtons() != Qt::NoButton; }
 
 }  // namespace clvt

@@ -74,4 +74,8 @@ void SetListingCopyButton(QPushButton& button, bool selection);
 // copy's caption and width follow the selection as the release has left it.
 void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy);
 
+// True while a mouse button is held down: the click that activates a window is then still
+// under way, and moving the focus now would cancel the press of the button it landed on.
+bool MousePressUnderWay();
+
 }  // namespace clvt

@@ -201,6 +201,15 @@ class VernalEquinoxesWindowTest : public QObject {
     QVERIFY(testing::ShowsLinesWhole(Find<QPlainTextEdit>("txbOutput")));
   }
 
+  void clickThatActivatesTheWindowPressesItsButton() {
+    // Activation used to move the focus to the number box and so cancel the press.
+    QWidget other;
+    QVERIFY(testing::ClickActivating(Find<QPushButton>("cmdDoIt"), &other));
+    QCOMPARE(Table(), Expected(2024, "12"));
+    QVERIFY(testing::ClickActivating(Find<QPushButton>("cmdClear"), &other));
+    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
+  }
+
   void closeHidesAndKeepsTheTable() {
     Find<QComboBox>("cboMinutes")->setCurrentIndex(30);
     Find<QRadioButton>("optMeanST")->setChecked(true);

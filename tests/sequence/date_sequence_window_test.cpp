@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <functional>
 #include <vector>
 
 #include "calendar/calendar.h"
@@ -235,6 +236,26 @@ class DateSequenceWindowTest : public QObject {
     lngDeeEpochJDN = kDeeCecilEpochJDN;
     QVERIFY(Output()->toPlainText().contains("2                    Wednesday\n"));
     QVERIFY(testing::ShowsLinesWhole(Output()));
+  }
+
+  void clickThatActivatesTheWindowPressesItsButton() {
+    // Activation used to move the focus to the number box and so cancel the press.
+    QWidget other;
+    const struct {
+      const char* button;
+      std::function<bool()> pressed;
+    } rows[] = {
+        {"cmdDoIt", [this] { return ListedDays() == 3 + 3; }},
+        {"cmdCopyToClipboard", [this] { return clipboard_.sets == 1; }},
+        {"cmdClear", [this] { return Output()->toPlainText().isEmpty(); }},
+        {"cmdClose", [this] { return !window_->isVisible(); }},
+    };
+    for (const auto& row : rows) {
+      DoIt("3");
+      clipboard_ = RecordingClipboard();
+      QVERIFY(testing::ClickActivating(Control<QPushButton>(row.button), &other));
+      QVERIFY2(row.pressed(), row.button);
+    }
   }
 };
 

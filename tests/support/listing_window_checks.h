@@ -7,9 +7,26 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QWidget>
+#include <QWindow>
 
 // Checks the window tests make with real event sequences: the listing windows, the viewer.
 namespace clvt::testing {
+
+// Clicks target while another window is active, in the order a window system delivers a
+// click that activates a window: the press, the activation, the release.
+inline bool ClickActivating(QWidget* target, QWidget* otherWindow) {
+  otherWindow->show();
+  otherWindow->activateWindow();
+  if (!QTest::qWaitForWindowActive(otherWindow)) return false;
+  QWidget* window = target->window();
+  const QPoint at = target->mapTo(window, target->rect().center());
+  QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, at);
+  window->activateWindow();
+  if (!QTest::qWaitForWindowActive(window)) return false;
+  QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, at);
+  return true;
+}
 
 // Selects the whole text of box and clicks inside the selection: the press keeps the
 // selection (it may start a drag), the release clears it.
