@@ -49,6 +49,16 @@ inline void JDNToDate(DateRec& rec) {
   }
 }
 
+// The record of jdn in calendar, completed by JDNToDate:
+// DateOfJDN(kCalendarGregorian, 2457349) is 2015-11-22.
+inline DateRec DateOfJDN(int32_t calendar, int32_t jdn) {
+  DateRec rec;
+  rec.calendar = calendar;
+  rec.jdn = jdn;
+  JDNToDate(rec);
+  return rec;
+}
+
 // 0 = Sunday ... 6 = Saturday: (jdn + 1) mod 7, so JDN 0 is a Monday. Any int32_t.
 int16_t DayOfWeek(int32_t jdn);
 

@@ -40,11 +40,7 @@ std::string InsertGroups(std::string_view text, std::string_view separator) {
 }
 
 DateRec DateOf(std::string_view strCalendar, int32_t lngJDN) {
-  DateRec rec;
-  rec.jdn = lngJDN;
-  rec.calendar = CalendarCode(strCalendar);
-  JDNToDate(rec);
-  return rec;
+  return DateOfJDN(CalendarCode(strCalendar), lngJDN);
 }
 
 bool BeyondUngrouped(int32_t year) {
@@ -115,7 +111,10 @@ std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& e
 
 std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
                     std::string_view deeDesignation) {
-  const DateRec rec = DateOf(strCalendar, lngJDN);
+  return AYNDate(DateOf(strCalendar, lngJDN), deeDesignation);
+}
+
+std::string AYNDate(const DateRec& rec, std::string_view deeDesignation) {
   std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : Decimal(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
   switch (rec.calendar) {

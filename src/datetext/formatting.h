@@ -51,6 +51,9 @@ std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& e
 std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
                     std::string_view deeDesignation);
 
+// The same text for a record JDNToDate has completed, for callers that also need its numbers.
+std::string AYNDate(const DateRec& rec, std::string_view deeDesignation);
+
 // Hours and minutes "hh:mm" of the fraction of day number x (0.5 -> "12:00"). A tiny nudge
 // keeps 10/24 from reading as 09:59. An infinite or NaN x gives "00:00".
 std::string TimeOfDayText(double x);

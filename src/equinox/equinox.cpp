@@ -104,8 +104,15 @@ double EquinoxSolsticeJDE(int16_t event, int32_t year) {
   return jde0 + 0.00001 * s / deltaLambda;
 }
 
+EquinoxInstant EquinoxSolsticeInstant(int16_t event, int32_t year) {
+  EquinoxInstant instant;
+  instant.deltaTMinutes = DeltaTMinutes(year);
+  instant.jd = EquinoxSolsticeJDE(event, year) - instant.deltaTMinutes / 1440.0;
+  return instant;
+}
+
 double EquinoxSolsticeJD(int16_t event, int32_t year) {
-  return EquinoxSolsticeJDE(event, year) - DeltaTMinutes(year) / 1440.0;
+  return EquinoxSolsticeInstant(event, year).jd;
 }
 
 double VernalEquinoxJD(int32_t year) { return EquinoxSolsticeJD(kMarchEquinox, year); }

@@ -38,6 +38,13 @@ double EquinoxSolsticeJDE0(int16_t event, int32_t year);
 // Example: EquinoxSolsticeJDE(kJuneSolstice, 1962) = 2437837.39245 (to 1e-5 day).
 double EquinoxSolsticeJDE(int16_t event, int32_t year);
 
+// The instant of event in year in Universal Time, with the Delta T it was reached by.
+struct EquinoxInstant {
+  double jd = 0.0;             // Julian date (UT): EquinoxSolsticeJDE - deltaTMinutes / 1440
+  double deltaTMinutes = 0.0;  // DeltaTMinutes(year)
+};
+EquinoxInstant EquinoxSolsticeInstant(int16_t event, int32_t year);
+
 // EquinoxSolsticeJDE minus Delta T: the instant in Universal Time.
 double EquinoxSolsticeJD(int16_t event, int32_t year);
 

@@ -66,15 +66,21 @@ std::string YearColumn(int32_t year) {
   return text;
 }
 
-// " 4*", "11", "33": the year's place in the 33-year cycle (years 1..33, 34..66, ...; year 0
-// ends the cycle -32..0), a star on leap years.
-std::string CycleColumn(int32_t year) {
+// The year's place in the 33-year cycle, 1..33 (years 1..33, 34..66, ...; year 0 ends the
+// cycle -32..0).
+int32_t CyclePosition(int32_t year) {
   const int64_t c = FloorMod(year, kDeeCycle);
-  if (c == 0) return " 33";
+  return static_cast<int32_t>(c == 0 ? kDeeCycle : c);
+}
+
+// " 4*", "11", "33": the cycle position, a star on leap years; the year ending a cycle is
+// never one.
+std::string CycleColumn(int32_t position, bool leap) {
+  if (position == kDeeCycle) return " 33";
   std::string text = " ";
-  if (c < 10) text += " ";
-  text += Decimal(c);
-  if (DeeIsLeapYear(year)) text += "*";
+  if (position < 10) text += " ";
+  text += Decimal(position);
+  if (leap) text += "*";
   return text;
 }
 
@@ -121,7 +127,8 @@ std::string LongitudeText(const EquinoxSettings& settings) {
 
 std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
                                            const EquinoxSettings& settings) {
-  const double jd = VernalEquinoxJD(year);
+  const EquinoxInstant instant = EquinoxSolsticeInstant(kMarchEquinox, year);
+  const double jd = instant.jd;
   const double offset = settings.apparent ? kApparentOffsetDays : 0.0;
   const double lon = settings.degrees + settings.minutes / 60.0;
   double london = jd + 0.5 - offset;
@@ -132,28 +139,32 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
   const std::optional<int32_t> washingtonDay = DayNumber(washington);
   if (!londonDay || !washingtonDay) return std::nullopt;
 
+  EquinoxLine line;
+  line.year = year;
+  line.julianDate = jd;
+  line.deltaTMinutes = instant.deltaTMinutes;
+  line.london.calendar = kCalendarGregorian;
+  line.london.jdn = *londonDay;
+  jdn_to_euro_date(&line.london);
+  line.londonDate = DateText(line.london, "-", ",") + " CE";
+  line.londonTime = TimeOfDayText(london);
+  line.washington.calendar = kCalendarDee;
+  line.washington.jdn = *washingtonDay;
+  DeeJDNToDate(line.washington);
+  line.washingtonDate = DateText(line.washington, "-", ",") + " " + settings.dee.designation;
+  line.washingtonTime = TimeOfDayText(washington);
+  line.cyclePosition = CyclePosition(year);
+  line.deeLeapYear = DeeIsLeapYear(year);
+
   const std::string mode =
       lineIndex % kModeEvery == 0 ? (settings.apparent ? " a" : " m") : "  ";
-  EquinoxLine line;
   std::string& s = line.text;
   s = YearColumn(year) + "     " + RegionalFixed(jd, 4);
-
-  DateRec gregorian;
-  gregorian.calendar = kCalendarGregorian;
-  gregorian.jdn = *londonDay;
-  jdn_to_euro_date(&gregorian);
-  s += OneDigitYear(gregorian.year) ? "      " : "     ";
-  s += DateText(gregorian, "-", ",") + " CE " + TimeOfDayText(london) + mode;
-
-  DateRec dee;
-  dee.calendar = kCalendarDee;
-  dee.jdn = *washingtonDay;
-  DeeJDNToDate(dee);
-  s += OneDigitYear(dee.year) ? "    " : "   ";
-  s += DateText(dee, "-", ",") + " " + settings.dee.designation + " " +
-       TimeOfDayText(washington) + mode;
-
-  s += CycleColumn(year);
+  s += OneDigitYear(line.london.year) ? "      " : "     ";
+  s += line.londonDate + " " + line.londonTime + mode;
+  s += OneDigitYear(line.washington.year) ? "    " : "   ";
+  s += line.washingtonDate + " " + line.washingtonTime + mode;
+  s += CycleColumn(line.cyclePosition, line.deeLeapYear);
   const std::string_view expected = settings.optDee ? "-21 D" : "-20 D";
   if (s.find(expected) == std::string::npos) {
     s += "  <--";
@@ -199,10 +210,10 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
   }
   length += ListingLength(run.text);
 
-  int count = 0;
   for (int i = 0; i < check.years; ++i) {
     if (run.lngYear > kVernalEquinoxLastYear) {
       run.closingMessage = VEOutOfRangeMessage();
+      run.stoppedOutOfRange = true;
       break;
     }
     if (ListingIsFull(length, input.capacity)) {
@@ -210,21 +221,24 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
       run.stoppedFull = true;
       return run;
     }
-    const std::optional<EquinoxLine> line = MakeEquinoxLine(run.lngYear, i, input.settings);
+    std::optional<EquinoxLine> line = MakeEquinoxLine(run.lngYear, i, input.settings);
     if (!line) {
       // Only hostile years far below year 1 get here; the same message names the range.
       run.closingMessage = VEOutOfRangeMessage();
+      run.stoppedOutOfRange = true;
       break;
     }
-    if (line->marked) ++count;
+    if (line->marked) ++run.markedCount;
     run.text += line->text;
     run.text += '\n';
     length += ListingLength(line->text) + ListingLength("\n");
+    run.lines.push_back(std::move(*line));
     ++run.lngYear;
   }
   if (check.years > 1) {
+    run.summary = EquinoxSummary(run.markedCount, check.years, input.settings);
     run.text += '\n';
-    run.text += EquinoxSummary(count, check.years, input.settings);
+    run.text += *run.summary;
     run.text += '\n';
   }
   return run;

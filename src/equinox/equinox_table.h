@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "calendar/date_rec.h"
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
 #include "support/listing_text.h"
@@ -60,6 +62,18 @@ std::string LongitudeText(const EquinoxSettings& settings);
 struct EquinoxLine {
   std::string text;
   bool marked = false;
+  // The values the text is written from, for callers that report them one by one.
+  int32_t year = 0;
+  double julianDate = 0.0;      // the instant in UT, shown with four decimals
+  double deltaTMinutes = 0.0;   // the Delta T that instant was reached by
+  DateRec london;               // the Gregorian date at London
+  std::string londonDate;       // "2024-03-20 CE"
+  std::string londonTime;       // "03:06"
+  DateRec washington;           // the Dee date at the chosen western longitude
+  std::string washingtonDate;   // "2024-03-19 DC"
+  std::string washingtonTime;   // "22:02"
+  int32_t cyclePosition = 0;    // the year's place in the 33-year cycle, 1..33
+  bool deeLeapYear = false;
 };
 std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
                                            const EquinoxSettings& settings);
@@ -90,6 +104,11 @@ struct EquinoxRunResult {
   // What ended the run early, to be shown once `text` stands in the table:
   // VEOutOfRangeMessage() or TextboxFullMessage().
   std::optional<Message> closingMessage;
+  bool stoppedOutOfRange = false;  // ended at the first year beyond 4000 (or beyond the
+                                   // calendar's day numbers); the summary still follows
+  std::vector<EquinoxLine> lines;      // the lines written, in order
+  int markedCount = 0;                 // how many of them are marked
+  std::optional<std::string> summary;  // the summary line, when one was written
 };
 
 // Runs the table: checks the number of years, refuses a run without an input date in the

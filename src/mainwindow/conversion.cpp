@@ -163,11 +163,18 @@ bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, boo
   return true;
 }
 
-std::optional<Message> ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
-                                           bool plus) {
+DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+                                         bool plus) {
+  DateArithmeticResult result;
+  result.applied.plus = plus;
+  result.applied.lngArith = lngArith;
+  result.applied.requestedDay = rec.day;
   const Message outOfRange =
       MakeMessage(kMsgArithmeticOutOfRange, kTitleCalculate, Icon::Exclamation);
-  if (!AddYearsAndMonths(rec, lngArith, plus)) return outOfRange;
+  if (!AddYearsAndMonths(rec, lngArith, plus)) {
+    result.message = outOfRange;
+    return result;
+  }
   // A day past the end of the new month becomes its last day. The loop stops at day 1: a
   // record still invalid there has a JDN beyond 32 bits, not a day too many.
   DateToJDN(rec);
@@ -175,12 +182,15 @@ std::optional<Message> ApplyDateArithmetic(DateRec& rec, const std::array<int32_
     --rec.day;
     DateToJDN(rec);
   }
-  if (rec.valid != 1) return outOfRange;
   const int64_t shift = kDaysPerWeek * lngArith[kWeeksBox] + lngArith[kDaysBox];
   const int64_t jdn = int64_t{rec.jdn} + (plus ? shift : -shift);
-  if (!FitsInt32(jdn)) return outOfRange;
+  if (rec.valid != 1 || !FitsInt32(jdn)) {
+    result.message = outOfRange;
+    return result;
+  }
+  result.applied.clamped = rec.day != result.applied.requestedDay;
   rec.jdn = static_cast<int32_t>(jdn);
-  return std::nullopt;
+  return result;
 }
 
 GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
@@ -215,10 +225,12 @@ GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
 
   if (direction && controls.fraPlusMinusVisible && AnyAmountTyped(controls.txbArith)) {
     const ArithValues amounts = GetArithValues(controls.txbArith);
-    if (auto message = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus)) {
-      result.messages.push_back(std::move(*message));
+    DateArithmeticResult arithmetic = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus);
+    if (arithmetic.message) {
+      result.messages.push_back(std::move(*arithmetic.message));
       return result;
     }
+    result.arithmetic = arithmetic.applied;
   } else {
     DateToJDN(rec);
   }
@@ -271,6 +283,7 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
   const GetJDNResult shown = GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G",
                                     false, dee, result.lngJDN);
   result.lngJDN = shown.lngJDN;
+  result.arithmetic = shown.arithmetic;
   ShowOutputs(result, controls, dee);
   result.lblGregorianBold = !showJulian;
   result.lblJulianBold = showJulian;
@@ -298,6 +311,7 @@ CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
     result.messages = std::move(run.messages);
     if (run.ok) {
       result.lngJDN = run.lngJDN;
+      result.arithmetic = run.arithmetic;
       ShowOutputs(result, controls, dee);
     }
     return result;

@@ -35,11 +35,22 @@ struct ValidityCheck {
 // DateToJDN on rec, and the "Invalid input" message when it does not exist and showMessage.
 ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee);
 
+// The date arithmetic one run applied, for callers that report it (clvt's JSON); the window
+// shows only the result.
+struct AppliedArithmetic {
+  bool plus = true;
+  std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
+  int32_t requestedDay = 0;  // the day of the month asked for: the input date's day
+  bool clamped = false;      // the month reached by the years and months is shorter, so the
+                             // day became its last day (January 31 plus 1 month: February 28)
+};
+
 struct GetJDNResult {
   bool ok = false;
   std::vector<Message> messages;
   DateRec recInputDate;
   int32_t lngJDN = 0;  // the result JDN when ok; the caller's value otherwise
+  std::optional<AppliedArithmetic> arithmetic;  // when ok and amounts were applied
 };
 
 // Reads the (already checked) input of notation intInputDateType into recInputDate with the
@@ -65,6 +76,7 @@ struct CalculateResult {
   bool lblGregorianBold = false;
   bool lblJulianBold = false;
   int32_t lngJDN = 0;                 // unchanged unless a run succeeded
+  std::optional<AppliedArithmetic> arithmetic;  // of the run shown, when amounts were applied
 };
 CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
                              const DeeVariant& dee, int32_t lngJDN,
@@ -96,10 +108,15 @@ ArithBoxCheck CheckArithBox(std::string_view text, std::string_view groupingSymb
 bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus);
 
 // The whole date arithmetic on a valid rec: years and months, the day clamped to the new
-// month's last day, then weeks and days added to (or taken from) jdn. Returns the message
-// when the result cannot be held in a 32-bit JDN; rec is then unusable.
-std::optional<Message> ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
-                                           bool plus);
+// month's last day, then weeks and days added to (or taken from) jdn. The message is set
+// when the result cannot be held in a 32-bit JDN; rec is then unusable. applied says what was
+// done: {2015, 1, 31} plus 1 month -> {2015, 2, 28}, requestedDay 31, clamped.
+struct DateArithmeticResult {
+  std::optional<Message> message;
+  AppliedArithmetic applied;
+};
+DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+                                         bool plus);
 
 // The input year as typed, astronomical, without arithmetic (GetYear of the main window):
 // "-500-03-01 CE" -> -500, "12,345-01-01 CE" -> 12345; "44" with "BC" -> -43. Saturates at

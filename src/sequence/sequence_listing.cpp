@@ -65,6 +65,20 @@ std::string DateNumbers(std::string text, std::string_view designatorLetters) {
   return text;
 }
 
+// The values of the line for day j. The two dates agree when their bare year-month-day
+// numbers, digit grouping included, are the same.
+SequenceDay MakeDay(int32_t j, const DeeVariant& dee) {
+  SequenceDay day;
+  day.jdn = j;
+  day.gregorian = DateOfJDN(kCalendarGregorian, j);
+  day.dee = DateOfJDN(kCalendarDee, j);
+  day.gregorianText = AYNDate(day.gregorian, dee.designation);
+  day.deeText = AYNDate(day.dee, dee.designation);
+  day.weekday = DayName(DayOfWeek(j));
+  day.same = DateNumbers(day.gregorianText, "CE ") == DateNumbers(day.deeText, "CDE ");
+  return day;
+}
+
 }  // namespace
 
 Message InvalidNumDaysMessage() {
@@ -132,7 +146,6 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
   const int64_t lastDay = std::numeric_limits<int32_t>::max();
   const int64_t numDays = std::min<int64_t>(std::clamp(request.numDays, 1, kMaxSequenceDays),
                                             lastDay - request.startJDN + 1);
-  int count = 0;
   bool prevSame = false;
   int64_t padDee = 0;
   int64_t padWeekday = 0;
@@ -141,35 +154,29 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
       run.textboxFull = true;
       return run;
     }
-    const auto j = static_cast<int32_t>(request.startJDN + k);
-    const std::string g = AYNDate("G", j, request.dee.designation);
-    const std::string d = AYNDate("D", j, request.dee.designation);
+    SequenceDay day = MakeDay(static_cast<int32_t>(request.startJDN + k), request.dee);
+    if (day.same) ++run.sameCount;
+    day.marked = k > 0 && day.same != prevSame;
+    prevSame = day.same;
+
+    const std::string& g = day.gregorianText;
     if (k == 0) padDee = kDateField - CharacterCount(g);
-    std::string line = std::string(kLeftMargin) + g + Blanks(padDee) + d;
+    std::string line = std::string(kLeftMargin) + g + Blanks(padDee) + day.deeText;
     if (request.optDee) line += ' ';
-
-    const bool same = DateNumbers(g, "CE ") == DateNumbers(d, "CDE ");
-    if (same) ++count;
-    if (k == 0) {
-      prevSame = same;
-    } else if (same != prevSame) {
-      line += kArrow;
-      prevSame = same;
-    } else {
-      line += kNoArrow;
-    }
-
-    const std::string jt = GroupDigits(j);
+    // The first line has neither an arrow nor the blanks that stand in for one.
+    if (k > 0) line += day.marked ? kArrow : kNoArrow;
+    const std::string jt = GroupDigits(day.jdn);
     line += Blanks((k == 0 ? kFirstJDNField : kLaterJDNField) - CharacterCount(jt)) + jt;
     if (k == 0) padWeekday = kWeekdayField - CharacterCount(jt);
-    line += Blanks(padWeekday) + DayName(DayOfWeek(j));
+    line += Blanks(padWeekday) + day.weekday;
     append(line + std::string(kNewLine));
     ++run.daysListed;
+    run.days.push_back(std::move(day));
   }
 
   if (numDays >= 3) {
-    append(std::string(kNewLine) + SequenceSummary(count, static_cast<int>(numDays)) +
-           std::string(kNewLine));
+    run.summary = SequenceSummary(run.sameCount, static_cast<int>(numDays));
+    append(std::string(kNewLine) + *run.summary + std::string(kNewLine));
   }
   return run;
 }

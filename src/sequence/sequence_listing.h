@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "calendar/date_rec.h"
 
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
@@ -45,12 +48,27 @@ struct SequenceRequest {
   int64_t capacity = kListingCapacity;  // characters the listing may hold
 };
 
+// The values one day line shows; its text is written from them.
+struct SequenceDay {
+  int32_t jdn = 0;
+  DateRec gregorian;          // the day in the Gregorian calendar
+  DateRec dee;                // the day in the Dee calendar of the request's variant
+  std::string gregorianText;  // "2015-11-22 CE"
+  std::string deeText;        // "2015-11-22 DC"
+  std::string weekday;        // "Sunday"
+  bool same = false;          // both dates have the same year-month-day numbers
+  bool marked = false;        // the line carries "<--": agreement starts or stops here
+};
+
 // What one run appends.
 struct SequenceRun {
   std::string text;           // exactly the text to append, "\n" line ends
   int daysListed = 0;         // lines written
   bool textboxFull = false;   // the listing filled up mid-run: "Textbox is full." is due
                               // and the summary is left out
+  std::vector<SequenceDay> days;  // one per line written, in order
+  int sameCount = 0;              // days of the run with the same numbers in both calendars
+  std::optional<std::string> summary;  // the summary sentence, when one was written
 };
 
 // Builds one run. The Dee dates use the process-wide Dee epoch (lngDeeEpochJDN), which the

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -190,6 +191,21 @@ TEST_F(EquinoxTable, MarksDatesOffTheExpectedDayInEitherTimeAndVariant) {
   EXPECT_TRUE(MakeEquinoxLine(609, 0, meanDee)->marked);
 }
 
+TEST_F(EquinoxTable, LineKeepsTheValuesItShows) {
+  // 2000: JDE 2451623.81699 (Meeus, chapter 27) less Delta T 63.86 s (Espenak-Meeus
+  // polynomial for 1986-2005 at 2000); 07:35 UT, 07:27 apparent at London.
+  const EquinoxLine line = MakeEquinoxLine(2000, 0, {}).value();
+  EXPECT_NEAR(line.deltaTMinutes * 60.0, 63.86, 0.01);
+  EXPECT_NEAR(line.julianDate, 2451623.81699 - 63.86 / 86400.0, 2e-5);
+  EXPECT_EQ((std::array{line.london.year, line.london.month, line.london.day}),
+            (std::array{2000, 3, 20}));
+  EXPECT_EQ(line.londonTime, "07:27");
+  EXPECT_EQ(line.cyclePosition, 20);
+  EXPECT_TRUE(line.deeLeapYear);
+  EXPECT_NE(line.text.find(line.londonDate + " " + line.londonTime), std::string::npos);
+  EXPECT_NE(line.text.find(line.washingtonDate + " " + line.washingtonTime), std::string::npos);
+}
+
 TEST_F(EquinoxTable, OneYearHasNoSummaryTwoYearsDo) {
   EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u);
   EXPECT_EQ(Lines(Run(2024, "2").text).size(), 7u);
@@ -217,6 +233,8 @@ TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
                           "\nNumber of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: "
                           "0 of 12\n");
   EXPECT_EQ(run.closingMessage, kOutOfRange);
+  EXPECT_TRUE(run.stoppedOutOfRange);
+  EXPECT_TRUE(run.lines.empty());
   const EquinoxRunResult one = Run(4001, "1");
   EXPECT_EQ(one.text, EquinoxHeading("Dee-Cecil"));
   EXPECT_EQ(one.closingMessage, kOutOfRange);
@@ -271,7 +289,10 @@ TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
   input.capacity = twoLines;
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
   EXPECT_TRUE(run.stoppedFull);
+  EXPECT_FALSE(run.stoppedOutOfRange);
   EXPECT_EQ(Lines(run.text).size(), 3u + 3u);  // no summary
+  EXPECT_EQ(run.lines.size(), 3u);
+  EXPECT_FALSE(run.summary.has_value());
   EXPECT_EQ(run.closingMessage,
             (Message{"Textbox is full.", "Do it", Icon::Exclamation, Buttons::Ok}));
   EXPECT_TRUE(messages.shown.empty());

@@ -157,24 +157,32 @@ struct ArithCase {
   bool plus;
   std::array<std::string, 4> amounts;
   const char* expectedYmd;  // the shifted date in the input's calendar
+  int32_t requestedDay;     // the input's day, which the new month may not have
+  bool clamped;
 };
 
 TEST_F(ConversionTest, DateArithmetic) {
   const std::vector<ArithCase> cases = {
       {"31 Jan + 1 month", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "1", "", ""},
-       "2015-02-28 CE"},
+       "2015-02-28 CE", 31, true},
       {"31 Jan + 13 months", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "13", "", ""},
-       "2016-02-29 CE"},
+       "2016-02-29 CE", 31, true},
       {"15 Mar - 3 months", Mdy(3, 15, "2015", kEraCE, 1), false, {"", "3", "", ""},
-       "2014-12-15 CE"},
+       "2014-12-15 CE", 15, false},
       {"29 Feb 2016 J + 1 year", Mdy(2, 29, "2016", kEraCE, 2), true, {"1", "", "", ""},
-       "2017-02-28 JC"},
-      {"1 Mar 1 - 1 year", Ymd("1-03-01 CE", 1), false, {"1", "", "", ""}, "0-03-01 CE"},
+       "2017-02-28 JC", 29, true},
+      {"1 Mar 1 - 1 year", Ymd("1-03-01 CE", 1), false, {"1", "", "", ""}, "0-03-01 CE", 1,
+       false},
       {"1.5 days is 15", Mdy(11, 1, "2015", kEraCE, 1), true, {"", "", "", "1.5"},
-       "2015-11-16 CE"},
+       "2015-11-16 CE", 1, false},
       {"group characters", Mdy(1, 1, "2015", kEraCE, 1), true, {"", "", "", " 1'000 "},
-       "2017-09-27 CE"},
-      {"Dee months", Ymd("2015-01-31 DC", 3), true, {"", "1", "", ""}, "2015-02-28 DC"},
+       "2017-09-27 CE", 1, false},
+      {"Dee months", Ymd("2015-01-31 DC", 3), true, {"", "1", "", ""}, "2015-02-28 DC", 31,
+       true},
+      // The day is clamped before weeks and days are added: 31 May - 1 month - 1 day is
+      // 29 April, not 30 April.
+      {"31 May - 1 month 1 day", Mdy(5, 31, "2015", kEraCE, 1), false, {"", "1", "", "1"},
+       "2015-04-29 CE", 31, true},
   };
   for (ArithCase row : cases) {
     SCOPED_TRACE(row.name);
@@ -190,6 +198,9 @@ TEST_F(ConversionTest, DateArithmetic) {
                              : designator == "DC" ? r.outputs.txbOutputDEEwithAYN
                                                   : r.outputs.txbOutputGCwithAYN;
     EXPECT_EQ(out, row.expectedYmd);
+    ASSERT_TRUE(r.arithmetic.has_value());
+    EXPECT_EQ(r.arithmetic->requestedDay, row.requestedDay);
+    EXPECT_EQ(r.arithmetic->clamped, row.clamped);
     for (const std::string& box : c.txbArith) {
       EXPECT_EQ(box.find(' '), std::string::npos) << "amount boxes are trimmed";
     }
@@ -270,14 +281,14 @@ TEST_F(ConversionTest, ArithmeticNeverOverflows) {
     SCOPED_TRACE(row.name);
     DateToJDN(row.rec);
     ASSERT_EQ(row.rec.valid, 1);
-    const auto message = ApplyDateArithmetic(row.rec, row.amounts, row.plus);
+    const auto message = ApplyDateArithmetic(row.rec, row.amounts, row.plus).message;
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->text, "The result of the date arithmetic is out of permitted range.");
     EXPECT_EQ(message->title, "Calculate");
   }
   // Clamping ends even for a record no day of which exists.
   DateRec bad{2015, 13, 31, 'G'};
-  EXPECT_TRUE(ApplyDateArithmetic(bad, {0, 0, 0, 0}, true).has_value());
+  EXPECT_TRUE(ApplyDateArithmetic(bad, {0, 0, 0, 0}, true).message.has_value());
 }
 
 TEST_F(ConversionTest, GetJDNWithoutChecksRefusesHugeYears) {

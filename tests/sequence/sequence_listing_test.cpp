@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <vector>
 
@@ -142,13 +143,22 @@ TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
             "   2016-02-28 CE        2016-02-28 DC          2,457,447            Sunday");
   EXPECT_EQ(lines[2 + 21],
             "   2016-02-29 CE        2016-03-01 DC  <--     2,457,448            Monday");
+  ASSERT_EQ(run.days.size(), 28u);
   for (std::size_t i = 2; i < 30; ++i) {
     SCOPED_TRACE(lines[i]);
     EXPECT_EQ(lines[i].find("<--") != std::string::npos, i == 2 + 21);
+    EXPECT_EQ(run.days[i - 2].marked, i == 2 + 21);
+    EXPECT_EQ(run.days[i - 2].same, i < 2 + 21);
     EXPECT_EQ(lines[i].find("2,457,"), 47u) << "the JDN keeps its column on every line";
   }
+  const SequenceDay& leapDay = run.days[21];
+  EXPECT_EQ((std::array{leapDay.gregorian.month, leapDay.gregorian.day, leapDay.dee.month,
+                        leapDay.dee.day}),
+            (std::array{2, 29, 3, 1}));
+  EXPECT_EQ(run.sameCount, 21);
   EXPECT_EQ(lines[30], "");
   EXPECT_EQ(lines[31], "Twenty one days (75%) have the same date in the two calendars.");
+  EXPECT_EQ(run.summary, lines[31]);
 }
 
 TEST_F(SequenceListing, SecondRunGetsOneEmptyLineAndNoHeading) {
@@ -184,6 +194,8 @@ TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
   EXPECT_EQ(atCapacity.daysListed, 2);
   EXPECT_TRUE(atCapacity.textboxFull);
   EXPECT_EQ(atCapacity.text.find("calendars"), std::string::npos) << "no summary";
+  EXPECT_EQ(atCapacity.days.size(), 2u);
+  EXPECT_FALSE(atCapacity.summary.has_value());
 
   const SequenceRun beyond = Run(kJDN20151122, 14, exact + 1, true);
   EXPECT_EQ(beyond.daysListed, 1);
