@@ -1,11 +1,14 @@
 // clvt convert: one press of the main window's Calculate button, printed as five aligned
 // lines or as one JSON object. The columns are counted in characters (UTF-8 code points), so
 // a grouping symbol of more than one byte does not shift the layout.
+#include <array>
+#include <optional>
 #include <ostream>
 
 #include "calendar/calendar.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
+#include "cli/json_writer.h"
 #include "datetext/formatting.h"
 #include "mainwindow/conversion.h"
 #include "platform/digit_grouping.h"
@@ -60,37 +63,32 @@ std::string Row(std::string_view heading, std::string_view first, std::string_vi
   return line + "\n";
 }
 
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      constexpr const char* kHex = "0123456789abcdef";
-      out += "\\u00";
-      out += kHex[(c >> 4) & 0xF];
-      out += kHex[c & 0xF];
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
+void WriteCalendar(JsonWriter& json, int32_t calendar, int32_t jdn,
+                   std::string_view traditional, std::string_view ymd,
+                   std::string_view variant) {
+  json.BeginObject();
+  WriteDateMembers(json, DateOfJDN(calendar, jdn));
+  json.Key("traditional").String(traditional).Key("ymd").String(ymd);
+  if (!variant.empty()) json.Key("variant").String(variant);
+  json.EndObject();
 }
 
-std::string JsonCalendar(int32_t calendar, int32_t jdn, std::string_view traditional,
-                         std::string_view ymd, std::string_view variant) {
-  DateRec rec;
-  rec.calendar = calendar;
-  rec.jdn = jdn;
-  JDNToDate(rec);
-  std::string out = "{\"year\": " + DecimalText(rec.year) +
-                    ", \"month\": " + DecimalText(rec.month) +
-                    ", \"day\": " + DecimalText(rec.day) +
-                    ", \"traditional\": " + JsonString(traditional) +
-                    ", \"ymd\": " + JsonString(ymd);
-  if (!variant.empty()) out += ", \"variant\": " + JsonString(variant);
-  return out + "}";
+// The amounts applied and what became of the day of the month; null without amounts.
+void WriteArithmetic(JsonWriter& json, const std::optional<AppliedArithmetic>& arithmetic) {
+  if (!arithmetic) {
+    json.Null();
+    return;
+  }
+  const std::array<int32_t, 4>& amounts = arithmetic->lngArith;
+  json.BeginObject()
+      .Key("operation").String(arithmetic->plus ? "plus" : "minus")
+      .Key("years").Number(amounts[0])
+      .Key("months").Number(amounts[1])
+      .Key("weeks").Number(amounts[2])
+      .Key("days").Number(amounts[3])
+      .Key("requested_day").Number(arithmetic->requestedDay)
+      .Key("clamped").Bool(arithmetic->clamped)
+      .EndObject();
 }
 
 void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) {
@@ -100,15 +98,20 @@ void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) 
       << Row("Julian day number:", o.txbJDN, "") << Row("Day of week:", o.txbDayOfWeek, "");
 }
 
-void PrintJson(std::ostream& out, const OutputDates& o, int32_t jdn, const DeeVariant& dee) {
-  out << "{\"jdn\": " << DecimalText(jdn) << ", \"weekday\": " << JsonString(o.txbDayOfWeek)
-      << ", \"gregorian\": "
-      << JsonCalendar(kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, "")
-      << ", \"julian\": "
-      << JsonCalendar(kCalendarJulian, jdn, o.txbOutputJC, o.txbOutputJCwithAYN, "")
-      << ", \"dee\": "
-      << JsonCalendar(kCalendarDee, jdn, o.txbOutputDEE, o.txbOutputDEEwithAYN, dee.name)
-      << "}\n";
+void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& dee) {
+  const OutputDates& o = run.outputs;
+  const int32_t jdn = run.lngJDN;
+  JsonWriter json;
+  json.BeginObject().Key("jdn").Number(jdn).Key("weekday").String(o.txbDayOfWeek);
+  json.Key("gregorian");
+  WriteCalendar(json, kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, "");
+  json.Key("julian");
+  WriteCalendar(json, kCalendarJulian, jdn, o.txbOutputJC, o.txbOutputJCwithAYN, "");
+  json.Key("dee");
+  WriteCalendar(json, kCalendarDee, jdn, o.txbOutputDEE, o.txbOutputDEEwithAYN, dee.name);
+  json.Key("arithmetic");
+  WriteArithmetic(json, run.arithmetic);
+  out << json.EndObject().Text() << "\n";
 }
 
 }  // namespace
@@ -147,7 +150,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     return kExitRejected;
   }
   if (json) {
-    PrintJson(out, run.outputs, run.lngJDN, input.dee);
+    PrintJson(out, run, input.dee);
   } else {
     PrintLines(out, run.outputs, input.dee);
   }

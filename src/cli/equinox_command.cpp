@@ -2,7 +2,8 @@
 // into an empty table. The start year comes from a bare YEAR or from a DATE read as the main
 // window reads its input; like the window's Vernal equinoxes button, it must lie in 1..4000.
 // A run that stops at year 4000 still prints its summary and succeeds; a run stopped by the
-// table's capacity prints its lines and fails, since its table is incomplete.
+// table's capacity prints its lines and fails, since its table is incomplete. --json prints
+// the values the table's lines were written from, with the same outcome.
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -11,6 +12,7 @@
 #include "calendar/calendar.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
+#include "cli/json_writer.h"
 #include "datetext/input_check.h"
 #include "equinox/equinox_table.h"
 #include "mainwindow/conversion.h"
@@ -21,7 +23,7 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: clvt equinox [--years N] [--longitude DdMm] [--mean] [--dee | --dee-cecil]\n"
-    "                    DATE-or-YEAR\n"
+    "                    [--json] DATE-or-YEAR\n"
     "\n"
     "Tabulates the March equinox for N years (default 12, at most 800) from the year of\n"
     "DATE, or from YEAR, which must lie in 1 through 4000: the Julian date, the Gregorian\n"
@@ -32,6 +34,7 @@ constexpr const char* kHelp =
     "  --mean             mean solar time (default: apparent, mean time less 8 minutes)\n"
     "  --dee              the Dee calendar (1-1-1 D = JDN 1,721,425)\n"
     "  --dee-cecil        the Dee-Cecil calendar (1-1-1 DC = JDN 1,721,426; the default)\n"
+    "  --json             print one JSON object instead of the table\n"
     "\n"
     "DATE is written as for 'clvt convert': 2024-03-20 CE, March 20, 2024 AD, today.\n";
 
@@ -42,6 +45,7 @@ constexpr int kLastMinute = 59;
 struct EquinoxArguments {
   std::string years = "12";
   EquinoxSettings settings;
+  bool json = false;
   std::vector<std::string> words;
 };
 
@@ -106,6 +110,8 @@ std::string ParseArguments(const std::vector<std::string>& args, EquinoxArgument
       if (!longitude) return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value + "'";
       arguments.settings.degrees = longitude->first;
       arguments.settings.minutes = longitude->second;
+    } else if (arg == "--json") {
+      arguments.json = true;
     } else if (arg == "--mean") {
       arguments.settings.apparent = false;
     } else if (arg == "--dee") {
@@ -174,6 +180,57 @@ StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
   return {year, kExitDone};
 }
 
+void WritePlace(JsonWriter& json, const DateRec& date, std::string_view ymd,
+                std::string_view time) {
+  json.BeginObject();
+  WriteDateMembers(json, date);
+  json.Key("ymd").String(ymd).Key("time").String(time).EndObject();
+}
+
+void WriteYear(JsonWriter& json, const EquinoxLine& line) {
+  json.BeginObject()
+      .Key("year").Number(line.year)
+      .Key("julian_date").Fixed(line.julianDate, 4)
+      .Key("delta_t_seconds").Fixed(line.deltaTMinutes * 60.0, 1)
+      .Key("london");
+  WritePlace(json, line.london, line.londonDate, line.londonTime);
+  json.Key("washington");
+  WritePlace(json, line.washington, line.washingtonDate, line.washingtonTime);
+  json.Key("cycle_position").Number(line.cyclePosition)
+      .Key("dee_leap_year").Bool(line.deeLeapYear)
+      .Key("marked").Bool(line.marked)
+      .EndObject();
+}
+
+// The run as one object: how it was made, the years the table shows (the Julian date with the
+// table's four decimals), the count and line of its summary, and why it stopped short.
+void PrintJson(std::ostream& out, const EquinoxArguments& arguments,
+               const EquinoxRunResult& run) {
+  const EquinoxSettings& settings = arguments.settings;
+  JsonWriter json;
+  json.BeginObject()
+      .Key("variant").String(settings.dee.name)
+      .Key("longitude").BeginObject()
+      .Key("degrees").Number(settings.degrees)
+      .Key("minutes").Number(settings.minutes)
+      .EndObject()
+      .Key("time").String(settings.apparent ? "apparent" : "mean")
+      .Key("years_requested").Number(CheckNumYears(arguments.years).years)
+      .Key("years").BeginArray();
+  for (const EquinoxLine& line : run.lines) WriteYear(json, line);
+  std::optional<std::string_view> stopped;
+  if (run.stoppedFull) {
+    stopped = "capacity";
+  } else if (run.stoppedOutOfRange) {
+    stopped = "year_range";
+  }
+  json.EndArray()
+      .Key("marked_count").Number(run.markedCount)
+      .Key("summary").StringOrNull(run.summary)
+      .Key("stopped").StringOrNull(stopped);
+  out << json.EndObject().Text() << "\n";
+}
+
 }  // namespace
 
 int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -210,8 +267,6 @@ int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ost
   input.startYear = *start.year;
   input.settings = arguments.settings;
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
-  out << run.text;
-  if (run.closingMessage) messages.Show(*run.closingMessage);
   if (!run.changed) {
     // An empty or zero number of years stops the window's run silently; here it is said.
     if (!CheckNumYears(arguments.years).message) {
@@ -219,6 +274,13 @@ int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ost
     }
     return kExitRejected;
   }
+  if (arguments.json) {
+    PrintJson(out, arguments, run);
+  } else {
+    out << run.text;
+  }
+  // The message that ended the run follows the lines it ends.
+  if (run.closingMessage) messages.Show(*run.closingMessage);
   return run.stoppedFull ? kExitRejected : kExitDone;
 }
 

@@ -1,13 +1,17 @@
 // clvt sequence: prints what one run of the date sequence window's "Do it" writes into an
 // empty listing. The input goes through the main window's own checks (InputDateOK, GetJDN
 // with messages on, as its Date sequence button does) and the text through the window's own
-// builder, so both front ends print the same lines. The date is checked before the number of
-// days, as the window can only be opened for a date that passed.
+// builder, so both front ends print the same lines; --json prints the values that builder
+// wrote those lines from. The date is checked before the number of days, as the window can
+// only be opened for a date that passed.
+#include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cli/commands.h"
 #include "cli/date_argument.h"
+#include "cli/json_writer.h"
 #include "datetext/input_check.h"
 #include "mainwindow/conversion.h"
 #include "platform/digit_grouping.h"
@@ -18,7 +22,7 @@ namespace {
 
 constexpr const char* kSequenceUsage =
     "Usage: clvt sequence [--days N] [--dee | --dee-cecil] [--calendar CAL]\n"
-    "                     [--plus AMOUNTS | --minus AMOUNTS] DATE\n"
+    "                     [--plus AMOUNTS | --minus AMOUNTS] [--json] DATE\n"
     "\n"
     "Lists N days (default 14, at most 800) from DATE in the Gregorian and the Dee calendar,\n"
     "with Julian day number and weekday, and counts the days on which both calendars give\n"
@@ -27,6 +31,7 @@ constexpr const char* kSequenceUsage =
     "  DATE      2015-11-22 CE, -500-03-01 JC, 2015-11-22 DC, November 22, 2015 AD or today\n"
     "  CAL       gregorian, julian or dee\n"
     "  AMOUNTS   e.g. \"1y 2m 3w 4d\"\n"
+    "  --json    print one JSON object instead of the listing\n"
     "\n"
     "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
     "3 standard output could not be written.\n";
@@ -36,14 +41,50 @@ int UsageError(std::ostream& err, const std::string& error) {
   return kExitUsage;
 }
 
+void WriteDay(JsonWriter& json, const SequenceDay& day) {
+  json.BeginObject().Key("jdn").Number(day.jdn).Key("weekday").String(day.weekday);
+  json.Key("gregorian").BeginObject();
+  WriteDateMembers(json, day.gregorian);
+  json.Key("ymd").String(day.gregorianText).EndObject();
+  json.Key("dee").BeginObject();
+  WriteDateMembers(json, day.dee);
+  json.Key("ymd").String(day.deeText).EndObject();
+  json.Key("same_date").Bool(day.same).Key("marked").Bool(day.marked).EndObject();
+}
+
+// The run as one object: the days the listing shows, the count and sentence of its summary,
+// and why it stopped short, if it did. The heading and the column layout are the listing's
+// alone.
+void PrintJson(std::ostream& out, const SequenceRequest& request, const SequenceRun& run) {
+  JsonWriter json;
+  json.BeginObject()
+      .Key("variant").String(request.dee.name)
+      .Key("days_requested").Number(request.numDays)
+      .Key("days").BeginArray();
+  for (const SequenceDay& day : run.days) WriteDay(json, day);
+  const std::optional<std::string_view> stopped =
+      run.textboxFull ? std::optional<std::string_view>("capacity") : std::nullopt;
+  json.EndArray()
+      .Key("same_date_count").Number(run.sameCount)
+      .Key("summary").StringOrNull(run.summary)
+      .Key("stopped").StringOrNull(stopped);
+  out << json.EndObject().Text() << "\n";
+}
+
 }  // namespace
 
 int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   DateOptions options;
   std::string daysText = "14";
+  bool json = false;
   const std::string usageError = ParseDateArguments(
       args, options,
-      [&daysText](const std::vector<std::string>& all, std::size_t i, std::string& error) {
+      [&daysText, &json](const std::vector<std::string>& all, std::size_t i,
+                         std::string& error) {
+        if (all[i] == "--json") {
+          json = true;
+          return std::size_t{1};
+        }
         if (all[i] != "--days") return std::size_t{0};
         if (i + 1 >= all.size()) {
           error = "option --days needs a value";
@@ -103,7 +144,11 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   request.dee = input.dee;
   request.optDee = input.dee.designation == DeeOnlyVariant().designation;
   const SequenceRun run = BuildSequenceRun(request);
-  out << run.text;
+  if (json) {
+    PrintJson(out, request, run);
+  } else {
+    out << run.text;
+  }
   if (run.textboxFull) {
     PrintMessage(err, TextboxFullMessage());
     return kExitRejected;

@@ -26,13 +26,13 @@ check() {  # check EXPECTED WORD...
 check 'convert sequence equinox help --help -h --version' ''
 check 'sequence' se
 check '--calendar --dee --dee-cecil --plus --minus --json --help' convert -
-check '--days --calendar --dee --dee-cecil --plus --minus --help' sequence --
-check '--years --longitude --mean --dee --dee-cecil --help' equinox -
+check '--days --calendar --dee --dee-cecil --plus --minus --json --help' sequence --
+check '--years --longitude --mean --dee --dee-cecil --json --help' equinox -
 check '--dee --dee-cecil' convert --de
 # One Dee variant, one of plus and minus, and no option twice.
 check '--calendar --plus --minus --json --help' convert --dee-cecil -
-check '--calendar --dee --dee-cecil --help' sequence --minus 1d --days 3 -
-check '--years --longitude --dee --dee-cecil --help' equinox --mean -
+check '--calendar --dee --dee-cecil --json --help' sequence --minus 1d --days 3 -
+check '--years --longitude --dee --dee-cecil --help' equinox --mean --json -
 check 'gregorian julian dee sunday monday tuesday wednesday thursday friday saturday' \
   convert --calendar ''
 check 'sunday saturday' sequence --calendar S

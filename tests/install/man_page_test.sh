@@ -39,7 +39,8 @@ done <<END
 $options
 END
 
-for run in "convert 2015-11-22 CE" "sequence --days 2 2015-11-22 CE" "equinox --years 2 2024"; do
+for run in "convert 2015-11-22 CE" "convert --plus 1m 2015-11-22 CE" \
+           "sequence --days 2 2015-11-22 CE" "equinox --years 2 2024"; do
   command=${run%% *}
   # shellcheck disable=SC2086  # the words of run are the arguments
   json=$("$clvt" $run --json 2>/dev/null) || continue  # this command has no JSON output yet
