@@ -1,7 +1,8 @@
 #!/bin/sh
 # The manual pages render without a single warning; clvt.1 names every option clvt accepts in
 # the section of its command, and every field of a command's JSON output in that command's
-# JSON section, so that the page cannot fall behind the tool.
+# JSON section, so that the page cannot fall behind the tool. The help text the desktop
+# program shows names every option too.
 # Usage: man_page_test.sh SOURCE_DIR CLVT   (exit 77: man is missing, the test is skipped)
 set -u
 src=$1
@@ -28,6 +29,7 @@ names() {  # names TEXT WORD: WORD stands in TEXT as a word of its own ("--dee" 
 }
 
 options=$(sh "$src/tests/install/clvt_options.sh" "$src/src/cli") || exit 1
+help=$(cat "$src/data/clvt_help.txt") || exit 1
 while read -r command option; do
   case $command:$option in
     -:*) where=SYNOPSIS; text=$page ;;
@@ -35,6 +37,7 @@ while read -r command option; do
     *) where="clvt $command"; text=$(section "clvt $command") ;;
   esac
   names "$text" "$option" || fail "clvt.1: '$command $option' is not in the section $where"
+  names "$help" "$option" || fail "clvt_help.txt: '$option' is not named"
 done <<END
 $options
 END
