@@ -495,7 +495,7 @@ QWidget* MainWindow::OutputFrame() const { return fraOutput; }
 
 // ---- Live input ----------------------------------------------------------------------------
 
-void MainWindow::Timer1_Timer() {
+LiveInputView MainWindow::ReadLiveInputView() const {
   LiveInputView view;
   view.input = ReadInputControls();
   view.txbYearCEJCCursor = txbYearCEJC->cursorPosition();
@@ -505,8 +505,11 @@ void MainWindow::Timer1_Timer() {
   view.lblCE = S(lblCE->text());
   view.txbOutputGCVisible = !txbOutputGC->isHidden();
   view.groupingSymbol = DigitGroupingSymbol();
+  return view;
+}
 
-  const LiveInputTick t = TimerTick(view, dee_);
+void MainWindow::Timer1_Timer() {
+  const LiveInputTick t = TimerTick(ReadLiveInputView(), dee_);
   SetTextKeepingCaret(txbYearADBCetc, t.txbYearADBCetc);
   intInputDateType_ = t.intInputDateType;
   cmdCalculate->setEnabled(t.cmdCalculateEnabled);
@@ -559,6 +562,10 @@ void MainWindow::optInputDateWithAYN_Click() {
 }
 
 void MainWindow::FocusCalculate() {
+  // The timer enables Calculate up to half a second after the input becomes complete. The
+  // focus must not wait for it: left on Today, the Enter meant for Calculate would press
+  // Today again.
+  cmdCalculate->setEnabled(TimerTick(ReadLiveInputView(), dee_).cmdCalculateEnabled);
   if (cmdCalculate->isEnabled()) cmdCalculate->setFocus();
 }
 

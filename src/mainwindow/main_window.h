@@ -29,6 +29,7 @@ namespace clvt {
 class Clipboard;
 class DateSequenceHost;
 class DateSequenceWindow;
+struct LiveInputView;
 class MessageBoxes;
 struct Message;
 struct OutputDates;
@@ -125,6 +126,7 @@ class MainWindow : public QWidget {
   void OpenVernalEquinoxWindow(int32_t year);
 
   InputControls ReadInputControls() const;
+  LiveInputView ReadLiveInputView() const;
   void WriteInputControls(const InputControls& controls);
   OutputDates ReadOutputDates() const;
   void DisplayOutputDates(const OutputDates& outputs);
