@@ -43,7 +43,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
                         int top, int width, int height = 390) {
   auto* b = Make<QPushButton>(parent, name, left, top, width, height);
   b->setText(QString::fromUtf8(caption));
-  b->setAutoDefault(false);
   return b;
 }
 

@@ -90,19 +90,6 @@ void SetTextKeepingCaret(QLineEdit* box, const std::string& text) {
   box->setCursorPosition(std::min(caret, static_cast<int>(q.size())));
 }
 
-// Runs a handler so that no exception leaves a Qt slot.
-template <class F>
-auto Guarded(MessageBoxes& messages, F handler) {
-  return [&messages, handler](auto&&...) {
-    try {
-      handler();
-    } catch (const std::exception& e) {
-      messages.Show({std::string("Unexpected error: ") + e.what(), "Calvantis", Icon::Critical});
-    } catch (...) {
-      messages.Show({"Unexpected error.", "Calvantis", Icon::Critical});
-    }
-  };
-}
 
 }  // namespace
 

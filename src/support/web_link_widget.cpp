@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <exception>
-
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "support/web_link.h"
@@ -36,13 +34,9 @@ class WebLinkPoller : public QObject {
 
  private:
   void Tick() {
-    try {
+    Guarded(messages_, [this] {
       if (!shell_.Poll()) timer_.stop();
-    } catch (const std::exception& e) {
-      messages_.Show({std::string("Unexpected error: ") + e.what(), "Calvantis", Icon::Critical});
-    } catch (...) {
-      messages_.Show({"Unexpected error.", "Calvantis", Icon::Critical});
-    }
+    })();
   }
 
   MessageBoxes& messages_;
