@@ -153,40 +153,24 @@ class PlatformRegistryTest : public ::testing::Test {
   std::unique_ptr<RegistryApi> registry_;
 };
 
-TEST_F(PlatformRegistryTest, FourValuesRoundTrip) {
-  const std::pair<const char*, const char*> values[] = {
-      {"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}};
-  std::string missing = "old";
-  EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "JDN", missing),
-            "1 Key not found or is empty.");
-
-  const std::string first = SaveToRegistry(*registry_, kHKeyCurrentUser, key_, "JDN", "1");
-  EXPECT_EQ(first.rfind("0 New key created.  ", 0), 0u) << first;
-  for (const auto& [name, value] : values) {
-    const std::string status = SaveToRegistry(*registry_, kHKeyCurrentUser, key_, name, value);
-    EXPECT_EQ(status.rfind("0 Key already exists.  ", 0), 0u) << status;
-  }
-  for (const auto& [name, value] : values) {
-    SCOPED_TRACE(name);
-    std::string read;
-    EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, name, read), "0 OK");
-    EXPECT_EQ(read, value);
-  }
+TEST_F(PlatformRegistryTest, ValuesRoundTripOneAtATimeAndSeveralAtOnce) {
   std::string read = "old";
-  EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "Colour", read),
-            "3 Name not found.");
-
-  // Several values of the key at once.
-  const std::string status = SaveValuesToRegistry(*registry_, kHKeyCurrentUser, key_,
-                                                  {{"JDN", "2457350"}, {"Dee", "DC"}});
-  EXPECT_EQ(status.rfind("0 Key already exists.  ", 0), 0u) << status;
-  const std::vector<RestoredValue> restored = RestoreValuesFromRegistry(
-      *registry_, kHKeyCurrentUser, key_, {"JDN", "Colour", "Dee", "CalNdx"});
-  ASSERT_EQ(restored.size(), 4u);
-  EXPECT_EQ(restored[0].status + " " + restored[0].value, "0 OK 2457350");
-  EXPECT_EQ(restored[1].status + " " + restored[1].value, "3 Name not found. ");
-  EXPECT_EQ(restored[2].status + " " + restored[2].value, "0 OK DC");
-  EXPECT_EQ(restored[3].status + " " + restored[3].value, "0 OK -2");
+  EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "JDN", read),
+            "1 Key not found or is empty.");
+  const std::string created = SaveToRegistry(*registry_, kHKeyCurrentUser, key_, "JDN", "1");
+  EXPECT_EQ(created.rfind("0 New key created.  ", 0), 0u) << created;
+  const std::string opened = SaveValuesToRegistry(
+      *registry_, kHKeyCurrentUser, key_,
+      {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}});
+  EXPECT_EQ(opened.rfind("0 Key already exists.  ", 0), 0u) << opened;
+  EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "BackColor", read), "0 OK");
+  EXPECT_EQ(read, "8388736");
+  std::string all;
+  for (const RestoredValue& r : RestoreValuesFromRegistry(
+           *registry_, kHKeyCurrentUser, key_, {"JDN", "Colour", "Dee", "CalNdx"})) {
+    all += r.status + " " + r.value + "|";
+  }
+  EXPECT_EQ(all, "0 OK 2457349|3 Name not found. |0 OK D|0 OK -2|");
 }
 
 #ifndef _WIN32
