@@ -29,13 +29,9 @@ class DeeEpoch : public ::testing::Test {
 
 struct Anchor { const char* name; int32_t year, month, day, calendar, epoch, jdn; };
 
-std::string Describe(const Anchor& a) {
-  return std::string(a.name) + ": " + std::to_string(a.year) + "-" + std::to_string(a.month) +
-         "-" + std::to_string(a.day) + " calendar " + std::to_string(a.calendar);
-}
-
 // Gregorian and Julian rows from the worked examples and tables of astronomical almanacs
 // (the JDN is that of noon of the day); Dee rows from the calendar's published cycle table.
+// The sweep ties every other day of -99,999..99,999 to these.
 constexpr Anchor kAnchors[] = {
     {"Gregorian 2015", 2015, 11, 22, G, 0, 2457349},
     {"Julian 2015", 2015, 11, 22, J, 0, 2457362},
@@ -44,10 +40,7 @@ constexpr Anchor kAnchors[] = {
     {"JDN 0 Gregorian", -4713, 11, 24, G, 0, 0},
     {"last Julian day of 1582", 1582, 10, 4, J, 0, 2299160},
     {"first Gregorian day of 1582", 1582, 10, 15, G, 0, 2299161},
-    {"Julian -123 end", -123, 12, 31, J, 0, 1676497},
-    {"Julian -122 start", -122, 1, 1, J, 0, 1676498},
     {"Julian leap day -1000", -1000, 2, 29, J, 0, 1355867},
-    {"Gregorian 1600 start", 1600, 1, 1, G, 0, 2305448},
     {"Gregorian 0 leap day", 0, 2, 29, G, 0, 1721119},
     {"Dee 1-1-1", 1, 1, 1, D, kDeeEpochJDN, 1721425},
     {"Dee-Cecil 1-1-1", 1, 1, 1, D, kDeeCecilEpochJDN, 1721426},
@@ -56,16 +49,14 @@ constexpr Anchor kAnchors[] = {
     {"Dee year 0 end", 0, 12, 31, D, kDeeEpochJDN, 1721424},
     {"Dee -1 leap day", -1, 2, 29, D, kDeeEpochJDN, 1720753},
     {"Dee -33 end of cycle", -33, 12, 31, D, kDeeEpochJDN, 1709371},
-    {"Dee 2015", 2015, 11, 22, D, kDeeEpochJDN, 2457348},
     {"Dee-Cecil 2015", 2015, 11, 22, D, kDeeCecilEpochJDN, 2457349},
-    {"Dee-Cecil -33 end of cycle", -33, 12, 31, D, kDeeCecilEpochJDN, 1709372},
 };
 
 using CalendarAnchors = DeeEpoch;
 
 TEST_F(CalendarAnchors, DateAndJDNConvertBothWays) {
   for (const Anchor& a : kAnchors) {
-    SCOPED_TRACE(Describe(a));
+    SCOPED_TRACE(a.name);
     lngDeeEpochJDN = a.epoch;
     DateRec rec{a.year, a.month, a.day, a.calendar, -7, 0};
     DateToJDN(rec);
@@ -105,22 +96,12 @@ TEST_F(DeeEpoch, DatesThatDoNotExistAreInvalidAndLeaveTheJDN) {
   }
 }
 
-TEST(DeeLeapYear, FollowsTheCyclePosition) {
+TEST(DeeLeapYear, EdgesOfTheCycleAndTheExtremes) {
   // The sweep walks the cycle for every year in range; these are the edges and the extremes.
-  for (int32_t year : {-1, 4, 32, 37}) {
-    SCOPED_TRACE(year);
-    EXPECT_TRUE(DeeIsLeapYear(year));
-  }
-  for (int32_t year : {0, 33, INT32_MIN, INT32_MAX}) {
-    SCOPED_TRACE(year);
-    EXPECT_FALSE(DeeIsLeapYear(year));
-  }
-}
-
-TEST(DeeDaysInMonth, MonthsOutsideTheYearHaveNoDays) {
+  for (int32_t year : {-1, 4, 32, 37}) EXPECT_TRUE(DeeIsLeapYear(year)) << year;
+  for (int32_t year : {0, 33, INT32_MIN, INT32_MAX}) EXPECT_FALSE(DeeIsLeapYear(year)) << year;
   for (int32_t month : {0, 13, -1, INT32_MIN, INT32_MAX}) {
-    SCOPED_TRACE(month);
-    EXPECT_EQ(DeeDaysInMonth(month, 4), 0);
+    EXPECT_EQ(DeeDaysInMonth(month, 4), 0) << "month " << month;
   }
 }
 
