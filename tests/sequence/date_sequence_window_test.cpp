@@ -11,7 +11,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <functional>
 #include <vector>
 
 #include "calendar/calendar.h"
@@ -120,8 +119,6 @@ class DateSequenceWindowTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("blank before") << " 12" << "12" << 12 << "";
     QTest::newRow("zero") << "0" << "0" << 0 << "";
-    QTest::newRow("non-ASCII") << QString::fromUtf8("\xC2\xBD") << QString::fromUtf8("\xC2\xBD")
-                               << 0 << "Invalid input for number of days.";
     QTest::newRow("too many") << "801" << "801" << 0 << "Too many days";
   }
   void numberBox() {
@@ -241,21 +238,11 @@ class DateSequenceWindowTest : public QObject {
   void clickThatActivatesTheWindowPressesItsButton() {
     // Activation used to move the focus to the number box and so cancel the press.
     QWidget other;
-    const struct {
-      const char* button;
-      std::function<bool()> pressed;
-    } rows[] = {
-        {"cmdDoIt", [this] { return ListedDays() == 3 + 3; }},
-        {"cmdCopyToClipboard", [this] { return clipboard_.sets == 1; }},
-        {"cmdClear", [this] { return Output()->toPlainText().isEmpty(); }},
-        {"cmdClose", [this] { return !window_->isVisible(); }},
-    };
-    for (const auto& row : rows) {
-      DoIt("3");
-      clipboard_ = RecordingClipboard();
-      QVERIFY(testing::ClickActivating(Control<QPushButton>(row.button), &other));
-      QVERIFY2(row.pressed(), row.button);
-    }
+    DoIt("3");
+    QVERIFY(testing::ClickActivating(Control<QPushButton>("cmdDoIt"), &other));
+    QCOMPARE(ListedDays(), 3 + 3);
+    QVERIFY(testing::ClickActivating(Control<QPushButton>("cmdClose"), &other));
+    QVERIFY(!window_->isVisible());
   }
 };
 
