@@ -99,6 +99,7 @@ TEST_F(SequenceCommand, RejectedWithTheWindowsMessages) {
       {{"--days", "801", "2015-02-29 CE"}, notLeap + "2015 is not a leap year.\n"},
       // The leap-year note begins with year 1, the first year that is shown as typed.
       {{"February 29, 1 AD"}, notLeap + "1 is not a leap year.\n"},
+      {{"0-02-29 DC"}, "The input date is invalid.\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.args.front() + " " + row.args.back());
