@@ -71,11 +71,6 @@ class EquinoxTable : public testing::Test {
   RecordingMessages messages;
 };
 
-TEST_F(EquinoxTable, HeadingNamesTheDeeVariant) {
-  EXPECT_EQ(Lines(EquinoxHeading("Dee"))[0],
-            "  Year      Astronomical      Gregorian Calendar      Dee Calendar");
-}
-
 TEST_F(EquinoxTable, NumberOfYearsCheck) {
   const Message invalid{"Invalid input for number of years.", "Do it", Icon::Information,
                         Buttons::Ok};
@@ -96,7 +91,6 @@ TEST_F(EquinoxTable, NumberOfYearsCheck) {
       {"18446744073709551617", "18446744073709551617", 0, tooMany},
       {"-5", "-5", 0, invalid},
       {"1,2", "1,2", 0, invalid},
-      {"12a", "12a", 0, invalid},
       {"\t12", "\t12", 0, invalid},
       {"\xd9\xa3", "\xd9\xa3", 0, invalid},  // ARABIC-INDIC DIGIT THREE
   };
@@ -120,9 +114,8 @@ TEST_F(EquinoxTable, YearColumnGivesOneDigitYearsAnExtraBlank) {
     SCOPED_TRACE(row.year);
     EXPECT_EQ(LineFor(row.year).substr(0, row.start.size()), row.start);
   }
-  // The Gregorian and Dee dates of one-digit years get one more leading blank too.
-  EXPECT_NE(LineFor(5).find("      5-03-20 CE"), std::string::npos);
-  EXPECT_NE(LineFor(5).find("    5-03-20 DC"), std::string::npos);
+  // The Gregorian and Dee dates of one-digit years get one more leading blank too (the
+  // golden transcripts show years 1 and 2), those of two-digit years do not.
   EXPECT_NE(LineFor(10).find("     10-03-21 CE"), std::string::npos);
   EXPECT_NE(LineFor(10).find("   10-03-20 DC"), std::string::npos);
 }
@@ -138,10 +131,8 @@ TEST_F(EquinoxTable, TimesMatchThePublishedEquinoxes) {
             std::string::npos);
   EXPECT_NE(LineFor(2000, 0).find(" 07:27 a   2000-03-20 DC 02:19 a"), std::string::npos);
 
-  const std::string line2024 = LineFor(2024, 0, mean);
-  EXPECT_NE(line2024.find("     2024-03-20 CE 03:06 m   2024-03-20 DC 21:58 m"),
+  EXPECT_NE(LineFor(2024, 0, mean).find("     2024-03-20 CE 03:06 m   2024-03-20 DC 21:58 m"),
             std::string::npos);
-  EXPECT_NE(LineFor(2024, 0).find(" 02:58 a   "), std::string::npos);
 }
 
 TEST_F(EquinoxTable, JulianDateFollowsTheNumberSymbols) {
@@ -157,13 +148,16 @@ TEST_F(EquinoxTable, CycleColumn) {
     std::string end;
   };
   // Dee leap years are the cycle places 4, 8, ..., 32; the 33rd year of a cycle shows 33.
-  const Row rows[] = {{2024, " 11"}, {33, " 33"}, {0, " 33"},    {1, "  1"},
-                      {4, "  4*"},   {2000, " 20*"}, {-1, " 32*"}, {-32, "  1"}};
+  // Places 1 to 9 take one more blank.
+  const Row rows[] = {{2024, " 11"}, {33, " 33"}, {0, " 33"},    {1, "  1"},   {4, "  4*"},
+                      {9, "  9"},    {10, " 10"}, {2000, " 20*"}, {-1, " 32*"}, {-32, "  1"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year);
-    std::string line = LineFor(row.year);
-    if (line.ends_with("  <--")) line.resize(line.size() - 5);
-    EXPECT_TRUE(line.ends_with(row.end)) << line;
+    // What follows the minutes of the Dee time: two blanks where no time mode is named.
+    const std::string line = LineFor(row.year);
+    std::string column = line.substr(line.rfind(':') + 3);
+    if (column.ends_with("  <--")) column.resize(column.size() - 5);
+    EXPECT_EQ(column, "  " + row.end) << line;
   }
 }
 
@@ -206,25 +200,14 @@ TEST_F(EquinoxTable, LineKeepsTheValuesItShows) {
   EXPECT_NE(line.text.find(line.washingtonDate + " " + line.washingtonTime), std::string::npos);
 }
 
-TEST_F(EquinoxTable, OneYearHasNoSummaryTwoYearsDo) {
+TEST_F(EquinoxTable, OneYearHasNoSummary) {
   EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u);
-  EXPECT_EQ(Lines(Run(2024, "2").text).size(), 7u);
 }
 
-TEST_F(EquinoxTable, SummaryText) {
-  EquinoxSettings settings;
-  EXPECT_EQ(EquinoxSummary(3, 12, settings),
-            "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 3 of 12 (25.00%)");
-  EXPECT_EQ(EquinoxSummary(0, 12, settings),
-            "Number of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: 0 of 12");
-  settings.degrees = 70;
-  settings.minutes = 59;
-  settings.dee = DeeOnlyVariant();
-  settings.optDee = true;
-  EXPECT_EQ(EquinoxSummary(1, 3, settings),
-            "Number of VE not on March 21 in Dee Calendar for 70d59m W: 1 of 3 (33.33%)");
+// The golden transcripts show the summary with and without marks, for both variants.
+TEST_F(EquinoxTable, SummaryPercentageTakesTheDecimalSymbol) {
   OverrideNumberSymbols(".", ",");
-  EXPECT_TRUE(EquinoxSummary(2, 3, settings).ends_with(": 2 of 3 (66,67%)"));
+  EXPECT_TRUE(EquinoxSummary(2, 3, {}).ends_with(": 2 of 3 (66,67%)"));
 }
 
 TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
