@@ -47,7 +47,6 @@ class VernalEquinoxesWindowTest : public QObject {
  private:
   int32_t year_ = 2024;
   int32_t capacityKB_ = 63;
-  int inputType_ = 1;
   TableAtMessage messages_;
   RecordingClipboard clipboard_;
   QPointer<VernalEquinoxesWindow> window_;
@@ -71,7 +70,7 @@ class VernalEquinoxesWindowTest : public QObject {
 
   void Open() {
     VernalEquinoxHost host;
-    host.intInputDateType = [this] { return inputType_; };
+    host.intInputDateType = [] { return kInputWithAYN; };
     host.GetYear = [this] { return year_; };
     host.Dee = [] { return DeeCecilVariant(); };
     host.DeeSelected = [] { return false; };
@@ -89,7 +88,6 @@ class VernalEquinoxesWindowTest : public QObject {
     lngDeeEpochJDN = kDeeCecilEpochJDN;
     year_ = 2024;
     capacityKB_ = 63;
-    inputType_ = 1;
     messages_ = {};
     messages_.table = [this] { return Table(); };
     clipboard_ = {};
@@ -176,13 +174,6 @@ class VernalEquinoxesWindowTest : public QObject {
     Find<QLineEdit>("txbNumYears")->setText("1");
     QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
     QCOMPARE(Table(), Expected(2024, "1"));
-  }
-
-  void withoutAnInputDateListsNothing() {
-    inputType_ = -1;
-    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
-    QCOMPARE(messages_.shown, std::vector<Message>{NoInputDateMessage()});
-    QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
   }
 
   void longestLinesShowWhole() {

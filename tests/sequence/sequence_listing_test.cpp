@@ -96,12 +96,11 @@ TEST(SequenceNumberWord, FollowsItsTable) {
   OverrideNumberSymbols(std::nullopt, std::nullopt);
 }
 
+// The golden transcript ends with "All days have the same date"; the arrows test with 21 of 28.
 TEST(SequenceSummaryText, ChoosesTheSentence) {
   const std::tuple<int, int, const char*> rows[] = {
       {0, 14, "All days have different dates in the two calendars."},
-      {14, 14, "All days have the same date in the two calendars."},
       {1, 8, "Only one day has the same date in the two calendars"},
-      {21, 28, "Twenty one days (75%) have the same date in the two calendars."},
       {2, 3, "Two days (67%) have the same date in the two calendars."},
       {5, 8, "Five days (63%) have the same date in the two calendars."},  // 62.5 rounds up
       {799, 800, "799 days (100%) have the same date in the two calendars."},
