@@ -201,18 +201,16 @@ TEST_F(FileRegistryTest, SaveRemovesTemporaryFilesOfKilledSaves) {
   EXPECT_EQ(Read(registry, "JDN"), "1");
 }
 
-TEST_F(FileRegistryTest, FolderInThePlaceOfTheFileFailsTheWriteVisibly) {
+// A folder where the file belongs fails the write; a file where its folder belongs, the key.
+TEST_F(FileRegistryTest, WhatStandsInTheWayFailsTheSaveVisibly) {
   fs::create_directories(path_);
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
   EXPECT_EQ(Save(registry, "JDN", "1"),
             "29 Unable to write value.  The system cannot write to the specified device.\r\n");
-}
-
-TEST_F(FileRegistryTest, FileInThePlaceOfTheFolderFailsTheKey) {
+  fs::remove_all(folder_);
   fs::create_directories(folder_);
   WriteAll(path_.parent_path(), "not a folder");
-  FileRegistry registry(path_.string());
   EXPECT_EQ(Save(registry, "JDN", "1"),
             "3 Unable to create (or find) key.  The system cannot find the path specified.\r\n");
 }
