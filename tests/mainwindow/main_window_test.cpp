@@ -30,415 +30,335 @@ namespace clvt {
 class MainWindowTest : public QObject {
   Q_OBJECT
 
- private slots:
-  void initTestCase();
-  void init();
-  void cleanup();
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
+  std::unique_ptr<MainWindow> window_;
 
-  void startupShowsCaptionAndToday();
-  void lowerCaseDesignatorTakesThreeTicks();
-  void enterWithIncompleteInputDoesNothing();
-  void enterConvertsACompleteInput();
-  void enterActsOncePerPress();
-  void optionsRunTheirHandlerHoweverChosen_data();
-  void optionsRunTheirHandlerHoweverChosen();
-  void controlsTellAssistiveToolsWhatTheyAre();
-  void todayWithJulianFillsBothNotations();
-  void deeSwitchRecalculatesGregorianInput();
-  void deeSwitchKeepsDeeInput();
-  void groupedYearsReadBackInTheLocale();
-  void fiveDoubleClicksReturnToStartColour();
-  void copyResultPutsTableOnClipboard();
-  void vernalEquinoxesRejectsYearsOutside1To4000_data();
-  void vernalEquinoxesRejectsYearsOutside1To4000();
-
- private:
-  template <class T>
+  template <class T = QLineEdit>
   T* Find(const char* name) {
     T* w = window_->findChild<T*>(QString::fromLatin1(name));
     if (w == nullptr) qFatal("no control %s", name);
     return w;
   }
-  QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
+  QString Text(const char* box) { return Find(box)->text(); }
   void Tick(int times = 1) {
     for (int i = 0; i < times; ++i) window_->Timer1_Timer();
   }
-  void EnterYearMonthDay(const char* text);
-  void EnterMonthDayYear(int month, int day, const char* year, int era, int calendar);
-
-  RecordingMessageBoxes messages_;
-  RecordingClipboard clipboard_;
-  std::unique_ptr<MainWindow> window_;
-};
-
-void MainWindowTest::initTestCase() {
-  const auto failure = LoadProgramText("clvt.dat");
-  QVERIFY2(!failure, failure ? failure->text.c_str() : "");
-  OverrideNumberSymbols(",");
-}
-
-void MainWindowTest::init() {
-  messages_ = RecordingMessageBoxes();
-  clipboard_ = RecordingClipboard();
-  window_ = std::make_unique<MainWindow>(messages_, clipboard_);
-  window_->Start();
-}
-
-void MainWindowTest::cleanup() {
-  window_.reset();
-  OverrideNumberSymbols(",");
-}
-
-// Clears everything and types text into the year-month-day box with no calendar chosen.
-void MainWindowTest::EnterYearMonthDay(const char* text) {
-  window_->cmdClear_Click(0);
-  Find<QRadioButton>("optInputDateWithAYN")->click();
-  QTest::keyClicks(Find<QLineEdit>("txbYearCEJC"), QString::fromLatin1(text));
-}
-
-void MainWindowTest::EnterMonthDayYear(int month, int day, const char* year, int era,
-                                       int calendar) {
-  window_->cmdClear_Click(0);
-  Find<QRadioButton>("optInputDateWithoutAYN")->click();
-  Find<QComboBox>("cboMonthNames")->setCurrentIndex(month);
-  Find<QComboBox>("cboDayNumbers")->setCurrentIndex(day);
-  QTest::keyClicks(Find<QLineEdit>("txbYearADBCetc"), QString::fromLatin1(year));
-  Find<QComboBox>("cboYearDesADBCetc")->setCurrentIndex(era);
-  Find<QComboBox>("cboCalendar_0")->setCurrentIndex(calendar);
-}
-
-void MainWindowTest::startupShowsCaptionAndToday() {
-  QCOMPARE(window_->windowTitle(), QStringLiteral("Calvantor 6.42"));
-  QVERIFY(!Find<QPushButton>("cmdCopyResult")->isEnabled());
-  QVERIFY(Find<QRadioButton>("optDeeCecil")->isChecked());
-  QCOMPARE(window_->lngBackColor(), 0x800080u);
-  QVERIFY(messages_.shown.empty());
-
-  // Nothing restored, so the input holds today's Gregorian date, not yet converted.
-  const QDate today = QDate::currentDate();
-  QVERIFY(Find<QRadioButton>("optInputDateWithoutAYN")->isChecked());
-  QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), today.month());
-  QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), today.day());
-  QCOMPARE(Find<QComboBox>("cboCalendar_0")->currentIndex(), 1);
-  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
-}
-
-void MainWindowTest::lowerCaseDesignatorTakesThreeTicks() {
-  EnterYearMonthDay("2015-11-22 jc");
-  QLineEdit* box = Find<QLineEdit>("txbYearCEJC");
-  box->setCursorPosition(4);
-  QComboBox* calendar = Find<QComboBox>("cboCalendar_1");
-  QLabel* legend = Find<QLabel>("lblCE");
-  QPushButton* calculate = Find<QPushButton>("cmdCalculate");
-
-  Tick();
-  QCOMPARE(box->text(), QStringLiteral("2015-11-22 JC"));
-  QCOMPARE(box->cursorPosition(), 4);
-  QCOMPARE(calendar->currentIndex(), 0);
-  QVERIFY(!calculate->isEnabled());
-
-  Tick();
-  QCOMPARE(legend->text(), QString::fromUtf8(kLegendJC.data(), kLegendJC.size()));
-  QVERIFY(!legend->isHidden());
-  QCOMPARE(calendar->currentText(), QStringLiteral("Proleptic Julian"));
-  QVERIFY(!calculate->isEnabled());
-
-  Tick();
-  QVERIFY(calculate->isEnabled());
-  QCOMPARE(window_->intInputDateType(), 1);
-}
-
-void MainWindowTest::enterWithIncompleteInputDoesNothing() {
-  window_->cmdClear_Click(0);
-  QLineEdit* year = Find<QLineEdit>("txbYearADBCetc");
-  QTest::keyClicks(year, QStringLiteral("2015"));
-  Tick();
-  QTest::keyClick(year, Qt::Key_Return);
-  QVERIFY(!Find<QPushButton>("cmdCalculate")->isEnabled());
-  QVERIFY(messages_.shown.empty());
-  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
-  QCOMPARE(window_->lngJDN(), 0);
-}
-
-void MainWindowTest::enterConvertsACompleteInput() {
-  EnterMonthDayYear(11, 22, "2015", 3, 1);
-  Tick();
-  QTest::keyClick(Find<QLineEdit>("txbYearADBCetc"), Qt::Key_Enter);
-  QVERIFY(messages_.shown.empty());
-  const struct {
-    const char* box;
-    const char* text;
-  } outputs[] = {
-      {"txbOutputGC", "November 22, 2015 CE"},  {"txbOutputJC", "November 9, 2015 CE"},
-      {"txbOutputDEE", "November 22, 2015 CE"}, {"txbOutputGCwithAYN", "2015-11-22 CE"},
-      {"txbOutputJCwithAYN", "2015-11-09 JC"},  {"txbOutputDEEwithAYN", "2015-11-22 DC"},
-      {"txbJDN", "2,457,349"},                  {"txbDayOfWeek", "Sunday"},
-  };
-  for (const auto& o : outputs) {
-    QCOMPARE(Text(o.box), QString::fromUtf8(o.text));
-    QVERIFY2(!Find<QLineEdit>(o.box)->isHidden(), o.box);
+  // Clears everything and types text into the year-month-day box with no calendar chosen.
+  void EnterYearMonthDay(const QString& text) {
+    window_->cmdClear_Click(0);
+    Find<QRadioButton>("optInputDateWithAYN")->click();
+    QTest::keyClicks(Find("txbYearCEJC"), text);
   }
-  QCOMPARE(window_->lngJDN(), 2457349);
-  Tick();
-  QVERIFY(Find<QPushButton>("cmdCopyResult")->isEnabled());
-}
-
-void MainWindowTest::enterActsOncePerPress() {
-  EnterYearMonthDay("2015-13-01 CE");
-  Tick(3);
-  QLineEdit* year = Find<QLineEdit>("txbYearCEJC");
-  QTest::keyClick(year, Qt::Key_Return);
-  QCOMPARE(messages_.shown.size(), std::size_t{1});
-  QCOMPARE(messages_.shown[0].text, std::string("Invalid input date"));
-  // The Enter that closes the message goes down in the message box and comes up here.
-  QTest::keyRelease(year, Qt::Key_Return);
-  QCOMPARE(messages_.shown.size(), std::size_t{1});
-
-  // Every push button presses on Return and keypad Enter; what they do is tested elsewhere.
-  for (QPushButton* button : window_->findChildren<QPushButton*>()) {
-    button->setEnabled(true);
-    button->disconnect(SIGNAL(clicked(bool)));
-    QSignalSpy clicks(button, &QPushButton::clicked);
-    QTest::keyClick(button, Qt::Key_Return);
-    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY2(clicks.count() == 2, qPrintable(button->objectName()));
+  void EnterMonthDayYear(int month, int day, const QString& year, int era, int calendar) {
+    window_->cmdClear_Click(0);
+    Find<QRadioButton>("optInputDateWithoutAYN")->click();
+    Find<QComboBox>("cboMonthNames")->setCurrentIndex(month);
+    Find<QComboBox>("cboDayNumbers")->setCurrentIndex(day);
+    QTest::keyClicks(Find("txbYearADBCetc"), year);
+    Find<QComboBox>("cboYearDesADBCetc")->setCurrentIndex(era);
+    Find<QComboBox>("cboCalendar_0")->setCurrentIndex(calendar);
   }
-}
 
-void MainWindowTest::optionsRunTheirHandlerHoweverChosen_data() {
-  QTest::addColumn<int>("way");
-  QTest::newRow("mouse") << 0;
-  QTest::newRow("space bar") << 1;
-  QTest::newRow("assistive toggle") << 2;
-  QTest::newRow("assistive press") << 3;
-  QTest::newRow("program") << 4;
-}
+ private slots:
+  void initTestCase() {
+    const auto failure = LoadProgramText("clvt.dat");
+    QVERIFY2(!failure, failure ? failure->text.c_str() : "");
+  }
+  void init() {
+    OverrideNumberSymbols(",");
+    messages_ = {};
+    clipboard_ = {};
+    window_ = std::make_unique<MainWindow>(messages_, clipboard_);
+    window_->Start();
+  }
+  void cleanup() { window_.reset(); }
 
-void MainWindowTest::optionsRunTheirHandlerHoweverChosen() {
-  QFETCH(int, way);
-  Tick();  // today's date is complete: the plus and minus options are enabled
-  auto choose = [way](QRadioButton* option) {
-    QAccessibleActionInterface* actions =
-        QAccessible::queryAccessibleInterface(option)->actionInterface();
-    switch (way) {
-      case 0: QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); break;
-      case 1: QTest::keyClick(option, Qt::Key_Space); break;
-      case 2: actions->doAction(QAccessibleActionInterface::toggleAction()); break;
-      case 3: actions->doAction(QAccessibleActionInterface::pressAction()); break;
-      default: option->setChecked(true); break;
-    }
-    QTRY_VERIFY(option->isChecked());  // a press through an assistive tool clicks a moment later
-  };
-  auto* withAYN = Find<QRadioButton>("optInputDateWithAYN");
-  auto* withoutAYN = Find<QRadioButton>("optInputDateWithoutAYN");
-  auto* year = Find<QLineEdit>("txbYearCEJC");
-  auto* month = Find<QComboBox>("cboMonthNames");
-  for (QRadioButton* option : {withAYN, withoutAYN}) {
-    choose(option);
-    const bool ymd = option == withAYN;
-    QCOMPARE(year->isHidden(), !ymd);
-    QCOMPARE(month->isHidden(), ymd);
-    QCOMPARE(withAYN->font().bold(), ymd);
-    QCOMPARE(withoutAYN->font().bold(), !ymd);
+  // A first start puts today's Gregorian date into the input without converting it; Today
+  // with the Julian calendar chosen fills both notations with today's Julian date.
+  void todayFillsBothNotationsInTheChosenCalendar() {
+    const QDate today = QDate::currentDate();
+    QVERIFY(Find<QRadioButton>("optInputDateWithoutAYN")->isChecked());
+    QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), today.month());
+    QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), today.day());
+    QCOMPARE(Find<QComboBox>("cboCalendar_0")->currentIndex(), 1);
+    QVERIFY(Find("txbOutputGC")->isHidden());
+    QVERIFY(!Find<QPushButton>("cmdCopyResult")->isEnabled());
+
+    window_->cmdClear_Click(0);
+    Find<QComboBox>("cboCalendar_0")->setCurrentIndex(2);
+    Find<QPushButton>("cmdToday")->click();
+    const QCalendar::YearMonthDay ymd =
+        QCalendar(QCalendar::System::Julian).partsFromDate(QDate::currentDate());
+    QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Julian"));
+    QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), ymd.month);
+    QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), ymd.day);
+    QCOMPARE(Text("txbYearADBCetc"), QString::number(ymd.year));
+    QCOMPARE(Text("txbYearCEJC"), QStringLiteral("%1-%2-%3 JC")
+                                      .arg(ymd.year)
+                                      .arg(ymd.month, 2, 10, QLatin1Char('0'))
+                                      .arg(ymd.day, 2, 10, QLatin1Char('0')));
+    QVERIFY(Find("txbOutputGC")->isHidden());
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void lowerCaseDesignatorTakesThreeTicks() {
+    EnterYearMonthDay("2015-11-22 jc");
+    QLineEdit* box = Find("txbYearCEJC");
+    box->setCursorPosition(4);
+    auto* calendar = Find<QComboBox>("cboCalendar_1");
+    auto* legend = Find<QLabel>("lblCE");
+    auto* calculate = Find<QPushButton>("cmdCalculate");
+
     Tick();
-    QCOMPARE(window_->intInputDateType(), ymd ? 1 : 0);
+    QCOMPARE(box->text(), QStringLiteral("2015-11-22 JC"));
+    QCOMPARE(box->cursorPosition(), 4);
+    QCOMPARE(calendar->currentIndex(), 0);
+    QVERIFY(!calculate->isEnabled());
+    Tick();
+    QCOMPARE(legend->text(), QString::fromUtf8(kLegendJC.data(), kLegendJC.size()));
+    QVERIFY(!legend->isHidden());
+    QCOMPARE(calendar->currentText(), QStringLiteral("Proleptic Julian"));
+    QVERIFY(!calculate->isEnabled());
+    Tick();
+    QVERIFY(calculate->isEnabled());
+    QCOMPARE(window_->intInputDateType(), 1);
   }
-  const struct {
-    const char* option;
-    const char* other;
-    const char* lblDee;  // "" for the plus and minus options, which have no handler
-  } groups[] = {{"optDee", "optDeeCecil", "Dee:"},
-                {"optDeeCecil", "optDee", "Dee-Cecil:"},
-                {"optMinus", "optPlus", ""},
-                {"optPlus", "optMinus", ""}};
-  for (const auto& g : groups) {
-    choose(Find<QRadioButton>(g.option));
-    QVERIFY2(!Find<QRadioButton>(g.other)->isChecked(), g.other);
-    if (*g.lblDee != '\0') QCOMPARE(Find<QLabel>("lblDee")->text(), QString::fromUtf8(g.lblDee));
+
+  // Enter in a year box converts into the eight output boxes, and Copy result puts their
+  // table on the clipboard under a pop-up that stands over the button wherever the window is.
+  void enterConvertsAndCopyResultCopiesIt() {
+    EnterMonthDayYear(11, 22, "2015", 3, 1);
+    Tick();
+    QTest::keyClick(Find("txbYearADBCetc"), Qt::Key_Enter);
+    const char* outputs[][2] = {
+        {"txbOutputGC", "November 22, 2015 CE"},  {"txbOutputJC", "November 9, 2015 CE"},
+        {"txbOutputDEE", "November 22, 2015 CE"}, {"txbOutputGCwithAYN", "2015-11-22 CE"},
+        {"txbOutputJCwithAYN", "2015-11-09 JC"},  {"txbOutputDEEwithAYN", "2015-11-22 DC"},
+        {"txbJDN", "2,457,349"},                  {"txbDayOfWeek", "Sunday"},
+    };
+    for (const auto& [box, text] : outputs) {
+      QCOMPARE(Text(box), QString::fromUtf8(text));
+      QVERIFY2(!Find(box)->isHidden(), box);
+    }
+    QCOMPARE(window_->lngJDN(), 2457349);
+
+    Tick();
+    auto* copy = Find<QPushButton>("cmdCopyResult");
+    QVERIFY(copy->isEnabled());
+    bool hiddenDuringPopUp = false;
+    QPoint popUpOffset;
+    QTimer::singleShot(50, [&] {
+      hiddenDuringPopUp = copy->isHidden();
+      PopupWindow& popUp = PopupWindow::frmPopUp();
+      popUpOffset = popUp.pos() - window_->frameGeometry().topLeft();
+      QTest::mouseClick(popUp.lblMessage(), Qt::LeftButton);
+    });
+    copy->click();
+    const std::string table =
+        "Gregorian Calendar: November 22, 2015 CE        2015-11-22 CE               \r\n"
+        "Julian Calendar:    November 9, 2015 CE         2015-11-09 JC               \r\n"
+        "Julian day number:  2,457,349\r\n"
+        "Day of week:        Sunday\r\n"
+        "\r\n";
+    QCOMPARE(clipboard_.text, table);
+    QCOMPARE(clipboard_.clears, 1);
+    QVERIFY(hiddenDuringPopUp && !copy->isHidden());
+    QCOMPARE(popUpOffset, copy->mapToGlobal(QPoint(0, 0)) - window_->frameGeometry().topLeft());
+    QVERIFY(messages_.shown.empty());
   }
-  QVERIFY(messages_.shown.empty());
-}
 
-void MainWindowTest::controlsTellAssistiveToolsWhatTheyAre() {
-  const struct {
-    const char* control;
-    const char* name;
-  } named[] = {{"cboMonthNames", "Month"},
-               {"cboDayNumbers", "Day"},
-               {"cboYearDesADBCetc", "Era"},
-               {"cboCalendar_0", "Calendar or weekday"},
-               {"cboCalendar_1", "Calendar"},
-               {"cmdClear_0", "Clear input date"},
-               {"cmdClear_1", "Clear amounts"}};
-  auto about = [this](const char* control) {
-    return QAccessible::queryAccessibleInterface(Find<QWidget>(control));
-  };
-  for (const auto& n : named) QCOMPARE(about(n.control)->text(QAccessible::Name), n.name);
-  // A list's current item is its value.
-  QAccessibleInterface* calendar = about("cboCalendar_0");
-  QCOMPARE(calendar->text(QAccessible::Value), QStringLiteral("Gregorian Calendar"));
-  QCOMPARE(calendar->role(), QAccessible::ComboBox);
-
-  // The maker's address beside the maker's name is the one the online manual lives at.
-  const QString maker = Find<QLabel>("lblQX_URL")->text();
-  QVERIFY(!maker.isEmpty());
-  const QString manual = Find<QLabel>("lblOnlineUserManual")->toolTip();
-  QVERIFY2(manual.contains(" " + maker + "/"), qPrintable(manual + " | " + maker));
-}
-
-void MainWindowTest::todayWithJulianFillsBothNotations() {
-  window_->cmdClear_Click(0);
-  Find<QComboBox>("cboCalendar_0")->setCurrentIndex(2);
-  Find<QPushButton>("cmdToday")->click();
-
-  const QCalendar julian(QCalendar::System::Julian);
-  const QCalendar::YearMonthDay ymd = julian.partsFromDate(QDate::currentDate());
-  QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Julian"));
-  QCOMPARE(Find<QComboBox>("cboMonthNames")->currentIndex(), ymd.month);
-  QCOMPARE(Find<QComboBox>("cboDayNumbers")->currentIndex(), ymd.day);
-  QCOMPARE(Text("txbYearADBCetc"), QString::number(ymd.year));
-  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("%1-%2-%3 JC")
-                                    .arg(ymd.year)
-                                    .arg(ymd.month, 2, 10, QLatin1Char('0'))
-                                    .arg(ymd.day, 2, 10, QLatin1Char('0')));
-  QVERIFY(Find<QLineEdit>("txbOutputGC")->isHidden());
-}
-
-void MainWindowTest::deeSwitchRecalculatesGregorianInput() {
-  EnterYearMonthDay("2015-11-22 CE");
-  Tick(3);
-  window_->cmdCalculate_Click();
-  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 DC"));
-
-  Find<QRadioButton>("optDee")->click();
-  QCOMPARE(window_->strDeeCalendarDesignation(), std::string("D"));
-  QCOMPARE(Find<QLabel>("lblDee")->text(), QStringLiteral("Dee:"));
-  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-23 D"));
-  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
-
-  Find<QRadioButton>("optDeeCecil")->click();
-  QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 DC"));
-  QVERIFY(messages_.shown.empty());
-}
-
-void MainWindowTest::deeSwitchKeepsDeeInput() {
-  EnterYearMonthDay("2015-11-22 DC");
-  Tick(3);
-  window_->cmdCalculate_Click();
-  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
-
-  Find<QRadioButton>("optDee")->click();
-  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 D"));
-  QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Dee"));
-  QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,348"));
-}
-
-// A locale grouping with a narrow no-break space: the years the runs write back into both
-// year boxes must pass the next run, and the Dee switch's recalculation (we used to say
-// "Invalid input date" and "Invalid year value").
-void MainWindowTest::groupedYearsReadBackInTheLocale() {
-  OverrideNumberSymbols("\u202F");
-  EnterYearMonthDay("12345-01-05 CE");
-  Tick(3);
-  window_->cmdCalculate_Click();
-  QCOMPARE(Text("txbYearCEJC"), QStringLiteral("12\u202F345-01-05 CE"));
-  window_->cmdCalculate_Click();
-  Find<QRadioButton>("optDee")->click();
-  QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
-
-  EnterMonthDayYear(1, 5, "12345", 3, 1);
-  Tick();
-  window_->cmdCalculate_Click();
-  QCOMPARE(Text("txbYearADBCetc"), QStringLiteral("12\u202F345"));
-  window_->cmdCalculate_Click();
-  QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
-  QVERIFY(messages_.shown.empty());
-}
-
-void MainWindowTest::fiveDoubleClicksReturnToStartColour() {
-  const uint32_t cycle[] = {0x701070, 0x602060, 0x503050, 0x404040, 0x800080};
-  for (uint32_t colour : cycle) {
-    QTest::mouseDClick(window_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-    QCOMPARE(window_->lngBackColor(), colour);
-  }
-  // A double-click on a control is not one on the window.
-  QTest::mouseDClick(Find<QLabel>("Label3"), Qt::LeftButton);
-  QCOMPARE(window_->lngBackColor(), 0x800080u);
-}
-
-void MainWindowTest::copyResultPutsTableOnClipboard() {
-  EnterMonthDayYear(11, 22, "2015", 3, 1);
-  Tick();
-  window_->cmdCalculate_Click();
-  Tick();
-  QPushButton* copy = Find<QPushButton>("cmdCopyResult");
-  QVERIFY(copy->isEnabled());
-
-  bool hiddenDuringPopUp = false;
-  QPoint popUpOffset;
-  QTimer::singleShot(50, [&] {
-    hiddenDuringPopUp = copy->isHidden();
-    PopupWindow& popUp = PopupWindow::frmPopUp();
-    popUpOffset = popUp.pos() - window_->frameGeometry().topLeft();
-    QTest::mouseClick(popUp.lblMessage(), Qt::LeftButton);
-  });
-  copy->click();
-
-  const std::string expected =
-      "Gregorian Calendar: November 22, 2015 CE        2015-11-22 CE               \r\n"
-      "Julian Calendar:    November 9, 2015 CE         2015-11-09 JC               \r\n"
-      "Julian day number:  2,457,349\r\n"
-      "Day of week:        Sunday\r\n"
-      "\r\n";
-  QCOMPARE(clipboard_.text, expected);
-  QCOMPARE(clipboard_.clears, 1);
-  QVERIFY(hiddenDuringPopUp);
-  QVERIFY(!copy->isHidden());
-  // The pop-up stands over the button, wherever the window is.
-  QCOMPARE(popUpOffset, copy->mapToGlobal(QPoint(0, 0)) - window_->frameGeometry().topLeft());
-}
-
-void MainWindowTest::vernalEquinoxesRejectsYearsOutside1To4000_data() {
-  QTest::addColumn<QString>("input");
-  QTest::addColumn<bool>("rejected");
-  QTest::newRow("year 0") << "0-03-01 CE" << true;
-  QTest::newRow("year 4001") << "4001-03-01 CE" << true;
-  QTest::newRow("year 1") << "1-03-01 CE" << false;
-  QTest::newRow("year 4000") << "4000-03-01 CE" << false;
-}
-
-void MainWindowTest::vernalEquinoxesRejectsYearsOutside1To4000() {
-  QFETCH(QString, input);
-  QFETCH(bool, rejected);
-  EnterYearMonthDay(input.toLatin1().constData());
-  Tick(3);
-  QVERIFY(Find<QPushButton>("cmdVernalEquinoxes")->isEnabled());
-  Find<QPushButton>("cmdVernalEquinoxes")->click();
-  if (rejected) {
+  // The Enter that closes a message goes down in the message box and comes up in the year
+  // box: it must not run Calculate again. Every push button presses on Return and keypad
+  // Enter; what they do is tested elsewhere.
+  void enterActsOncePerPress() {
+    EnterYearMonthDay("2015-13-01 CE");
+    Tick(3);
+    QLineEdit* year = Find("txbYearCEJC");
+    QTest::keyClick(year, Qt::Key_Return);
     QCOMPARE(messages_.shown.size(), std::size_t{1});
-    const Message expected{
-        "Vernal equinoxes are calculated only for years in the range 1 through 4000.",
-        "Out of range", Icon::Information};
-    QVERIFY(messages_.shown[0] == expected);
-  } else {
+    QCOMPARE(messages_.shown[0].text, std::string("Invalid input date"));
+    QTest::keyRelease(year, Qt::Key_Return);
+    QCOMPARE(messages_.shown.size(), std::size_t{1});
+
+    for (QPushButton* button : window_->findChildren<QPushButton*>()) {
+      button->setEnabled(true);
+      button->disconnect(SIGNAL(clicked(bool)));
+      QSignalSpy clicks(button, &QPushButton::clicked);
+      QTest::keyClick(button, Qt::Key_Return);
+      QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+      QVERIFY2(clicks.count() == 2, qPrintable(button->objectName()));
+    }
+  }
+
+  void optionsRunTheirHandlerHoweverChosen_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("mouse") << 0;
+    QTest::newRow("space bar") << 1;
+    QTest::newRow("assistive toggle") << 2;
+    QTest::newRow("assistive press") << 3;
+    QTest::newRow("program") << 4;
+  }
+  void optionsRunTheirHandlerHoweverChosen() {
+    QFETCH(int, way);
+    Tick();  // today's date is complete: the plus and minus options are enabled
+    auto choose = [way](QRadioButton* option) {
+      QAccessibleActionInterface* actions =
+          QAccessible::queryAccessibleInterface(option)->actionInterface();
+      switch (way) {
+        case 0: QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); break;
+        case 1: QTest::keyClick(option, Qt::Key_Space); break;
+        case 2: actions->doAction(QAccessibleActionInterface::toggleAction()); break;
+        case 3: actions->doAction(QAccessibleActionInterface::pressAction()); break;
+        default: option->setChecked(true); break;
+      }
+      QTRY_VERIFY(option->isChecked());  // a press through an assistive tool clicks a moment later
+    };
+    auto* withAYN = Find<QRadioButton>("optInputDateWithAYN");
+    auto* withoutAYN = Find<QRadioButton>("optInputDateWithoutAYN");
+    for (QRadioButton* option : {withAYN, withoutAYN}) {
+      choose(option);
+      const bool ymd = option == withAYN;
+      QCOMPARE(Find("txbYearCEJC")->isHidden(), !ymd);
+      QCOMPARE(Find<QComboBox>("cboMonthNames")->isHidden(), ymd);
+      QCOMPARE(withAYN->font().bold(), ymd);
+      QCOMPARE(withoutAYN->font().bold(), !ymd);
+      Tick();
+      QCOMPARE(window_->intInputDateType(), ymd ? 1 : 0);
+    }
+    const char* groups[][3] = {{"optDee", "optDeeCecil", "Dee:"},
+                               {"optDeeCecil", "optDee", "Dee-Cecil:"},
+                               {"optMinus", "optPlus", nullptr},  // no handler of their own
+                               {"optPlus", "optMinus", nullptr}};
+    for (const auto& [option, other, lblDee] : groups) {
+      choose(Find<QRadioButton>(option));
+      QVERIFY2(!Find<QRadioButton>(other)->isChecked(), other);
+      if (lblDee != nullptr) QCOMPARE(Find<QLabel>("lblDee")->text(), QString::fromUtf8(lblDee));
+    }
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void controlsTellAssistiveToolsWhatTheyAre() {
+    auto about = [this](const char* control) {
+      return QAccessible::queryAccessibleInterface(Find<QWidget>(control));
+    };
+    const char* named[][2] = {{"cboMonthNames", "Month"},
+                              {"cboDayNumbers", "Day"},
+                              {"cboYearDesADBCetc", "Era"},
+                              {"cboCalendar_0", "Calendar or weekday"},
+                              {"cboCalendar_1", "Calendar"},
+                              {"cmdClear_0", "Clear input date"},
+                              {"cmdClear_1", "Clear amounts"}};
+    for (const auto& [control, name] : named) {
+      QCOMPARE(about(control)->text(QAccessible::Name), QString::fromUtf8(name));
+    }
+    // A list's current item is its value.
+    QAccessibleInterface* calendar = about("cboCalendar_0");
+    QCOMPARE(calendar->text(QAccessible::Value), QStringLiteral("Gregorian Calendar"));
+    QCOMPARE(calendar->role(), QAccessible::ComboBox);
+
+    // The maker's address beside the maker's name is the one the online manual lives at.
+    const QString maker = Find<QLabel>("lblQX_URL")->text();
+    QVERIFY(!maker.isEmpty());
+    const QString manual = Find<QLabel>("lblOnlineUserManual")->toolTip();
+    QVERIFY2(manual.contains(" " + maker + "/"), qPrintable(manual + " | " + maker));
+  }
+
+  // Switching the Dee variant recalculates a shown result; a Dee date typed in the input
+  // keeps its numbers under the new designator, so it names another day.
+  void deeSwitchRecalculates() {
+    EnterYearMonthDay("2015-11-22 CE");
+    Tick(3);
+    window_->cmdCalculate_Click();
+    Find<QRadioButton>("optDee")->click();
+    QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-23 D"));
+    QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
+    Find<QRadioButton>("optDeeCecil")->click();
+    QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-22 DC"));
+
+    EnterYearMonthDay("2015-11-22 DC");
+    Tick(3);
+    window_->cmdCalculate_Click();
+    Find<QRadioButton>("optDee")->click();
+    QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 D"));
+    QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Dee"));
+    QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,348"));
+    QVERIFY(messages_.shown.empty());
+  }
+
+  // A locale grouping with a narrow no-break space: the years the runs write back into both
+  // year boxes must pass the next run, and the Dee switch's recalculation (we used to say
+  // "Invalid input date" and "Invalid year value").
+  void groupedYearsReadBackInTheLocale() {
+    OverrideNumberSymbols("\u202F");
+    EnterYearMonthDay("12345-01-05 CE");
+    Tick(3);
+    window_->cmdCalculate_Click();
+    QCOMPARE(Text("txbYearCEJC"), QStringLiteral("12\u202F345-01-05 CE"));
+    window_->cmdCalculate_Click();
+    Find<QRadioButton>("optDee")->click();
+    QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
+
+    EnterMonthDayYear(1, 5, "12345", 3, 1);
+    Tick();
+    window_->cmdCalculate_Click();
+    QCOMPARE(Text("txbYearADBCetc"), QStringLiteral("12\u202F345"));
+    window_->cmdCalculate_Click();
+    QCOMPARE(Text("txbJDN"), QStringLiteral("6\u202F229\u202F983"));
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void fiveDoubleClicksReturnToStartColour() {
+    for (uint32_t colour : {0x701070u, 0x602060u, 0x503050u, 0x404040u, 0x800080u}) {
+      QTest::mouseDClick(window_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+      QCOMPARE(window_->lngBackColor(), colour);
+    }
+    // A double-click on a control is not one on the window.
+    QTest::mouseDClick(Find<QLabel>("Label3"), Qt::LeftButton);
+    QCOMPARE(window_->lngBackColor(), 0x800080u);
+  }
+
+  // Years 1 and 4000 open the vernal equinox window from the input year; Close hides it, and
+  // the next press shows the same window with its table.
+  void vernalEquinoxesTakeYears1To4000_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("year");  // 0: rejected
+    QTest::newRow("year 0") << "0-03-01 CE" << 0;
+    QTest::newRow("year 4001") << "4001-03-01 CE" << 0;
+    QTest::newRow("year 1") << "1-03-01 CE" << 1;
+    QTest::newRow("year 4000") << "4000-03-01 CE" << 4000;
+  }
+  void vernalEquinoxesTakeYears1To4000() {
+    QFETCH(QString, input);
+    QFETCH(int, year);
+    EnterYearMonthDay(input);
+    Tick(3);
+    auto* button = Find<QPushButton>("cmdVernalEquinoxes");
+    QVERIFY(button->isEnabled());
+    button->click();
+    if (year == 0) {
+      QVERIFY((messages_.shown ==
+               std::vector<Message>{{"Vernal equinoxes are calculated only for years in the "
+                                     "range 1 through 4000.",
+                                     "Out of range", Icon::Information}}));
+      return;
+    }
     QVERIFY(messages_.shown.empty());
     QVERIFY(window_->lngJDN() != 0);
-    // The vernal equinox window opens from the input year; Close hides it, and the next
-    // press shows the same window again with its table.
     auto* equinoxes = window_->findChild<VernalEquinoxesWindow*>("frmVernalEquinoxes");
-    QVERIFY(equinoxes != nullptr);
-    QVERIFY(equinoxes->isVisible());
-    QCOMPARE(equinoxes->lngYear, input.startsWith('1') ? 1 : 4000);
+    QVERIFY(equinoxes != nullptr && equinoxes->isVisible());
+    QCOMPARE(equinoxes->lngYear, year);
     equinoxes->cmdDoIt_Click();
-    const QString table = equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText();
-    QVERIFY(table.contains(input.startsWith('1') ? "\n   1     " : "\n  4000     "));
+    auto* output = equinoxes->findChild<QPlainTextEdit*>("txbOutput");
+    const QString table = output->toPlainText();
+    QVERIFY(table.contains(year == 1 ? "\n   1     " : "\n  4000     "));
     equinoxes->cmdClose_Click();
-    Find<QPushButton>("cmdVernalEquinoxes")->click();
+    button->click();
     QCOMPARE(window_->findChild<VernalEquinoxesWindow*>("frmVernalEquinoxes"), equinoxes);
     QVERIFY(equinoxes->isVisible());
-    QCOMPARE(equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText(), table);
+    QCOMPARE(output->toPlainText(), table);
   }
-}
+};
 
 }  // namespace clvt
 

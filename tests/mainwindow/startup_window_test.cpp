@@ -1,86 +1,136 @@
-// The desktop program's start-up: a missing or damaged program text file gives its message
-// and leaves no window open; a good one opens the main window.
+// The desktop program's start and end through the real main window: a missing program text
+// file gives its message and leaves no window open; quitting saves the settings, and the next
+// start finds the same date, calendar, notation, Dee variant and colour. The settings file
+// goes to a folder of the test's own.
 #include <QApplication>
-#include <QCoreApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 #include "app/startup.h"
 #include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
 
 namespace clvt {
 
-class StartupTest : public QObject {
+class StartupWindowTest : public QObject {
   Q_OBJECT
 
+  QTemporaryDir folder_;
+  RecordingMessageBoxes messages_;
+  RecordingClipboard clipboard_;
+  std::unique_ptr<MainWindow> window_;
+
+  template <class T = QRadioButton>
+  T* Find(const char* name) {
+    T* w = window_->findChild<T*>(QString::fromLatin1(name));
+    if (w == nullptr) qFatal("no control %s", name);
+    return w;
+  }
+  QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
+  QString SettingsFile() const { return folder_.path() + "/calvantis/registry.txt"; }
+  void Start() {
+    window_ = StartCalvantis(messages_, clipboard_);
+    QVERIFY(window_ != nullptr);
+    QVERIFY(window_->isVisible());
+  }
+
  private slots:
-  void badProgramTextFileEndsStartUp_data();
-  void badProgramTextFileEndsStartUp();
-  void goodProgramTextFileOpensMainWindow();
+  void initTestCase() {
+    QVERIFY(folder_.isValid());
+    qputenv("XDG_CONFIG_HOME", folder_.path().toUtf8());
+    OverrideNumberSymbols(",");
+  }
+  void init() { messages_ = {}; }
+  void cleanup() {
+    if (window_ != nullptr) window_->cmdQuit_Click();
+    window_.reset();
+    QVERIFY(messages_.shown.empty());
+  }
+
+  void missingProgramTextFileEndsStartUp() {
+    window_ = StartCalvantis(messages_, clipboard_, "no-such-texts.dat");
+    QVERIFY(window_ == nullptr);
+    for (const QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
+    QVERIFY((messages_.shown ==
+             std::vector<Message>{{"Cannot open file containing program text.\r\n" +
+                                       QCoreApplication::applicationDirPath().toStdString() +
+                                       "/no-such-texts.dat",
+                                   "", Icon::Critical}}));
+    messages_ = {};
+  }
+
+  void firstStartKeepsDefaultsAndQuitSavesAll() {
+    Start();
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Calvantor 6.42"));
+    QCOMPARE(window_->lngBackColor(), 0x800080u);
+    QVERIFY(Find("optDeeCecil")->isChecked());
+    QVERIFY(!Text("txbYearADBCetc").isEmpty());  // today's date
+
+    window_->cmdQuit_Click();
+    window_.reset();
+    QFile file(SettingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY(text.contains("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"));
+    QVERIFY(text.contains("\"JDN\"=\"0\"\n"));  // no result was shown
+    QVERIFY(text.contains("\"BackColor\"=\"8388736\"\n"));
+    QVERIFY(text.contains("\"Dee\"=\"DC\"\n"));
+    QCOMPARE(int(file.permissions() & (QFile::ReadGroup | QFile::ReadOther)), 0);
+  }
+
+  void restartRestoresWhatWasShown() {
+    Start();
+    Find("optDee")->click();
+    Find("optInputDateWithAYN")->click();
+    Find<QLineEdit>("txbYearCEJC")->setText(QStringLiteral("2015-11-09 JC"));
+    Find<QComboBox>("cboCalendar_1")->setCurrentIndex(2);
+    window_->Timer1_Timer();
+    window_->cmdCalculate_Click();
+    window_->Form_DblClick();
+    window_->cmdQuit_Click();
+
+    Start();
+    QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
+    QVERIFY(Find("optInputDateWithAYN")->isChecked());
+    QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentIndex(), 2);
+    QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-09 JC"));
+    QVERIFY(Find("optDee")->isChecked() && !Find("optDeeCecil")->isChecked());
+    QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-23 D"));
+    QCOMPARE(window_->lngBackColor(), 0x701070u);
+    QCOMPARE(window_->palette().color(window_->backgroundRole()), QColor(0x70, 0x10, 0x70));
+    // The first click on the other variant switches to it.
+    Find("optDeeCecil")->click();
+    QCOMPARE(window_->strDeeCalendarDesignation(), std::string("DC"));
+    QVERIFY(!Find("optDee")->isChecked());
+  }
+
+  // A stored date whose Dee year (100,000) the input cannot hold used to open a window with
+  // no notation, an empty input and Calculate disabled.
+  void dateTheInputCannotHoldStartsWithToday() {
+    QFile file(SettingsFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
+               "\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n");
+    file.close();
+    Start();
+    QCOMPARE(window_->lngJDN(), 0);
+    QVERIFY(Find("optInputDateWithoutAYN")->isChecked());
+    QVERIFY(!Text("txbYearADBCetc").isEmpty());
+    window_->Timer1_Timer();
+    QVERIFY(Find<QPushButton>("cmdCalculate")->isEnabled());
+  }
 };
-
-namespace {
-
-bool AnyWindowVisible() {
-  for (const QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->isVisible()) return true;
-  }
-  return false;
-}
-
-}  // namespace
-
-void StartupTest::badProgramTextFileEndsStartUp_data() {
-  QTest::addColumn<QString>("file");
-  QTest::addColumn<QByteArray>("content");  // empty: the file is not written
-  QTest::addColumn<QString>("message");
-  const QString folder = QCoreApplication::applicationDirPath();
-  QTest::newRow("missing") << "no-such-texts.dat" << QByteArray()
-                           << "Cannot open file containing program text.\r\n" + folder +
-                                  "/no-such-texts.dat";
-  QTest::newRow("text missing") << "damaged-missing.dat" << QByteArray("18\n")
-                                << "Missing string at line 1.";
-  QTest::newRow("duplicate") << "damaged-duplicate.dat" << QByteArray("18 a\n# c\n18 b\n")
-                             << "Duplicate in program text at line 3.";
-}
-
-void StartupTest::badProgramTextFileEndsStartUp() {
-  QFETCH(QString, file);
-  QFETCH(QByteArray, content);
-  QFETCH(QString, message);
-  const QString path = QCoreApplication::applicationDirPath() + "/" + file;
-  QFile::remove(path);
-  if (!content.isEmpty()) {
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(content);
-  }
-  RecordingMessageBoxes messages;
-  RecordingClipboard clipboard;
-  const auto window = StartCalvantis(messages, clipboard, file.toStdString());
-  QFile::remove(path);
-
-  QVERIFY(window == nullptr);
-  QVERIFY(!AnyWindowVisible());
-  QCOMPARE(messages.shown.size(), std::size_t{1});
-  QCOMPARE(QString::fromStdString(messages.shown[0].text), message);
-  QCOMPARE(messages.shown[0].title, std::string());
-  QVERIFY(messages.shown[0].icon == Icon::Critical);
-}
-
-void StartupTest::goodProgramTextFileOpensMainWindow() {
-  RecordingMessageBoxes messages;
-  RecordingClipboard clipboard;
-  const auto window = StartCalvantis(messages, clipboard);
-  QVERIFY(window != nullptr);
-  QVERIFY(window->isVisible());
-  QVERIFY(messages.shown.empty());
-  QCOMPARE(window->windowTitle(), QStringLiteral("Calvantor 6.42"));
-}
 
 }  // namespace clvt
 
-QTEST_MAIN(clvt::StartupTest)
+QTEST_MAIN(clvt::StartupWindowTest)
 #include "startup_window_test.moc"
