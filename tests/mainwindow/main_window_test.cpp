@@ -3,6 +3,7 @@
 // their object names as a user would, on the offscreen platform.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QCalendar>
 #include <QComboBox>
 #include <QDate>
@@ -100,6 +101,31 @@ class MainWindowTest : public QObject {
                                       .arg(ymd.day, 2, 10, QLatin1Char('0')));
     QVERIFY(Find("txbOutputGC")->isHidden());
     QVERIFY(messages_.shown.empty());
+  }
+
+  // Each Clear empties its own frame and hands the focus to Today. Leaving an amount box
+  // checks it, but a message box taking the focus does not, so one bad amount gives one
+  // message.
+  void clearAndLeavingAnAmountBox() {
+    QLineEdit* days = Find("txbArith_3");
+    days->setText(QStringLiteral("5x"));
+    QFocusEvent toMessageBox(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(days, &toMessageBox);
+    QVERIFY(messages_.shown.empty());
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(days, &tab);
+    QVERIFY((messages_.shown == std::vector<Message>{{"Invalid input in the arithmetical "
+                                                      "function.",
+                                                      "Invalid input", Icon::Information}}));
+    QVERIFY(days->text().isEmpty());
+
+    days->setText(QStringLiteral("1"));
+    Find<QPushButton>("cmdClear_1")->click();
+    QVERIFY(days->text().isEmpty());
+    QVERIFY(!Text("txbYearADBCetc").isEmpty());
+    QCOMPARE(window_->focusWidget(), Find<QPushButton>("cmdToday"));
+    Find<QPushButton>("cmdClear_0")->click();
+    QVERIFY(Text("txbYearADBCetc").isEmpty());
   }
 
   void lowerCaseDesignatorTakesThreeTicks() {
@@ -269,7 +295,7 @@ class MainWindowTest : public QObject {
   void deeSwitchRecalculates() {
     EnterYearMonthDay("2015-11-22 CE");
     Tick(3);
-    window_->cmdCalculate_Click();
+    Find<QPushButton>("cmdCalculate")->click();
     Find<QRadioButton>("optDee")->click();
     QCOMPARE(Text("txbOutputDEEwithAYN"), QStringLiteral("2015-11-23 D"));
     QCOMPARE(Text("txbJDN"), QStringLiteral("2,457,349"));
@@ -278,7 +304,7 @@ class MainWindowTest : public QObject {
 
     EnterYearMonthDay("2015-11-22 DC");
     Tick(3);
-    window_->cmdCalculate_Click();
+    Find<QPushButton>("cmdCalculate")->click();
     Find<QRadioButton>("optDee")->click();
     QCOMPARE(Text("txbYearCEJC"), QStringLiteral("2015-11-22 D"));
     QCOMPARE(Find<QComboBox>("cboCalendar_1")->currentText(), QStringLiteral("Proleptic Dee"));
