@@ -1,3 +1,5 @@
+// The text viewer's wiring: what it shows of a file, its messages, Close and the close box,
+// the copy button and the help window's place.
 #include "support/view_window.h"
 
 #include <QApplication>
@@ -13,17 +15,9 @@
 #include "platform/recording_message_boxes.h"
 #include "support/listing_window_checks.h"
 #include "support/scratch_dir.h"
+#include "support/view_text.h"
 
 namespace clvt {
-namespace {
-
-const QString kFirstNote = QStringLiteral(
-    "NOTE: This file is too large to display entirely in this textbox.\n"
-    "To view the entire contents of the file load it into NotePad,\n"
-    "WordPad or some other text editor.\n\n");
-const QString kSecondNote = QStringLiteral("NOTE: Entire contents of file have not been displayed.\n");
-
-}  // namespace
 
 class ViewWindowTest : public QObject {
   Q_OBJECT
@@ -44,7 +38,8 @@ class ViewWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const std::string texts = dir_.Write("texts.dat", "13 Empty title\n16 no-such-help-file.txt\n17 Empty text\n36 Help caption\n");
+    const std::string texts = dir_.Write(
+        "texts.dat", "13 Empty title\n16 no-such-help-file.txt\n17 Empty text\n36 Help caption\n");
     QVERIFY(lt(texts.c_str(), 0) >= 1);
   }
 
@@ -53,21 +48,18 @@ class ViewWindowTest : public QObject {
     clipboard_ = {};
   }
 
-  // 65,529 characters show whole; 65,530 are cut between the notes, with the cursor at the top.
-  void showsFileUpToTheLimitAndCutsItFromThere() {
+  // A file too long for the text box is cut between the notes (their text is checked on
+  // TextForTextBox); the box keeps line ends as "\n" and shows the top.
+  void showsALongFileCutWithTheCursorAtTheTop() {
     ViewWindow viewer(messages_, clipboard_);
-    viewer.strFilename = dir_.Write("65529.txt", std::string(65529, 'x'));
+    const std::string file(65530, 'a');
+    viewer.strFilename = dir_.Write("65530.txt", file);
     Show(viewer);
-    QCOMPARE(viewer.txbText1()->toPlainText(), QString(65529, QLatin1Char('x')));
-    QVERIFY(viewer.blnFileDisplayed());
-
-    viewer.close();
-    viewer.strFilename = dir_.Write("65530.txt", std::string(65306, 'a') + std::string(224, 'b'));
-    Show(viewer);
-    // The text box keeps line ends as "\n".
+    const std::u32string shown = TextForTextBox(std::u32string(file.begin(), file.end()));
     QCOMPARE(viewer.txbText1()->toPlainText(),
-             kFirstNote + QString(65306, QLatin1Char('a')) + QStringLiteral("\n\n") + kSecondNote);
+             QString::fromStdU32String(shown).replace("\r\n", "\n"));
     QCOMPARE(viewer.txbText1()->textCursor().position(), 0);
+    QVERIFY(viewer.blnFileDisplayed());
     QVERIFY(messages_.shown.empty());
   }
 
@@ -75,9 +67,8 @@ class ViewWindowTest : public QObject {
     ViewWindow viewer(messages_, clipboard_);
     viewer.strFilename = dir_.Write("empty.txt", "");
     Show(viewer);
-    QCOMPARE(messages_.shown.size(), size_t{1});
-    QVERIFY((messages_.shown[0] ==
-             Message{"Empty text", "Empty title", Icon::Exclamation, Buttons::Ok}));
+    QVERIFY((messages_.shown ==
+             std::vector<Message>{{"Empty text", "Empty title", Icon::Exclamation}}));
     QVERIFY(viewer.isHidden());
     QVERIFY(!viewer.blnFileDisplayed());
   }
@@ -160,9 +151,8 @@ class ViewWindowTest : public QObject {
     mainWindow.show();
     ShowHelp(mainWindow, messages_, clipboard_);
     QCoreApplication::processEvents();
-    QCOMPARE(messages_.shown.size(), size_t{1});
-    QVERIFY((messages_.shown[0] == Message{"Error 2.  No such file or directory",
-                                           "Error reading file", Icon::Exclamation, Buttons::Ok}));
+    QVERIFY((messages_.shown == std::vector<Message>{{"Error 2.  No such file or directory",
+                                                      "Error reading file", Icon::Exclamation}}));
     const auto viewers = mainWindow.findChildren<ViewWindow*>();
     QCOMPARE(viewers.size(), 1);
     QVERIFY(viewers[0]->isHidden());
