@@ -153,21 +153,22 @@ class MainWindowTest : public QObject {
 
   // Enter in a year box converts into the eight output boxes, and Copy result puts their
   // table on the clipboard under a pop-up that stands over the button wherever the window is.
+  // On a Gregorian leap day all three calendars differ, so no box can stand in for another.
   void enterConvertsAndCopyResultCopiesIt() {
-    EnterMonthDayYear(11, 22, "2015", 3, 1);
+    EnterMonthDayYear(2, 29, "2016", 3, 1);
     Tick();
     QTest::keyClick(Find("txbYearADBCetc"), Qt::Key_Enter);
     const char* outputs[][2] = {
-        {"txbOutputGC", "November 22, 2015 CE"},  {"txbOutputJC", "November 9, 2015 CE"},
-        {"txbOutputDEE", "November 22, 2015 CE"}, {"txbOutputGCwithAYN", "2015-11-22 CE"},
-        {"txbOutputJCwithAYN", "2015-11-09 JC"},  {"txbOutputDEEwithAYN", "2015-11-22 DC"},
-        {"txbJDN", "2,457,349"},                  {"txbDayOfWeek", "Sunday"},
+        {"txbOutputGC", "February 29, 2016 CE"},  {"txbOutputJC", "February 16, 2016 CE"},
+        {"txbOutputDEE", "March 1, 2016 CE"},     {"txbOutputGCwithAYN", "2016-02-29 CE"},
+        {"txbOutputJCwithAYN", "2016-02-16 JC"},  {"txbOutputDEEwithAYN", "2016-03-01 DC"},
+        {"txbJDN", "2,457,448"},                  {"txbDayOfWeek", "Monday"},
     };
     for (const auto& [box, text] : outputs) {
       QCOMPARE(Text(box), QString::fromUtf8(text));
       QVERIFY2(!Find(box)->isHidden(), box);
     }
-    QCOMPARE(window_->lngJDN(), 2457349);
+    QCOMPARE(window_->lngJDN(), 2457448);
 
     Tick();
     auto* copy = Find<QPushButton>("cmdCopyResult");
@@ -182,10 +183,10 @@ class MainWindowTest : public QObject {
     });
     copy->click();
     const std::string table =
-        "Gregorian Calendar: November 22, 2015 CE        2015-11-22 CE               \r\n"
-        "Julian Calendar:    November 9, 2015 CE         2015-11-09 JC               \r\n"
-        "Julian day number:  2,457,349\r\n"
-        "Day of week:        Sunday\r\n"
+        "Gregorian Calendar: February 29, 2016 CE        2016-02-29 CE               \r\n"
+        "Julian Calendar:    February 16, 2016 CE        2016-02-16 JC               \r\n"
+        "Julian day number:  2,457,448\r\n"
+        "Day of week:        Monday\r\n"
         "\r\n";
     QCOMPARE(clipboard_.text, table);
     QCOMPARE(clipboard_.clears, 1);
