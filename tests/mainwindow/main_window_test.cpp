@@ -126,6 +126,13 @@ class MainWindowTest : public QObject {
     QCOMPARE(window_->focusWidget(), Find<QPushButton>("cmdToday"));
     Find<QPushButton>("cmdClear_0")->click();
     QVERIFY(Text("txbYearADBCetc").isEmpty());
+
+    // Today completes the input, and Calculate takes the focus at once, not a tick later: left
+    // on Today, the Enter meant for Calculate would press Today again.
+    Tick();
+    QVERIFY(!Find<QPushButton>("cmdCalculate")->isEnabled());
+    Find<QPushButton>("cmdToday")->click();
+    QCOMPARE(window_->focusWidget(), Find<QPushButton>("cmdCalculate"));
   }
 
   void lowerCaseDesignatorTakesThreeTicks() {
