@@ -10,6 +10,7 @@
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
 #include "datetext/formatting.h"
+#include "datetext/text_helpers.h"
 #include "mainwindow/conversion.h"
 #include "platform/digit_grouping.h"
 
@@ -43,16 +44,8 @@ constexpr const char* kConvertUsage =
     "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
     "3 standard output could not be written.\n";
 
-std::size_t Columns(std::string_view text) {
-  std::size_t n = 0;
-  for (char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  }
-  return n;
-}
-
 std::string PadTo(std::string text, std::size_t width) {
-  const std::size_t columns = Columns(text);
+  const auto columns = static_cast<std::size_t>(CharacterCount(text));
   text.append(columns < width ? width - columns : 1, ' ');
   return text;
 }

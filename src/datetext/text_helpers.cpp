@@ -1,5 +1,6 @@
 #include "datetext/text_helpers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -171,6 +172,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 std::string WithCommaGroups(std::string_view text, std::string_view groupingSymbol) {
   return ReplaceAll(text, groupingSymbol, ",");
+}
+
+int64_t CharacterCount(std::string_view utf8) {
+  return std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  });
 }
 
 std::string UpperCase(std::string_view text) {

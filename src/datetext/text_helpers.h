@@ -72,6 +72,10 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 // changes nothing.
 std::string WithCommaGroups(std::string_view text, std::string_view groupingSymbol);
 
+// Characters of a UTF-8 text: code points, so that a digit-grouping symbol of several bytes
+// ("\xE2\x80\xAF", U+202F) counts one. Only lead bytes count, so the text must be UTF-8.
+int64_t CharacterCount(std::string_view utf8);
+
 // ASCII upper case; other bytes unchanged.
 std::string UpperCase(std::string_view text);
 

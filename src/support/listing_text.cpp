@@ -5,12 +5,6 @@
 
 namespace clvt {
 
-int64_t CharacterCount(std::string_view utf8) {
-  return std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
-}
-
 int64_t ListingLength(std::string_view utf8) {
   return CharacterCount(utf8) + std::count(utf8.begin(), utf8.end(), '\n');
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "datetext/text_helpers.h"
 #include "platform/message_box.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
@@ -16,10 +17,6 @@ inline constexpr int64_t kListingCapacity = int64_t{kTextBoxCapacityInKB} * 1024
 
 // Title of every message box of a listing window: the caption of its "Do it" button.
 inline constexpr std::string_view kDoItCaption = "Do it";
-
-// Characters of a UTF-8 text: code points, so that a digit-grouping symbol of several bytes
-// ("\xE2\x80\xAF", U+202F) counts one. Only lead bytes count, so the text must be UTF-8.
-int64_t CharacterCount(std::string_view utf8);
 
 // Length of a listing text as the capacity counts it: characters, with each "\n" line end
 // counting two, as the carriage return and line feed of the box's own text would.
