@@ -6,9 +6,9 @@
 #include <vector>
 
 // String values under keys of the current user's settings hive, and the operations that save
-// and restore one value, or several values of one key, with a status text. The status texts are the same on every
-// system; only the store behind them differs: the Windows registry on Windows, a text file
-// under $XDG_CONFIG_HOME elsewhere (registry_file.h).
+// and restore one value, or several values of one key, with a status text. The status texts
+// are the same on every system; only the store behind them differs: the Windows registry on
+// Windows, a text file under $XDG_CONFIG_HOME elsewhere (registry_file.h).
 namespace clvt {
 
 // Predefined root key handles, as the Windows API numbers them.

@@ -23,6 +23,7 @@
 #include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
+#include "support/find_control.h"
 #include "support/listing_window_checks.h"
 
 namespace clvt {
@@ -53,9 +54,7 @@ class VernalEquinoxesWindowTest : public QObject {
 
   template <typename T>
   T* Find(const char* name) {
-    T* w = window_->findChild<T*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no control %s", name);
-    return w;
+    return testing::FindControl<T>(window_.data(), name);
   }
   QString Table() { return Find<QPlainTextEdit>("txbOutput")->toPlainText(); }
 

@@ -23,6 +23,7 @@
 #include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
+#include "support/find_control.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"
 
@@ -37,9 +38,7 @@ class MainWindowTest : public QObject {
 
   template <class T = QLineEdit>
   T* Find(const char* name) {
-    T* w = window_->findChild<T*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no control %s", name);
-    return w;
+    return testing::FindControl<T>(window_.get(), name);
   }
   QString Text(const char* box) { return Find(box)->text(); }
   void Tick(int times = 1) {
@@ -240,7 +239,9 @@ class MainWindowTest : public QObject {
       QAccessibleActionInterface* actions =
           QAccessible::queryAccessibleInterface(option)->actionInterface();
       switch (way) {
-        case 0: QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2)); break;
+        case 0:
+          QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+          break;
         case 1: QTest::keyClick(option, Qt::Key_Space); break;
         case 2: actions->doAction(QAccessibleActionInterface::toggleAction()); break;
         case 3: actions->doAction(QAccessibleActionInterface::pressAction()); break;

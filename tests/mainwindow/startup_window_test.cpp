@@ -18,6 +18,7 @@
 #include "platform/digit_grouping.h"
 #include "platform/recording_clipboard.h"
 #include "platform/recording_message_boxes.h"
+#include "support/find_control.h"
 
 namespace clvt {
 
@@ -31,9 +32,7 @@ class StartupWindowTest : public QObject {
 
   template <class T = QRadioButton>
   T* Find(const char* name) {
-    T* w = window_->findChild<T*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no control %s", name);
-    return w;
+    return testing::FindControl<T>(window_.get(), name);
   }
   QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
   QString SettingsFile() const { return folder_.path() + "/calvantis/registry.txt"; }

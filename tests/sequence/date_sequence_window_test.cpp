@@ -20,6 +20,7 @@
 #include "platform/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
+#include "support/find_control.h"
 #include "support/listing_window_checks.h"
 
 namespace clvt {
@@ -64,9 +65,7 @@ class DateSequenceWindowTest : public QObject {
 
   template <typename T>
   T* Control(const char* name) {
-    T* control = window_->findChild<T*>(name);
-    if (control == nullptr) qFatal("control %s not found", name);
-    return control;
+    return testing::FindControl<T>(window_.data(), name);
   }
   QLineEdit* NumDays() { return Control<QLineEdit>("txbNumDays"); }
   QPlainTextEdit* Output() { return Control<QPlainTextEdit>("txbOutput"); }
