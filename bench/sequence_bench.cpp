@@ -16,8 +16,8 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "platform/recording_clipboard.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_clipboard.h"
+#include "doubles/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
 #endif
 

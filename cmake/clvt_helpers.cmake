@@ -14,6 +14,8 @@ function(clvt_add_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} clvt_warnings)
+  # Tests reach their shared helpers and test doubles as "doubles/..." and "support/...".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     add_test(NAME ${name} COMMAND ${name})

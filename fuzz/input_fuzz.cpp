@@ -13,7 +13,7 @@
 #include "calendar/calendar.h"
 #include "cli/commands.h"
 #include "datetext/input_check.h"
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "mainwindow/main_window.h"
+#include "platform/message_box.h"
 #include "support/program_text.h"
 
 namespace clvt {

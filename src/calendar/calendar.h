@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "calendar/dee.h"
 #include "platform/morvel/morvel.h"
 

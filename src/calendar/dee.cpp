@@ -1,8 +1,8 @@
 #include "calendar/dee.h"
 
 #include "calendar/calendar.h"
-#include "calendar/floor_div.h"
-#include "calendar/month_table.h"
+#include "base/floor_div.h"
+#include "platform/morvel/month_table.h"
 
 namespace clvt {
 namespace {

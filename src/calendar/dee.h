@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 
 // The Dee calendar: Gregorian months, leap day at the end of February, and a 33-year cycle
 // (years 1..33, 34..66, ..., -32..0) of 12,053 days whose leap years are the cycle positions

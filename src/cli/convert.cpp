@@ -11,7 +11,7 @@
 #include "cli/json_writer.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt::cli {

@@ -11,8 +11,8 @@
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
-#include "mainwindow/conversion.h"
-#include "mainwindow/live_input.h"
+#include "run/conversion.h"
+#include "run/live_input.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt::cli {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "datetext/input_controls.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // Turning clvt's DATE words and options into the main window's input controls, so that the
 // tool runs exactly the checks and conversions the window runs.

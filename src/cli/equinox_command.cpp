@@ -15,7 +15,7 @@
 #include "cli/json_writer.h"
 #include "datetext/input_check.h"
 #include "equinox/equinox_table.h"
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt::cli {

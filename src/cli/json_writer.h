@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 
 // The JSON that clvt prints with --json: one value on one line, ", " between members and
 // ": " after a name, as in {"jdn": 2457349, "weekday": "Sunday"}. Numbers are plain JSON

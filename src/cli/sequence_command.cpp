@@ -13,7 +13,7 @@
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
 #include "datetext/input_check.h"
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 #include "platform/digit_grouping.h"
 #include "sequence/sequence_listing.h"
 

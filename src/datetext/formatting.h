@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 
 // Every date, weekday, number and time-of-day text the program shows.
 namespace clvt {

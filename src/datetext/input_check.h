@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // The checks every run makes on the typed input date, and the writing of a date back into
 // the input controls in normalised form.

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // Every message the input checks, the conversion run and the date arithmetic show, in one
 // place, with the title and icon each is shown with. Line breaks inside a text are "\r\n".

@@ -7,9 +7,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "calendar/dee.h"
-#include "calendar/floor_div.h"
+#include "base/floor_div.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
 #include "equinox/equinox.h"

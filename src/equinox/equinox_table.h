@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
 #include "support/listing_text.h"

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 
 #include "datetext/input_controls.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 #include "support/listing_text.h"
 
 // The date sequence listing as pure functions: the check of the number of days, and the text

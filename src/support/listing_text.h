@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "datetext/text_helpers.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
 // `clvt equinox` share about a listing's text: how much a listing box holds, how its length is

@@ -16,7 +16,7 @@
 #include <QTextEdit>
 #include <QWidget>
 
-#include "app/qt_colour.h"
+#include "support/colour_widget.h"
 
 namespace clvt {
 namespace {

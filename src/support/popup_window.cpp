@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/qt_colour.h"
+#include "support/colour_widget.h"
 
 namespace clvt {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // The numbered program texts (captions, addresses, the help file name, parts of the settings
 // path), loaded once at start-up from the program text file beside the executable.

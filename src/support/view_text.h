@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "platform/file_read.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 #include "support/text_file.h"
 
 // What the text viewer shows and where, as plain values: the text box's size limit with its two

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "calendar/dee.h"
-#include "calendar/floor_div.h"
+#include "base/floor_div.h"
 
 namespace clvt {
 namespace {

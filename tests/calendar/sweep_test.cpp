@@ -9,8 +9,8 @@
 
 #include "calendar/calendar.h"
 #include "calendar/dee.h"
-#include "calendar/gregorian.h"
-#include "calendar/julian.h"
+#include "platform/morvel/gregorian.h"
+#include "platform/morvel/julian.h"
 
 namespace clvt {
 namespace {

@@ -21,8 +21,8 @@
 #include "equinox/equinox_table.h"
 #include "equinox/vernal_equinoxes_window.h"
 #include "platform/digit_grouping.h"
-#include "platform/recording_clipboard.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_clipboard.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/find_control.h"
 #include "support/listing_window_checks.h"
 

@@ -18,11 +18,11 @@
 #include <memory>
 
 #include "equinox/vernal_equinoxes_window.h"
-#include "mainwindow/live_input.h"
+#include "run/live_input.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
-#include "platform/recording_clipboard.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_clipboard.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/find_control.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"

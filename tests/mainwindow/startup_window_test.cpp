@@ -16,8 +16,8 @@
 #include "app/startup.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
-#include "platform/recording_clipboard.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_clipboard.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/find_control.h"
 
 namespace clvt {

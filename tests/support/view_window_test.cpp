@@ -11,8 +11,8 @@
 #include <string>
 
 #include "platform/brevik/brevik.h"
-#include "platform/recording_clipboard.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_clipboard.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/listing_window_checks.h"
 #include "support/scratch_dir.h"
 #include "support/view_text.h"

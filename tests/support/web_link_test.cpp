@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/brevik/brevik.h"
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/recording_message_boxes.h"
+#include "doubles/recording_message_boxes.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "calendar/gregorian.h"
-#include "calendar/julian.h"
+#include "platform/morvel/gregorian.h"
+#include "platform/morvel/julian.h"
 
 namespace {
 constexpr std::size_t kSeparateBufferSize = 20;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 
 // Stand-in for the maker's calendar library: proleptic Gregorian (calendar 71) and Julian
 // (any other code, 74 in practice) dates to and from Julian day numbers, the weekday of a JDN

@@ -2,12 +2,12 @@
 // DateRec, the validity message, the date arithmetic, the weekday match and the output texts.
 // Every value that could leave 32 bits (years shifted by amounts, a JDN shifted by weeks and
 // days) is computed in 64 bits and checked before it is stored.
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 
 #include <limits>
 
 #include "calendar/calendar.h"
-#include "calendar/floor_div.h"
+#include "base/floor_div.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/run_messages.h"

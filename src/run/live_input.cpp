@@ -1,6 +1,6 @@
 // The main window's live input rules as pure functions; see live_input.h for why they are
 // kept apart from the widgets.
-#include "mainwindow/live_input.h"
+#include "run/live_input.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "platform/registry.h"
 
 // What the main window keeps between runs, as pure functions over a registry store: which

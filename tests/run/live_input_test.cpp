@@ -1,6 +1,6 @@
 // The half-second update and the text rewrites of the main window, without widgets. The
 // three ticks a lower-case designator takes are followed through the window.
-#include "mainwindow/live_input.h"
+#include "run/live_input.h"
 
 #include <gtest/gtest.h>
 

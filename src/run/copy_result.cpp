@@ -1,6 +1,6 @@
 // The copied result's fixed columns. Columns are counted in characters, not bytes, so that
 // a non-ASCII date text still lines up in a fixed-width editor.
-#include "mainwindow/copy_result.h"
+#include "run/copy_result.h"
 
 #include <string_view>
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
-#include "platform/message_box.h"
+#include "base/message.h"
 
 // The conversion run of the main window as pure functions: reading the checked input into a
 // DateRec, validating it, the date arithmetic, the weekday match and the eight output texts.

@@ -1,5 +1,5 @@
 // Gregorian month lengths; leap years and the conversions are inline in gregorian.h.
-#include "calendar/gregorian.h"
+#include "platform/morvel/gregorian.h"
 
 namespace clvt {
 

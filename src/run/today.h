@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calendar/date_rec.h"
+#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
 
 // The Today action of the main window as a pure function: choose a calendar if none is

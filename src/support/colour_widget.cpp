@@ -1,4 +1,4 @@
-#include "app/qt_colour.h"
+#include "support/colour_widget.h"
 
 #include <QColor>
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "calendar/date_rec.h"
-#include "calendar/floor_div.h"
-#include "calendar/month_table.h"
+#include "platform/morvel/date_rec.h"
+#include "base/floor_div.h"
+#include "platform/morvel/month_table.h"
 
 // The proleptic Julian calendar with astronomical years, valid for every date whose JDN
 // fits in int32_t (years about -5.9 million to +5.9 million; a 1,461-day cycle of 4 years).

@@ -2,7 +2,7 @@
 // arithmetic, with expected values from published dates and worked examples. What clvt prints
 // for a run (the outputs, the Gregorian leap-year message, the weekday verdicts, the amount
 // messages of clvt's own check) is checked by its golden transcripts; this covers the rest.
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mainwindow/conversion.h"
+#include "run/conversion.h"
 
 // The conversion result as the plain-text table the copy button puts on the clipboard.
 namespace clvt {

@@ -1,5 +1,5 @@
 // Today's date into the main window's input; see today.h.
-#include "mainwindow/today.h"
+#include "run/today.h"
 
 #include "calendar/calendar.h"
 #include "datetext/input_check.h"

@@ -1,5 +1,5 @@
 // Julian month lengths; leap years and the conversions are inline in julian.h.
-#include "calendar/julian.h"
+#include "platform/morvel/julian.h"
 
 namespace clvt {
 

@@ -1,6 +1,6 @@
 // The copied result's columns. The whole text of a worked example is checked through the
 // window's copy button.
-#include "mainwindow/copy_result.h"
+#include "run/copy_result.h"
 
 #include <gtest/gtest.h>
 

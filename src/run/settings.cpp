@@ -1,5 +1,5 @@
 // The settings a run leaves behind and the plan a start-up restores from them.
-#include "mainwindow/settings.h"
+#include "run/settings.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 // What a save writes and what a restore puts where, over an in-memory store, and that a save
 // reaches the settings file whole. The round trip through the settings file is checked through
 // the real window.
-#include "mainwindow/settings.h"
+#include "run/settings.h"
 
 #include <gtest/gtest.h>
 
