@@ -7,6 +7,7 @@
 #include <array>
 #include <ostream>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
@@ -32,14 +33,6 @@ constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmno
 
 bool IsLetter(char c) { return kLetters.find(c) != std::string_view::npos; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string LowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
 
 std::string Join(const std::vector<std::string>& words) {
   std::string text;

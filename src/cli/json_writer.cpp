@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "datetext/formatting.h"
+#include "base/ascii_text.h"
 #include "support/text_file.h"
 
 namespace clvt::cli {

@@ -1,8 +1,8 @@
 #include "datetext/formatting.h"
 
-#include <charconv>
 #include <cmath>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "platform/digit_grouping.h"
 #include "platform/morvel/morvel.h"
@@ -22,12 +22,8 @@ constexpr double kTimeNudgeLimit = 0.99999999;
 const std::array<std::string_view, 7> kDayNames = {
     "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
 
-std::string Decimal(int64_t n) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
-
+// SeparateThousands' grouping for what the calendar library cannot take: a separator of more
+// than one byte, a text longer than its buffer.
 std::string InsertGroups(std::string_view text, std::string_view separator) {
   const bool negative = !text.empty() && text.front() == '-';
   const std::string_view digits = negative ? text.substr(1) : text;
@@ -53,18 +49,18 @@ const std::array<std::string_view, 13> MonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",
     "July", "August",  "September", "October", "November", "December"};
 
-std::string DecimalText(int64_t n) { return Decimal(n); }
-
 int32_t CalendarCode(std::string_view strCalendar) {
   return strCalendar.empty() ? 0 : static_cast<unsigned char>(strCalendar.front());
 }
 
 std::string TwoDigits(int32_t n) {
-  std::string text = Decimal(n);
+  std::string text = DecimalText(n);
   return text.size() < 2 ? "0" + text : text;
 }
 
-std::string GroupDigits(int32_t n) { return InsertGroups(Decimal(n), DigitGroupingSymbol()); }
+std::string GroupDigits(int64_t n) {
+  return SeparateThousands(DecimalText(n), DigitGroupingSymbol());
+}
 
 std::string DayName(int n) {
   if (n < 0 || n > 6) return "";
@@ -85,7 +81,7 @@ std::string SeparateThousands(std::string_view text, std::string_view separator)
 
 std::string DateText(const DateRec& rec, std::string_view separator,
                      std::string_view thousandsSeparator) {
-  std::string year = Decimal(rec.year);
+  std::string year = DecimalText(rec.year);
   if (BeyondUngrouped(rec.year)) year = SeparateThousands(year, thousandsSeparator);
   return year + std::string(separator) + TwoDigits(rec.month) + std::string(separator) +
          TwoDigits(rec.day);
@@ -94,11 +90,10 @@ std::string DateText(const DateRec& rec, std::string_view separator,
 std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& eraPosition) {
   const DateRec rec = DateOf(strCalendar, lngJDN);
   std::string text = std::string(MonthNames[static_cast<std::size_t>(rec.month)]) + " " +
-                     Decimal(rec.day) + ",";
+                     DecimalText(rec.day) + ",";
   const int64_t shown = rec.year < 1 ? 1 - int64_t{rec.year} : rec.year;
   text += " ";
-  text += shown > kLargestUngroupedYear ? InsertGroups(Decimal(shown), DigitGroupingSymbol())
-                                        : Decimal(shown);
+  text += shown > kLargestUngroupedYear ? GroupDigits(shown) : DecimalText(shown);
   if (eraPosition < 1) eraPosition = kEraCE;
   const bool adbc = eraPosition == kEraAD || eraPosition == kEraBC;
   if (adbc) {
@@ -115,7 +110,7 @@ std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
 }
 
 std::string AYNDate(const DateRec& rec, std::string_view deeDesignation) {
-  std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : Decimal(rec.year);
+  std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : DecimalText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
   switch (rec.calendar) {
     case kCalendarJulian:

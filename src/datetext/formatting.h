@@ -21,9 +21,9 @@ inline constexpr int kEraBC = 2;
 inline constexpr int kEraCE = 3;
 inline constexpr int kEraBCE = 4;
 
-// n grouped by three with the user's digit-grouping symbol: 1300290 -> "1,300,290",
-// -4999999 -> "-4,999,999", 999 -> "999". Any int32_t.
-std::string GroupDigits(int32_t n);
+// n grouped by three with the user's digit-grouping symbol, as SeparateThousands groups:
+// 1300290 -> "1,300,290", -4999999 -> "-4,999,999", 999 -> "999". Any int64_t.
+std::string GroupDigits(int64_t n);
 
 // "Sunday" (0) ... "Saturday" (6); "" for any other n.
 std::string DayName(int n);
@@ -62,9 +62,6 @@ std::string TimeOfDayText(double x);
 // down, more up; 23:59:45 becomes 00:00 of the next day. Whole days, infinities and NaN stay
 // unchanged.
 void RoundToMinute(double& x);
-
-// Plain decimal digits of n, "-" in front of a negative number, no grouping: "-500".
-std::string DecimalText(int64_t n);
 
 // Two-digit form of 0..99 with a leading zero ("03").
 std::string TwoDigits(int32_t n);

@@ -4,10 +4,10 @@
 // program's own range message rather than overflowing.
 #include "datetext/input_check.h"
 
+#include "base/ascii_text.h"
 #include "datetext/formatting.h"
 #include "datetext/run_messages.h"
 #include "datetext/text_helpers.h"
-#include "platform/digit_grouping.h"
 
 namespace clvt {
 namespace {
@@ -36,14 +36,9 @@ std::string WithoutChars(std::string text, std::string_view set) {
   return text;
 }
 
-// Grouped decimal text of any 64-bit value (GroupDigits takes 32 bits only).
-std::string GroupedYear(int64_t year) {
-  return SeparateThousands(DecimalText(year), DigitGroupingSymbol());
-}
-
 // The year as the year box shows it: grouped beyond +-9,999, plain otherwise.
 std::string YearBoxText(int64_t year) {
-  const std::string grouped = GroupedYear(year);
+  const std::string grouped = GroupDigits(year);
   if (year >= -kLargestUngroupedYear && year <= kLargestUngroupedYear) {
     return KeepChars(grouped, kDigitsAndMinus);
   }
@@ -175,7 +170,7 @@ void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls) {
   if (rec.year < 1) {
     // The shown BC year is 1 - year, but the cut for groups stays at year -9,999, so a
     // shown 10000 is still written plainly.
-    const std::string grouped = GroupedYear(1 - int64_t{rec.year});
+    const std::string grouped = GroupDigits(1 - int64_t{rec.year});
     controls.txbYearADBCetc =
         rec.year >= -kLargestUngroupedYear ? KeepChars(grouped, kDigitsAndMinus) : grouped;
     if (era < 1 || era == kEraCE) {

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+#include "base/ascii_text.h"
+
 namespace clvt {
 namespace {
 
@@ -178,14 +180,6 @@ int64_t CharacterCount(std::string_view utf8) {
   return std::count_if(utf8.begin(), utf8.end(), [](char c) {
     return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
   });
-}
-
-std::string UpperCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
 }
 
 double LeadingNumber(std::string_view text) {

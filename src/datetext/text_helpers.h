@@ -76,9 +76,6 @@ std::string WithCommaGroups(std::string_view text, std::string_view groupingSymb
 // ("\xE2\x80\xAF", U+202F) counts one. Only lead bytes count, so the text must be UTF-8.
 int64_t CharacterCount(std::string_view utf8);
 
-// ASCII upper case; other bytes unchanged.
-std::string UpperCase(std::string_view text);
-
 // The number written at the start of text: blanks skipped, an optional sign, digits, a
 // decimal part and an exponent, up to the first character that cannot belong to it; 0 when
 // there is none. "1,000" -> 1, " 2.5x" -> 2.5, "abc" -> 0, "1e300" -> 1e300, "1e999" -> inf.

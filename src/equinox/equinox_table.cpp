@@ -9,6 +9,7 @@
 
 #include "platform/morvel/date_rec.h"
 #include "calendar/dee.h"
+#include "base/ascii_text.h"
 #include "base/floor_div.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
@@ -23,12 +24,6 @@ constexpr double kApparentOffsetDays = 8.0 / 1440.0;  // mean minus apparent sol
 constexpr double kDegreesPerDay = 360.0;
 constexpr int kModeEvery = 10;       // the time mode is named on every tenth line
 constexpr int32_t kDeeCycle = 33;
-
-std::string Decimal(int64_t n) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
-  return std::string(buffer, result.ptr);
-}
 
 // x with `decimals` decimals, the integer part grouped, in the user's number symbols:
 // 2460389.62955 -> "2,460,389.6296". Callers pass values far below 1e15.
@@ -58,7 +53,7 @@ bool OneDigitYear(int32_t year) { return year >= -9 && year <= 9; }
 // A blank, then the year preceded by a blank or its "-"; one more blank in front when that
 // makes only three characters (a one-digit year): "   5", "  -5", "  2024".
 std::string YearColumn(int32_t year) {
-  const std::string digits = Decimal(year);
+  const std::string digits = DecimalText(year);
   std::size_t blanks = year >= 0 ? 2 : 1;
   if (blanks + digits.size() == 3) ++blanks;
   std::string text(blanks, ' ');
@@ -79,7 +74,7 @@ std::string CycleColumn(int32_t position, bool leap) {
   if (position == kDeeCycle) return " 33";
   std::string text = " ";
   if (position < 10) text += " ";
-  text += Decimal(position);
+  text += DecimalText(position);
   if (leap) text += "*";
   return text;
 }
@@ -122,7 +117,7 @@ std::string EquinoxHeading(std::string_view deeName) {
 }
 
 std::string LongitudeText(const EquinoxSettings& settings) {
-  return Decimal(settings.degrees) + "d" + Decimal(settings.minutes) + "m W";
+  return DecimalText(settings.degrees) + "d" + DecimalText(settings.minutes) + "m W";
 }
 
 std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
@@ -177,7 +172,7 @@ std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings
   std::string text = "Number of VE not on March ";
   text += settings.optDee ? "21" : "20";
   text += " in " + settings.dee.name + " Calendar for " + LongitudeText(settings) + ": " +
-          Decimal(count) + " of " + Decimal(years);
+          DecimalText(count) + " of " + DecimalText(years);
   if (count > 0) text += " (" + RegionalFixed(100.0 * count / years, 2) + "%)";
   return text;
 }

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"

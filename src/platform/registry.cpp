@@ -2,26 +2,21 @@
 // Windows registry, the settings file and test fakes all report alike.
 #include "platform/registry.h"
 
-#include <charconv>
 #include <utility>
+
+#include "base/ascii_text.h"
 
 namespace clvt {
 namespace {
-
-std::string Decimal(uint32_t value) {
-  char buffer[16];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
 
 std::string SaveStatus(RegistryApi& registry, const RegistryApi::WriteResult& result) {
   std::string status;
   uint32_t messageCode = result.writeError;
   if (result.createError != kErrorSuccess) {
-    status = Decimal(result.createError) + " Unable to create (or find) key.";
+    status = DecimalText(result.createError) + " Unable to create (or find) key.";
     messageCode = result.createError;
   } else if (result.writeError != kErrorSuccess) {
-    status = Decimal(result.writeError) + " Unable to write value.";
+    status = DecimalText(result.writeError) + " Unable to write value.";
   } else if (result.disposition == RegistryApi::Disposition::Created) {
     status = "0 New key created.";
   } else if (result.disposition == RegistryApi::Disposition::Opened) {

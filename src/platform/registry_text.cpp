@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/ascii_text.h"
 #include "platform/registry.h"
 
 namespace clvt {
@@ -12,10 +13,8 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 
-unsigned char FoldCase(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-}
+// Compared as unsigned bytes, so that bytes from 0x80 up sort after ASCII.
+unsigned char FoldCase(char c) { return static_cast<unsigned char>(UpperCaseLetter(c)); }
 
 bool IsControl(char c) {
   const auto u = static_cast<unsigned char>(c);

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "calendar/calendar.h"
+#include "base/ascii_text.h"
 #include "base/floor_div.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"

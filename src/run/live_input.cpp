@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "base/ascii_text.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
 

@@ -1,11 +1,11 @@
 // The settings a run leaves behind and the plan a start-up restores from them.
 #include "run/settings.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "datetext/input_check.h"
 #include "datetext/input_controls.h"
@@ -16,27 +16,15 @@ namespace {
 
 constexpr uint32_t kMaxColor = 0xFFFFFF;
 
-std::string Decimal(int64_t value) {
-  char buffer[24];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
-}
-
 std::string JDNValueText(std::string_view txbJDN, std::string_view groupingSymbol) {
   if (txbJDN.empty()) return "0";
-  std::string text(txbJDN);
-  if (!groupingSymbol.empty()) {
-    for (std::size_t at = text.find(groupingSymbol); at != std::string::npos;
-         at = text.find(groupingSymbol, at)) {
-      text.erase(at, groupingSymbol.size());
-    }
-  }
+  std::string text = ReplaceAll(txbJDN, groupingSymbol, "");
   RemoveChars(text, ",.' ");
   return text;
 }
 
 std::string CalNdxValueText(const SettingsState& state) {
-  if (state.intInputDateType == kInputWithAYN) return "-" + Decimal(state.cboCalendar1);
+  if (state.intInputDateType == kInputWithAYN) return "-" + DecimalText(state.cboCalendar1);
   if (state.intInputDateType != kInputWithoutAYN) return "0";
   int position = state.cboCalendar0;
   if (position >= kCalendarPositionSunday) {
@@ -46,7 +34,7 @@ std::string CalNdxValueText(const SettingsState& state) {
       position = kCalendarPositionJulian;
     }
   }
-  return Decimal(position);
+  return DecimalText(position);
 }
 
 // The four values, by their place in SettingNames().
@@ -93,7 +81,7 @@ std::string SettingsKeyPath(std::string_view text273, std::string_view companyNa
 
 SettingsValues SettingsToSave(const SettingsState& state, std::string_view groupingSymbol) {
   return {JDNValueText(state.txbJDN, groupingSymbol), CalNdxValueText(state),
-          state.strDeeCalendarDesignation, Decimal(state.lngBackColor)};
+          state.strDeeCalendarDesignation, DecimalText(state.lngBackColor)};
 }
 
 void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,

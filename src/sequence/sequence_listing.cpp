@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
@@ -49,14 +50,6 @@ std::string Heading(const DeeVariant& dee) {
   return std::string(kLeftMargin) + "Common Era date" + Blanks(6) + dee.name + " date" +
          Blanks(pad) + "Julian day number" + Blanks(4) + "Day of week" + std::string(kNewLine) +
          std::string(kNewLine);
-}
-
-std::string LowerCaseWord(std::string_view word) {
-  std::string out(word);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
 }
 
 // The bare year-month-day numbers of a date text, digit grouping included.
@@ -110,7 +103,7 @@ std::string NumberWord(int n) {
     std::string word(kTens[static_cast<std::size_t>(n / 10)]);
     if (n % 10 != 0) {
       word += ' ';
-      word += LowerCaseWord(kSmallNumbers[static_cast<std::size_t>(n % 10)]);
+      word += LowerCase(kSmallNumbers[static_cast<std::size_t>(n % 10)]);
     }
     return word;
   }

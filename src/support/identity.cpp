@@ -1,8 +1,7 @@
 // The identity values. The version numbers come from the build (the project's version).
 #include "support/identity.h"
 
-#include <charconv>
-
+#include "base/ascii_text.h"
 #include "support/program_text.h"
 
 #ifndef CLVT_VERSION_MAJOR
@@ -19,12 +18,6 @@ std::string& CompanyName() {
   return name;
 }
 
-std::string IntText(int n) {
-  char digits[16];
-  const auto result = std::to_chars(digits, digits + sizeof digits, n);
-  return std::string(digits, result.ptr);
-}
-
 }  // namespace
 
 void InitProgramIdentity() { CompanyName() = GetText(kCompanyNameText); }
@@ -35,7 +28,7 @@ std::string strProductName() { return "Calvantor"; }
 std::string strVersion() { return VersionText(CLVT_VERSION_MAJOR, CLVT_VERSION_MINOR); }
 
 std::string VersionText(int major, int minor) {
-  return IntText(major) + "." + IntText(minor) + "2";
+  return DecimalText(major) + "." + DecimalText(minor) + "2";
 }
 
 std::string MainCaption() { return strProductName() + " " + strVersion(); }

@@ -1,9 +1,9 @@
 // Loading and looking up the numbered program texts through the text library.
 #include "support/program_text.h"
 
-#include <charconv>
 #include <string_view>
 
+#include "base/ascii_text.h"
 #include "platform/brevik/brevik.h"
 #include "platform/executable_folder.h"
 
@@ -13,12 +13,6 @@ namespace {
 constexpr int32_t kLanguageIndex = 0;
 constexpr int32_t kTextBufferSize = 1024;
 constexpr std::string_view kEmptyTextMarker = "~";
-
-std::string NumberText(int64_t n) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, n);
-  return std::string(digits, result.ptr);
-}
 
 std::string FixedMessage(int32_t n) {
   switch (n) {
@@ -36,14 +30,14 @@ std::string FixedMessage(int32_t n) {
 // The messages of the codes without a fixed text: "Error n" and the three line faults.
 std::string CodedMessage(int32_t n) {
   const int64_t code = n;  // 64 bits: base - code must not overflow for the most negative n
-  if (code >= -500) return "Error " + NumberText(code);
+  if (code >= -500) return "Error " + DecimalText(code);
   if (code >= -1000) {
-    return "Missing string at line " + NumberText(kBrevikMissingBase - code) + ".";
+    return "Missing string at line " + DecimalText(kBrevikMissingBase - code) + ".";
   }
   if (code >= -1500) {
-    return "String too long at line " + NumberText(kBrevikTooLongBase - code) + ".";
+    return "String too long at line " + DecimalText(kBrevikTooLongBase - code) + ".";
   }
-  return "Duplicate in program text at line " + NumberText(kBrevikDuplicateBase - code) + ".";
+  return "Duplicate in program text at line " + DecimalText(kBrevikDuplicateBase - code) + ".";
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <new>
+
+#include "base/ascii_text.h"
 
 namespace clvt {
 namespace {
@@ -51,11 +52,7 @@ Message ReadFailureMessage(const FileRead& read, std::string_view emptyTitle,
   if (read.status == FileReadStatus::Empty) {
     return {std::string(emptyText), std::string(emptyTitle), Icon::Exclamation, Buttons::Ok};
   }
-  char number[16];
-  const auto end = std::to_chars(number, number + sizeof number, read.errorNumber).ptr;
-  std::string text = "Error ";
-  text.append(number, end);
-  text += ".  ";
+  std::string text = "Error " + DecimalText(read.errorNumber) + ".  ";
   text += read.errorDescription;
   return {text, "Error reading file", Icon::Exclamation, Buttons::Ok};
 }

@@ -1,8 +1,7 @@
 // Web page launching and the explanation of a failed launch.
 #include "support/web_link.h"
 
-#include <charconv>
-
+#include "base/ascii_text.h"
 #include "support/program_text.h"
 
 namespace clvt {
@@ -12,14 +11,6 @@ namespace {
 constexpr int kLastShellErrorCode = 32;
 // Program text 15: the online user manual's address without its scheme.
 constexpr int16_t kManualAddressText = 15;
-
-std::string LowerCase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
 
 }  // namespace
 
@@ -46,11 +37,7 @@ std::string GetFileExtension(std::string_view path, bool lowerCase) {
 }
 
 Message WebLinkFailureMessage(int r, std::string_view ext) {
-  char number[16];
-  const auto end = std::to_chars(number, number + sizeof number, r).ptr;
-  std::string text = "Error launching web browser, error code = ";
-  text.append(number, end);
-  text += ".";
+  std::string text = "Error launching web browser, error code = " + DecimalText(r) + ".";
   if (r == kShellNoAssociation) {
     text += "\r\n\r\nFile extension '";
     text += ext;
