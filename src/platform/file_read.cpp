@@ -72,6 +72,14 @@ std::string SystemErrorDescription(int errorNumber) {
   }
 }
 
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+    bytes.remove_prefix(kByteOrderMark.size());
+  }
+  return bytes;
+}
+
 FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   // open() would read a path with an embedded NUL as a shorter, different path.
   if (path.find('\0') != std::string::npos) return Failure(FileReadStatus::CannotOpen, EINVAL);

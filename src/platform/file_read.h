@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Reading a whole data file of the program (program texts, settings, help text) without ever
 // waiting on it: the file is opened without blocking and read only when it is a regular file,
@@ -30,6 +31,11 @@ struct FileRead {
 // with ENOENT. Reads until the end of the file rather than trusting its size, so a file that
 // grows or shrinks meanwhile still gives a consistent prefix.
 FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes);
+
+// bytes without a leading UTF-8 byte-order mark (EF BB BF); any other bytes unchanged. Every
+// reader of the program's text files skips the mark this way, so a file saved by an editor that
+// writes one reads the same as without it.
+std::string_view WithoutByteOrderMark(std::string_view bytes);
 
 // English description of a system error number ("Permission denied"); independent of the
 // user's locale so that messages stay the same everywhere. Unknown numbers give

@@ -5,12 +5,12 @@
 #include <array>
 
 #include "base/ascii_text.h"
+#include "platform/file_read.h"
 #include "platform/registry.h"
 
 namespace clvt {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 
 // Compared as unsigned bytes, so that bytes from 0x80 up sort after ASCII.
@@ -105,9 +105,7 @@ bool CaseInsensitiveLess::operator()(std::string_view a, std::string_view b) con
 }
 
 RegistryKeys ParseRegistryText(std::string_view text) {
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    text.remove_prefix(kByteOrderMark.size());
-  }
+  text = WithoutByteOrderMark(text);
   RegistryKeys keys;
   RegistryValues* current = nullptr;
   while (!text.empty()) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/file_read.h"
+
 namespace clvt {
 namespace {
 
@@ -98,10 +100,7 @@ std::u32string DecodeText(std::string_view bytes, bool cutEnd) {
     for (const char c : bytes) text.push_back(FromCp1252(static_cast<uint8_t>(c)));
     return text;
   }
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    bytes.remove_prefix(kByteOrderMark.size());
-  }
+  bytes = WithoutByteOrderMark(bytes);
   std::size_t pos = 0;
   while (pos < bytes.size()) {
     char32_t cp = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -76,6 +77,22 @@ TEST(ReadFileBytes, RefusesWhatIsNotARegularFileWithoutWaiting) {
   }
 }
 #endif
+
+TEST(WithoutByteOrderMark, DropsOneLeadingMarkOnly) {
+  struct Row { const char* name; std::string_view bytes, expected; };
+  const Row kRows[] = {
+      {"mark and text", "\xEF\xBB\xBFHelp", "Help"},
+      {"mark alone", "\xEF\xBB\xBF", ""},
+      {"only the first of two", "\xEF\xBB\xBF\xEF\xBB\xBF", "\xEF\xBB\xBF"},
+      {"part of a mark", "\xEF\xBBx", "\xEF\xBBx"},
+      {"mark not at the start", "x\xEF\xBB\xBF", "x\xEF\xBB\xBF"},
+      {"empty", "", ""},
+  };
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(WithoutByteOrderMark(r.bytes), r.expected);
+  }
+}
 
 }  // namespace
 }  // namespace clvt

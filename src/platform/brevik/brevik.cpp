@@ -107,10 +107,7 @@ int32_t ParseTextLine(std::string_view line, int32_t lineNumber, int32_t& number
 // Parses the whole file into texts. Returns the number of texts or an lt error code.
 int32_t ParseTexts(std::string_view content, TextTable& texts) {
   if (content.empty()) return clvt::kBrevikFileEmpty;
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (content.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    content.remove_prefix(kByteOrderMark.size());
-  }
+  content = clvt::WithoutByteOrderMark(content);
   int32_t lineNumber = 0;  // at most about kBrevikMaxFileBytes, far inside int32_t
   while (!content.empty()) {
     ++lineNumber;
