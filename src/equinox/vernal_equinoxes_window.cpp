@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "support/accessible_list_widget.h"
 #include "support/enter_key_widget.h"
+#include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/text_box_widget.h"
 #include "support/twips.h"
@@ -120,7 +121,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(VernalEquinoxHost host, MessageBoxe
   arial.setFamily(QStringLiteral("Arial"));
   setFont(arial);
   txbOutput_->setFont(ListingFont());
-  const uint32_t back = host_.BackColor ? host_.BackColor() : 0x800080;
+  const uint32_t back = host_.BackColor ? host_.BackColor() : kDefaultBackColor;
   SetBackColor(this, back);
   SetForeColor(this, kWhite);
   // A button fills its background from the Button role; the options take the window's.

@@ -110,7 +110,7 @@ MainWindow::MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   intHelpQuitTop_ = cmdVernalEquinoxes->y();
   // The program texts were loaded by the start-up before the window was built.
   InitProgramIdentity();
-  lngBackColor_ = kDefaultWindowColour;
+  lngBackColor_ = kDefaultBackColor;
   SetBackColor(this, lngBackColor_);
   SetForeColor(this, kCaptionColour);
   InitializeMainWindow();

@@ -154,11 +154,11 @@ std::string RewriteDeeLegend(std::string_view caption, const DeeVariant& dee) {
 
 uint32_t NextBackColor(uint32_t colour) {
   switch (colour) {
-    case 0x800080: return 0x701070;
+    case kDefaultBackColor: return 0x701070;
     case 0x701070: return 0x602060;
     case 0x602060: return 0x503050;
     case 0x503050: return 0x404040;
-    default: return kStartBackColor;
+    default: return kDefaultBackColor;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "datetext/input_controls.h"
+#include "support/identity.h"
 
 // The main window's reactions to what the user types, as pure functions: the half-second
 // update of enabled/visible states, captions and legends, the designator rewriting of the
@@ -96,9 +97,8 @@ std::string RewriteDeeDesignator(std::string_view text, const DeeVariant& dee);
 // again leaving a caption already in the target form unchanged.
 std::string RewriteDeeLegend(std::string_view caption, const DeeVariant& dee);
 
-// The window colour cycle (0x00BBGGRR): 0x800080 -> 0x701070 -> 0x602060 -> 0x503050 ->
-// 0x404040 -> 0x800080; any other colour goes to 0x800080.
+// The window colour cycle (0x00BBGGRR): kDefaultBackColor (0x800080) -> 0x701070 ->
+// 0x602060 -> 0x503050 -> 0x404040 -> 0x800080; any other colour goes to 0x800080.
 uint32_t NextBackColor(uint32_t colour);
-inline constexpr uint32_t kStartBackColor = 0x800080;
 
 }  // namespace clvt

@@ -7,14 +7,12 @@
 
 #include "platform/morvel/date_rec.h"
 #include "platform/registry.h"
+#include "support/identity.h"
 
 // What the main window keeps between runs, as pure functions over a registry store: which
 // four values a save writes from the window's state, and what a restore puts where. The
 // window reads its controls into SettingsState, and carries out a RestorePlan step by step.
 namespace clvt {
-
-// Default window colour 0x00BBGGRR: red 128, green 0, blue 128.
-inline constexpr uint32_t kDefaultBackColor = 0x800080;
 
 // Stored JDNs are restored only from Gregorian -99,999-01-01 to 99,999-12-31.
 inline constexpr int32_t kFirstRestorableJDN = -34802824;

@@ -7,8 +7,10 @@
 // the program texts are loaded, and the main window's caption built from them.
 namespace clvt {
 
-// The main window's starting background colour, purple, as 0x00BBGGRR.
-inline constexpr uint32_t kDefaultWindowColour = 0x800080;
+// The main window's starting background colour, purple (red 128, green 0, blue 128) as
+// 0x00BBGGRR: what a first start shows, what the stored setting falls back to, and where the
+// colour cycle starts again.
+inline constexpr uint32_t kDefaultBackColor = 0x800080;
 
 // Sets the identity values; strCompanyName comes from program text 310, so call it after
 // LoadProgramText has succeeded. Calling it again refreshes the values.

@@ -165,8 +165,8 @@ TEST(DeeVariantSwitch, RoundTripsAndIsIdempotent) {
 
 // The five-step cycle is checked through the window; colours off the cycle restart it.
 TEST(NextBackColor, OffCycleColoursRestart) {
-  EXPECT_EQ(NextBackColor(0xFFFFFF), kStartBackColor);
-  EXPECT_EQ(NextBackColor(0), kStartBackColor);
+  EXPECT_EQ(NextBackColor(0xFFFFFF), kDefaultBackColor);
+  EXPECT_EQ(NextBackColor(0), kDefaultBackColor);
 }
 
 }  // namespace
