@@ -20,8 +20,8 @@ namespace clvt {
 namespace {
 
 void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(MainWindow::Px(left), MainWindow::Px(top), MainWindow::Px(width),
-                 MainWindow::Px(height));
+  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
 }
 
 template <class W>
@@ -85,10 +85,8 @@ constexpr int kClientHeight = 6300;
 
 }  // namespace
 
-int MainWindow::Px(int twips) { return TwipsToPixels(twips); }
-
 void MainWindow::BuildControls() {
-  setFixedSize(Px(kClientWidth), Px(kClientHeight));
+  setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   fraInput = Make<QGroupBox>(this, "fraInput", 120, 60, 10020, 1860);
   fraInput->setTitle(QStringLiteral(" Input date "));
   optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN",

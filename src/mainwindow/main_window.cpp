@@ -245,7 +245,7 @@ void MainWindow::ShowVernalEquinoxesButton() {
 void MainWindow::PlaceWindow() {
   const QScreen* screen = this->screen();
   const int screenWidth = screen != nullptr ? screen->geometry().width() : width();
-  move(std::max(0, (screenWidth - width()) / 2), Px(kWindowTopTwips));
+  move(std::max(0, (screenWidth - width()) / 2), TwipsToPixels(kWindowTopTwips));
 }
 
 void MainWindow::Form_DblClick() {

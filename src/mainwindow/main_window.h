@@ -72,9 +72,6 @@ class MainWindow : public QWidget {
   std::string SelectedCalendarText() const;
   QWidget* OutputFrame() const;
 
-  // Design lengths are twips; 15 twips make one device-independent pixel.
-  static int Px(int twips);
-
   // Settings kept between runs.
   void SaveSettings();
   void RestoreSettings();

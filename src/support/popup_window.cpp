@@ -13,11 +13,11 @@
 #include <cmath>
 
 #include "support/colour_widget.h"
+#include "support/twips.h"
 
 namespace clvt {
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kBorderPixels = 1;
 // Design client size 3495 x 1995 twips, plus the border on each side.
 constexpr int kDesignWidthPixels = 233 + 2 * kBorderPixels;
@@ -26,13 +26,15 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kMessageColour = 0xC00000;  // dark blue in 0x00BBGGRR
 constexpr double kMessagePointSize = 9.75;
 
-// Pixels for a length in twips, at least minimum; huge values saturate instead of wrapping.
-int TwipsToPixels(double twips, int minimum) {
-  const double pixels = std::round(twips / kTwipsPerPixel);
-  return static_cast<int>(std::clamp(pixels, static_cast<double>(minimum), 1.0e6));
+constexpr int kMostPixels = 1000000;
+constexpr int kLeastPosition = -kMostPixels;
+
+// Pixels for a length or position in twips, at least minimum; huge values saturate.
+int ClampedPixels(int64_t twips, int minimum) {
+  return std::clamp(TwipsToPixels(twips), minimum, kMostPixels);
 }
 
-int PixelsToTwips(int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); }
+int64_t PixelsToTwips(int pixels) { return int64_t{pixels} * kTwipsPerPixel; }
 
 }  // namespace
 
@@ -83,9 +85,9 @@ void PopupWindow::PopUp(const QString& strMessage, int intWidth, int intHeight,
                         int intInterval, int intTop, int intLeft) {
   if (waiting_ != nullptr) return;  // already showing: its caller is still waiting
   lblMessage_->setText(strMessage);
-  resize(TwipsToPixels(intWidth, 1), TwipsToPixels(intHeight, 1));
+  resize(ClampedPixels(intWidth, 1), ClampedPixels(intHeight, 1));
   lblMessage_->setGeometry(contentsRect());
-  move(TwipsToPixels(intLeft, -1000000), TwipsToPixels(intTop, -1000000));
+  move(ClampedPixels(intLeft, kLeastPosition), ClampedPixels(intTop, kLeastPosition));
   ShowAndWait(intInterval);
 }
 
@@ -106,10 +108,10 @@ void PopupWindow::PopUpInForm(QWidget* frmMe, const QString& strMessage, int int
                               int intHeight, int intInterval, int intTop, int intLeft) {
   if (waiting_ != nullptr) return;
   const QPoint corner = frmMe != nullptr ? frmMe->frameGeometry().topLeft() : QPoint(0, 0);
-  move(TwipsToPixels(intLeft + static_cast<double>(PixelsToTwips(corner.x())), -1000000),
-       TwipsToPixels(intTop + static_cast<double>(PixelsToTwips(corner.y())), -1000000));
+  move(ClampedPixels(intLeft + PixelsToTwips(corner.x()), kLeastPosition),
+       ClampedPixels(intTop + PixelsToTwips(corner.y()), kLeastPosition));
   lblMessage_->setText(strMessage);
-  resize(TwipsToPixels(intWidth, 1), TwipsToPixels(intHeight, 1));
+  resize(ClampedPixels(intWidth, 1), ClampedPixels(intHeight, 1));
   // The message keeps its height, but never beyond the border: a child paints over its
   // parent's frame, and a taller one would hide the bottom edge of the strip.
   lblMessage_->resize(contentsRect().width(),

@@ -8,9 +8,16 @@ namespace clvt {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// Twips to pixels, rounded to the nearest pixel (non-negative lengths and positions).
+// Twips to pixels, rounded to the nearest pixel; negative positions (a window left of the
+// primary screen) round the same way, away from zero. 15 is odd, so no length in whole twips
+// lies half-way. Any twips in [-2^35, 2^35] gives a pixel count that fits int.
 constexpr int TwipsToPixels(int64_t twips) {
-  return static_cast<int>((twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+  constexpr int64_t kHalf = kTwipsPerPixel / 2;  // 7
+  const int64_t pixels =
+      twips >= 0 ? (twips + kHalf) / kTwipsPerPixel : -((kHalf - twips) / kTwipsPerPixel);
+  return static_cast<int>(pixels);
 }
+static_assert(TwipsToPixels(7) == 0 && TwipsToPixels(8) == 1 && TwipsToPixels(1440) == 96);
+static_assert(TwipsToPixels(-7) == 0 && TwipsToPixels(-8) == -1 && TwipsToPixels(-15) == -1);
 
 }  // namespace clvt
