@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "datetext/input_controls.h"
+#include "support/listing_text.h"
 
 class QComboBox;
 class QGroupBox;
@@ -103,7 +104,6 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  static constexpr int32_t kTextBoxCapacityInKB = 63;
   static constexpr const char* kManualTooltip = "Click here for the online user manual at";
 
   void BuildControls();
