@@ -52,7 +52,6 @@ constexpr int kWindowTopTwips = 1000;
 constexpr uint32_t kCaptionColour = 0xFFFFFF;
 constexpr int kPointSize = 9;
 constexpr int kProgramTextCopyCaption = 18;
-constexpr int kProgramTextManualAddress = 15;
 constexpr int kCopyPopUpWidth = 2920;  // twips
 constexpr int kCopyPopUpHeight = 300;
 constexpr int kCopyPopUpMilliseconds = 2000;
@@ -182,7 +181,7 @@ void MainWindow::InitializeMainWindow() {
   cboCalendar[0]->setCurrentIndex(0);
   cboCalendar[1]->setCurrentIndex(0);
   lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip) + QStringLiteral(" ") +
-                                  Q(GetText(kProgramTextManualAddress)));
+                                  Q(ManualAddressWithoutScheme()));
   ClearInputDate();
   SetOption(optDeeCecil, true);
 }

@@ -14,10 +14,12 @@ constexpr int16_t kManualAddressText = 15;
 
 }  // namespace
 
-std::string OnlineUserManualAddress() { return "http://" + GetText(kManualAddressText); }
+std::string ManualAddressWithoutScheme() { return GetText(kManualAddressText); }
+
+std::string OnlineUserManualAddress() { return "http://" + ManualAddressWithoutScheme(); }
 
 std::string MakerWebHost() {
-  const std::string manual = GetText(kManualAddressText);
+  const std::string manual = ManualAddressWithoutScheme();
   return manual.substr(0, manual.find('/'));
 }
 

@@ -10,7 +10,11 @@
 // message that explains a failed launch to the user.
 namespace clvt {
 
-// The online user manual's address: "http://" and program text 15.
+// The online user manual's address as program text 15 holds it, without its scheme
+// ("www.x.example/manual", as the manual link's tooltip shows it); "" when text 15 is missing.
+std::string ManualAddressWithoutScheme();
+
+// The online user manual's address: "http://" and ManualAddressWithoutScheme().
 std::string OnlineUserManualAddress();
 
 // The maker's web site is the host of the manual's address, so that the two are spelled

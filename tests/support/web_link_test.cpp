@@ -36,6 +36,7 @@ TEST(OnlineUserManualAddress, IsTheManualTextBehindHttpAndItsHostTheMakersSite) 
   testing::ScratchDir dir;
   const std::string texts = dir.Write("texts.dat", "15 www.x.example/manual\n");
   ASSERT_GE(lt(texts.c_str(), 0), 1);
+  EXPECT_EQ(ManualAddressWithoutScheme(), "www.x.example/manual");
   EXPECT_EQ(OnlineUserManualAddress(), "http://www.x.example/manual");
   // The maker's site is the manual's host, so the two cannot be spelled apart.
   EXPECT_EQ(MakerWebHost(), "www.x.example");
