@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/commands.h"
+#include "support/identity.h"
 
 namespace clvt::cli {
 namespace {
@@ -14,8 +15,6 @@ constexpr const char* kUsage =
     "  equinox   tabulate the March equinox for a run of years\n"
     "\n"
     "Run 'clvt COMMAND --help' for the options of a command.\n";
-
-constexpr const char* kVersion = "clvt (Calvantor) 6.42\n";
 
 }  // namespace
 
@@ -31,7 +30,8 @@ int RunClvt(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kExitDone;
   }
   if (command == "--version") {
-    out << kVersion;
+    // The product name and version the main window's caption shows: "clvt (Calvantor) 6.42".
+    out << "clvt (" << strProductName() << ") " << strVersion() << "\n";
     return kExitDone;
   }
   if (command == "convert") return RunConvert(rest, out, err);
