@@ -4,7 +4,7 @@
 # and fails with every offending include listed.
 #
 # From the bottom up:
-#   base       plain values every layer shares (Message, floor division)
+#   base       plain values every layer shares (Message, floor division, ASCII text)
 #   platform   the stand-in C libraries and the operating system's services
 #   calendar   calendar dispatch and the Dee arithmetic
 #   datetext   date texts, input checks, text helpers
