@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include "doubles/fake_listing_host.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
@@ -49,23 +50,9 @@ void BuilderRun(benchmark::State& state) {
 BENCHMARK(BuilderRun);
 
 #ifdef CLVT_BENCH_WINDOW
-class BenchHost : public clvt::DateSequenceHost {
- public:
-  int intInputDateType() const override { return clvt::kInputWithAYN; }
-  std::string SelectedCalendarText() const override { return "Gregorian"; }
-  bool GetJDN(const std::string&, bool) override { return true; }
-  int32_t lngJDN() const override { return kStartJDN; }
-  int32_t lngTextBoxCapacityInKB() const override { return clvt::kTextBoxCapacityInKB; }
-  std::string strDeeCalendarName() const override { return "Dee-Cecil"; }
-  std::string strDeeCalendarDesignation() const override { return "DC"; }
-  bool DeeSelected() const override { return false; }
-  uint32_t lngBackColor() const override { return 0x800080; }
-  QWidget* MainWidget() const override { return nullptr; }
-  QWidget* OutputFrame() const override { return nullptr; }
-};
-
 void WindowRun(benchmark::State& state) {
-  BenchHost host;
+  clvt::FakeListingHost host;
+  host.jdn = kStartJDN;
   clvt::RecordingMessageBoxes messages;
   clvt::RecordingClipboard clipboard;
   clvt::DateSequenceWindow window(host, messages, clipboard);

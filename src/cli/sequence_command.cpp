@@ -63,7 +63,7 @@ void PrintJson(std::ostream& out, const SequenceRequest& request, const Sequence
       .Key("days").BeginArray();
   for (const SequenceDay& day : run.days) WriteDay(json, day);
   const std::optional<std::string_view> stopped =
-      run.textboxFull ? std::optional<std::string_view>("capacity") : std::nullopt;
+      run.stoppedFull ? std::optional<std::string_view>("capacity") : std::nullopt;
   json.EndArray()
       .Key("same_date_count").Number(run.sameCount)
       .Key("summary").StringOrNull(run.summary)
@@ -149,7 +149,7 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   } else {
     out << run.text;
   }
-  if (run.textboxFull) {
+  if (run.stoppedFull) {
     PrintMessage(err, TextboxFullMessage());
     return kExitRejected;
   }

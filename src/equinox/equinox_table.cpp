@@ -191,15 +191,15 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
 
   int64_t length = input.tableLength;
   if (input.tableLength == 0) {
-    run.replaceTable = true;
+    run.replace = true;
   } else if (ListingIsFull(input.tableLength, input.capacity)) {
     if (!messages.Show(ClearFullTextboxQuestion())) return run;
-    run.replaceTable = true;
+    run.replace = true;
   } else if (input.tableContainsCE) {
     run.text.assign(1, '\n');
   }
   run.changed = true;
-  if (run.replaceTable) {
+  if (run.replace) {
     run.text = EquinoxHeading(input.settings.dee.name);
     length = 0;
   }

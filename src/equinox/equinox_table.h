@@ -94,16 +94,12 @@ struct EquinoxRunInput {
   int64_t capacity = kListingCapacity;
 };
 
-struct EquinoxRunResult {
+// The text to write, and what ended the run early (closingMessage VEOutOfRangeMessage() or
+// TextboxFullMessage(), the latter with stoppedFull), as ListingRun says.
+struct EquinoxRunResult : ListingRun {
   std::string txbNumYears;     // the trimmed box text to write back
   bool changed = false;        // false: the table stays as it was
-  bool replaceTable = false;   // true: the table's text becomes `text`; false: append `text`
-  std::string text;
   int32_t lngYear = 0;         // the year after the last line written
-  bool stoppedFull = false;    // ended by "Textbox is full.": no summary, no focus change
-  // What ended the run early, to be shown once `text` stands in the table:
-  // VEOutOfRangeMessage() or TextboxFullMessage().
-  std::optional<Message> closingMessage;
   bool stoppedOutOfRange = false;  // ended at the first year beyond 4000 (or beyond the
                                    // calendar's day numbers); the summary still follows
   std::vector<EquinoxLine> lines;      // the lines written, in order

@@ -480,6 +480,15 @@ std::string MainWindow::SelectedCalendarText() const {
 
 QWidget* MainWindow::OutputFrame() const { return fraOutput; }
 
+bool MainWindow::InputDateInUse() const { return intInputDateType_ >= 0; }
+
+// A listing run takes the input as it stands, without a check first and without messages; its
+// verdict is not checked: an input gone invalid leaves lngJDN as the last good run set it.
+int32_t MainWindow::InputJdn() {
+  GetJDN(SelectedCalendarText(), false);
+  return lngJDN_;
+}
+
 // ---- Live input ----------------------------------------------------------------------------
 
 LiveInputView MainWindow::ReadLiveInputView() const {
@@ -621,8 +630,7 @@ void MainWindow::cmdVernalEquinoxes_Click() {
 // The secondary windows are created on first use and shown not modal.
 void MainWindow::OpenDateSequenceWindow() {
   if (sequenceWindow_ == nullptr) {
-    if (!sequenceHost_) sequenceHost_ = std::make_unique<DateSequenceHostOf<MainWindow>>(*this);
-    sequenceWindow_ = new DateSequenceWindow(*sequenceHost_, messages_, clipboard_, this);
+    sequenceWindow_ = new DateSequenceWindow(*this, messages_, clipboard_, this);
   }
   sequenceWindow_->show();
   sequenceWindow_->raise();
@@ -631,16 +639,7 @@ void MainWindow::OpenDateSequenceWindow() {
 
 void MainWindow::OpenVernalEquinoxWindow(int32_t year) {
   if (frmVernalEquinoxes_ == nullptr) {
-    VernalEquinoxHost host;
-    host.intInputDateType = [this] { return intInputDateType(); };
-    host.GetYear = [this] { return GetYear(); };
-    host.Dee = [this] { return dee_; };
-    host.DeeSelected = [this] { return DeeSelected(); };
-    host.BackColor = [this] { return lngBackColor_; };
-    host.TextBoxCapacityInKB = [this] { return lngTextBoxCapacityInKB(); };
-    host.mainWindow = this;
-    host.outputFrame = fraOutput;
-    frmVernalEquinoxes_ = new VernalEquinoxesWindow(std::move(host), messages_, clipboard_, this);
+    frmVernalEquinoxes_ = new VernalEquinoxesWindow(*this, messages_, clipboard_, this);
   }
   frmVernalEquinoxes_->lngYear = year;
   frmVernalEquinoxes_->show();

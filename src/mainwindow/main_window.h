@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "datetext/input_controls.h"
-#include "support/listing_text.h"
+#include "support/listing_window.h"
 
 class QComboBox;
 class QGroupBox;
@@ -28,7 +28,6 @@ class QTimer;
 namespace clvt {
 
 class Clipboard;
-class DateSequenceHost;
 class DateSequenceWindow;
 struct LiveInputView;
 class MessageBoxes;
@@ -36,7 +35,7 @@ struct Message;
 struct OutputDates;
 class VernalEquinoxesWindow;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, public ListingHost {
   Q_OBJECT
 
  public:
@@ -63,15 +62,22 @@ class MainWindow : public QWidget {
 
   int32_t lngJDN() const { return lngJDN_; }
   int intInputDateType() const { return intInputDateType_; }
-  int32_t lngTextBoxCapacityInKB() const { return kTextBoxCapacityInKB; }
   std::string strDeeCalendarName() const { return dee_.name; }
   std::string strDeeCalendarDesignation() const { return dee_.designation; }
-  bool DeeSelected() const;
+  bool DeeSelected() const override;
   uint32_t lngBackColor() const { return lngBackColor_; }
   // The calendar text of the notation in use ("Julian Calendar", "Dee-Cecil"); "" when no
   // notation is in use.
   std::string SelectedCalendarText() const;
-  QWidget* OutputFrame() const;
+  QWidget* OutputFrame() const override;
+
+  // What the listing windows read from this window.
+  bool InputDateInUse() const override;
+  int32_t InputJdn() override;
+  int32_t InputYear() override { return GetYear(); }
+  DeeVariant Dee() const override { return dee_; }
+  uint32_t BackColour() const override { return lngBackColor_; }
+  QWidget* MainWidget() override { return this; }
 
   // Settings kept between runs.
   void SaveSettings();
@@ -142,7 +148,6 @@ class MainWindow : public QWidget {
   std::vector<std::string> strDateParts_;
   QPointer<VernalEquinoxesWindow> frmVernalEquinoxes_;  // created on first use
   // The date sequence window, created on first use; null again once closed from its title bar.
-  std::unique_ptr<DateSequenceHost> sequenceHost_;
   QPointer<DateSequenceWindow> sequenceWindow_;
 
   // Controls, named as the program's controls are named.

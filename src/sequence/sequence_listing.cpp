@@ -144,7 +144,8 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
   int64_t padWeekday = 0;
   for (int64_t k = 0; k < numDays; ++k) {
     if (ListingIsFull(length, request.capacity)) {
-      run.textboxFull = true;
+      run.stoppedFull = true;
+      run.closingMessage = TextboxFullMessage();
       return run;
     }
     SequenceDay day = MakeDay(static_cast<int32_t>(request.startJDN + k), request.dee);

@@ -60,12 +60,10 @@ struct SequenceDay {
   bool marked = false;        // the line carries "<--": agreement starts or stops here
 };
 
-// What one run appends.
-struct SequenceRun {
-  std::string text;           // exactly the text to append, "\n" line ends
+// What one run appends (never replace): the text, and when the listing filled up mid-run
+// stoppedFull with closingMessage "Textbox is full.", the summary then left out.
+struct SequenceRun : ListingRun {
   int daysListed = 0;         // lines written
-  bool textboxFull = false;   // the listing filled up mid-run: "Textbox is full." is due
-                              // and the summary is left out
   std::vector<SequenceDay> days;  // one per line written, in order
   int sameCount = 0;              // days of the run with the same numbers in both calendars
   std::optional<std::string> summary;  // the summary sentence, when one was written

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "datetext/text_helpers.h"
@@ -11,7 +13,7 @@
 // counted against that, and the messages of a "Do it" that cannot list.
 namespace clvt {
 
-// A listing box holds at most lngTextBoxCapacityInKB (63) x 1024 characters.
+// A listing box holds at most 63 x 1024 characters; the one limit of both listing windows.
 inline constexpr int32_t kTextBoxCapacityInKB = 63;
 inline constexpr int64_t kListingCapacity = int64_t{kTextBoxCapacityInKB} * 1024;  // 64,512
 
@@ -26,6 +28,18 @@ int64_t ListingLength(std::string_view utf8);
 // True when a listing of length characters (as ListingLength counts) exceeds capacity: a run
 // stops before its next line, and a new run first asks ClearFullTextboxQuestion().
 bool ListingIsFull(int64_t length, int64_t capacity = kListingCapacity);
+
+// What one run of a listing's "Do it" writes. A window writes text into its listing box
+// (replacing the box's text or appending to it) and only then shows closingMessage, so that the
+// lines the message speaks of stand in the box while it is up; `clvt` prints text and reports
+// the run's end its own way. The builders of both listings return a type derived from this.
+struct ListingRun {
+  std::string text;                       // exactly the text to write, "\n" line ends
+  bool replace = false;                   // the listing's text becomes text; else appended
+  std::optional<Message> closingMessage;  // what ended the run early, shown after the text
+  bool stoppedFull = false;  // the listing filled up mid-run (closingMessage is
+                             // TextboxFullMessage()): no summary, and the focus stays put
+};
 
 Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
 Message TextboxFullMessage();        // "Textbox is full." exclamation

@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "platform/clipboard.h"
 #include "support/listing_text.h"
 #include "support/twips.h"
 
@@ -45,10 +46,9 @@ ListingBox::ListingBox(QWidget* parent) : TextBoxWidget(parent) {
 
 int64_t ListingBox::Length() const { return ListingLength(toPlainText().toStdString()); }
 
-void ListingBox::WriteRun(const std::string& text, bool replace,
-                          const std::optional<Message>& closing, MessageBoxes& messages) {
-  const QString written = QString::fromStdString(text);
-  if (replace) {
+void ListingBox::WriteRun(const ListingRun& run, MessageBoxes& messages) {
+  const QString written = QString::fromStdString(run.text);
+  if (run.replace) {
     setPlainText(written);
   } else {
     QTextCursor end(document());
@@ -57,7 +57,7 @@ void ListingBox::WriteRun(const std::string& text, bool replace,
   }
   moveCursor(QTextCursor::End);
   ensureCursorVisible();
-  if (closing) messages.Show(*closing);
+  if (run.closingMessage) messages.Show(*run.closingMessage);
 }
 
 QFont ListingFont() {
@@ -66,9 +66,20 @@ QFont ListingFont() {
   return courier;
 }
 
+QString CopyCaption(bool selection) {
+  return selection ? QStringLiteral("Copy selected text to clipboard")
+                   : QStringLiteral("Copy to clipboard");
+}
+
+bool CopySelectedOrAll(const TextBoxWidget& box, Clipboard& clipboard) {
+  if (box.document()->isEmpty()) return false;
+  clipboard.Clear();
+  clipboard.SetText(box.SelectedOrAllText().toStdString());
+  return true;
+}
+
 void SetListingCopyButton(QPushButton& button, bool selection) {
-  button.setText(selection ? QStringLiteral("Copy selected text to clipboard")
-                           : QStringLiteral("Copy to clipboard"));
+  button.setText(CopyCaption(selection));
   button.resize(TwipsToPixels(selection ? kCopyWideTwips : kCopyNarrowTwips), button.height());
 }
 

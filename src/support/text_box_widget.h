@@ -1,8 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string>
 
 #include <QPlainTextEdit>
 
@@ -15,6 +13,9 @@ class QPushButton;
 // The read-only text boxes of the listing windows and the text viewer, and what the two
 // listing windows do alike around theirs.
 namespace clvt {
+
+class Clipboard;
+struct ListingRun;
 
 // A plain-text box that reports the release of a mouse button after it has handled it. A
 // click inside a selection clears the selection only on the release, so only then does the
@@ -47,11 +48,10 @@ class ListingBox : public TextBoxWidget {
   // The text as the capacity counts it (ListingLength).
   int64_t Length() const;
 
-  // Writes a run's text, replacing the box's text or appending to it, and puts the caret at
-  // the end so that the last line shows. Only then does it show the run's closing message, so
-  // that the lines the message speaks of stand in the box while it is up.
-  void WriteRun(const std::string& text, bool replace, const std::optional<Message>& closing,
-                MessageBoxes& messages);
+  // Writes run.text, replacing the box's text or appending to it as run.replace says, and puts
+  // the caret at the end so that the last line shows. Only then does it show the run's closing
+  // message, so that the lines the message speaks of stand in the box while it is up.
+  void WriteRun(const ListingRun& run, MessageBoxes& messages);
 };
 
 // The listing box's font: 9-point "Courier New" (its metric twin where it is missing).
@@ -65,6 +65,15 @@ inline constexpr int kListingBoxOverheadTwips = 600;
 constexpr int ListingBoxWidthTwips(int columns) {
   return columns * kListingColumnTwips + kListingBoxOverheadTwips;
 }
+
+// The caption of a copy button: "Copy selected text to clipboard" while a selection waits to
+// be copied, otherwise "Copy to clipboard".
+QString CopyCaption(bool selection);
+
+// The copy button's press in the listing windows and the viewer: puts box's selection, or its
+// whole text when nothing is selected, on the clipboard; an empty box leaves the clipboard
+// alone. True when something was copied.
+bool CopySelectedOrAll(const TextBoxWidget& box, Clipboard& clipboard);
 
 // The copy button of a listing window: "Copy selected text to clipboard" at its wide width
 // while a selection waits to be copied, otherwise "Copy to clipboard" at its narrow width.

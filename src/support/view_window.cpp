@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-#include "platform/clipboard.h"
 #include "platform/executable_folder.h"
 #include "platform/message_box.h"
 #include "support/enter_key_widget.h"
@@ -69,7 +68,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
       messages_(messages),
       clipboard_(clipboard),
       txbText1_(new TextBoxWidget(this)),
-      cmdCopyToClipboard_(new QPushButton(QStringLiteral("Copy to clipboard"), this)),
+      cmdCopyToClipboard_(new QPushButton(CopyCaption(false), this)),
       cmdClose_(new QPushButton(QStringLiteral("Close"), this)),
       copyWidth_(kCopyAllWidth) {
   setObjectName(QStringLiteral("frmView"));
@@ -171,8 +170,7 @@ void ViewWindow::LayOut() {
 }
 
 void ViewWindow::SetCopyCaption(bool selection) {
-  cmdCopyToClipboard_->setText(selection ? QStringLiteral("Copy selected text to clipboard")
-                                         : QStringLiteral("Copy to clipboard"));
+  cmdCopyToClipboard_->setText(CopyCaption(selection));
   copyWidth_ = selection ? kCopySelectedWidth : kCopyAllWidth;
   LayOut();
 }
@@ -183,11 +181,7 @@ void ViewWindow::txbText1_MouseUp() {
 }
 
 void ViewWindow::cmdCopyToClipboard_Click() {
-  if (!txbText1_->document()->isEmpty()) {
-    clipboard_.Clear();
-    clipboard_.SetText(txbText1_->SelectedOrAllText().toStdString());
-    SetCopyCaption(false);
-  }
+  if (CopySelectedOrAll(*txbText1_, clipboard_)) SetCopyCaption(false);
   cmdClose_->setFocus();
 }
 

@@ -255,9 +255,9 @@ TEST_F(EquinoxTable, AsksToClearAnOverfullTable) {
   EXPECT_EQ(messages.shown.size(), 1u);
   messages.answer = true;
   const EquinoxRunResult yes = RunVernalEquinoxes(input, messages);
-  EXPECT_TRUE(yes.replaceTable);
+  EXPECT_TRUE(yes.replace);
   input.tableLength = 64512;  // exactly full is not over
-  EXPECT_FALSE(RunVernalEquinoxes(input, messages).replaceTable);
+  EXPECT_FALSE(RunVernalEquinoxes(input, messages).replace);
 }
 
 TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {

@@ -21,6 +21,7 @@
 #include "equinox/equinox_table.h"
 #include "equinox/vernal_equinoxes_window.h"
 #include "platform/digit_grouping.h"
+#include "doubles/fake_listing_host.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "support/find_control.h"
@@ -46,8 +47,7 @@ class VernalEquinoxesWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  int32_t year_ = 2024;
-  int32_t capacityKB_ = 63;
+  FakeListingHost host_;
   TableAtMessage messages_;
   RecordingClipboard clipboard_;
   QPointer<VernalEquinoxesWindow> window_;
@@ -68,14 +68,7 @@ class VernalEquinoxesWindowTest : public QObject {
   }
 
   void Open() {
-    VernalEquinoxHost host;
-    host.intInputDateType = [] { return kInputWithAYN; };
-    host.GetYear = [this] { return year_; };
-    host.Dee = [] { return DeeCecilVariant(); };
-    host.DeeSelected = [] { return false; };
-    host.BackColor = [] { return 0x800080u; };
-    host.TextBoxCapacityInKB = [this] { return capacityKB_; };
-    if (window_ == nullptr) window_ = new VernalEquinoxesWindow(host, messages_, clipboard_);
+    if (window_ == nullptr) window_ = new VernalEquinoxesWindow(host_, messages_, clipboard_);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_));
@@ -85,8 +78,8 @@ class VernalEquinoxesWindowTest : public QObject {
   void init() {
     OverrideNumberSymbols(",", ".");
     lngDeeEpochJDN = kDeeCecilEpochJDN;
-    year_ = 2024;
-    capacityKB_ = 63;
+    host_ = FakeListingHost();
+    host_.year = 2024;
     messages_ = {};
     messages_.table = [this] { return Table(); };
     clipboard_ = {};
@@ -110,14 +103,14 @@ class VernalEquinoxesWindowTest : public QObject {
   }
 
   void enterRunsFromTheMainWindowsYearOfTheMoment() {
-    year_ = 1999;
+    host_.year = 1999;
     QLineEdit* box = Find<QLineEdit>("txbNumYears");
     box->setText(QString(" 2 "));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(box->text(), QString("2"));
     QCOMPARE(Table(), Expected(1999, "2"));
     // The next run is separated from this one by an empty line.
-    year_ = 2024;
+    host_.year = 2024;
     QTest::keyClick(box, Qt::Key_Return);
     const auto heading = static_cast<qsizetype>(EquinoxHeading("Dee-Cecil").size());
     QCOMPARE(Table(), Expected(1999, "2") + "\n" + Expected(2024, "2").mid(heading));
@@ -151,18 +144,23 @@ class VernalEquinoxesWindowTest : public QObject {
 
   void messagesFollowTheLinesTheyEndAndAFullTableAsksBeforeClearing() {
     // We used to show them before writing the lines.
-    year_ = 3995;
+    host_.year = 3995;
     QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
     QCOMPARE(messages_.shown, std::vector<Message>{VEOutOfRangeMessage()});
     QVERIFY(messages_.tables[0].contains("\n  4000     "));
 
-    capacityKB_ = 1;
-    year_ = 2024;
+    // 800 years from year 1 nearly fill the table; the next 800 from 801 fill it.
     QTest::mouseClick(Find<QPushButton>("cmdClear"), Qt::LeftButton);
-    QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    Find<QLineEdit>("txbNumYears")->setText("800");
+    for (const int32_t year : {1, 801}) {
+      host_.year = year;
+      QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
+    }
     QCOMPARE(messages_.shown.back(), TextboxFullMessage());
+    QCOMPARE(messages_.shown.size(), std::size_t{2});
     QCOMPARE(messages_.tables.back(), Table());
-    QVERIFY(Table().contains("\n  2024     "));
+    QVERIFY(Table().contains("\n  801     "));
+    QVERIFY(!Table().contains("\n  1600     "));
 
     const QString full = Table();
     messages_.answers = {false};
@@ -171,6 +169,7 @@ class VernalEquinoxesWindowTest : public QObject {
     QCOMPARE(Table(), full);
     messages_.answers = {true};
     Find<QLineEdit>("txbNumYears")->setText("1");
+    host_.year = 2024;
     QTest::mouseClick(Find<QPushButton>("cmdDoIt"), Qt::LeftButton);
     QCOMPARE(Table(), Expected(2024, "1"));
   }
@@ -181,7 +180,7 @@ class VernalEquinoxesWindowTest : public QObject {
     QLineEdit* box = Find<QLineEdit>("txbNumYears");
     box->setText("1");
     for (const int32_t year : {3992, -1000000, -1242694}) {
-      year_ = year;
+      host_.year = year;
       QTest::keyClick(box, Qt::Key_Return);
     }
     QVERIFY(Table().contains("3992-03-19 DC 21:29 a 32*  <--\n"));

@@ -16,6 +16,7 @@
 #include "calendar/calendar.h"
 #include "platform/digit_grouping.h"
 #include "platform/message_box.h"
+#include "doubles/fake_listing_host.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "sequence/date_sequence_window.h"
@@ -28,37 +29,13 @@ namespace {
 
 constexpr int32_t kJDN20151122 = 2457349;
 
-class FakeMainWindow : public DateSequenceHost {
- public:
-  int intInputDateType() const override { return inputType; }
-  std::string SelectedCalendarText() const override { return calendar; }
-  bool GetJDN(const std::string& strCalendar, bool showMessages) override {
-    getJDNCalls.push_back(strCalendar + (showMessages ? " +messages" : ""));
-    return true;
-  }
-  int32_t lngJDN() const override { return jdn; }
-  int32_t lngTextBoxCapacityInKB() const override { return 63; }
-  std::string strDeeCalendarName() const override { return dee ? "Dee" : "Dee-Cecil"; }
-  std::string strDeeCalendarDesignation() const override { return dee ? "D" : "DC"; }
-  bool DeeSelected() const override { return dee; }
-  uint32_t lngBackColor() const override { return 0x800080; }
-  QWidget* MainWidget() const override { return nullptr; }
-  QWidget* OutputFrame() const override { return nullptr; }
-
-  int inputType = 1;
-  std::string calendar = "Gregorian";
-  int32_t jdn = kJDN20151122;
-  bool dee = false;
-  std::vector<std::string> getJDNCalls;
-};
-
 }  // namespace
 
 class DateSequenceWindowTest : public QObject {
   Q_OBJECT
 
  private:
-  FakeMainWindow host_;
+  FakeListingHost host_;
   RecordingMessageBoxes messages_;
   RecordingClipboard clipboard_;
   QPointer<DateSequenceWindow> window_;
@@ -86,7 +63,8 @@ class DateSequenceWindowTest : public QObject {
   }
 
   void init() {
-    host_ = FakeMainWindow();
+    host_ = FakeListingHost();
+    host_.jdn = kJDN20151122;
     messages_ = RecordingMessageBoxes();
     clipboard_ = RecordingClipboard();
     window_ = new DateSequenceWindow(host_, messages_, clipboard_);
@@ -134,7 +112,7 @@ class DateSequenceWindowTest : public QObject {
       QCOMPARE(messages_.shown.size(), std::size_t{1});
       QCOMPARE(messages_.shown[0],
                (Message{message.toStdString(), "Do it", Icon::Information}));
-      QVERIFY(host_.getJDNCalls.empty());
+      QCOMPARE(host_.jdnReads, 0);
     }
   }
 
@@ -142,7 +120,7 @@ class DateSequenceWindowTest : public QObject {
     NumDays()->setText("2");
     QTest::keyClick(NumDays(), Qt::Key_Return);
     QCOMPARE(ListedDays(), 2);
-    QCOMPARE(host_.getJDNCalls, std::vector<std::string>{"Gregorian"});
+    QCOMPARE(host_.jdnReads, 1);
     // An Enter that went down elsewhere (in a message box, closing it) runs nothing here.
     QTest::keyRelease(NumDays(), Qt::Key_Return);
     QCOMPARE(ListedDays(), 2);
@@ -222,7 +200,8 @@ class DateSequenceWindowTest : public QObject {
     // From a one-digit JDN the first day fixes the widest weekday padding, and the third day
     // is a Wednesday: 86 columns in either Dee variant. The largest JDNs are grouped widest.
     for (const bool dee : {false, true}) {
-      host_.dee = dee;
+      host_.deeSelected = dee;
+      host_.dee = dee ? DeeOnlyVariant() : DeeCecilVariant();
       lngDeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
       for (const int32_t start : {0, INT32_MAX - 2, INT32_MIN}) {
         host_.jdn = start;

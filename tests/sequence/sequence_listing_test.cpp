@@ -176,14 +176,14 @@ TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
   const int64_t exact = kListingCapacity - 78;
   const SequenceRun atCapacity = Run(kJDN20151122, 14, exact, true);
   EXPECT_EQ(atCapacity.daysListed, 2);
-  EXPECT_TRUE(atCapacity.textboxFull);
+  EXPECT_TRUE(atCapacity.stoppedFull);
   EXPECT_EQ(atCapacity.text.find("calendars"), std::string::npos) << "no summary";
   EXPECT_EQ(atCapacity.days.size(), 2u);
   EXPECT_FALSE(atCapacity.summary.has_value());
 
   const SequenceRun beyond = Run(kJDN20151122, 14, exact + 1, true);
   EXPECT_EQ(beyond.daysListed, 1);
-  EXPECT_TRUE(beyond.textboxFull);
+  EXPECT_TRUE(beyond.stoppedFull);
   EXPECT_EQ(beyond.text, "\n" + kLine20151122DeeCecil + "\n");
 }
 
