@@ -19,12 +19,8 @@ function(clvt_add_test name)
   if(ARG_QT)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     add_test(NAME ${name} COMMAND ${name})
-    # The main window saves its settings when it closes and restores them when it starts;
-    # a settings folder that cannot exist keeps every window test at a first start and the
-    # user's own settings untouched. Tests of the settings point it elsewhere themselves.
     set_tests_properties(${name} PROPERTIES
-      ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;XDG_CONFIG_HOME=/dev/null/calvantis-tests")
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0")
   else()
     include(GoogleTest)
     # Under an emulator (Wine for the Windows cross build) listing the tests can take seconds.

@@ -10,14 +10,16 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
 #include "app/startup.h"
 #include "mainwindow/main_window.h"
+#include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "doubles/recording_shell.h"
+#include "platform/services.h"
 
 namespace {
 
@@ -55,16 +57,16 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: screenshots FOLDER\n");
     return 2;
   }
-  // A settings folder of its own: nothing saved before decides what the pictures show.
-  QTemporaryDir settings;
-  qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Calvantis"));
   const QDir folder(QString::fromLocal8Bit(argv[1]));
 
   clvt::RecordingMessageBoxes messages;
   clvt::RecordingClipboard clipboard;
-  const auto main = clvt::StartCalvantis(messages, clipboard);
+  clvt::RecordingShell shell;
+  // An empty store of its own: nothing saved before decides what the pictures show.
+  clvt::MemoryRegistry registry;
+  const auto main = clvt::StartCalvantis({messages, clipboard, shell, registry});
   if (!main) return 1;
 
   Find<QRadioButton>(*main, "optInputDateWithoutAYN").click();

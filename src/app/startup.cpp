@@ -4,17 +4,18 @@
 
 #include "mainwindow/main_window.h"
 #include "platform/message_box.h"
+#include "platform/services.h"
 #include "support/program_text.h"
 
 namespace clvt {
 
-std::unique_ptr<MainWindow> StartCalvantis(MessageBoxes& messages, Clipboard& clipboard,
+std::unique_ptr<MainWindow> StartCalvantis(const Services& services,
                                            const std::string& programTextFile) {
   if (const auto failure = LoadProgramText(programTextFile)) {
-    messages.Show(*failure);
+    services.messages.Show(*failure);
     return nullptr;
   }
-  auto window = std::make_unique<MainWindow>(messages, clipboard);
+  auto window = std::make_unique<MainWindow>(services);
   window->Start();
   return window;
 }

@@ -6,16 +6,15 @@
 // The desktop program's start-up, apart from main() so that tests can run it.
 namespace clvt {
 
-class Clipboard;
 class MainWindow;
-class MessageBoxes;
+struct Services;
 
 // Loads the program texts from programTextFile beside the executable, then builds, shows and
 // starts the main window (settings restored, or today's date in the input). When the texts
 // cannot be loaded, shows the load message (critical icon, no title) and returns nullptr
 // without having opened any window; the program then ends with status 1.
 // Needs a QApplication.
-std::unique_ptr<MainWindow> StartCalvantis(MessageBoxes& messages, Clipboard& clipboard,
+std::unique_ptr<MainWindow> StartCalvantis(const Services& services,
                                            const std::string& programTextFile = "clvt.dat");
 
 }  // namespace clvt

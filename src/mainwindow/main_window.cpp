@@ -93,8 +93,12 @@ void SetTextKeepingCaret(QLineEdit* box, const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent)
-    : QWidget(parent), messages_(messages), clipboard_(clipboard) {
+MainWindow::MainWindow(const Services& services, QWidget* parent)
+    : QWidget(parent),
+      messages_(services.messages),
+      clipboard_(services.clipboard),
+      shell_(services.shell),
+      registry_(services.registry) {
   setObjectName(QStringLiteral("frmMain"));
   blnStartupCompleted_ = false;
   QFont font(QStringLiteral("Arial"), kPointSize);
@@ -289,11 +293,11 @@ void MainWindow::SaveSettings() {
   state.lblJulianBold = lblJulian->font().bold();
   state.strDeeCalendarDesignation = dee_.designation;
   state.lngBackColor = lngBackColor_;
-  clvt::SaveSettings(*MakePlatformRegistry(), SettingsKey(), state, DigitGroupingSymbol());
+  clvt::SaveSettings(registry_, SettingsKey(), state, DigitGroupingSymbol());
 }
 
 void MainWindow::RestoreSettings() {
-  const RestorePlan plan = PlanRestore(*MakePlatformRegistry(), SettingsKey());
+  const RestorePlan plan = PlanRestore(registry_, SettingsKey());
   if (plan.lngJDN) lngJDN_ = *plan.lngJDN;
   // Choosing an option runs its handler.
   if (plan.selectDee) SetOption(*plan.selectDee ? optDee : optDeeCecil, true);
@@ -356,11 +360,11 @@ void MainWindow::txbArith_LostFocus(int index) {
 void MainWindow::cmdHelp_Click() { ShowHelp(*this, messages_, clipboard_); }
 
 void MainWindow::lblOnlineUserManual_Click() {
-  OpenWebLinkFrom(*this, OnlineUserManualAddress(), messages_);
+  OpenWebLinkFrom(*this, OnlineUserManualAddress(), shell_, messages_);
 }
 
 void MainWindow::lblVostrelSystems_Click() {
-  OpenWebLinkFrom(*this, MakerWebSite(), messages_);
+  OpenWebLinkFrom(*this, MakerWebSite(), shell_, messages_);
 }
 
 // ---- Moving values between the controls and the pure functions -----------------------------

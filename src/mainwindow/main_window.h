@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "datetext/input_controls.h"
+#include "platform/services.h"
 #include "support/listing_window.h"
 
 class QComboBox;
@@ -27,10 +28,8 @@ class QTimer;
 // rule lives there. Other windows use the public operations and state below.
 namespace clvt {
 
-class Clipboard;
 class DateSequenceWindow;
 struct LiveInputView;
-class MessageBoxes;
 struct Message;
 struct OutputDates;
 class VernalEquinoxesWindow;
@@ -40,8 +39,9 @@ class MainWindow : public QWidget, public ListingHost {
 
  public:
   // Builds the window and runs the start-up steps that precede showing it (fonts, colour,
-  // lists, Dee-Cecil, caption, placement). The program texts must already be loaded.
-  MainWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* parent = nullptr);
+  // lists, Dee-Cecil, caption, placement). The program texts must already be loaded; the
+  // services must outlive the window.
+  explicit MainWindow(const Services& services, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The rest of start-up: shows the window, restores the settings and, when no date was
@@ -137,6 +137,8 @@ class MainWindow : public QWidget, public ListingHost {
 
   MessageBoxes& messages_;
   Clipboard& clipboard_;
+  Shell& shell_;
+  RegistryApi& registry_;
 
   bool blnStartupCompleted_ = false;
   int intInputDateType_ = kInputIncomplete;

@@ -16,12 +16,12 @@ namespace {
 constexpr int kPollMilliseconds = 100;
 const char* const kPollerName = "webLinkPoller";
 
-// One per owner window: its shell keeps the running openers, its timer polls them while any
+// One per owner window: its timer polls the shell, which keeps the running openers, while any
 // runs. Destroyed with the owner.
 class WebLinkPoller : public QObject {
  public:
-  WebLinkPoller(QObject* owner, MessageBoxes& messages)
-      : QObject(owner), messages_(messages), timer_(this) {
+  WebLinkPoller(QObject* owner, Shell& shell, MessageBoxes& messages)
+      : QObject(owner), shell_(shell), messages_(messages), timer_(this) {
     setObjectName(QString::fromLatin1(kPollerName));
     timer_.setInterval(kPollMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
@@ -39,17 +39,18 @@ class WebLinkPoller : public QObject {
     })();
   }
 
+  Shell& shell_;
   MessageBoxes& messages_;
-  SystemShell shell_;
   QTimer timer_;
 };
 
 }  // namespace
 
-void OpenWebLinkFrom(QWidget& owner, const std::string& target, MessageBoxes& messages) {
+void OpenWebLinkFrom(QWidget& owner, const std::string& target, Shell& shell,
+                     MessageBoxes& messages) {
   auto* poller = dynamic_cast<WebLinkPoller*>(
       owner.findChild<QObject*>(QString::fromLatin1(kPollerName), Qt::FindDirectChildrenOnly));
-  if (poller == nullptr) poller = new WebLinkPoller(&owner, messages);
+  if (poller == nullptr) poller = new WebLinkPoller(&owner, shell, messages);
   poller->Open(target);
 }
 

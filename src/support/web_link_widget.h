@@ -8,10 +8,12 @@ class QWidget;
 namespace clvt {
 
 class MessageBoxes;
+class Shell;
 
-// Opens target with the desktop's opener (OpenWebLink through a SystemShell kept by owner) and
-// returns at once; a timer owned by owner collects the opener's outcome, and a failure is shown
-// through messages when it is known. messages must outlive owner.
-void OpenWebLinkFrom(QWidget& owner, const std::string& target, MessageBoxes& messages);
+// Opens target through shell (OpenWebLink) and returns at once; a timer owned by owner polls
+// shell for the opener's outcome, and a failure is shown through messages when it is known.
+// shell and messages must outlive owner; one owner uses one shell.
+void OpenWebLinkFrom(QWidget& owner, const std::string& target, Shell& shell,
+                     MessageBoxes& messages);
 
 }  // namespace clvt

@@ -21,11 +21,14 @@
 #include "run/live_input.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
+#include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "doubles/recording_shell.h"
 #include "support/find_control.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"
+#include "support/web_link.h"
 
 namespace clvt {
 
@@ -34,6 +37,8 @@ class MainWindowTest : public QObject {
 
   RecordingMessageBoxes messages_;
   RecordingClipboard clipboard_;
+  RecordingShell shell_;
+  MemoryRegistry registry_;
   std::unique_ptr<MainWindow> window_;
 
   template <class T = QLineEdit>
@@ -69,7 +74,9 @@ class MainWindowTest : public QObject {
     OverrideNumberSymbols(",");
     messages_ = {};
     clipboard_ = {};
-    window_ = std::make_unique<MainWindow>(messages_, clipboard_);
+    shell_ = RecordingShell();
+    registry_ = MemoryRegistry();
+    window_ = std::make_unique<MainWindow>(Services{messages_, clipboard_, shell_, registry_});
     window_->Start();
   }
   void cleanup() { window_.reset(); }
@@ -351,6 +358,18 @@ class MainWindowTest : public QObject {
     // A double-click on a control is not one on the window.
     QTest::mouseDClick(Find<QLabel>("Label3"), Qt::LeftButton);
     QCOMPARE(window_->lngBackColor(), 0x800080u);
+  }
+
+  // The links open through the shell and the settings go to the store the window was handed.
+  void linksAndSettingsGoThroughTheHandedInServices() {
+    QTest::mouseClick(Find<QLabel>("lblOnlineUserManual"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>("lblVostrelSystems"), Qt::LeftButton);
+    QCOMPARE(shell_.targets,
+             (std::vector<std::string>{OnlineUserManualAddress(), MakerWebSite()}));
+    QVERIFY(registry_.values.empty());
+    window_->cmdQuit_Click();
+    QCOMPARE(registry_.values.at("Dee"), std::string("DC"));
+    QVERIFY(messages_.shown.empty());
   }
 
   // Years 1 and 4000 open the vernal equinox window from the input year; Close hides it, and

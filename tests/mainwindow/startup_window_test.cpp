@@ -1,7 +1,7 @@
 // The desktop program's start and end through the real main window: a missing program text
 // file gives its message and leaves no window open; quitting saves the settings, and the next
-// start finds the same date, calendar, notation, Dee variant and colour. The settings file
-// goes to a folder of the test's own.
+// start finds the same date, calendar, notation, Dee variant and colour. The window is handed
+// a settings file in a folder of the test's own, so that the round trip goes through the file.
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -18,6 +18,9 @@
 #include "platform/digit_grouping.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "doubles/recording_shell.h"
+#include "platform/registry_file.h"
+#include "platform/services.h"
 #include "support/find_control.h"
 
 namespace clvt {
@@ -28,6 +31,8 @@ class StartupWindowTest : public QObject {
   QTemporaryDir folder_;
   RecordingMessageBoxes messages_;
   RecordingClipboard clipboard_;
+  RecordingShell shell_;
+  std::unique_ptr<FileRegistry> registry_;
   std::unique_ptr<MainWindow> window_;
 
   template <class T = QRadioButton>
@@ -36,8 +41,9 @@ class StartupWindowTest : public QObject {
   }
   QString Text(const char* box) { return Find<QLineEdit>(box)->text(); }
   QString SettingsFile() const { return folder_.path() + "/calvantis/registry.txt"; }
+  Services Handed() { return {messages_, clipboard_, shell_, *registry_}; }
   void Start() {
-    window_ = StartCalvantis(messages_, clipboard_);
+    window_ = StartCalvantis(Handed());
     QVERIFY(window_ != nullptr);
     QVERIFY(window_->isVisible());
   }
@@ -45,7 +51,7 @@ class StartupWindowTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.path().toUtf8());
+    registry_ = std::make_unique<FileRegistry>(SettingsFile().toStdString());
     OverrideNumberSymbols(",");
   }
   void init() { messages_ = {}; }
@@ -56,7 +62,7 @@ class StartupWindowTest : public QObject {
   }
 
   void missingProgramTextFileEndsStartUp() {
-    window_ = StartCalvantis(messages_, clipboard_, "no-such-texts.dat");
+    window_ = StartCalvantis(Handed(), "no-such-texts.dat");
     QVERIFY(window_ == nullptr);
     for (const QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
     QVERIFY((messages_.shown ==

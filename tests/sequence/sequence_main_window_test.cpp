@@ -16,8 +16,10 @@
 #include "equinox/vernal_equinoxes_window.h"
 #include "mainwindow/main_window.h"
 #include "platform/digit_grouping.h"
+#include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "doubles/recording_shell.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
 #include "support/program_text.h"
@@ -30,6 +32,8 @@ class SequenceMainWindowTest : public QObject {
  private:
   RecordingMessageBoxes messages_;
   RecordingClipboard clipboard_;
+  RecordingShell shell_;
+  MemoryRegistry registry_;
   std::unique_ptr<MainWindow> main_;
 
   DateSequenceWindow* SequenceWindow() {
@@ -57,7 +61,8 @@ class SequenceMainWindowTest : public QObject {
   void init() {
     messages_ = RecordingMessageBoxes();
     clipboard_ = RecordingClipboard();
-    main_ = std::make_unique<MainWindow>(messages_, clipboard_);
+    registry_ = MemoryRegistry();
+    main_ = std::make_unique<MainWindow>(Services{messages_, clipboard_, shell_, registry_});
     main_->Start();
     EnterYearMonthDay("2015-11-22 CE");
     messages_.shown.clear();

@@ -8,6 +8,7 @@
 
 #include "platform/brevik/brevik.h"
 #include "doubles/recording_message_boxes.h"
+#include "doubles/recording_shell.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {
@@ -43,25 +44,6 @@ TEST(OnlineUserManualAddress, IsTheManualTextBehindHttpAndItsHostTheMakersSite) 
   EXPECT_EQ(MakerWebSite(), "http://www.x.example/");
 }
 
-class FakeShell : public Shell {
- public:
-  explicit FakeShell(int result) : result_(result) {}
-  void Open(const std::string& target, Done done) override {
-    targets.push_back(target);
-    done_ = std::move(done);
-  }
-  // Reports the outcome of the last Open, as a later poll of a real shell would.
-  bool Poll() override {
-    if (done_) std::exchange(done_, nullptr)(result_);
-    return false;
-  }
-  std::vector<std::string> targets;
-
- private:
-  int result_;
-  Done done_;
-};
-
 TEST(OpenWebLink, ExplainsEachFailureCodeAndIsSilentOnSuccess) {
   const std::string launch = "Error launching web browser, error code = ";
   const struct {
@@ -79,7 +61,7 @@ TEST(OpenWebLink, ExplainsEachFailureCodeAndIsSilentOnSuccess) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
-    FakeShell shell(c.code);
+    RecordingShell shell(c.code);
     RecordingMessageBoxes messages;
     OpenWebLink("http://www.x.com/", shell, messages);
     EXPECT_EQ(shell.targets, std::vector<std::string>{"http://www.x.com/"});

@@ -5,11 +5,11 @@
 #include <QTest>
 #include <QWidget>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "doubles/recording_message_boxes.h"
+#include "platform/shell.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {
@@ -25,12 +25,10 @@ class WebLinkWidgetTest : public QObject {
     const std::string opener = dir.Write(
         "xdg-open", "#!/bin/sh\nwhile [ ! -e '" + release + "' ]; do sleep 0.02; done\nexit 3\n");
     std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-    qputenv("PATH", QByteArray::fromStdString(dir.Path("") + ":" + path));
-
-    QWidget window;
     RecordingMessageBoxes messages;
-    OpenWebLinkFrom(window, "http://www.x.com/", messages);
+    SystemShell shell(opener);
+    QWidget window;
+    OpenWebLinkFrom(window, "http://www.x.com/", shell, messages);
     QVERIFY(messages.shown.empty());  // returned while the opener still waits
 
     dir.Write("release", "");
@@ -39,7 +37,6 @@ class WebLinkWidgetTest : public QObject {
              QStringLiteral("Error launching web browser, error code = 31.\r\n\r\n"
                             "File extension 'com/' is not associated with any application "
                             "program."));
-    qputenv("PATH", QByteArray::fromStdString(path));
   }
 };
 
