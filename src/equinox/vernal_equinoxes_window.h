@@ -19,12 +19,13 @@ class VernalEquinoxesWindow : public ListingWindow {
   Q_OBJECT
 
  public:
+  // The year of the next line: set by the opener; every run starts from the main window's
+  // input year of that moment and leaves here the year after its last line.
+  int32_t lngYear = 0;
+
   // Lays the window out with its initial values (hidden; the opener shows it).
   VernalEquinoxesWindow(ListingHost& host, MessageBoxes& messages, Clipboard& clipboard,
                         QWidget* parent = nullptr);
-
-  // The year of the next line; set by the opener, advanced by every run.
-  int32_t lngYear = 0;
 
  protected:
   void DoIt() override;
