@@ -1,15 +1,12 @@
 // Wiring of the date sequence window on the offscreen platform: the number box and its
-// messages, appending runs, the full listing, copying and clearing. The listing text is the
-// builder's and is tested there; opening, closing and the real main window are tested in
-// sequence_main_window_test.
+// messages, appending runs, the full listing. The listing text is the builder's and is tested
+// there; what both listing windows share (copying, the Enter key) is tested on their scaffold;
+// opening, closing and the real main window are tested in sequence_main_window_test.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <vector>
 
@@ -116,17 +113,11 @@ class DateSequenceWindowTest : public QObject {
     }
   }
 
-  void enterInTheNumberBoxRuns() {
+  void enterRunsFromTheMainWindowsDayOfTheMoment() {
     NumDays()->setText("2");
     QTest::keyClick(NumDays(), Qt::Key_Return);
     QCOMPARE(ListedDays(), 2);
     QCOMPARE(host_.jdnReads, 1);
-    // An Enter that went down elsewhere (in a message box, closing it) runs nothing here.
-    QTest::keyRelease(NumDays(), Qt::Key_Return);
-    QCOMPARE(ListedDays(), 2);
-    // Return presses the focused button.
-    QTest::keyClick(Control<QPushButton>("cmdClear"), Qt::Key_Return);
-    QCOMPARE(ListedDays(), 0);
   }
 
   void secondRunAppendsBelowTheFirst() {
@@ -157,45 +148,6 @@ class DateSequenceWindowTest : public QObject {
     QCOMPARE(Output()->toPlainText().toStdString(), Listing(5));
   }
 
-  void copyWholeListingOrSelection() {
-    Control<QPushButton>("cmdCopyToClipboard")->click();
-    QCOMPARE(clipboard_.clears + clipboard_.sets, 0);  // empty listing: left alone
-
-    DoIt("3");
-    CopyButton()->click();
-    QCOMPARE(clipboard_.text, Listing(3));
-
-    // Select the first two day lines, then release the mouse over the listing as a drag
-    // would end: the button widens for a selection.
-    QTextCursor cursor(Output()->document()->findBlockByNumber(2));
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    Output()->setTextCursor(cursor);
-    QTest::mouseRelease(Output()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
-    QTest::mouseRelease(Output()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(CopyButton()->text(), QString("Copy selected text to clipboard"));
-    QCOMPARE(CopyButton()->width(), 267);
-
-    CopyButton()->click();
-    const std::string listing = Listing(3);
-    const std::size_t line1 = listing.find("   2015-11-22 CE");
-    const std::size_t line3 = listing.find("   2015-11-24 CE");
-    QCOMPARE(clipboard_.text, listing.substr(line1, line3 - 1 - line1));
-    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
-    QCOMPARE(CopyButton()->width(), 200);
-    Control<QPushButton>("cmdClear")->click();
-    QVERIFY(Output()->toPlainText().isEmpty());
-
-    // A click inside a selection clears it on the release; we used to read the selection
-    // before that and keep the wide caption.
-    DoIt("3");
-    testing::ClickInsideSelection(Output());
-    QVERIFY(!Output()->textCursor().hasSelection());
-    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
-    QCOMPARE(CopyButton()->width(), 200);
-  }
-
   void longestLinesShowWhole() {
     // From a one-digit JDN the first day fixes the widest weekday padding, and the third day
     // is a Wednesday: 86 columns in either Dee variant. The largest JDNs are grouped widest.
@@ -213,15 +165,6 @@ class DateSequenceWindowTest : public QObject {
     QVERIFY(testing::ShowsLinesWhole(Output()));
   }
 
-  void clickThatActivatesTheWindowPressesItsButton() {
-    // Activation used to move the focus to the number box and so cancel the press.
-    QWidget other;
-    DoIt("3");
-    QVERIFY(testing::ClickActivating(Control<QPushButton>("cmdDoIt"), &other));
-    QCOMPARE(ListedDays(), 3 + 3);
-    QVERIFY(testing::ClickActivating(Control<QPushButton>("cmdClose"), &other));
-    QVERIFY(!window_->isVisible());
-  }
 };
 
 }  // namespace clvt
