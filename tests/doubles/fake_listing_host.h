@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "datetext/input_controls.h"
+#include "support/identity.h"
 #include "support/listing_window.h"
 
 // A main window for the listing windows' tests: plain values the test sets, and a count of
@@ -19,7 +20,7 @@ class FakeListingHost : public ListingHost {
   int32_t InputYear() override { return year; }
   DeeVariant Dee() const override { return dee; }
   bool DeeSelected() const override { return deeSelected; }
-  uint32_t BackColour() const override { return 0x800080; }
+  uint32_t BackColour() const override { return kDefaultBackColor; }
   QWidget* MainWidget() override { return nullptr; }
   QWidget* OutputFrame() const override { return nullptr; }
 
