@@ -4,30 +4,47 @@
 
 namespace clvt {
 
-// Division rounding toward minus infinity, and the matching non-negative remainder, for
-// negative years and day counts. Divisor must be positive. FloorDiv(-1, 4) == -1,
-// FloorMod(-1, 4) == 3.
+// Division rounding toward minus infinity, for negative years and day counts: the quotient
+// and the matching remainder in [0, b). The divisor b must be positive; every int64_t
+// dividend is fine, INT64_MIN included. FloorDiv(-1, 4) == -1, FloorMod(-1, 4) == 3.
 constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-  // For negative a, floor(a / b) = -1 - (-1 - a) / b, and -1 - a is ~a: one unsigned
-  // division, no branch, and no overflow even for INT64_MIN.
-  const int64_t sign = a >> 63;  // 0 or -1
-  const auto magnitude = static_cast<uint64_t>(a ^ sign);  // a or -1 - a, in [0, 2^63)
-  return static_cast<int64_t>(magnitude / static_cast<uint64_t>(b)) ^ sign;
+  // Truncate, then step down by one when the remainder is negative (a negative a that b does
+  // not divide). Nothing leaves int64_t, as (a - (b - 1)) / b would near INT64_MIN.
+  const int64_t q = a / b;
+  const int64_t r = a % b;  // (-b, b), the sign of a
+  return q - (r < 0 ? 1 : 0);
 }
 
-// Computed from the remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
+// From the truncated remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
 // int64_t for a near INT64_MIN.
 constexpr int64_t FloorMod(int64_t a, int64_t b) {
-  const int64_t r = a % b;
+  const int64_t r = a % b;  // (-b, b)
   return r < 0 ? r + b : r;
 }
 
+static_assert(FloorDiv(0, 4) == 0 && FloorMod(0, 4) == 0);
+static_assert(FloorDiv(7, 4) == 1 && FloorMod(7, 4) == 3);
+static_assert(FloorDiv(-1, 4) == -1 && FloorMod(-1, 4) == 3);
+static_assert(FloorDiv(-3, 4) == -1 && FloorMod(-3, 4) == 1);
+static_assert(FloorDiv(-4, 4) == -1 && FloorMod(-4, 4) == 0);    // exact multiple
+static_assert(FloorDiv(-5, 4) == -2 && FloorMod(-5, 4) == 3);
+static_assert(FloorDiv(-34, 33) == -2 && FloorMod(-34, 33) == 32);
+static_assert(FloorDiv(-1, 1) == -1 && FloorMod(-1, 1) == 0);    // divisor 1
+static_assert(FloorDiv(INT64_MIN, 1) == INT64_MIN && FloorMod(INT64_MIN, 1) == 0);
+static_assert(FloorDiv(INT64_MIN, 2) == INT64_MIN / 2 && FloorMod(INT64_MIN, 2) == 0);
+static_assert(FloorDiv(INT64_MIN, 7) == INT64_MIN / 7 - 1 && FloorMod(INT64_MIN, 7) == 6);
+static_assert(FloorDiv(INT64_MIN, INT64_MAX) == -2 &&
+              FloorMod(INT64_MIN, INT64_MAX) == INT64_MAX - 1);
+static_assert(FloorDiv(INT64_MAX, 7) == INT64_MAX / 7 && FloorMod(INT64_MAX, 7) == 0);
+static_assert(FloorDiv(INT64_MAX, INT64_MAX) == 1 && FloorMod(INT64_MAX, 1) == 0);
+
 inline constexpr int64_t kInt32Min = INT32_MIN;
 inline constexpr int64_t kInt32Max = INT32_MAX;
-constexpr bool FitsInt32(int64_t v) {
-  // One unsigned comparison: v - INT32_MIN, taken modulo 2^64, lies in [0, 2^32 - 1] exactly
-  // when v fits.
-  return static_cast<uint64_t>(v) - static_cast<uint64_t>(kInt32Min) <= UINT32_MAX;
-}
+
+// Whether v is an int32_t value.
+constexpr bool FitsInt32(int64_t v) { return v >= kInt32Min && v <= kInt32Max; }
+
+static_assert(FitsInt32(kInt32Min) && FitsInt32(kInt32Max) && FitsInt32(0));
+static_assert(!FitsInt32(kInt32Min - 1) && !FitsInt32(kInt32Max + 1) && !FitsInt32(INT64_MIN));
 
 }  // namespace clvt
