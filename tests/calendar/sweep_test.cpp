@@ -1,7 +1,8 @@
 // Every day of the years -99,999 to 99,999 in the Gregorian, Julian, Dee and Dee-Cecil
 // calendars: the date converts to the JDN one greater than the day before and back to itself,
-// the day after each month's last does not exist, the month lengths sum to the year length,
-// and the Gregorian and Julian JDNs agree with an independent textbook formula.
+// the weekday advances by one, the day after each month's last does not exist, the month
+// lengths sum to the year length, and the Gregorian and Julian JDNs agree with an independent
+// textbook formula.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -78,6 +79,7 @@ class Faults {
 void WalkEveryDay(const Calendar& cal, int64_t firstJDN) {
   Faults faults;
   int64_t jdn = firstJDN;
+  int16_t weekday = DayOfWeek(static_cast<int32_t>(jdn - 1));
   for (int64_t y = kFirstYear; y <= kLastYear; ++y) {
     const int64_t yearStart = jdn;
     int32_t monthSum = 0;
@@ -91,6 +93,9 @@ void WalkEveryDay(const Calendar& cal, int64_t firstJDN) {
         DateRec back{0, 0, 0, cal.code, static_cast<int32_t>(jdn), 0};
         JDNToDate(back);
         if (back.year != y || back.month != m || back.day != d) faults.Add("JDN to date", y, m, d);
+        const int16_t next = DayOfWeek(static_cast<int32_t>(jdn));
+        if (next != (weekday + 1) % 7) faults.Add("weekday", y, m, d);
+        weekday = next;
         if (cal.textbook != nullptr && cal.textbook(y, m, d) != jdn) {
           faults.Add("textbook formula", y, m, d);
         }
