@@ -8,11 +8,14 @@ namespace clvt {
 // and the matching remainder in [0, b). The divisor b must be positive; every int64_t
 // dividend is fine, INT64_MIN included. FloorDiv(-1, 4) == -1, FloorMod(-1, 4) == 3.
 constexpr int64_t FloorDiv(int64_t a, int64_t b) {
-  // Truncate, then step down by one when the remainder is negative (a negative a that b does
-  // not divide). Nothing leaves int64_t, as (a - (b - 1)) / b would near INT64_MIN.
-  const int64_t q = a / b;
-  const int64_t r = a % b;  // (-b, b), the sign of a
-  return q - (r < 0 ? 1 : 0);
+  // For negative a, floor(a / b) = -1 - (-1 - a) / b, and -1 - a is ~a, never negative: one
+  // unsigned division serves both signs, without a branch and without leaving int64_t. The
+  // plain form, q = a / b less one when a % b < 0, measured 1.19 times the textbook reference
+  // for Julian JDN to date in calendar_bench (1.06 with this one) and 1.11 for Gregorian
+  // date to JDN (0.96), against a target of 1.1.
+  const int64_t sign = a >> 63;                            // 0 or -1
+  const auto magnitude = static_cast<uint64_t>(a ^ sign);  // a or -1 - a: [0, 2^63)
+  return static_cast<int64_t>(magnitude / static_cast<uint64_t>(b)) ^ sign;
 }
 
 // From the truncated remainder rather than as a - FloorDiv(a, b) * b, whose product leaves
