@@ -96,31 +96,31 @@ std::vector<int32_t> SpreadJDNs() {
 struct Variant {
   const char* name;
   int32_t calendar;
-  int32_t deeEpoch;
+  clvt::DeeVariant dee;  // the Dee variant of a Dee row; the others ignore it
 };
 
-constexpr Variant kGregorian{"Gregorian", clvt::kCalendarGregorian, 0};
-constexpr Variant kJulian{"Julian", clvt::kCalendarJulian, 0};
+constexpr Variant kGregorian{"Gregorian", clvt::kCalendarGregorian, clvt::kDeeCecilVariant};
+constexpr Variant kJulian{"Julian", clvt::kCalendarJulian, clvt::kDeeCecilVariant};
 constexpr Variant kVariants[] = {
     kGregorian,
     kJulian,
-    {"Dee", clvt::kCalendarDee, clvt::kDeeEpochJDN},
-    {"DeeCecil", clvt::kCalendarDee, clvt::kDeeCecilEpochJDN},
+    {"Dee", clvt::kCalendarDee, clvt::kDeeVariant},
+    {"DeeCecil", clvt::kCalendarDee, clvt::kDeeCecilVariant},
 };
 
-// The program's conversions in variant v, through the calendar dispatch as the program
-// calls them.
-void UseVariant(const Variant& v) { clvt::lngDeeEpochJDN = v.deeEpoch; }
-void ProgramDateToJDN(DateRec& rec) { clvt::DateToJDN(rec); }
-void ProgramJDNToDate(DateRec& rec) { clvt::JDNToDate(rec); }
+// The program's conversions in the Dee variant kDee, through the calendar dispatch as the
+// program calls them.
+template <const clvt::DeeVariant& kDee>
+void ProgramDateToJDN(DateRec& rec) { clvt::DateToJDN(rec, kDee); }
+template <const clvt::DeeVariant& kDee>
+void ProgramJDNToDate(DateRec& rec) { clvt::JDNToDate(rec, kDee); }
 
 // The dates of the spread in one calendar, with calendar, jdn and valid filled in.
 std::vector<DateRec> SpreadDates(const Variant& v) {
-  UseVariant(v);
   std::vector<DateRec> dates;
   for (int32_t jdn : SpreadJDNs()) {
     DateRec rec{0, 0, 0, v.calendar, jdn, 1};
-    clvt::JDNToDate(rec);
+    clvt::JDNToDate(rec, v.dee);
     dates.push_back(rec);
   }
   return dates;
@@ -148,7 +148,6 @@ bool AgreesWithProgram(const Variant& v) {
 template <void (*Convert)(DateRec&)>
 void Conversion(benchmark::State& state, const Variant& v) {
   std::vector<DateRec> dates = SpreadDates(v);
-  UseVariant(v);
   for (auto _ : state) {
     for (DateRec& d : dates) {
       Convert(d);
@@ -212,8 +211,15 @@ int main(int argc, char** argv) {
   Register("DateToJDN/Julian/reference", Conversion<ReferenceDateToJDN<false>>, kJulian);
   Register("JDNToDate/Julian/reference", Conversion<ReferenceJDNToDate<false>>, kJulian);
   for (const Variant& v : kVariants) {
-    Register(std::string("DateToJDN/") + v.name, Conversion<ProgramDateToJDN>, v);
-    Register(std::string("JDNToDate/") + v.name, Conversion<ProgramJDNToDate>, v);
+    const bool dee = v.dee == clvt::kDeeVariant;
+    Register(std::string("DateToJDN/") + v.name,
+             dee ? Conversion<ProgramDateToJDN<clvt::kDeeVariant>>
+                 : Conversion<ProgramDateToJDN<clvt::kDeeCecilVariant>>,
+             v);
+    Register(std::string("JDNToDate/") + v.name,
+             dee ? Conversion<ProgramJDNToDate<clvt::kDeeVariant>>
+                 : Conversion<ProgramJDNToDate<clvt::kDeeCecilVariant>>,
+             v);
   }
   // Interleave the repetitions of all benchmarks so that a burst of load elsewhere on the
   // machine does not fall on one benchmark's repetitions only; options given on the command

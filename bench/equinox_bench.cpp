@@ -58,7 +58,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
-  clvt::lngDeeEpochJDN = clvt::kDeeCecilEpochJDN;
   clvt::OverrideNumberSymbols(",", ".");
   clvt::InitEquinoxTerms();
   benchmark::Initialize(&argc, argv);

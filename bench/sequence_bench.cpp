@@ -28,7 +28,7 @@ constexpr int32_t kStartJDN = 2457349;  // 2015-11-22
 constexpr int kDays = 800;
 
 clvt::SequenceRequest Request() {
-  return {kStartJDN, kDays, clvt::DeeCecilVariant(), false, 0, false};
+  return {kStartJDN, kDays, clvt::kDeeCecilVariant, 0, false};
 }
 
 void ReferenceStringCopy(benchmark::State& state) {
@@ -96,7 +96,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   clvt::OverrideNumberSymbols(",");
-  clvt::lngDeeEpochJDN = clvt::kDeeCecilEpochJDN;
 #ifdef CLVT_BENCH_WINDOW
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);

@@ -5,8 +5,6 @@
 
 namespace clvt {
 
-int32_t lngDeeEpochJDN = 0;
-
 int16_t DayOfWeek(int32_t jdn) { return static_cast<int16_t>(euro_day_of_week(jdn)); }
 
 int32_t TodayJDN() {

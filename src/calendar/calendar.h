@@ -7,14 +7,9 @@
 #include "platform/morvel/morvel.h"
 
 // The one road between calendar dates and Julian day numbers: Dee records (calendar 68) go to
-// the Dee arithmetic, all others to the calendar library (platform/morvel).
+// the Dee arithmetic in the variant the caller names, all others to the calendar library
+// (platform/morvel), which ignores the variant.
 namespace clvt {
-
-// JDN of 1 January of Dee year 1: 1,721,425 (Dee, "D") or 1,721,426 (Dee-Cecil, "DC").
-// Process-wide; 0 until the main window selects a variant. Written only by the variant choice.
-extern int32_t lngDeeEpochJDN;
-inline constexpr int32_t kDeeEpochJDN = 1721425;
-inline constexpr int32_t kDeeCecilEpochJDN = 1721426;
 
 // True for the three calendar codes the program knows: kCalendarGregorian, kCalendarJulian,
 // kCalendarDee.
@@ -27,9 +22,9 @@ inline bool IsKnownCalendar(int32_t calendar) {
 // the two below, so that a conversion costs one call into the calendar routines. A record of
 // any other calendar code is invalid: the calendar library would read it as Julian, and a date
 // must never be converted in a calendar nobody chose.
-inline void DateToJDN(DateRec& rec) {
+inline void DateToJDN(DateRec& rec, const DeeVariant& dee) {
   if (rec.calendar == kCalendarDee) {
-    DeeDateToJDN(rec);
+    DeeDateToJDN(rec, dee);
   } else if (IsKnownCalendar(rec.calendar)) {
     euro_date_to_jdn(&rec);
   } else {
@@ -39,9 +34,9 @@ inline void DateToJDN(DateRec& rec) {
 
 // Reads jdn and calendar; sets year, month, day. Never changes calendar or jdn. Another
 // calendar code than the three known gives year, month and day 0 and valid 0.
-inline void JDNToDate(DateRec& rec) {
+inline void JDNToDate(DateRec& rec, const DeeVariant& dee) {
   if (rec.calendar == kCalendarDee) {
-    DeeJDNToDate(rec);
+    DeeJDNToDate(rec, dee);
   } else if (IsKnownCalendar(rec.calendar)) {
     jdn_to_euro_date(&rec);
   } else {
@@ -50,12 +45,12 @@ inline void JDNToDate(DateRec& rec) {
 }
 
 // The record of jdn in calendar, completed by JDNToDate:
-// DateOfJDN(kCalendarGregorian, 2457349) is 2015-11-22.
-inline DateRec DateOfJDN(int32_t calendar, int32_t jdn) {
+// DateOfJDN(kCalendarGregorian, 2457349, dee) is 2015-11-22 whatever dee.
+inline DateRec DateOfJDN(int32_t calendar, int32_t jdn, const DeeVariant& dee) {
   DateRec rec;
   rec.calendar = calendar;
   rec.jdn = jdn;
-  JDNToDate(rec);
+  JDNToDate(rec, dee);
   return rec;
 }
 

@@ -1,6 +1,5 @@
 #include "calendar/dee.h"
 
-#include "calendar/calendar.h"
 #include "base/floor_div.h"
 #include "platform/morvel/month_table.h"
 
@@ -23,7 +22,7 @@ int32_t DeeDaysInMonth(int32_t month, int32_t year) {
   return MonthLength(month, DeeIsLeapYear(year));
 }
 
-void DeeDateToJDN(DateRec& rec) {
+void DeeDateToJDN(DateRec& rec, const DeeVariant& dee) {
   if (!DayExists(rec.year, rec.month, rec.day, DeeIsLeapYear)) {
     rec.valid = 0;
     return;
@@ -33,7 +32,7 @@ void DeeDateToJDN(DateRec& rec) {
   const int64_t leapDay = (rec.month > 2 && DeeIsLeapYear(rec.year)) ? 1 : 0;
   const int64_t days = kDeeCycleDays * cycle + 365 * i + i / 4 +
                        kDaysBeforeMonth[rec.month] + leapDay + rec.day - 1;
-  const int64_t jdn = int64_t{lngDeeEpochJDN} + days;
+  const int64_t jdn = int64_t{dee.epochJdn} + days;
   if (!FitsInt32(jdn)) {
     rec.valid = 0;
     return;
@@ -42,8 +41,8 @@ void DeeDateToJDN(DateRec& rec) {
   rec.jdn = static_cast<int32_t>(jdn);
 }
 
-void DeeJDNToDate(DateRec& rec) {
-  const int64_t d = int64_t{rec.jdn} - lngDeeEpochJDN;  // |d| < 2^33
+void DeeJDNToDate(DateRec& rec, const DeeVariant& dee) {
+  const int64_t d = int64_t{rec.jdn} - dee.epochJdn;  // |d| < 2^33
   const int64_t cycle = FloorDiv(d, kDeeCycleDays);
   const int64_t r = d - cycle * kDeeCycleDays;                 // [0, 12052]
   const int64_t group = r / kFourYears < kLeapGroups ? r / kFourYears : kLeapGroups;  // [0, 8]

@@ -58,9 +58,9 @@ std::string Row(std::string_view heading, std::string_view first, std::string_vi
 
 void WriteCalendar(JsonWriter& json, int32_t calendar, int32_t jdn,
                    std::string_view traditional, std::string_view ymd,
-                   std::string_view variant) {
+                   const DeeVariant& dee, std::string_view variant) {
   json.BeginObject();
-  WriteDateMembers(json, DateOfJDN(calendar, jdn));
+  WriteDateMembers(json, DateOfJDN(calendar, jdn, dee));
   json.Key("traditional").String(traditional).Key("ymd").String(ymd);
   if (!variant.empty()) json.Key("variant").String(variant);
   json.EndObject();
@@ -87,7 +87,7 @@ void WriteArithmetic(JsonWriter& json, const std::optional<AppliedArithmetic>& a
 void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) {
   out << Row("Gregorian:", o.txbOutputGC, o.txbOutputGCwithAYN)
       << Row("Julian:", o.txbOutputJC, o.txbOutputJCwithAYN)
-      << Row(dee.name + ":", o.txbOutputDEE, o.txbOutputDEEwithAYN)
+      << Row(std::string(dee.name) + ":", o.txbOutputDEE, o.txbOutputDEEwithAYN)
       << Row("Julian day number:", o.txbJDN, "") << Row("Day of week:", o.txbDayOfWeek, "");
 }
 
@@ -97,11 +97,11 @@ void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& 
   JsonWriter json;
   json.BeginObject().Key("jdn").Number(jdn).Key("weekday").String(o.txbDayOfWeek);
   json.Key("gregorian");
-  WriteCalendar(json, kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, "");
+  WriteCalendar(json, kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, dee, "");
   json.Key("julian");
-  WriteCalendar(json, kCalendarJulian, jdn, o.txbOutputJC, o.txbOutputJCwithAYN, "");
+  WriteCalendar(json, kCalendarJulian, jdn, o.txbOutputJC, o.txbOutputJCwithAYN, dee, "");
   json.Key("dee");
-  WriteCalendar(json, kCalendarDee, jdn, o.txbOutputDEE, o.txbOutputDEEwithAYN, dee.name);
+  WriteCalendar(json, kCalendarDee, jdn, o.txbOutputDEE, o.txbOutputDEEwithAYN, dee, dee.name);
   json.Key("arithmetic");
   WriteArithmetic(json, run.arithmetic);
   out << json.EndObject().Text() << "\n";

@@ -121,13 +121,13 @@ std::string FillAmounts(const std::string& amounts, InputControls& controls,
   return "";
 }
 
-void FillToday(int position, InputControls& controls) {
+void FillToday(int position, const DeeVariant& dee, InputControls& controls) {
   DateRec today;
   today.calendar = position == kCalendarPositionJulian ? kCalendarJulian
                    : position == kCalendarPositionDee  ? kCalendarDee
                                                        : kCalendarGregorian;
   today.jdn = TodayJDN();
-  JDNToDate(today);
+  JDNToDate(today, dee);
   controls.optInputDateWithoutAYN = true;
   DisplayInputDateWithoutAYN(today, controls);
 }
@@ -178,8 +178,7 @@ std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions
 
 DateInput ReadDateInput(const DateOptions& options) {
   DateInput input;
-  input.dee = options.dee ? DeeOnlyVariant() : DeeCecilVariant();
-  lngDeeEpochJDN = options.dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+  input.dee = options.dee ? kDeeVariant : kDeeCecilVariant;
   InputControls& controls = input.controls;
 
   int position = 0;
@@ -200,7 +199,7 @@ DateInput ReadDateInput(const DateOptions& options) {
   const std::string firstWord = text.substr(0, text.find_first_not_of(kLetters));
   if (LowerCase(text) == "today") {
     if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
-    FillToday(position, controls);
+    FillToday(position, input.dee, controls);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
     input.intInputDateType = kInputWithoutAYN;
   } else if (MonthNumber(firstWord) != 0) {
@@ -223,7 +222,7 @@ DateInput ReadDateInput(const DateOptions& options) {
             ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendarPosition
             : position;
     input.deeDesignatorWithoutDee =
-        !options.dee && ReadYmdDesignator(controls.txbYearCEJC, DeeOnlyVariant(), symbol)
+        !options.dee && ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol)
                                 .calendarPosition == kCalendarPositionDee;
     input.intInputDateType = kInputWithAYN;
   }

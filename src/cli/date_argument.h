@@ -55,8 +55,8 @@ struct DateInput {
 };
 
 // Fills the controls from DATE ("2015-11-22 CE", "November 22, 2015 AD", "today"), CAL and
-// AMOUNTS as a user would fill the window, and selects the Dee variant (lngDeeEpochJDN) as
-// the window's option does. A year-month-day text is upper-cased; with --dee its " DC" becomes
+// AMOUNTS as a user would fill the window, and chooses the Dee variant (input.dee) as the
+// window's option does. A year-month-day text is upper-cased; with --dee its " DC" becomes
 // " D", as when the user clicks the Dee option after typing. Without CAL its calendar follows
 // its designator as ReadYmdDesignator reads it, and is left unchosen when the designator
 // names none. A DATE beginning with a word of three or more letters that is no month name is

@@ -115,11 +115,9 @@ std::string ParseArguments(const std::vector<std::string>& args, EquinoxArgument
     } else if (arg == "--mean") {
       arguments.settings.apparent = false;
     } else if (arg == "--dee") {
-      arguments.settings.dee = DeeOnlyVariant();
-      arguments.settings.optDee = true;
+      arguments.settings.dee = kDeeVariant;
     } else if (arg == "--dee-cecil") {
-      arguments.settings.dee = DeeCecilVariant();
-      arguments.settings.optDee = false;
+      arguments.settings.dee = kDeeCecilVariant;
     } else {
       return "unknown option '" + arg + "'";
     }
@@ -154,7 +152,7 @@ struct StartYear {
 StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
   DateOptions options;
   options.dateWords = arguments.words;
-  options.dee = arguments.settings.optDee;
+  options.dee = arguments.settings.dee == kDeeVariant;
   DateInput input = ReadDateInput(options);
   if (!input.usageError.empty()) {
     err << "clvt equinox: " << input.usageError << "\n";
@@ -247,7 +245,6 @@ int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ost
     err << "clvt equinox: " << usage << "\n" << kHelp;
     return kExitUsage;
   }
-  lngDeeEpochJDN = arguments.settings.optDee ? kDeeEpochJDN : kDeeCecilEpochJDN;
 
   StartYear start;
   if (const std::optional<int32_t> year = BareYear(arguments.words)) {

@@ -142,7 +142,6 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   request.startJDN = jdn.lngJDN;
   request.numDays = days.numDays;
   request.dee = input.dee;
-  request.optDee = input.dee.designation == DeeOnlyVariant().designation;
   const SequenceRun run = BuildSequenceRun(request);
   if (json) {
     PrintJson(out, request, run);

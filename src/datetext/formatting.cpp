@@ -35,8 +35,8 @@ std::string InsertGroups(std::string_view text, std::string_view separator) {
   return out;
 }
 
-DateRec DateOf(std::string_view strCalendar, int32_t lngJDN) {
-  return DateOfJDN(CalendarCode(strCalendar), lngJDN);
+DateRec DateOf(std::string_view calendar, int32_t jdn, const DeeVariant& dee) {
+  return DateOfJDN(CalendarCode(calendar), jdn, dee);
 }
 
 bool BeyondUngrouped(int32_t year) {
@@ -49,8 +49,8 @@ const std::array<std::string_view, 13> MonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",
     "July", "August",  "September", "October", "November", "December"};
 
-int32_t CalendarCode(std::string_view strCalendar) {
-  return strCalendar.empty() ? 0 : static_cast<unsigned char>(strCalendar.front());
+int32_t CalendarCode(std::string_view calendar) {
+  return calendar.empty() ? 0 : static_cast<unsigned char>(calendar.front());
 }
 
 std::string TwoDigits(int32_t n) {
@@ -87,8 +87,9 @@ std::string DateText(const DateRec& rec, std::string_view separator,
          TwoDigits(rec.day);
 }
 
-std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& eraPosition) {
-  const DateRec rec = DateOf(strCalendar, lngJDN);
+std::string TraditionalDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee,
+                            int& eraPosition) {
+  const DateRec rec = DateOf(calendar, jdn, dee);
   std::string text = std::string(MonthNames[static_cast<std::size_t>(rec.month)]) + " " +
                      DecimalText(rec.day) + ",";
   const int64_t shown = rec.year < 1 ? 1 - int64_t{rec.year} : rec.year;
@@ -104,12 +105,11 @@ std::string TraditionalDate(std::string_view strCalendar, int32_t lngJDN, int& e
   return text;
 }
 
-std::string AYNDate(std::string_view strCalendar, int32_t lngJDN,
-                    std::string_view deeDesignation) {
-  return AYNDate(DateOf(strCalendar, lngJDN), deeDesignation);
+std::string AYNDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee) {
+  return AYNDate(DateOf(calendar, jdn, dee), dee);
 }
 
-std::string AYNDate(const DateRec& rec, std::string_view deeDesignation) {
+std::string AYNDate(const DateRec& rec, const DeeVariant& dee) {
   std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : DecimalText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
   switch (rec.calendar) {
@@ -117,7 +117,7 @@ std::string AYNDate(const DateRec& rec, std::string_view deeDesignation) {
       text += "JC";
       break;
     case kCalendarDee:
-      text += deeDesignation;
+      text += dee.designation;
       break;
     default:
       text += "CE";

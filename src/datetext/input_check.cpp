@@ -66,7 +66,7 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
         text += " JC";
         break;
       case kCalendarPositionDee:
-        text += " " + dee.designation;
+        (text += ' ') += dee.designation;
         break;
       default:
         return Reject(kMsgSpecifyCalendar, Icon::None);
@@ -199,7 +199,7 @@ void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const 
       text += " JC";
       break;
     default:
-      text += " " + dee.designation;
+      (text += ' ') += dee.designation;
       break;
   }
   controls.txbYearCEJC = std::move(text);
@@ -220,7 +220,7 @@ std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
       case kCalendarPositionJulian:
         return "Julian Calendar";
       case kCalendarPositionDee:
-        return dee.name + " Calendar";
+        return std::string(dee.name) + " Calendar";
       default:
         return DayName(position - kCalendarPositionSunday);
     }
@@ -232,7 +232,7 @@ std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
       case kCalendarPositionJulian:
         return std::string(kProlepticPrefix) + "Julian";
       case kCalendarPositionDee:
-        return std::string(kProlepticPrefix) + dee.name;
+        return std::string(kProlepticPrefix) + std::string(dee.name);
       default:
         return "";
     }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "calendar/dee.h"
+
 // What the main window's input controls hold, as plain values. The window copies its controls
 // into this record, hands it to the pure checks and runs (which may rewrite the texts as the
 // program does: upper-casing, trimming, normalised dates), and writes it back.
@@ -41,13 +43,5 @@ struct InputControls {
   std::array<std::string, 4> txbArith;  // years, months, weeks, days
   friend bool operator==(const InputControls&, const InputControls&) = default;
 };
-
-// The Dee variant in force: strDeeCalendarName and strDeeCalendarDesignation.
-struct DeeVariant {
-  std::string name = "Dee-Cecil";
-  std::string designation = "DC";
-};
-inline DeeVariant DeeCecilVariant() { return {"Dee-Cecil", "DC"}; }
-inline DeeVariant DeeOnlyVariant() { return {"Dee", "D"}; }
 
 }  // namespace clvt

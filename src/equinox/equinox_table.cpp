@@ -145,8 +145,9 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
   line.londonTime = TimeOfDayText(london);
   line.washington.calendar = kCalendarDee;
   line.washington.jdn = *washingtonDay;
-  DeeJDNToDate(line.washington);
-  line.washingtonDate = DateText(line.washington, "-", ",") + " " + settings.dee.designation;
+  DeeJDNToDate(line.washington, settings.dee);
+  line.washingtonDate = DateText(line.washington, "-", ",") + " ";
+  line.washingtonDate += settings.dee.designation;
   line.washingtonTime = TimeOfDayText(washington);
   line.cyclePosition = CyclePosition(year);
   line.deeLeapYear = DeeIsLeapYear(year);
@@ -160,7 +161,8 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
   s += OneDigitYear(line.washington.year) ? "    " : "   ";
   s += line.washingtonDate + " " + line.washingtonTime + mode;
   s += CycleColumn(line.cyclePosition, line.deeLeapYear);
-  const std::string_view expected = settings.optDee ? "-21 D" : "-20 D";
+  const bool deeVariant = settings.dee == kDeeVariant;
+  const std::string_view expected = deeVariant ? "-21 D" : "-20 D";
   if (s.find(expected) == std::string::npos) {
     s += "  <--";
     line.marked = true;
@@ -170,9 +172,9 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
 
 std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings) {
   std::string text = "Number of VE not on March ";
-  text += settings.optDee ? "21" : "20";
-  text += " in " + settings.dee.name + " Calendar for " + LongitudeText(settings) + ": " +
-          DecimalText(count) + " of " + DecimalText(years);
+  text += settings.dee == kDeeVariant ? "21" : "20";
+  text += " in " + std::string(settings.dee.name) + " Calendar for " + LongitudeText(settings) +
+          ": " + DecimalText(count) + " of " + DecimalText(years);
   if (count > 0) text += " (" + RegionalFixed(100.0 * count / years, 2) + "%)";
   return text;
 }

@@ -43,20 +43,19 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears);
 std::string EquinoxHeading(std::string_view deeName);
 
 // How the table is made: 'Washington' longitude (degrees 70..79 west, minutes 0..59), time
-// mode, and the main window's Dee variant (optDee: the Dee variant, not Dee-Cecil, selected).
+// mode, and the main window's Dee variant.
 struct EquinoxSettings {
   int32_t degrees = 77;
   int32_t minutes = 0;
   bool apparent = true;
   DeeVariant dee;
-  bool optDee = false;
 };
 
 // "77d0m W": the longitude as the summary names it.
 std::string LongitudeText(const EquinoxSettings& settings);
 
 // One line (without line end) for year; lineIndex is the line's index within its run (the
-// time mode is named on lines 0, 10, 20, ...). The Dee date uses the process-wide Dee epoch.
+// time mode is named on lines 0, 10, 20, ...). The Dee date is in settings.dee.
 // std::nullopt when the year's equinox dates do not fit the calendar's int32_t day numbers
 // (years below about -1.2 million, or far above 4000).
 struct EquinoxLine {

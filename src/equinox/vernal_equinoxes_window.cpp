@@ -115,7 +115,6 @@ void VernalEquinoxesWindow::DoIt() {
   input.settings.minutes = cboMinutes_->currentIndex();
   input.settings.apparent = optApparentST_->isChecked();
   input.settings.dee = host_.Dee();
-  input.settings.optDee = host_.DeeSelected();
   input.tableLength = HeldLength();
   input.tableContainsCE = HeldContainsCE();
 

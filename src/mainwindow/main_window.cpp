@@ -213,12 +213,10 @@ void MainWindow::ClearOutputDates() {
 
 // ---- Dee variant ---------------------------------------------------------------------------
 
-void MainWindow::optDee_Click() { ApplyDeeVariant(DeeOnlyVariant(), kDeeEpochJDN); }
-void MainWindow::optDeeCecil_Click() { ApplyDeeVariant(DeeCecilVariant(), kDeeCecilEpochJDN); }
-bool MainWindow::DeeSelected() const { return optDee->isChecked(); }
+void MainWindow::optDee_Click() { ApplyDeeVariant(kDeeVariant); }
+void MainWindow::optDeeCecil_Click() { ApplyDeeVariant(kDeeCecilVariant); }
 
-void MainWindow::ApplyDeeVariant(const DeeVariant& dee, int32_t epochJDN) {
-  lngDeeEpochJDN = epochJDN;
+void MainWindow::ApplyDeeVariant(const DeeVariant& dee) {
   dee_ = dee;
   SetTextKeepingCaret(txbYearCEJC, RewriteDeeDesignator(S(txbYearCEJC->text()), dee_));
   lblCE->setText(Q(RewriteDeeLegend(S(lblCE->text()), dee_)));
@@ -226,9 +224,11 @@ void MainWindow::ApplyDeeVariant(const DeeVariant& dee, int32_t epochJDN) {
 }
 
 void MainWindow::ApplyDeeCalendarChoice() {
-  lblDee->setText(Q(dee_.name + ":"));
-  cboCalendar[0]->setItemText(kCalendarPositionDee, Q(dee_.name + " Calendar"));
-  cboCalendar[1]->setItemText(kCalendarPositionDee, Q("Proleptic " + dee_.name));
+  lblDee->setText(Q(std::string(dee_.name) + ":"));
+  for (int list : {kInputWithoutAYN, kInputWithAYN}) {
+    cboCalendar[list]->setItemText(kCalendarPositionDee,
+                                   Q(CalendarListItem(list, kCalendarPositionDee, dee_)));
+  }
   if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted_) {
     cmdCalculate_Click();
   } else {
@@ -300,7 +300,7 @@ void MainWindow::RestoreSettings() {
   const RestorePlan plan = PlanRestore(registry_, SettingsKey());
   if (plan.lngJDN) lngJDN_ = *plan.lngJDN;
   // Choosing an option runs its handler.
-  if (plan.selectDee) SetOption(*plan.selectDee ? optDee : optDeeCecil, true);
+  if (plan.dee) SetOption(*plan.dee == kDeeVariant ? optDee : optDeeCecil, true);
   if (plan.input) {
     const int list = plan.input->intInputDateType;
     intInputDateType_ = list;
@@ -469,7 +469,7 @@ bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIf
 }
 
 std::string MainWindow::AYNDate(std::string_view strCalendar, int32_t jdn) {
-  return clvt::AYNDate(strCalendar, jdn, dee_.designation);
+  return clvt::AYNDate(strCalendar, jdn, dee_);
 }
 
 int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), intInputDateType_); }

@@ -62,9 +62,6 @@ class MainWindow : public QWidget, public ListingHost {
 
   int32_t lngJDN() const { return lngJDN_; }
   int intInputDateType() const { return intInputDateType_; }
-  std::string strDeeCalendarName() const { return dee_.name; }
-  std::string strDeeCalendarDesignation() const { return dee_.designation; }
-  bool DeeSelected() const override;
   uint32_t lngBackColor() const { return lngBackColor_; }
   // The calendar text of the notation in use ("Julian Calendar", "Dee-Cecil"); "" when no
   // notation is in use.
@@ -75,7 +72,7 @@ class MainWindow : public QWidget, public ListingHost {
   bool InputDateInUse() const override;
   int32_t InputJdn() override;
   int32_t InputYear() override { return GetYear(); }
-  DeeVariant Dee() const override { return dee_; }
+  DeeVariant Dee() const override { return dee_; }  // the variant the options chose
   uint32_t BackColour() const override { return lngBackColor_; }
   QWidget* MainWidget() override { return this; }
 
@@ -119,7 +116,7 @@ class MainWindow : public QWidget, public ListingHost {
   void FillLists();
   void ClearInputDate();
   void ClearOutputDates();
-  void ApplyDeeVariant(const DeeVariant& dee, int32_t epochJDN);
+  void ApplyDeeVariant(const DeeVariant& dee);
   void ApplyDeeCalendarChoice();
   void ShowVernalEquinoxesButton();
   void PlaceWindow();

@@ -30,7 +30,7 @@ bool IsBCEra(int eraPosition) { return eraPosition == kEraBC || eraPosition == k
 
 std::string CalendarName(int32_t calendar, const DeeVariant& dee) {
   if (calendar == kCalendarJulian) return "Julian";
-  if (calendar == kCalendarDee) return dee.name;
+  if (calendar == kCalendarDee) return std::string(dee.name);
   return "Gregorian";
 }
 
@@ -78,19 +78,19 @@ bool AnyAmountTyped(const std::array<std::string, 4>& txbArith) {
 
 OutputDates DisplayOutputDates(int32_t lngJDN, int& eraPosition, const DeeVariant& dee) {
   OutputDates out;
-  out.txbOutputGC = TraditionalDate("G", lngJDN, eraPosition);
-  out.txbOutputJC = TraditionalDate("J", lngJDN, eraPosition);
-  out.txbOutputDEE = TraditionalDate("D", lngJDN, eraPosition);
-  out.txbOutputGCwithAYN = AYNDate("G", lngJDN, dee.designation);
-  out.txbOutputJCwithAYN = AYNDate("J", lngJDN, dee.designation);
-  out.txbOutputDEEwithAYN = AYNDate("D", lngJDN, dee.designation);
+  out.txbOutputGC = TraditionalDate("G", lngJDN, dee, eraPosition);
+  out.txbOutputJC = TraditionalDate("J", lngJDN, dee, eraPosition);
+  out.txbOutputDEE = TraditionalDate("D", lngJDN, dee, eraPosition);
+  out.txbOutputGCwithAYN = AYNDate("G", lngJDN, dee);
+  out.txbOutputJCwithAYN = AYNDate("J", lngJDN, dee);
+  out.txbOutputDEEwithAYN = AYNDate("D", lngJDN, dee);
   out.txbJDN = GroupDigits(lngJDN);
   out.txbDayOfWeek = DayName(DayOfWeek(lngJDN));
   return out;
 }
 
 ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee) {
-  DateToJDN(rec);
+  DateToJDN(rec, dee);
   ValidityCheck check;
   check.valid = rec.valid == 1;
   if (!check.valid && showMessage) {
@@ -165,7 +165,7 @@ bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, boo
 }
 
 DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
-                                         bool plus) {
+                                         bool plus, const DeeVariant& dee) {
   DateArithmeticResult result;
   result.applied.plus = plus;
   result.applied.lngArith = lngArith;
@@ -178,10 +178,10 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
   }
   // A day past the end of the new month becomes its last day. The loop stops at day 1: a
   // record still invalid there has a JDN beyond 32 bits, not a day too many.
-  DateToJDN(rec);
+  DateToJDN(rec, dee);
   while (rec.valid != 1 && rec.day > 1) {
     --rec.day;
-    DateToJDN(rec);
+    DateToJDN(rec, dee);
   }
   const int64_t shift = kDaysPerWeek * lngArith[kWeeksBox] + lngArith[kDaysBox];
   const int64_t jdn = int64_t{rec.jdn} + (plus ? shift : -shift);
@@ -226,14 +226,14 @@ GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
 
   if (direction && controls.fraPlusMinusVisible && AnyAmountTyped(controls.txbArith)) {
     const ArithValues amounts = GetArithValues(controls.txbArith);
-    DateArithmeticResult arithmetic = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus);
+    DateArithmeticResult arithmetic = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus, dee);
     if (arithmetic.message) {
       result.messages.push_back(std::move(*arithmetic.message));
       return result;
     }
     result.arithmetic = arithmetic.applied;
   } else {
-    DateToJDN(rec);
+    DateToJDN(rec, dee);
   }
   result.ok = true;
   result.lngJDN = rec.jdn;

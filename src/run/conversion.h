@@ -66,7 +66,7 @@ GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
 
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
 // (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
-// nothing. Uses lngDeeEpochJDN as set by the caller. May set controls.cboYearDesADBCetc to
+// nothing. Dee dates are read and shown in the variant dee. May set controls.cboYearDesADBCetc to
 // "CE" as the traditional output does. groupingSymbol is the locale's digit-grouping symbol,
 // read in the typed years as InputDateOK reads it.
 struct CalculateResult {
@@ -116,7 +116,7 @@ struct DateArithmeticResult {
   AppliedArithmetic applied;
 };
 DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
-                                         bool plus);
+                                         bool plus, const DeeVariant& dee);
 
 // The input year as typed, astronomical, without arithmetic (GetYear of the main window):
 // "-500-03-01 CE" -> -500, "12,345-01-01 CE" -> 12345; "44" with "BC" -> -43. Saturates at

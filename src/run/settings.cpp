@@ -52,19 +52,10 @@ std::optional<std::string> ReadOK(const RestoredValue& restored) {
   return restored.value;
 }
 
-// The date of jdn in the calendar at list position k, Dee dates under the variant chosen.
-DateRec DateForPosition(int32_t jdn, int k, bool dee) {
+// The date of jdn in the calendar at list position k, Dee dates in the restored variant.
+DateRec DateForPosition(int32_t jdn, int k, const DeeVariant& dee) {
   static constexpr int32_t kCodes[] = {0, kCalendarGregorian, kCalendarJulian, kCalendarDee};
-  DateRec rec;
-  rec.jdn = jdn;
-  rec.calendar = kCodes[k];
-  // The variant's option sets the process-wide epoch when the window selects it; until then
-  // it may still be the other one, so convert under the restored variant explicitly.
-  const int32_t previousEpoch = lngDeeEpochJDN;
-  lngDeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
-  JDNToDate(rec);
-  lngDeeEpochJDN = previousEpoch;
-  return rec;
+  return DateOfJDN(kCodes[k], jdn, dee);
 }
 
 }  // namespace
@@ -120,13 +111,13 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
     const std::optional<std::string> calNdx = ReadOK(stored[kCalNdxValue]);
     const std::optional<std::string> dee = calNdx ? ReadOK(stored[kDeeValue]) : std::nullopt;
     if (dee) {
-      plan.selectDee = *dee == DeeOnlyVariant().designation;
+      plan.dee = *dee == kDeeVariant.designation ? kDeeVariant : kDeeCecilVariant;
       const int k = static_cast<int>(
           std::llabs(StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee)
                          .value_or(0)));
       if (k >= kCalendarPositionGregorian && k <= kCalendarPositionDee) {
         const bool ymd = !calNdx->empty() && calNdx->front() == '-';
-        const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.selectDee);
+        const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.dee);
         // Near the ends of the JDN range the Julian or Dee year can lie past what the input
         // accepts; putting it there would greet the user with an out-of-range message.
         // Keeping the JDN without its date would leave a blank window, so the date counts as

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/dee.h"
 #include "platform/morvel/date_rec.h"
 #include "platform/registry.h"
 #include "support/identity.h"
@@ -65,7 +66,7 @@ struct RestoredInput {
 // runs Calculate when input is set.
 struct RestorePlan {
   std::optional<int32_t> lngJDN;        // also kept when CalNdx or Dee stop the restore
-  std::optional<bool> selectDee;        // true: optDee; false: optDeeCecil
+  std::optional<DeeVariant> dee;        // the variant to select: optDee or optDeeCecil
   std::optional<RestoredInput> input;   // then run cmdCalculate_Click
   std::optional<uint32_t> lngBackColor; // then SetBackColor
 };

@@ -36,7 +36,7 @@ TodayResult SetToday(InputControls& controls, int32_t todayJDN, const DeeVariant
   DateRec& rec = result.recOutputDate;
   rec.calendar = SetTodayCalendar(controls);
   rec.jdn = todayJDN;
-  JDNToDate(rec);
+  JDNToDate(rec, dee);
   rec.valid = 1;
   DisplayInputDateWithoutAYN(rec, controls);
   DisplayInputDateWithAYN(rec, controls, dee);

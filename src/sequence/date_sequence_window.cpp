@@ -71,7 +71,6 @@ void DateSequenceWindow::DoIt() {
   request.startJDN = host_.InputJdn();
   request.numDays = check.numDays;
   request.dee = host_.Dee();
-  request.optDee = host_.DeeSelected();
   request.heldLength = HeldLength();
   request.heldContainsCE = HeldContainsCE();
   WriteRun(BuildSequenceRun(request));

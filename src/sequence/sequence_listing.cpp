@@ -46,8 +46,9 @@ std::string Blanks(int64_t n) {
 }
 
 std::string Heading(const DeeVariant& dee) {
-  const int64_t pad = dee.name == "Dee-Cecil" ? kHeadingPadDeeCecil : kHeadingPadDee;
-  return std::string(kLeftMargin) + "Common Era date" + Blanks(6) + dee.name + " date" +
+  const int64_t pad = dee == kDeeVariant ? kHeadingPadDee : kHeadingPadDeeCecil;
+  return std::string(kLeftMargin) + "Common Era date" + Blanks(6) + std::string(dee.name) +
+         " date" +
          Blanks(pad) + "Julian day number" + Blanks(4) + "Day of week" + std::string(kNewLine) +
          std::string(kNewLine);
 }
@@ -63,10 +64,10 @@ std::string DateNumbers(std::string text, std::string_view designatorLetters) {
 SequenceDay MakeDay(int32_t j, const DeeVariant& dee) {
   SequenceDay day;
   day.jdn = j;
-  day.gregorian = DateOfJDN(kCalendarGregorian, j);
-  day.dee = DateOfJDN(kCalendarDee, j);
-  day.gregorianText = AYNDate(day.gregorian, dee.designation);
-  day.deeText = AYNDate(day.dee, dee.designation);
+  day.gregorian = DateOfJDN(kCalendarGregorian, j, dee);
+  day.dee = DateOfJDN(kCalendarDee, j, dee);
+  day.gregorianText = AYNDate(day.gregorian, dee);
+  day.deeText = AYNDate(day.dee, dee);
   day.weekday = DayName(DayOfWeek(j));
   day.same = DateNumbers(day.gregorianText, "CE ") == DateNumbers(day.deeText, "CDE ");
   return day;
@@ -156,7 +157,8 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
     const std::string& g = day.gregorianText;
     if (k == 0) padDee = kDateField - CharacterCount(g);
     std::string line = std::string(kLeftMargin) + g + Blanks(padDee) + day.deeText;
-    if (request.optDee) line += ' ';
+    // "D" is one letter shorter than "DC"; a blank keeps the columns where Dee-Cecil has them.
+    if (request.dee == kDeeVariant) line += ' ';
     // The first line has neither an arrow nor the blanks that stand in for one.
     if (k > 0) line += day.marked ? kArrow : kNoArrow;
     const std::string jt = GroupDigits(day.jdn);

@@ -40,9 +40,9 @@ Message InvalidNumDaysMessage();
 struct SequenceRequest {
   int32_t startJDN = 0;       // the first day listed
   int numDays = 0;            // 1..800; values outside are clamped to that range
-  DeeVariant dee;             // heading name and designation of the Dee dates
-  bool optDee = false;        // the Dee (not Dee-Cecil) variant is selected: Dee dates get a
-                              // trailing blank so that "D" takes as many columns as "DC"
+  DeeVariant dee;             // the variant of the Dee dates and of the heading; under the
+                              // Dee variant the dates get a trailing blank so that "D" takes
+                              // as many columns as "DC"
   int64_t heldLength = 0;     // ListingLength of what the listing already holds
   bool heldContainsCE = false;  // whether that listing contains the text "CE"
   int64_t capacity = kListingCapacity;  // characters the listing may hold
@@ -69,12 +69,11 @@ struct SequenceRun : ListingRun {
   std::optional<std::string> summary;  // the summary sentence, when one was written
 };
 
-// Builds one run. The Dee dates use the process-wide Dee epoch (lngDeeEpochJDN), which the
-// caller sets to match request.dee. Into an empty listing (heldLength 0) it writes the
-// heading; after earlier runs (a listing containing "CE") one empty line. Before each line
+// Builds one run, the Dee dates in request.dee. Into an empty listing (heldLength 0) it writes
+// the heading; after earlier runs (a listing containing "CE") one empty line. Before each line
 // it checks the capacity and stops when the listing already exceeds it. A run never steps
 // past the last representable JDN; it then ends there as if fewer days had been asked for.
-// Example: {2457349, 1, Dee-Cecil, false, 0, false} gives the heading and the line
+// Example: {2457349, 1, kDeeCecilVariant, 0, false} gives the heading and the line
 // "   2015-11-22 CE        2015-11-22 DC          2,457,349            Sunday".
 SequenceRun BuildSequenceRun(const SequenceRequest& request);
 

@@ -36,8 +36,7 @@ class ListingHost {
   virtual int32_t InputJdn() = 0;
   // The year of the input as typed, astronomical, before any arithmetic.
   virtual int32_t InputYear() = 0;
-  virtual DeeVariant Dee() const = 0;
-  virtual bool DeeSelected() const = 0;       // the Dee (not Dee-Cecil) variant is chosen
+  virtual DeeVariant Dee() const = 0;         // the variant optDee/optDeeCecil chose
   virtual uint32_t BackColour() const = 0;    // 0x00BBGGRR
   virtual QWidget* MainWidget() = 0;          // for font and position; may be null
   virtual QWidget* OutputFrame() const = 0;   // the main window's output frame; may be null

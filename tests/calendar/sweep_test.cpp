@@ -76,7 +76,8 @@ class Faults {
 };
 
 // Walks every day from kFirstYear-01-01, whose JDN is firstJDN, to kLastYear-12-31.
-void WalkEveryDay(const Calendar& cal, int64_t firstJDN) {
+// dee is the variant of the Dee walks; the calendar library ignores it.
+void WalkEveryDay(const Calendar& cal, int64_t firstJDN, const DeeVariant& dee) {
   Faults faults;
   int64_t jdn = firstJDN;
   int16_t weekday = DayOfWeek(static_cast<int32_t>(jdn - 1));
@@ -88,10 +89,10 @@ void WalkEveryDay(const Calendar& cal, int64_t firstJDN) {
       monthSum += cal.daysInMonth(m, static_cast<int32_t>(y));
       for (int32_t d = 1; d <= length; ++d, ++jdn) {
         DateRec rec{static_cast<int32_t>(y), m, d, cal.code, -1, 0};
-        DateToJDN(rec);
+        DateToJDN(rec, dee);
         if (rec.valid != 1 || rec.jdn != jdn) faults.Add("date to JDN", y, m, d);
         DateRec back{0, 0, 0, cal.code, static_cast<int32_t>(jdn), 0};
-        JDNToDate(back);
+        JDNToDate(back, dee);
         if (back.year != y || back.month != m || back.day != d) faults.Add("JDN to date", y, m, d);
         const int16_t next = DayOfWeek(static_cast<int32_t>(jdn));
         if (next != (weekday + 1) % 7) faults.Add("weekday", y, m, d);
@@ -101,7 +102,7 @@ void WalkEveryDay(const Calendar& cal, int64_t firstJDN) {
         }
       }
       DateRec past{static_cast<int32_t>(y), m, length + 1, cal.code, -1, 0};
-      DateToJDN(past);
+      DateToJDN(past, dee);
       if (past.valid != 0) faults.Add("day after month end exists", y, m, length + 1);
     }
     if (monthSum != jdn - yearStart) faults.Add("month lengths", y, 0, 0);
@@ -116,24 +117,18 @@ int64_t DeeFirstJDN(int32_t epoch) {
   return jdn;
 }
 
-class Sweep : public ::testing::Test {
- protected:
-  void TearDown() override { lngDeeEpochJDN = saved_; }
-  int32_t saved_ = lngDeeEpochJDN;
-};
-
-TEST_F(Sweep, GregorianEveryDay) { WalkEveryDay(kGregorian, TextbookGregorianJDN(kFirstYear, 1, 1)); }
-
-TEST_F(Sweep, JulianEveryDay) { WalkEveryDay(kJulian, TextbookJulianJDN(kFirstYear, 1, 1)); }
-
-TEST_F(Sweep, DeeEveryDay) {
-  lngDeeEpochJDN = kDeeEpochJDN;
-  WalkEveryDay(kDee, DeeFirstJDN(kDeeEpochJDN));
+TEST(Sweep, GregorianEveryDay) {
+  WalkEveryDay(kGregorian, TextbookGregorianJDN(kFirstYear, 1, 1), kDeeCecilVariant);
 }
 
-TEST_F(Sweep, DeeCecilEveryDay) {
-  lngDeeEpochJDN = kDeeCecilEpochJDN;
-  WalkEveryDay(kDee, DeeFirstJDN(kDeeCecilEpochJDN));
+TEST(Sweep, JulianEveryDay) {
+  WalkEveryDay(kJulian, TextbookJulianJDN(kFirstYear, 1, 1), kDeeCecilVariant);
+}
+
+TEST(Sweep, DeeEveryDay) { WalkEveryDay(kDee, DeeFirstJDN(kDeeVariant.epochJdn), kDeeVariant); }
+
+TEST(Sweep, DeeCecilEveryDay) {
+  WalkEveryDay(kDee, DeeFirstJDN(kDeeCecilVariant.epochJdn), kDeeCecilVariant);
 }
 
 }  // namespace

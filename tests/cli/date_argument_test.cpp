@@ -71,7 +71,7 @@ TEST(ReadDateInput, YearMonthDayFollowsDesignatorAndVariant) {
     EXPECT_EQ(in.intInputDateType, kInputWithAYN);
     EXPECT_EQ(in.controls.txbYearCEJC, row.box);
     EXPECT_EQ(in.controls.cboCalendar1, row.list);
-    EXPECT_EQ(lngDeeEpochJDN, row.dee ? kDeeEpochJDN : kDeeCecilEpochJDN);
+    EXPECT_EQ(in.dee, row.dee ? kDeeVariant : kDeeCecilVariant);
   }
 }
 
@@ -81,7 +81,7 @@ TEST(ReadDateInput, TodayIsTheLocalDate) {
   DateRec today;
   today.calendar = kCalendarJulian;
   today.jdn = TodayJDN();
-  JDNToDate(today);
+  JDNToDate(today, kDeeCecilVariant);
   EXPECT_EQ(in.controls.cboMonthNames, today.month);
   EXPECT_EQ(in.controls.cboDayNumbers, today.day);
   EXPECT_EQ(in.controls.cboYearDesADBCetc, kEraCE);

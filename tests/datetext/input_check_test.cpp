@@ -94,7 +94,7 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
   for (const YmdCase& row : cases) {
     SCOPED_TRACE(row.text.substr(0, 30) + " / calendar " + std::to_string(row.calendar));
     InputControls c = YmdControls(row.text, row.calendar);
-    const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), row.groupingSymbol);
+    const InputCheck check = InputDateOK(c, kInputWithAYN, kDeeCecilVariant, row.groupingSymbol);
     EXPECT_EQ(check.message ? check.message->text : "", row.message);
     EXPECT_EQ(check.ok, !check.message);
     EXPECT_EQ(check.strDateParts, row.parts);
@@ -139,7 +139,7 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
     SCOPED_TRACE("year '" + row.year.substr(0, 30) + "'");
     InputControls c = MdyControls(row.year);
     const InputCheck check =
-        InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), row.groupingSymbol);
+        InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, row.groupingSymbol);
     EXPECT_EQ(check.message ? check.message->text : "", row.message);
     EXPECT_EQ(check.ok, !check.message);
     if (row.boxAfter != nullptr) { EXPECT_EQ(c.txbYearADBCetc, row.boxAfter); }
@@ -148,12 +148,12 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
 
 TEST_F(InputCheckTest, NoNotationSelected) {
   InputControls c;
-  const InputCheck check = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), ",");
+  const InputCheck check = InputDateOK(c, kInputWithAYN, kDeeCecilVariant, ",");
   EXPECT_FALSE(check.ok);
   EXPECT_EQ(*check.message,
             (Message{"Please select type of input date", "Calculate", Icon::None, Buttons::Ok}));
   c.optInputDateWithAYN = true;
-  EXPECT_TRUE(InputDateOK(c, kInputIncomplete, DeeCecilVariant(), ",").ok);
+  EXPECT_TRUE(InputDateOK(c, kInputIncomplete, kDeeCecilVariant, ",").ok);
 }
 
 // The check's table above reads decorated designators ("C.E.", "J.C.", "D,C") through this.
@@ -166,19 +166,19 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
     bool atFirst = false;
   };
   const Row rows[] = {
-      {"2015-11-22 C E", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
-      {"2015-11-22 C'E", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
-      {"2015-11-22 D", DeeOnlyVariant(), "D", kCalendarPositionDee},
-      {"2015-11-22 D", DeeCecilVariant(), "D", 0},
-      {"2015-11-22 DC", DeeOnlyVariant(), "DC", 0},
-      {"2015-11-22 ce", DeeCecilVariant(), "ce", 0},  // case-sensitive: callers upper-case
-      {"2015-11-22 AD", DeeCecilVariant(), "AD", 0},
-      {"2015-11-22", DeeCecilVariant(), "", 0},
-      {"CE 2015-11-22", DeeCecilVariant(), "CE", kCalendarPositionGregorian, true},
-      {"12\u202F345-01-05 CE", DeeCecilVariant(), "CE", kCalendarPositionGregorian},
+      {"2015-11-22 C E", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
+      {"2015-11-22 C'E", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
+      {"2015-11-22 D", kDeeVariant, "D", kCalendarPositionDee},
+      {"2015-11-22 D", kDeeCecilVariant, "D", 0},
+      {"2015-11-22 DC", kDeeVariant, "DC", 0},
+      {"2015-11-22 ce", kDeeCecilVariant, "ce", 0},  // case-sensitive: callers upper-case
+      {"2015-11-22 AD", kDeeCecilVariant, "AD", 0},
+      {"2015-11-22", kDeeCecilVariant, "", 0},
+      {"CE 2015-11-22", kDeeCecilVariant, "CE", kCalendarPositionGregorian, true},
+      {"12\u202F345-01-05 CE", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
   };
   for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.text) + " / " + row.dee.designation);
+    SCOPED_TRACE(std::string(row.text) + " / " + std::string(row.dee.designation));
     const YmdDesignator d = ReadYmdDesignator(row.text, row.dee, "\u202F");
     EXPECT_EQ(d.letters, row.letters);
     EXPECT_EQ(d.calendarPosition, row.calendar);
@@ -195,14 +195,14 @@ TEST_F(InputCheckTest, YearsWrittenBackReadAgain) {
     InputControls c;
     c.optInputDateWithAYN = true;
     c.cboCalendar1 = kCalendarPositionGregorian;
-    DisplayInputDateWithAYN(DateRec{-12345, 1, 5}, c, DeeCecilVariant());
-    const InputCheck ymd = InputDateOK(c, kInputWithAYN, DeeCecilVariant(), symbol);
+    DisplayInputDateWithAYN(DateRec{-12345, 1, 5}, c, kDeeCecilVariant);
+    const InputCheck ymd = InputDateOK(c, kInputWithAYN, kDeeCecilVariant, symbol);
     ASSERT_TRUE(ymd.ok) << c.txbYearCEJC;
     EXPECT_EQ(ymd.strDateParts[0], "-12345");
 
     c = MdyControls("");
     DisplayInputDateWithoutAYN(DateRec{-12345, 1, 5}, c);
-    EXPECT_TRUE(InputDateOK(c, kInputWithoutAYN, DeeCecilVariant(), symbol).ok)
+    EXPECT_TRUE(InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, symbol).ok)
         << c.txbYearADBCetc;
   }
 }
@@ -220,7 +220,7 @@ TEST_F(InputCheckTest, DisplayWithAYN) {
     SCOPED_TRACE(row.text);
     InputControls c;
     c.cboCalendar1 = row.calendar;
-    DisplayInputDateWithAYN(row.rec, c, DeeCecilVariant());
+    DisplayInputDateWithAYN(row.rec, c, kDeeCecilVariant);
     EXPECT_EQ(c.txbYearCEJC, row.text);
   }
 }

@@ -19,7 +19,6 @@ class FakeListingHost : public ListingHost {
   }
   int32_t InputYear() override { return year; }
   DeeVariant Dee() const override { return dee; }
-  bool DeeSelected() const override { return deeSelected; }
   uint32_t BackColour() const override { return kDefaultBackColor; }
   QWidget* MainWidget() override { return nullptr; }
   QWidget* OutputFrame() const override { return nullptr; }
@@ -27,8 +26,7 @@ class FakeListingHost : public ListingHost {
   bool inputInUse = true;
   int32_t jdn = 0;
   int32_t year = 0;
-  DeeVariant dee = DeeCecilVariant();
-  bool deeSelected = false;
+  DeeVariant dee = kDeeCecilVariant;
   int jdnReads = 0;
 };
 

@@ -42,17 +42,12 @@ const Message kOutOfRange{
 
 class EquinoxTable : public testing::Test {
  protected:
-  void SetUp() override {
-    OverrideNumberSymbols(",", ".");
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
-  }
+  void SetUp() override { OverrideNumberSymbols(",", "."); }
   void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
 
-  EquinoxSettings DeeOnly() {
-    lngDeeEpochJDN = kDeeEpochJDN;
+  static EquinoxSettings DeeOnly() {
     EquinoxSettings settings;
-    settings.dee = DeeOnlyVariant();
-    settings.optDee = true;
+    settings.dee = kDeeVariant;
     return settings;
   }
 
@@ -169,7 +164,6 @@ TEST_F(EquinoxTable, MarksDatesOffTheExpectedDayInEitherTimeAndVariant) {
 
   // 609 near midnight at 'Washington': 23:58 apparent on March 20 DC, but 8 minutes later in
   // mean time, 00:06 on March 21 DC, which is marked (and is March 22 D under Dee).
-  lngDeeEpochJDN = kDeeCecilEpochJDN;
   EquinoxSettings mean;
   mean.apparent = false;
   const std::optional<EquinoxLine> apparent = MakeEquinoxLine(609, 0, {});

@@ -63,7 +63,6 @@ class VernalEquinoxesWindowTest : public QObject {
     std::ostringstream out;
     std::ostringstream err;
     cli::RunClvt({"equinox", "--years", years, std::to_string(year)}, out, err);
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
     return QString::fromStdString(out.str());
   }
 
@@ -77,7 +76,6 @@ class VernalEquinoxesWindowTest : public QObject {
  private slots:
   void init() {
     OverrideNumberSymbols(",", ".");
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
     host_ = FakeListingHost();
     host_.year = 2024;
     messages_ = {};

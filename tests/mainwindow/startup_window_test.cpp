@@ -114,7 +114,7 @@ class StartupWindowTest : public QObject {
     QCOMPARE(window_->palette().color(window_->backgroundRole()), QColor(0x70, 0x10, 0x70));
     // The first click on the other variant switches to it.
     Find("optDeeCecil")->click();
-    QCOMPARE(window_->strDeeCalendarDesignation(), std::string("DC"));
+    QVERIFY(window_->Dee() == kDeeCecilVariant);
     QVERIFY(!Find("optDee")->isChecked());
   }
 

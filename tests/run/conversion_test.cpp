@@ -19,10 +19,7 @@ constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
 class ConversionTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    OverrideNumberSymbols(",");
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
-  }
+  void SetUp() override { OverrideNumberSymbols(","); }
   void TearDown() override { OverrideNumberSymbols(std::nullopt); }
 };
 
@@ -47,7 +44,7 @@ InputControls Ymd(std::string text, int calendar) {
 
 // A press of Calculate on c in the notation c has chosen, with lngJDN from an earlier run.
 CalculateResult Press(InputControls& c, int32_t lngJDN = 0,
-                      const DeeVariant& dee = DeeCecilVariant()) {
+                      const DeeVariant& dee = kDeeCecilVariant) {
   return CalculateRun(c, c.optInputDateWithAYN ? kInputWithAYN : kInputWithoutAYN, dee, lngJDN,
                       ",");
 }
@@ -83,10 +80,10 @@ TEST_F(ConversionTest, InvalidDateMessages) {
     DeeVariant dee;
     std::string text;
   } rows[] = {
-      {Ymd("-1-02-29 CE", 1), DeeCecilVariant(), invalid},
-      {Ymd("33-02-29 DC", 3), DeeCecilVariant(),
+      {Ymd("-1-02-29 CE", 1), kDeeCecilVariant, invalid},
+      {Ymd("33-02-29 DC", 3), kDeeCecilVariant,
        invalid + "\r\n\r\nIn the Dee-Cecil Calendar\r\n33 is not a leap year."},
-      {Ymd("33-02-29 D", 3), DeeOnlyVariant(),
+      {Ymd("33-02-29 D", 3), kDeeVariant,
        invalid + "\r\n\r\nIn the Dee Calendar\r\n33 is not a leap year."},
   };
   for (auto row : rows) {
@@ -272,20 +269,20 @@ TEST_F(ConversionTest, ArithmeticNeverOverflows) {
   };
   for (auto row : rows) {
     SCOPED_TRACE(row.name);
-    DateToJDN(row.rec);
+    DateToJDN(row.rec, kDeeCecilVariant);
     ASSERT_EQ(row.rec.valid, 1);
-    EXPECT_EQ(ApplyDateArithmetic(row.rec, row.amounts, row.plus).message,
+    EXPECT_EQ(ApplyDateArithmetic(row.rec, row.amounts, row.plus, kDeeCecilVariant).message,
               (Message{"The result of the date arithmetic is out of permitted range.",
                        "Calculate", Icon::Exclamation}));
   }
   // Clamping ends even for a record no day of which exists.
   DateRec bad{2015, 13, 31, 'G'};
-  EXPECT_TRUE(ApplyDateArithmetic(bad, {0, 0, 0, 0}, true).message.has_value());
+  EXPECT_TRUE(ApplyDateArithmetic(bad, {0, 0, 0, 0}, true, kDeeCecilVariant).message.has_value());
 }
 
 TEST_F(ConversionTest, GetJDNWithoutChecksRefusesHugeYears) {
   InputControls c = Mdy(1, 1, "99999999999999999999", kEraCE, 1);
-  GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, "G", true, DeeCecilVariant(), 5);
+  GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, "G", true, kDeeCecilVariant, 5);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.lngJDN, 5);
   ASSERT_EQ(r.messages.size(), 1u);
@@ -293,7 +290,7 @@ TEST_F(ConversionTest, GetJDNWithoutChecksRefusesHugeYears) {
   c = Ymd("", 1);
   for (const std::vector<std::string>& parts :
        {std::vector<std::string>{"-" + std::string(30, '9'), "1", "1"}, {"1"}}) {
-    EXPECT_FALSE(GetJDN(c, kInputWithAYN, parts, "G", true, DeeCecilVariant(), 5).ok);
+    EXPECT_FALSE(GetJDN(c, kInputWithAYN, parts, "G", true, kDeeCecilVariant, 5).ok);
   }
 }
 

@@ -29,26 +29,26 @@ TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
     int chosen = 0;
     bool visible = true;
   } rows[] = {
-      {"2015-11-22 CE", DeeCecilVariant(), std::string(kLegendCE), kCalendarPositionGregorian},
-      {"2015-11-22 DC", DeeCecilVariant(),
+      {"2015-11-22 CE", kDeeCecilVariant, std::string(kLegendCE), kCalendarPositionGregorian},
+      {"2015-11-22 DC", kDeeCecilVariant,
        "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering",
        kCalendarPositionDee},
-      {"2015-11-22 D", DeeOnlyVariant(),
+      {"2015-11-22 D", kDeeVariant,
        "'D' = the proleptic Dee Calendar with astronomical year numbering",
        kCalendarPositionDee},
       // Under Dee-Cecil a lone "D" is no designator.
-      {"2015-11-22 D", DeeCecilVariant(), "", 0},
+      {"2015-11-22 D", kDeeCecilVariant, "", 0},
       // Designators are read as the input check reads them; we used to miss these.
-      {"2015-11-22 C.E.", DeeCecilVariant(), std::string(kLegendCE), kCalendarPositionGregorian},
-      {"2015-11-22 J'C", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionJulian},
+      {"2015-11-22 C.E.", kDeeCecilVariant, std::string(kLegendCE), kCalendarPositionGregorian},
+      {"2015-11-22 J'C", kDeeCecilVariant, std::string(kLegendJC), kCalendarPositionJulian},
       // Letters that only contain a designator name no calendar.
-      {"2015-11-22 CEX", DeeCecilVariant(), "", 0},
-      {"2015-11-22 JC", DeeCecilVariant(), std::string(kLegendJC), kCalendarPositionGregorian,
+      {"2015-11-22 CEX", kDeeCecilVariant, "", 0},
+      {"2015-11-22 JC", kDeeCecilVariant, std::string(kLegendJC), kCalendarPositionGregorian,
        kCalendarPositionGregorian},
-      {"2015-11-22 CE", DeeCecilVariant(), "", 0, 0, false},
+      {"2015-11-22 CE", kDeeCecilVariant, "", 0, 0, false},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(std::string(row.text) + " / " + row.dee.name);
+    SCOPED_TRACE(std::string(row.text) + " / " + std::string(row.dee.name));
     LiveInputView v;
     v.input.optInputDateWithAYN = true;
     v.input.txbYearCEJC = row.text;
@@ -76,7 +76,7 @@ TEST(TimerTick, MonthDayYearCompleteness) {
     SCOPED_TRACE(row.name);
     LiveInputView v = CompleteMonthDayYearView(kCalendarPositionGregorian);
     row.edit(v.input);
-    const LiveInputTick t = TimerTick(v, DeeCecilVariant());
+    const LiveInputTick t = TimerTick(v, kDeeCecilVariant);
     EXPECT_EQ(t.blnInputComplete, row.complete);
     EXPECT_EQ(t.intInputDateType, row.complete ? kInputWithoutAYN : kInputIncomplete);
     EXPECT_EQ(t.cmdCalculateEnabled, row.complete);
@@ -87,7 +87,7 @@ TEST(TimerTick, MonthDayYearCompleteness) {
 TEST(TimerTick, WeekdayModeHidesArithmeticAndDisablesListings) {
   for (int position = kCalendarPositionSunday; position <= 10; ++position) {
     SCOPED_TRACE(position);
-    const LiveInputTick t = TimerTick(CompleteMonthDayYearView(position), DeeCecilVariant());
+    const LiveInputTick t = TimerTick(CompleteMonthDayYearView(position), kDeeCecilVariant);
     EXPECT_TRUE(t.cmdCalculateEnabled);
     EXPECT_FALSE(t.fraPlusMinusVisible);
     EXPECT_FALSE(t.cmdDateSequenceEnabled);
@@ -96,18 +96,18 @@ TEST(TimerTick, WeekdayModeHidesArithmeticAndDisablesListings) {
   // An incomplete weekday input keeps the frame, since nothing can be calculated yet.
   LiveInputView v = CompleteMonthDayYearView(kCalendarPositionSunday);
   v.input.cboDayNumbers = 0;
-  EXPECT_TRUE(TimerTick(v, DeeCecilVariant()).fraPlusMinusVisible);
+  EXPECT_TRUE(TimerTick(v, kDeeCecilVariant).fraPlusMinusVisible);
 }
 
 TEST(TimerTick, AmountLabelsOnlyChangeWhileADirectionIsChosen) {
   LiveInputView v = CompleteMonthDayYearView(1);
   v.input.txbArith = {"1", "2", "1", ""};
-  LiveInputTick t = TimerTick(v, DeeCecilVariant());
+  LiveInputTick t = TimerTick(v, kDeeCecilVariant);
   EXPECT_FALSE(t.txbArithEnabled);
   EXPECT_EQ(t.lblArith, v.lblArith);
 
   v.input.optMinus = true;
-  t = TimerTick(v, DeeCecilVariant());
+  t = TimerTick(v, kDeeCecilVariant);
   EXPECT_TRUE(t.txbArithEnabled);
   EXPECT_EQ(t.lblArith, (std::array<std::string, 4>{"year", "months", "week", "days"}));
 }
@@ -135,13 +135,13 @@ TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
     DeeVariant dee;
     const char* expected;
   } rows[] = {
-      {"2015-11-22 JC", 1, DeeCecilVariant(), "2015-11-22 CE"},
-      {"2015-11-22 ce", 2, DeeCecilVariant(), "2015-11-22 JC"},
-      {"2015-11-22 CE", 3, DeeCecilVariant(), "2015-11-22 DC"},
-      {"2015-11-22 JC", 3, DeeOnlyVariant(), "2015-11-22 D"},
-      {"2015-11-22 d", 1, DeeOnlyVariant(), "2015-11-22 CE"},
-      {"2015-11-22 jc", 0, DeeCecilVariant(), "2015-11-22 JC"},
-      {"", 2, DeeCecilVariant(), ""},
+      {"2015-11-22 JC", 1, kDeeCecilVariant, "2015-11-22 CE"},
+      {"2015-11-22 ce", 2, kDeeCecilVariant, "2015-11-22 JC"},
+      {"2015-11-22 CE", 3, kDeeCecilVariant, "2015-11-22 DC"},
+      {"2015-11-22 JC", 3, kDeeVariant, "2015-11-22 D"},
+      {"2015-11-22 d", 1, kDeeVariant, "2015-11-22 CE"},
+      {"2015-11-22 jc", 0, kDeeCecilVariant, "2015-11-22 JC"},
+      {"", 2, kDeeCecilVariant, ""},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.text) + " -> " + std::to_string(row.position));
@@ -151,16 +151,16 @@ TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
 
 // Choosing the variant already in force must not grow the designator or the legend.
 TEST(DeeVariantSwitch, RoundTripsAndIsIdempotent) {
-  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeOnlyVariant()), "2015-11-22 D");
-  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeCecilVariant()), "2015-11-22 DC");
-  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", DeeCecilVariant()), "2015-11-22 DC");
-  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", DeeOnlyVariant()), "2015-11-22 D");
-  const std::string cecil = DeeLegend(DeeCecilVariant());
-  const std::string dee = DeeLegend(DeeOnlyVariant());
-  EXPECT_EQ(RewriteDeeLegend(cecil, DeeOnlyVariant()), dee);
-  EXPECT_EQ(RewriteDeeLegend(dee, DeeCecilVariant()), cecil);
-  EXPECT_EQ(RewriteDeeLegend(cecil, DeeCecilVariant()), cecil);
-  EXPECT_EQ(RewriteDeeLegend(kLegendJC, DeeOnlyVariant()), kLegendJC);
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", kDeeVariant), "2015-11-22 D");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", kDeeCecilVariant), "2015-11-22 DC");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 DC", kDeeCecilVariant), "2015-11-22 DC");
+  EXPECT_EQ(RewriteDeeDesignator("2015-11-22 D", kDeeVariant), "2015-11-22 D");
+  const std::string cecil = DeeLegend(kDeeCecilVariant);
+  const std::string dee = DeeLegend(kDeeVariant);
+  EXPECT_EQ(RewriteDeeLegend(cecil, kDeeVariant), dee);
+  EXPECT_EQ(RewriteDeeLegend(dee, kDeeCecilVariant), cecil);
+  EXPECT_EQ(RewriteDeeLegend(cecil, kDeeCecilVariant), cecil);
+  EXPECT_EQ(RewriteDeeLegend(kLegendJC, kDeeVariant), kLegendJC);
 }
 
 // The five-step cycle is checked through the window; colours off the cycle restart it.

@@ -22,6 +22,12 @@
 namespace clvt {
 namespace {
 
+// Whether a restore selects the Dee (not Dee-Cecil) variant; nothing when it selects none.
+std::optional<bool> IsDee(const std::optional<DeeVariant>& dee) {
+  if (!dee) return std::nullopt;
+  return *dee == kDeeVariant;
+}
+
 const std::string kKey = "Software\\Vostrel Systems\\CLVT";
 
 TEST(SettingsToSave, WritesTheFourTexts) {
@@ -137,7 +143,7 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     MemoryRegistry registry(row.values);
     const RestorePlan plan = PlanRestore(registry, kKey);
     EXPECT_EQ(registry.keyReads, 1);  // a 100 MB file used to be read once per value
-    EXPECT_EQ(plan.selectDee, row.dee);
+    EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
     ASSERT_TRUE(plan.lngJDN && plan.input);
     EXPECT_EQ(plan.input->intInputDateType, row.type);
     EXPECT_EQ(plan.input->calendarPosition, row.position);
@@ -182,7 +188,7 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
     MemoryRegistry registry(row.values);
     const RestorePlan plan = PlanRestore(registry, kKey);
     EXPECT_EQ(plan.lngJDN, row.jdn);
-    EXPECT_EQ(plan.selectDee, row.dee);
+    EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
     EXPECT_EQ(plan.input.has_value(), row.input);
     EXPECT_FALSE(plan.lngBackColor);
   }

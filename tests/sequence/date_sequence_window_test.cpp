@@ -50,14 +50,11 @@ class DateSequenceWindowTest : public QObject {
   }
   int ListedDays() { return static_cast<int>(Output()->toPlainText().count(" CE ")); }
   std::string Listing(int days, int64_t held = 0, bool heldCE = false) {
-    return BuildSequenceRun({host_.jdn, days, DeeCecilVariant(), false, held, heldCE}).text;
+    return BuildSequenceRun({host_.jdn, days, kDeeCecilVariant, held, heldCE}).text;
   }
 
  private slots:
-  void initTestCase() {
-    OverrideNumberSymbols(",");
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
-  }
+  void initTestCase() { OverrideNumberSymbols(","); }
 
   void init() {
     host_ = FakeListingHost();
@@ -152,15 +149,12 @@ class DateSequenceWindowTest : public QObject {
     // From a one-digit JDN the first day fixes the widest weekday padding, and the third day
     // is a Wednesday: 86 columns in either Dee variant. The largest JDNs are grouped widest.
     for (const bool dee : {false, true}) {
-      host_.deeSelected = dee;
-      host_.dee = dee ? DeeOnlyVariant() : DeeCecilVariant();
-      lngDeeEpochJDN = dee ? kDeeEpochJDN : kDeeCecilEpochJDN;
+      host_.dee = dee ? kDeeVariant : kDeeCecilVariant;
       for (const int32_t start : {0, INT32_MAX - 2, INT32_MIN}) {
         host_.jdn = start;
         DoIt("3");
       }
     }
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
     QVERIFY(Output()->toPlainText().contains("2                    Wednesday\n"));
     QVERIFY(testing::ShowsLinesWhole(Output()));
   }

@@ -27,14 +27,11 @@ const std::string kLine20151122DeeCecil =
 
 class SequenceListing : public ::testing::Test {
  protected:
-  void SetUp() override {
-    OverrideNumberSymbols(",");
-    lngDeeEpochJDN = kDeeCecilEpochJDN;
-  }
+  void SetUp() override { OverrideNumberSymbols(","); }
   void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
 
   static SequenceRun Run(int32_t start, int days, int64_t held = 0, bool heldCE = false) {
-    return BuildSequenceRun({start, days, DeeCecilVariant(), false, held, heldCE});
+    return BuildSequenceRun({start, days, kDeeCecilVariant, held, heldCE});
   }
 };
 

@@ -19,7 +19,7 @@ static_assert(sizeof(DateRec) == 24, "DateRec is passed to a C library: six int3
 namespace clvt {
 
 // Calendar codes are the character codes of the calendar's initial letter; both Dee variants
-// use 'D' (the variant is chosen by lngDeeEpochJDN).
+// use 'D' (the Dee arithmetic takes the variant as a separate value).
 inline constexpr int32_t kCalendarGregorian = 'G';  // 71
 inline constexpr int32_t kCalendarJulian = 'J';     // 74
 inline constexpr int32_t kCalendarDee = 'D';        // 68
