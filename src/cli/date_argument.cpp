@@ -14,6 +14,7 @@
 #include "datetext/text_helpers.h"
 #include "run/conversion.h"
 #include "run/live_input.h"
+#include "run/today.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt::cli {
@@ -121,17 +122,6 @@ std::string FillAmounts(const std::string& amounts, InputControls& controls,
   return "";
 }
 
-void FillToday(int position, const DeeVariant& dee, InputControls& controls) {
-  DateRec today;
-  today.calendar = position == kCalendarPositionJulian ? kCalendarJulian
-                   : position == kCalendarPositionDee  ? kCalendarDee
-                                                       : kCalendarGregorian;
-  today.jdn = TodayJDN();
-  JDNToDate(today, dee);
-  controls.optInputDateWithoutAYN = true;
-  DisplayInputDateWithoutAYN(today, controls);
-}
-
 DateInput Usage(std::string error) {
   DateInput input;
   input.usageError = std::move(error);
@@ -199,8 +189,10 @@ DateInput ReadDateInput(const DateOptions& options) {
   const std::string firstWord = text.substr(0, text.find_first_not_of(kLetters));
   if (LowerCase(text) == "today") {
     if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
-    FillToday(position, input.dee, controls);
-    controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
+    // As the Today button with the month-day-year notation and this calendar chosen.
+    controls.optInputDateWithoutAYN = true;
+    controls.cboCalendar0 = position;
+    SetToday(controls, TodayJDN(), input.dee);
     input.intInputDateType = kInputWithoutAYN;
   } else if (MonthNumber(firstWord) != 0) {
     if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);

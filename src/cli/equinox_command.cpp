@@ -147,8 +147,7 @@ struct StartYear {
   int status = kExitDone;
 };
 
-// The year of DATE as the Vernal equinoxes button takes it: the input checks, the year as
-// typed, and the date's own validity, each with the window's messages.
+// The year of DATE as the Vernal equinoxes button takes it, with the window's messages.
 StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
   DateOptions options;
   options.dateWords = arguments.words;
@@ -158,24 +157,12 @@ StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
     err << "clvt equinox: " << input.usageError << "\n";
     return {std::nullopt, kExitUsage};
   }
-  const DeeVariant& dee = arguments.settings.dee;
-  const InputCheck check =
-      InputDateOK(input.controls, input.intInputDateType, dee, DigitGroupingSymbol());
-  if (!check.ok) {
-    if (check.message) PrintMessage(err, *check.message);
-    PrintDateNote(err, "equinox", input);
-    return {std::nullopt, kExitRejected};
-  }
-  const int32_t year = GetYear(input.controls, input.intInputDateType);
-  if (!VernalEquinoxYearInRange(year)) return {year, kExitDone};
-  const GetJDNResult jdn =
-      GetJDN(input.controls, input.intInputDateType, check.strDateParts,
-             SelectedCalendarText(input.controls, input.intInputDateType, dee), true, dee, 0);
-  if (!jdn.ok) {
-    for (const Message& message : jdn.messages) PrintMessage(err, message);
-    return {std::nullopt, kExitRejected};
-  }
-  return {year, kExitDone};
+  const PressStart start = VernalEquinoxesStart(input.controls, input.intInputDateType,
+                                                arguments.settings.dee, 0, DigitGroupingSymbol());
+  for (const Message& message : start.messages) PrintMessage(err, message);
+  if (start.inputRejected) PrintDateNote(err, "equinox", input);
+  if (!start.ok) return {std::nullopt, kExitRejected};
+  return {start.year, kExitDone};
 }
 
 void WritePlace(JsonWriter& json, const DateRec& date, std::string_view ymd,

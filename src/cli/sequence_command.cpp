@@ -111,19 +111,11 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
     return UsageError(err, "a weekday cannot be listed from; choose a calendar");
   }
 
-  const InputCheck check =
-      InputDateOK(input.controls, input.intInputDateType, input.dee, DigitGroupingSymbol());
-  if (!check.ok) {
-    if (check.message) PrintMessage(err, *check.message);
-    PrintDateNote(err, "sequence", input);
-    return kExitRejected;
-  }
-  const std::string strCalendar =
-      SelectedCalendarText(input.controls, input.intInputDateType, input.dee);
-  const GetJDNResult jdn = GetJDN(input.controls, input.intInputDateType, check.strDateParts,
-                                  strCalendar, true, input.dee, 0);
-  for (const Message& message : jdn.messages) PrintMessage(err, message);
-  if (!jdn.ok) return kExitRejected;
+  const PressStart start = DateSequenceStart(input.controls, input.intInputDateType, input.dee,
+                                             0, DigitGroupingSymbol());
+  for (const Message& message : start.messages) PrintMessage(err, message);
+  if (start.inputRejected) PrintDateNote(err, "sequence", input);
+  if (!start.ok) return kExitRejected;
 
   // Then "Do it" in the opened window, which checks its own number box. An empty box or 0
   // lists nothing there, silently; here a run that lists nothing must not pass for one that
@@ -139,7 +131,7 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   }
 
   SequenceRequest request;
-  request.startJDN = jdn.lngJDN;
+  request.startJDN = start.jdn;
   request.numDays = days.numDays;
   request.dee = input.dee;
   const SequenceRun run = BuildSequenceRun(request);

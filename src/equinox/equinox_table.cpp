@@ -116,6 +116,20 @@ std::string EquinoxHeading(std::string_view deeName) {
          "London" + std::string(12, ' ') + "'Washington'\n\n";
 }
 
+PressStart VernalEquinoxesStart(InputControls& controls, int intInputDateType,
+                                const DeeVariant& dee, int32_t jdn,
+                                std::string_view groupingSymbol) {
+  PressStart start = CheckPressInput(controls, intInputDateType, dee, jdn, groupingSymbol);
+  if (!start.ok) return start;
+  if (!VernalEquinoxYearInRange(start.year)) {
+    start.ok = false;
+    start.messages.push_back(VEOutOfRangeMessage());
+    return start;
+  }
+  ReadStartJDN(start, controls, intInputDateType, dee);
+  return start;
+}
+
 std::string LongitudeText(const EquinoxSettings& settings) {
   return DecimalText(settings.degrees) + "d" + DecimalText(settings.minutes) + "m W";
 }

@@ -9,6 +9,7 @@
 #include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
+#include "run/conversion.h"
 #include "support/listing_text.h"
 
 // The vernal equinox table as plain text: the heading, one line per year (the instant as a
@@ -25,6 +26,13 @@ inline constexpr int16_t kMaxEquinoxYears = 800;
 // "Vernal equinoxes are calculated only for years in the range 1 through 4000.", title
 // "Out of range", information icon.
 Message VEOutOfRangeMessage();
+
+// The press of Vernal equinoxes in the main window: the input check, the year as typed in
+// 1..4000 (else VEOutOfRangeMessage), then the input's JDN as for Date sequence. The table
+// starts at start.year when ok.
+PressStart VernalEquinoxesStart(InputControls& controls, int intInputDateType,
+                                const DeeVariant& dee, int32_t jdn,
+                                std::string_view groupingSymbol);
 
 // True for 1..4000, the years the Vernal equinoxes button accepts.
 bool VernalEquinoxYearInRange(int32_t year);

@@ -439,15 +439,6 @@ void MainWindow::ShowMessages(const std::vector<Message>& messages) {
 
 // ---- Public operations ---------------------------------------------------------------------
 
-bool MainWindow::InputDateOK() {
-  InputControls c = ReadInputControls();
-  const InputCheck check = clvt::InputDateOK(c, intInputDateType_, dee_, DigitGroupingSymbol());
-  WriteInputControls(c);
-  if (check.message) messages_.Show(*check.message);
-  if (check.ok) strDateParts_ = check.strDateParts;
-  return check.ok;
-}
-
 bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) {
   InputControls c = ReadInputControls();
   if (intInputDateType_ == kInputWithAYN) {
@@ -473,10 +464,6 @@ std::string MainWindow::AYNDate(std::string_view strCalendar, int32_t jdn) {
 }
 
 int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), intInputDateType_); }
-
-void MainWindow::VEOutOfRangeMsg() {
-  messages_.Show(VEOutOfRangeMessage());
-}
 
 std::string MainWindow::SelectedCalendarText() const {
   return clvt::SelectedCalendarText(ReadInputControls(), intInputDateType_, dee_);
@@ -614,21 +601,26 @@ void MainWindow::cmdCalculate_Click() {
   }
 }
 
+bool MainWindow::ApplyPressStart(const InputControls& controls, const PressStart& start) {
+  WriteInputControls(controls);
+  ShowMessages(start.messages);
+  if (!start.inputRejected) strDateParts_ = start.strDateParts;
+  if (start.ok) lngJDN_ = start.jdn;
+  return start.ok;
+}
+
 void MainWindow::cmdDateSequence_Click() {
-  if (!InputDateOK()) return;
-  if (!GetJDN(SelectedCalendarText(), true)) return;
-  OpenDateSequenceWindow();
+  InputControls c = ReadInputControls();
+  const PressStart start =
+      DateSequenceStart(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+  if (ApplyPressStart(c, start)) OpenDateSequenceWindow();
 }
 
 void MainWindow::cmdVernalEquinoxes_Click() {
-  if (!InputDateOK()) return;
-  const int32_t year = GetYear();
-  if (!VernalEquinoxYearInRange(year)) {
-    VEOutOfRangeMsg();
-    return;
-  }
-  if (!GetJDN(SelectedCalendarText(), true)) return;
-  OpenVernalEquinoxWindow(year);
+  InputControls c = ReadInputControls();
+  const PressStart start =
+      VernalEquinoxesStart(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+  if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow(start.year);
 }
 
 // The secondary windows are created on first use and shown not modal.

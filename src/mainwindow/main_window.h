@@ -12,6 +12,7 @@
 
 #include "datetext/input_controls.h"
 #include "platform/services.h"
+#include "run/conversion.h"
 #include "support/listing_window.h"
 
 class QComboBox;
@@ -48,8 +49,6 @@ class MainWindow : public QWidget, public ListingHost {
   // restored, puts today's date into the input.
   void Start();
 
-  // Checks the typed input date; shows the rejection message and returns false on bad input.
-  bool InputDateOK();
   // Converts the checked input (after InputDateOK) with the calendar of strCalendar's first
   // letter into lngJDN, applying the amounts; false (lngJDN unchanged) on an invalid date.
   bool GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid = false);
@@ -57,8 +56,6 @@ class MainWindow : public QWidget, public ListingHost {
   std::string AYNDate(std::string_view strCalendar, int32_t jdn);
   // The input year as typed, astronomical, without any arithmetic.
   int32_t GetYear();
-  // The message for a start year outside 1..4000.
-  void VEOutOfRangeMsg();
 
   int32_t lngJDN() const { return lngJDN_; }
   int intInputDateType() const { return intInputDateType_; }
@@ -117,6 +114,9 @@ class MainWindow : public QWidget, public ListingHost {
   void ClearInputDate();
   void ClearOutputDates();
   void ApplyDeeVariant(const DeeVariant& dee);
+  // Writes back what a press that opens a listing window made of the input, shows its
+  // messages and keeps its JDN; true when the window may open.
+  bool ApplyPressStart(const InputControls& controls, const PressStart& start);
   void ApplyDeeCalendarChoice();
   void ShowVernalEquinoxesButton();
   void PlaceWindow();

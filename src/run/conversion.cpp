@@ -322,6 +322,40 @@ CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
   return result;
 }
 
+PressStart CheckPressInput(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+                           int32_t jdn, std::string_view groupingSymbol) {
+  PressStart start;
+  start.jdn = jdn;
+  InputCheck check = InputDateOK(controls, intInputDateType, dee, groupingSymbol);
+  if (!check.ok) {
+    start.inputRejected = true;
+    if (check.message) start.messages.push_back(std::move(*check.message));
+    return start;
+  }
+  start.ok = true;
+  start.strDateParts = std::move(check.strDateParts);
+  start.year = GetYear(controls, intInputDateType);
+  return start;
+}
+
+void ReadStartJDN(PressStart& start, InputControls& controls, int intInputDateType,
+                  const DeeVariant& dee) {
+  GetJDNResult run =
+      GetJDN(controls, intInputDateType, start.strDateParts,
+             SelectedCalendarText(controls, intInputDateType, dee), true, dee, start.jdn);
+  start.ok = run.ok;
+  start.jdn = run.lngJDN;
+  start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());
+}
+
+PressStart DateSequenceStart(InputControls& controls, int intInputDateType,
+                             const DeeVariant& dee, int32_t jdn,
+                             std::string_view groupingSymbol) {
+  PressStart start = CheckPressInput(controls, intInputDateType, dee, jdn, groupingSymbol);
+  if (start.ok) ReadStartJDN(start, controls, intInputDateType, dee);
+  return start;
+}
+
 int32_t GetYear(const InputControls& controls, int intInputDateType) {
   int64_t year = 0;
   if (intInputDateType == kInputWithAYN) {

@@ -82,6 +82,33 @@ CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
                              const DeeVariant& dee, int32_t lngJDN,
                              std::string_view groupingSymbol);
 
+// What a press that opens a listing window takes from the main window's input: the typed
+// date checked, its year as typed, and its JDN after any amounts.
+struct PressStart {
+  bool ok = false;
+  bool inputRejected = false;  // the input check refused the typed date (its message is first)
+  std::vector<Message> messages;  // in the order they are shown
+  int32_t jdn = 0;                // the input's JDN when ok; the caller's value otherwise
+  int32_t year = 0;               // GetYear of the checked input
+  std::vector<std::string> strDateParts;  // InputDateOK's fields of a year-month-day date
+};
+
+// The input check of such a press: InputDateOK, and on success the year as typed. ok means
+// only that the check passed; jdn stays the caller's until ReadStartJDN.
+PressStart CheckPressInput(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+                           int32_t jdn, std::string_view groupingSymbol);
+
+// The second half after CheckPressInput passed: GetJDN of the input with the calendar chosen
+// in the notation in use, the invalid-date message shown. Sets ok, jdn and messages.
+void ReadStartJDN(PressStart& start, InputControls& controls, int intInputDateType,
+                  const DeeVariant& dee);
+
+// The whole press of Date sequence: CheckPressInput, then ReadStartJDN. The listing starts
+// from start.jdn when ok.
+PressStart DateSequenceStart(InputControls& controls, int intInputDateType,
+                             const DeeVariant& dee, int32_t jdn,
+                             std::string_view groupingSymbol);
+
 struct ArithValues {
   bool ok = false;
   std::optional<Message> message;
