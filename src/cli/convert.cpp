@@ -44,15 +44,13 @@ constexpr const char* kConvertUsage =
     "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
     "3 standard output could not be written.\n";
 
-std::string PadTo(std::string text, std::size_t width) {
-  const auto columns = static_cast<std::size_t>(CharacterCount(text));
-  text.append(columns < width ? width - columns : 1, ' ');
-  return text;
-}
-
 std::string Row(std::string_view heading, std::string_view first, std::string_view second) {
-  std::string line = PadTo(std::string(heading), kHeadingWidth) + std::string(first);
-  if (!second.empty()) line = PadTo(line, kHeadingWidth + kTraditionalWidth) + std::string(second);
+  std::string line = PadToColumns(heading, kHeadingWidth, ColumnOverflow::kOneBlank);
+  line += first;
+  if (!second.empty()) {
+    line = PadToColumns(line, kHeadingWidth + kTraditionalWidth, ColumnOverflow::kOneBlank);
+    line += second;
+  }
   return line + "\n";
 }
 

@@ -182,6 +182,24 @@ int64_t CharacterCount(std::string_view utf8) {
   });
 }
 
+std::string PadToColumns(std::string_view text, std::size_t columns, ColumnOverflow overflow) {
+  std::size_t characters = 0;
+  std::size_t end = 0;
+  for (; end < text.size(); ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;  // continuation
+    if (characters == columns) break;
+    ++characters;
+  }
+  if (end < text.size() || (characters == columns && overflow == ColumnOverflow::kOneBlank)) {
+    // As wide as the column or wider.
+    if (overflow == ColumnOverflow::kCut) return std::string(text.substr(0, end));
+    return std::string(text) + ' ';
+  }
+  std::string padded(text);
+  padded.append(columns - characters, ' ');
+  return padded;
+}
+
 double LeadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

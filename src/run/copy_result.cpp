@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "datetext/text_helpers.h"
+
 namespace clvt {
 namespace {
 
@@ -11,20 +13,9 @@ constexpr std::size_t kHeadingColumns = 20;
 constexpr std::size_t kDateColumns = 28;
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // text cut to its first `columns` characters, or padded with blanks to that many.
 std::string FixedColumns(std::string_view text, std::size_t columns) {
-  std::size_t characters = 0;
-  std::size_t end = 0;
-  for (; end < text.size(); ++end) {
-    if (IsContinuationByte(text[end])) continue;
-    if (characters == columns) break;
-    ++characters;
-  }
-  std::string fixed(text.substr(0, end));
-  fixed.append(columns - characters, ' ');
-  return fixed;
+  return PadToColumns(text, columns, ColumnOverflow::kCut);
 }
 
 void AppendDateLine(std::string& text, std::string_view heading, std::string_view traditional,

@@ -168,5 +168,31 @@ TEST(DigitsValue, SaturatesInsteadOfOverflowing) {
   EXPECT_EQ(DigitsValue(std::string(1000, '9')), kMax);
 }
 
+// clvt's columns keep a wide text whole; the copied result cuts it. Both count characters:
+// a three-byte grouping symbol used to be counted as three columns.
+TEST(PadToColumns, CountsCharactersAndCutsOrKeepsOverflow) {
+  struct Row {
+    const char* text;
+    std::size_t columns;
+    ColumnOverflow overflow;
+    const char* expected;
+  };
+  constexpr Row kRows[] = {
+      {"Julian:", 10, ColumnOverflow::kCut, "Julian:   "},
+      {"Julian:", 10, ColumnOverflow::kOneBlank, "Julian:   "},
+      {"1\u202F000", 6, ColumnOverflow::kCut, "1\u202F000 "},
+      {"abcdef", 3, ColumnOverflow::kCut, "abc"},
+      {"ab\u202Fdef", 3, ColumnOverflow::kCut, "ab\u202F"},
+      {"abcdef", 3, ColumnOverflow::kOneBlank, "abcdef "},
+      {"abc", 3, ColumnOverflow::kCut, "abc"},
+      {"abc", 3, ColumnOverflow::kOneBlank, "abc "},
+      {"", 0, ColumnOverflow::kOneBlank, " "},
+  };
+  for (const Row& row : kRows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(PadToColumns(row.text, row.columns, row.overflow), row.expected);
+  }
+}
+
 }  // namespace
 }  // namespace clvt
