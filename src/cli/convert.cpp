@@ -133,7 +133,7 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
     PrintMessage(err, *input.rejection);
     return kExitRejected;
   }
-  const CalculateResult run = CalculateRun(input.controls, input.intInputDateType, input.dee, 0,
+  const CalculateResult run = CalculateRun(input.controls, input.notation, input.dee, 0,
                                            DigitGroupingSymbol());
   for (const Message& message : run.messages) PrintMessage(err, message);
   if (!run.outputShown) {

@@ -193,11 +193,11 @@ DateInput ReadDateInput(const DateOptions& options) {
     controls.optInputDateWithoutAYN = true;
     controls.cboCalendar0 = position;
     SetToday(controls, TodayJDN(), input.dee);
-    input.intInputDateType = kInputWithoutAYN;
+    input.notation = kInputWithoutAYN;
   } else if (MonthNumber(firstWord) != 0) {
     if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);
     controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
-    input.intInputDateType = kInputWithoutAYN;
+    input.notation = kInputWithoutAYN;
   } else if (firstWord.size() >= kShortestMonthWord) {
     return Usage("DATE: unknown month '" + firstWord +
                  "' (January ... December, or their first three letters)");
@@ -216,7 +216,7 @@ DateInput ReadDateInput(const DateOptions& options) {
     input.deeDesignatorWithoutDee =
         !options.dee && ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol)
                                 .calendarPosition == kCalendarPositionDee;
-    input.intInputDateType = kInputWithAYN;
+    input.notation = kInputWithAYN;
   }
 
   controls.fraPlusMinusVisible = !weekday;

@@ -48,7 +48,7 @@ struct DateInput {
   std::string usageError;               // set when the words cannot be a DATE at all
   std::optional<Message> rejection;     // an amount the window's box check rejects
   InputControls controls;
-  int intInputDateType = kInputIncomplete;
+  Notation notation = kInputIncomplete;
   DeeVariant dee;
   bool deeDesignatorWithoutDee = false;  // a year-month-day DATE with the designator "D"
                                          // while Dee-Cecil ("DC") is in force

@@ -157,7 +157,7 @@ StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
     err << "clvt equinox: " << input.usageError << "\n";
     return {std::nullopt, kExitUsage};
   }
-  const PressStart start = VernalEquinoxesStart(input.controls, input.intInputDateType,
+  const PressStart start = VernalEquinoxesStart(input.controls, input.notation,
                                                 arguments.settings.dee, 0, DigitGroupingSymbol());
   for (const Message& message : start.messages) PrintMessage(err, message);
   if (start.inputRejected) PrintDateNote(err, "equinox", input);

@@ -106,12 +106,12 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
     return kExitRejected;
   }
   // The window cannot be opened while a weekday stands in place of a calendar.
-  if (input.intInputDateType == kInputWithoutAYN &&
+  if (input.notation == kInputWithoutAYN &&
       input.controls.cboCalendar0 >= kCalendarPositionSunday) {
     return UsageError(err, "a weekday cannot be listed from; choose a calendar");
   }
 
-  const PressStart start = DateSequenceStart(input.controls, input.intInputDateType, input.dee,
+  const PressStart start = DateSequenceStart(input.controls, input.notation, input.dee,
                                              0, DigitGroupingSymbol());
   for (const Message& message : start.messages) PrintMessage(err, message);
   if (start.inputRejected) PrintDateNote(err, "sequence", input);

@@ -151,13 +151,13 @@ YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
   return designator;
 }
 
-InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+InputCheck InputDateOK(InputControls& controls, Notation notation, const DeeVariant& dee,
                        std::string_view groupingSymbol) {
   if (!controls.optInputDateWithoutAYN && !controls.optInputDateWithAYN) {
     return Reject(kMsgSelectInputType, Icon::None);
   }
-  if (intInputDateType == kInputWithoutAYN) return CheckMonthDayYear(controls, groupingSymbol);
-  if (intInputDateType == kInputWithAYN) return CheckYearMonthDay(controls, dee, groupingSymbol);
+  if (notation == kInputWithoutAYN) return CheckMonthDayYear(controls, groupingSymbol);
+  if (notation == kInputWithAYN) return CheckYearMonthDay(controls, dee, groupingSymbol);
   InputCheck unexamined;
   unexamined.ok = true;
   return unexamined;
@@ -212,8 +212,8 @@ int16_t YearDesignatorIndex(std::string_view text) {
   return -1;
 }
 
-std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
-  if (list == kInputWithoutAYN) {
+std::string CalendarListItem(Notation notation, int position, const DeeVariant& dee) {
+  if (notation == kInputWithoutAYN) {
     switch (position) {
       case kCalendarPositionGregorian:
         return "Gregorian Calendar";
@@ -225,7 +225,7 @@ std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
         return DayName(position - kCalendarPositionSunday);
     }
   }
-  if (list == kInputWithAYN) {
+  if (notation == kInputWithAYN) {
     switch (position) {
       case kCalendarPositionGregorian:
         return std::string(kProlepticPrefix) + "Gregorian";
@@ -240,12 +240,12 @@ std::string CalendarListItem(int list, int position, const DeeVariant& dee) {
   return "";
 }
 
-std::string SelectedCalendarText(const InputControls& controls, int intInputDateType,
+std::string SelectedCalendarText(const InputControls& controls, Notation notation,
                                  const DeeVariant& dee) {
-  if (intInputDateType == kInputWithoutAYN) {
+  if (notation == kInputWithoutAYN) {
     return CalendarListItem(kInputWithoutAYN, controls.cboCalendar0, dee);
   }
-  if (intInputDateType == kInputWithAYN) {
+  if (notation == kInputWithAYN) {
     const std::string item = CalendarListItem(kInputWithAYN, controls.cboCalendar1, dee);
     return item.size() >= kProlepticPrefix.size() ? item.substr(kProlepticPrefix.size()) : "";
   }

@@ -39,7 +39,7 @@ struct YmdDesignator {
 YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
                                 std::string_view groupingSymbol);
 
-// Checks the typed text of the notation intInputDateType (0 month-day-year, 1 year-month-day;
+// Checks the typed text of the notation in use (month-day-year or year-month-day;
 // any other value passes unexamined). May rewrite controls.txbYearCEJC (upper case, trimmed,
 // designator appended) or controls.txbYearADBCetc (trimmed, leading zeros removed). Titles are
 // "Calculate". Besides ",.' " (",. " in the month-day-year year box) the digit groups may be
@@ -47,7 +47,7 @@ YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
 // A year-month-day text passes only with a calendar chosen in cboCalendar1 (1..3) that its
 // designator does not contradict. Safe for any text: overlong digit runs are rejected, never
 // overflowed.
-InputCheck InputDateOK(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+InputCheck InputDateOK(InputControls& controls, Notation notation, const DeeVariant& dee,
                        std::string_view groupingSymbol);
 
 // Puts rec's date into the month-day-year controls (month and day lists, year box, era list
@@ -62,13 +62,14 @@ void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const 
 int16_t YearDesignatorIndex(std::string_view text);
 
 // The calendar text a run passes to GetJDN: the selected item of cboCalendar(notation),
-// without the "Proleptic " prefix for notation 1 ("Gregorian Calendar", "Julian", "Dee-Cecil").
-// Empty for position 0 or notation -1.
-std::string SelectedCalendarText(const InputControls& controls, int intInputDateType,
+// without the "Proleptic " prefix for year-month-day ("Gregorian Calendar", "Julian",
+// "Dee-Cecil"). Empty for position 0 or kInputIncomplete.
+std::string SelectedCalendarText(const InputControls& controls, Notation notation,
                                  const DeeVariant& dee);
 
-// Item text of cboCalendar(list) at position: list 0 "Gregorian Calendar", "Julian Calendar",
-// "<Dee name> Calendar", "Sunday".."Saturday"; list 1 "Proleptic Gregorian", ....
-std::string CalendarListItem(int list, int position, const DeeVariant& dee);
+// Item text at position of the calendar list of notation: month-day-year "Gregorian
+// Calendar", "Julian Calendar", "<Dee name> Calendar", "Sunday".."Saturday"; year-month-day
+// "Proleptic Gregorian", ....
+std::string CalendarListItem(Notation notation, int position, const DeeVariant& dee);
 
 }  // namespace clvt

@@ -16,10 +16,14 @@ inline constexpr int kCalendarPositionJulian = 2;
 inline constexpr int kCalendarPositionDee = 3;
 inline constexpr int kCalendarPositionSunday = 4;
 
-// Input notations (intInputDateType): -1 incomplete, 0 month-day-year, 1 year-month-day.
-inline constexpr int kInputIncomplete = -1;
-inline constexpr int kInputWithoutAYN = 0;
-inline constexpr int kInputWithAYN = 1;
+// The input notation in use (the main window's intInputDateType): none complete, month-day-
+// year (optInputDateWithoutAYN, cboCalendar(0)), or year-month-day (optInputDateWithAYN,
+// cboCalendar(1)). The two notations' values are their calendar lists' indexes.
+enum class Notation { kInputIncomplete = -1, kInputWithoutAYN = 0, kInputWithAYN = 1 };
+using enum Notation;
+
+// The index of a notation's calendar list, cboCalendar(0) or cboCalendar(1).
+inline int CalendarListIndex(Notation notation) { return static_cast<int>(notation); }
 
 // Longest texts the boxes take.
 inline constexpr std::size_t kYearADBCetcMaxLength = 7;

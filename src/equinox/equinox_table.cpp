@@ -116,17 +116,17 @@ std::string EquinoxHeading(std::string_view deeName) {
          "London" + std::string(12, ' ') + "'Washington'\n\n";
 }
 
-PressStart VernalEquinoxesStart(InputControls& controls, int intInputDateType,
+PressStart VernalEquinoxesStart(InputControls& controls, Notation notation,
                                 const DeeVariant& dee, int32_t jdn,
                                 std::string_view groupingSymbol) {
-  PressStart start = CheckPressInput(controls, intInputDateType, dee, jdn, groupingSymbol);
+  PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
   if (!start.ok) return start;
   if (!VernalEquinoxYearInRange(start.year)) {
     start.ok = false;
     start.messages.push_back(VEOutOfRangeMessage());
     return start;
   }
-  ReadStartJDN(start, controls, intInputDateType, dee);
+  ReadStartJDN(start, controls, notation, dee);
   return start;
 }
 

@@ -30,7 +30,7 @@ Message VEOutOfRangeMessage();
 // The press of Vernal equinoxes in the main window: the input check, the year as typed in
 // 1..4000 (else VEOutOfRangeMessage), then the input's JDN as for Date sequence. The table
 // starts at start.year when ok.
-PressStart VernalEquinoxesStart(InputControls& controls, int intInputDateType,
+PressStart VernalEquinoxesStart(InputControls& controls, Notation notation,
                                 const DeeVariant& dee, int32_t jdn,
                                 std::string_view groupingSymbol);
 

@@ -225,9 +225,9 @@ void MainWindow::ApplyDeeVariant(const DeeVariant& dee) {
 
 void MainWindow::ApplyDeeCalendarChoice() {
   lblDee->setText(Q(std::string(dee_.name) + ":"));
-  for (int list : {kInputWithoutAYN, kInputWithAYN}) {
-    cboCalendar[list]->setItemText(kCalendarPositionDee,
-                                   Q(CalendarListItem(list, kCalendarPositionDee, dee_)));
+  for (const Notation notation : {kInputWithoutAYN, kInputWithAYN}) {
+    cboCalendar[CalendarListIndex(notation)]->setItemText(
+        kCalendarPositionDee, Q(CalendarListItem(notation, kCalendarPositionDee, dee_)));
   }
   if (cmdCalculate->isEnabled() && !txbOutputGC->text().isEmpty() && blnStartupCompleted_) {
     cmdCalculate_Click();
@@ -286,7 +286,7 @@ std::string SettingsKey() {
 void MainWindow::SaveSettings() {
   SettingsState state;
   state.txbJDN = S(txbJDN->text());
-  state.intInputDateType = intInputDateType_;
+  state.notation = notation_;
   state.cboCalendar0 = cboCalendar[0]->currentIndex();
   state.cboCalendar1 = cboCalendar[1]->currentIndex();
   state.lblGregorianBold = lblGregorian->font().bold();
@@ -302,13 +302,13 @@ void MainWindow::RestoreSettings() {
   // Choosing an option runs its handler.
   if (plan.dee) SetOption(*plan.dee == kDeeVariant ? optDee : optDeeCecil, true);
   if (plan.input) {
-    const int list = plan.input->intInputDateType;
-    intInputDateType_ = list;
-    SetOption(list == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
+    notation_ = plan.input->notation;
+    const int list = CalendarListIndex(notation_);
+    SetOption(notation_ == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
     cboCalendar[list]->setCurrentIndex(plan.input->calendarPosition);
     cboCalendar_Click(list);
     InputControls c = ReadInputControls();
-    if (list == kInputWithAYN) {
+    if (notation_ == kInputWithAYN) {
       DisplayInputDateWithAYN(plan.input->date, c, dee_);
     } else {
       DisplayInputDateWithoutAYN(plan.input->date, c);
@@ -439,39 +439,39 @@ void MainWindow::ShowMessages(const std::vector<Message>& messages) {
 
 // ---- Public operations ---------------------------------------------------------------------
 
-bool MainWindow::GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid) {
+bool MainWindow::GetJDN(const std::string& calendar, bool showInvalidDateMessage) {
   InputControls c = ReadInputControls();
-  if (intInputDateType_ == kInputWithAYN) {
+  if (notation_ == kInputWithAYN) {
     // The date sequence window calls this without a check first, possibly after the text was
     // edited: take the fields of the text as it stands, never those of an earlier check,
     // which would also write that earlier date back over the user's text.
     InputControls probe = c;
     const InputCheck check =
-        clvt::InputDateOK(probe, intInputDateType_, dee_, DigitGroupingSymbol());
-    if (!check.ok && !blnDisplayMessageIfDateInvalid) return false;
+        clvt::InputDateOK(probe, notation_, dee_, DigitGroupingSymbol());
+    if (!check.ok && !showInvalidDateMessage) return false;
     strDateParts_ = check.ok ? check.strDateParts : std::vector<std::string>{};
   }
-  const GetJDNResult r = clvt::GetJDN(c, intInputDateType_, strDateParts_, strCalendar,
-                                      blnDisplayMessageIfDateInvalid, dee_, lngJDN_);
+  const GetJDNResult r = clvt::GetJDN(c, notation_, strDateParts_, calendar,
+                                      showInvalidDateMessage, dee_, lngJDN_);
   WriteInputControls(c);
   ShowMessages(r.messages);
   if (r.ok) lngJDN_ = r.lngJDN;
   return r.ok;
 }
 
-std::string MainWindow::AYNDate(std::string_view strCalendar, int32_t jdn) {
-  return clvt::AYNDate(strCalendar, jdn, dee_);
+std::string MainWindow::AYNDate(std::string_view calendar, int32_t jdn) {
+  return clvt::AYNDate(calendar, jdn, dee_);
 }
 
-int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), intInputDateType_); }
+int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), notation_); }
 
 std::string MainWindow::SelectedCalendarText() const {
-  return clvt::SelectedCalendarText(ReadInputControls(), intInputDateType_, dee_);
+  return clvt::SelectedCalendarText(ReadInputControls(), notation_, dee_);
 }
 
 QWidget* MainWindow::OutputFrame() const { return fraOutput; }
 
-bool MainWindow::InputDateInUse() const { return intInputDateType_ >= 0; }
+bool MainWindow::InputDateInUse() const { return notation_ != kInputIncomplete; }
 
 // A listing run takes the input as it stands, without a check first and without messages; its
 // verdict is not checked: an input gone invalid leaves lngJDN as the last good run set it.
@@ -498,7 +498,7 @@ LiveInputView MainWindow::ReadLiveInputView() const {
 void MainWindow::Timer1_Timer() {
   const LiveInputTick t = TimerTick(ReadLiveInputView(), dee_);
   SetTextKeepingCaret(txbYearADBCetc, t.txbYearADBCetc);
-  intInputDateType_ = t.intInputDateType;
+  notation_ = t.notation;
   cmdCalculate->setEnabled(t.cmdCalculateEnabled);
   cmdDateSequence->setEnabled(t.cmdDateSequenceEnabled);
   optPlus->setEnabled(t.optPlusMinusEnabled);
@@ -590,7 +590,7 @@ void MainWindow::cmdCalculate_Click() {
   ClearOutputDates();
   InputControls c = ReadInputControls();
   const CalculateResult r =
-      CalculateRun(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+      CalculateRun(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   WriteInputControls(c);
   ShowMessages(r.messages);
   lngJDN_ = r.lngJDN;
@@ -612,14 +612,14 @@ bool MainWindow::ApplyPressStart(const InputControls& controls, const PressStart
 void MainWindow::cmdDateSequence_Click() {
   InputControls c = ReadInputControls();
   const PressStart start =
-      DateSequenceStart(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+      DateSequenceStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   if (ApplyPressStart(c, start)) OpenDateSequenceWindow();
 }
 
 void MainWindow::cmdVernalEquinoxes_Click() {
   InputControls c = ReadInputControls();
   const PressStart start =
-      VernalEquinoxesStart(c, intInputDateType_, dee_, lngJDN_, DigitGroupingSymbol());
+      VernalEquinoxesStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow(start.year);
 }
 

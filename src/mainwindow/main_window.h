@@ -49,16 +49,16 @@ class MainWindow : public QWidget, public ListingHost {
   // restored, puts today's date into the input.
   void Start();
 
-  // Converts the checked input (after InputDateOK) with the calendar of strCalendar's first
+  // Converts the checked input (after InputDateOK) with the calendar of calendar's first
   // letter into lngJDN, applying the amounts; false (lngJDN unchanged) on an invalid date.
-  bool GetJDN(const std::string& strCalendar, bool blnDisplayMessageIfDateInvalid = false);
-  // "2015-11-22 DC": jdn in strCalendar with the Dee designation in force.
-  std::string AYNDate(std::string_view strCalendar, int32_t jdn);
+  bool GetJDN(const std::string& calendar, bool showInvalidDateMessage = false);
+  // "2015-11-22 DC": jdn in calendar with the Dee designation in force.
+  std::string AYNDate(std::string_view calendar, int32_t jdn);
   // The input year as typed, astronomical, without any arithmetic.
   int32_t GetYear();
 
   int32_t lngJDN() const { return lngJDN_; }
-  int intInputDateType() const { return intInputDateType_; }
+  Notation intInputDateType() const { return notation_; }
   uint32_t lngBackColor() const { return lngBackColor_; }
   // The calendar text of the notation in use ("Julian Calendar", "Dee-Cecil"); "" when no
   // notation is in use.
@@ -138,7 +138,7 @@ class MainWindow : public QWidget, public ListingHost {
   RegistryApi& registry_;
 
   bool blnStartupCompleted_ = false;
-  int intInputDateType_ = kInputIncomplete;
+  Notation notation_ = kInputIncomplete;
   int32_t lngJDN_ = 0;
   DeeVariant dee_;
   uint32_t lngBackColor_ = 0;

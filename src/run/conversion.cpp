@@ -36,12 +36,12 @@ std::string CalendarName(int32_t calendar, const DeeVariant& dee) {
 
 // The first part of GetJDN: the input fields as a record. A year beyond the input limits
 // (possible only when the checks were skipped) is refused with the range message.
-std::optional<Message> ReadInputDate(InputControls& controls, int intInputDateType,
+std::optional<Message> ReadInputDate(InputControls& controls, Notation notation,
                                      const std::vector<std::string>& strDateParts,
                                      DateRec& rec) {
   const Message outOfRange =
       MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
-  if (intInputDateType == kInputWithoutAYN) {
+  if (notation == kInputWithoutAYN) {
     const int64_t year = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
     if (year > kLargestInputYear) return outOfRange;
     controls.txbYearADBCetc = year >= kLargestUngroupedYear
@@ -52,7 +52,7 @@ std::optional<Message> ReadInputDate(InputControls& controls, int intInputDateTy
     rec.day = controls.cboDayNumbers;
     return std::nullopt;
   }
-  if (intInputDateType == kInputWithAYN && strDateParts.size() == 3) {
+  if (notation == kInputWithAYN && strDateParts.size() == 3) {
     std::array<int64_t, 3> values{};
     for (std::size_t i = 0; i < 3; ++i) {
       values[i] = DigitsValue(strDateParts[i]);
@@ -76,16 +76,16 @@ bool AnyAmountTyped(const std::array<std::string, 4>& txbArith) {
 
 }  // namespace
 
-OutputDates DisplayOutputDates(int32_t lngJDN, int& eraPosition, const DeeVariant& dee) {
+OutputDates DisplayOutputDates(int32_t jdn, int& eraPosition, const DeeVariant& dee) {
   OutputDates out;
-  out.txbOutputGC = TraditionalDate("G", lngJDN, dee, eraPosition);
-  out.txbOutputJC = TraditionalDate("J", lngJDN, dee, eraPosition);
-  out.txbOutputDEE = TraditionalDate("D", lngJDN, dee, eraPosition);
-  out.txbOutputGCwithAYN = AYNDate("G", lngJDN, dee);
-  out.txbOutputJCwithAYN = AYNDate("J", lngJDN, dee);
-  out.txbOutputDEEwithAYN = AYNDate("D", lngJDN, dee);
-  out.txbJDN = GroupDigits(lngJDN);
-  out.txbDayOfWeek = DayName(DayOfWeek(lngJDN));
+  out.txbOutputGC = TraditionalDate("G", jdn, dee, eraPosition);
+  out.txbOutputJC = TraditionalDate("J", jdn, dee, eraPosition);
+  out.txbOutputDEE = TraditionalDate("D", jdn, dee, eraPosition);
+  out.txbOutputGCwithAYN = AYNDate("G", jdn, dee);
+  out.txbOutputJCwithAYN = AYNDate("J", jdn, dee);
+  out.txbOutputDEEwithAYN = AYNDate("D", jdn, dee);
+  out.txbJDN = GroupDigits(jdn);
+  out.txbDayOfWeek = DayName(DayOfWeek(jdn));
   return out;
 }
 
@@ -194,25 +194,25 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
   return result;
 }
 
-GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
-                    const std::vector<std::string>& strDateParts, std::string_view strCalendar,
-                    bool blnDisplayMessageIfDateInvalid, const DeeVariant& dee,
-                    int32_t lngJDN) {
+GetJDNResult GetJDN(InputControls& controls, Notation notation,
+                    const std::vector<std::string>& strDateParts, std::string_view calendar,
+                    bool showInvalidDateMessage, const DeeVariant& dee,
+                    int32_t jdn) {
   GetJDNResult result;
-  result.lngJDN = lngJDN;
+  result.lngJDN = jdn;
   DateRec& rec = result.recInputDate;
-  if (auto message = ReadInputDate(controls, intInputDateType, strDateParts, rec)) {
+  if (auto message = ReadInputDate(controls, notation, strDateParts, rec)) {
     result.messages.push_back(std::move(*message));
     return result;
   }
-  rec.calendar = CalendarCode(strCalendar);
+  rec.calendar = CalendarCode(calendar);
 
-  ValidityCheck validity = DateIsValid(rec, blnDisplayMessageIfDateInvalid, dee);
+  ValidityCheck validity = DateIsValid(rec, showInvalidDateMessage, dee);
   if (!validity.valid) {
     if (validity.message) result.messages.push_back(std::move(*validity.message));
     return result;
   }
-  if (intInputDateType == kInputWithAYN) DisplayInputDateWithAYN(rec, controls, dee);
+  if (notation == kInputWithAYN) DisplayInputDateWithAYN(rec, controls, dee);
 
   const bool direction = controls.optPlus || controls.optMinus;
   if (direction) {
@@ -292,23 +292,23 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
 
 }  // namespace
 
-CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
-                             const DeeVariant& dee, int32_t lngJDN,
+CalculateResult CalculateRun(InputControls& controls, Notation notation,
+                             const DeeVariant& dee, int32_t jdn,
                              std::string_view groupingSymbol) {
   CalculateResult result;
-  result.lngJDN = lngJDN;
-  if (intInputDateType != kInputWithoutAYN && intInputDateType != kInputWithAYN) return result;
-  InputCheck check = InputDateOK(controls, intInputDateType, dee, groupingSymbol);
+  result.lngJDN = jdn;
+  if (notation != kInputWithoutAYN && notation != kInputWithAYN) return result;
+  InputCheck check = InputDateOK(controls, notation, dee, groupingSymbol);
   if (!check.ok) {
     if (check.message) result.messages.push_back(std::move(*check.message));
     return result;
   }
   const int position = controls.cboCalendar0;
-  if (intInputDateType == kInputWithAYN ||
+  if (notation == kInputWithAYN ||
       (position >= kCalendarPositionGregorian && position <= kCalendarPositionDee)) {
     GetJDNResult run =
-        GetJDN(controls, intInputDateType, check.strDateParts,
-               SelectedCalendarText(controls, intInputDateType, dee), true, dee, lngJDN);
+        GetJDN(controls, notation, check.strDateParts,
+               SelectedCalendarText(controls, notation, dee), true, dee, jdn);
     result.messages = std::move(run.messages);
     if (run.ok) {
       result.lngJDN = run.lngJDN;
@@ -322,11 +322,11 @@ CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
   return result;
 }
 
-PressStart CheckPressInput(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+PressStart CheckPressInput(InputControls& controls, Notation notation, const DeeVariant& dee,
                            int32_t jdn, std::string_view groupingSymbol) {
   PressStart start;
   start.jdn = jdn;
-  InputCheck check = InputDateOK(controls, intInputDateType, dee, groupingSymbol);
+  InputCheck check = InputDateOK(controls, notation, dee, groupingSymbol);
   if (!check.ok) {
     start.inputRejected = true;
     if (check.message) start.messages.push_back(std::move(*check.message));
@@ -334,37 +334,37 @@ PressStart CheckPressInput(InputControls& controls, int intInputDateType, const 
   }
   start.ok = true;
   start.strDateParts = std::move(check.strDateParts);
-  start.year = GetYear(controls, intInputDateType);
+  start.year = GetYear(controls, notation);
   return start;
 }
 
-void ReadStartJDN(PressStart& start, InputControls& controls, int intInputDateType,
+void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
                   const DeeVariant& dee) {
   GetJDNResult run =
-      GetJDN(controls, intInputDateType, start.strDateParts,
-             SelectedCalendarText(controls, intInputDateType, dee), true, dee, start.jdn);
+      GetJDN(controls, notation, start.strDateParts,
+             SelectedCalendarText(controls, notation, dee), true, dee, start.jdn);
   start.ok = run.ok;
   start.jdn = run.lngJDN;
   start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());
 }
 
-PressStart DateSequenceStart(InputControls& controls, int intInputDateType,
+PressStart DateSequenceStart(InputControls& controls, Notation notation,
                              const DeeVariant& dee, int32_t jdn,
                              std::string_view groupingSymbol) {
-  PressStart start = CheckPressInput(controls, intInputDateType, dee, jdn, groupingSymbol);
-  if (start.ok) ReadStartJDN(start, controls, intInputDateType, dee);
+  PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
+  if (start.ok) ReadStartJDN(start, controls, notation, dee);
   return start;
 }
 
-int32_t GetYear(const InputControls& controls, int intInputDateType) {
+int32_t GetYear(const InputControls& controls, Notation notation) {
   int64_t year = 0;
-  if (intInputDateType == kInputWithAYN) {
+  if (notation == kInputWithAYN) {
     const std::string text = TrimBlanks(controls.txbYearCEJC);
     const bool negative = !text.empty() && text.front() == '-';
     const std::string_view rest = std::string_view(text).substr(negative ? 1 : 0);
     const int64_t digits = DigitsValue(KeepChars(rest.substr(0, rest.find('-')), "0123456789"));
     year = negative ? -digits : digits;
-  } else if (intInputDateType == kInputWithoutAYN) {
+  } else if (notation == kInputWithoutAYN) {
     const int64_t digits = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
     year = IsBCEra(controls.cboYearDesADBCetc) ? 1 - digits : digits;
   }

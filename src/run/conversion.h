@@ -23,9 +23,9 @@ struct OutputDates {
   friend bool operator==(const OutputDates&, const OutputDates&) = default;
 };
 
-// Fills the outputs from lngJDN. eraPosition is cboYearDesADBCetc's selection (set to 3, "CE",
+// Fills the outputs from jdn. eraPosition is cboYearDesADBCetc's selection (set to 3, "CE",
 // when below 1, as the window then shows).
-OutputDates DisplayOutputDates(int32_t lngJDN, int& eraPosition, const DeeVariant& dee);
+OutputDates DisplayOutputDates(int32_t jdn, int& eraPosition, const DeeVariant& dee);
 
 struct ValidityCheck {
   bool valid = false;
@@ -53,16 +53,16 @@ struct GetJDNResult {
   std::optional<AppliedArithmetic> arithmetic;  // when ok and amounts were applied
 };
 
-// Reads the (already checked) input of notation intInputDateType into recInputDate with the
-// calendar of strCalendar's first letter, validates it, rewrites the year boxes and trims the
+// Reads the (already checked) input of notation notation into recInputDate with the
+// calendar of calendar's first letter, validates it, rewrites the year boxes and trims the
 // amount boxes in controls, and applies the date arithmetic. strDateParts are InputDateOK's.
 // Called without InputDateOK, a year beyond +-99,999 gives "Input date is out of permitted
 // range." instead of being converted. Messages: the invalid-date message (when asked for),
 // the amount messages, and the out-of-range message of a shifted date beyond 32 bits.
-GetJDNResult GetJDN(InputControls& controls, int intInputDateType,
-                    const std::vector<std::string>& strDateParts, std::string_view strCalendar,
-                    bool blnDisplayMessageIfDateInvalid, const DeeVariant& dee,
-                    int32_t lngJDN);
+GetJDNResult GetJDN(InputControls& controls, Notation notation,
+                    const std::vector<std::string>& strDateParts, std::string_view calendar,
+                    bool showInvalidDateMessage, const DeeVariant& dee,
+                    int32_t jdn);
 
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
 // (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
@@ -78,8 +78,8 @@ struct CalculateResult {
   int32_t lngJDN = 0;                 // unchanged unless a run succeeded
   std::optional<AppliedArithmetic> arithmetic;  // of the run shown, when amounts were applied
 };
-CalculateResult CalculateRun(InputControls& controls, int intInputDateType,
-                             const DeeVariant& dee, int32_t lngJDN,
+CalculateResult CalculateRun(InputControls& controls, Notation notation,
+                             const DeeVariant& dee, int32_t jdn,
                              std::string_view groupingSymbol);
 
 // What a press that opens a listing window takes from the main window's input: the typed
@@ -95,17 +95,17 @@ struct PressStart {
 
 // The input check of such a press: InputDateOK, and on success the year as typed. ok means
 // only that the check passed; jdn stays the caller's until ReadStartJDN.
-PressStart CheckPressInput(InputControls& controls, int intInputDateType, const DeeVariant& dee,
+PressStart CheckPressInput(InputControls& controls, Notation notation, const DeeVariant& dee,
                            int32_t jdn, std::string_view groupingSymbol);
 
 // The second half after CheckPressInput passed: GetJDN of the input with the calendar chosen
 // in the notation in use, the invalid-date message shown. Sets ok, jdn and messages.
-void ReadStartJDN(PressStart& start, InputControls& controls, int intInputDateType,
+void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
                   const DeeVariant& dee);
 
 // The whole press of Date sequence: CheckPressInput, then ReadStartJDN. The listing starts
 // from start.jdn when ok.
-PressStart DateSequenceStart(InputControls& controls, int intInputDateType,
+PressStart DateSequenceStart(InputControls& controls, Notation notation,
                              const DeeVariant& dee, int32_t jdn,
                              std::string_view groupingSymbol);
 
@@ -148,6 +148,6 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
 // The input year as typed, astronomical, without arithmetic (GetYear of the main window):
 // "-500-03-01 CE" -> -500, "12,345-01-01 CE" -> 12345; "44" with "BC" -> -43. Saturates at
 // +-INT32_MAX for overlong digit runs; 0 for a notation other than 0 or 1.
-int32_t GetYear(const InputControls& controls, int intInputDateType);
+int32_t GetYear(const InputControls& controls, Notation notation);
 
 }  // namespace clvt

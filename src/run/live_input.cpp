@@ -34,17 +34,17 @@ std::string ReplaceAllNotFollowedBy(std::string_view text, std::string_view from
   return out;
 }
 
-bool InputComplete(const InputControls& in, int& intInputDateType) {
-  intInputDateType = kInputIncomplete;
+bool InputComplete(const InputControls& in, Notation& notation) {
+  notation = kInputIncomplete;
   if (in.optInputDateWithoutAYN) {
     if (in.cboMonthNames != 0 && in.cboDayNumbers != 0 && in.cboYearDesADBCetc != 0 &&
         in.cboCalendar0 != 0 && !in.txbYearADBCetc.empty()) {
-      intInputDateType = kInputWithoutAYN;
+      notation = kInputWithoutAYN;
       return true;
     }
   } else if (in.optInputDateWithAYN) {
     if (!in.txbYearCEJC.empty() && in.cboCalendar1 != 0) {
-      intInputDateType = kInputWithAYN;
+      notation = kInputWithAYN;
       return true;
     }
   }
@@ -70,8 +70,8 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
 
   // Completeness; the month-day-year year box loses stray blanks on the way.
   if (in.optInputDateWithoutAYN) in.txbYearADBCetc = TrimBlanks(in.txbYearADBCetc);
-  t.blnInputComplete = InputComplete(in, t.intInputDateType);
-  const bool weekdayMode = t.intInputDateType == kInputWithoutAYN &&
+  t.blnInputComplete = InputComplete(in, t.notation);
+  const bool weekdayMode = t.notation == kInputWithoutAYN &&
                            in.cboCalendar0 >= kCalendarPositionSunday;
 
   t.cmdCalculateEnabled = t.blnInputComplete;

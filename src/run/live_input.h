@@ -44,7 +44,7 @@ struct LiveInputView {
 // controls; the caret is where it was, clamped to the new text.
 struct LiveInputTick {
   bool blnInputComplete = false;
-  int intInputDateType = kInputIncomplete;
+  Notation notation = kInputIncomplete;
   bool cmdCalculateEnabled = false;
   bool cmdDateSequenceEnabled = false;
   bool optPlusMinusEnabled = false;

@@ -24,8 +24,8 @@ std::string JDNValueText(std::string_view txbJDN, std::string_view groupingSymbo
 }
 
 std::string CalNdxValueText(const SettingsState& state) {
-  if (state.intInputDateType == kInputWithAYN) return "-" + DecimalText(state.cboCalendar1);
-  if (state.intInputDateType != kInputWithoutAYN) return "0";
+  if (state.notation == kInputWithAYN) return "-" + DecimalText(state.cboCalendar1);
+  if (state.notation != kInputWithoutAYN) return "0";
   int position = state.cboCalendar0;
   if (position >= kCalendarPositionSunday) {
     if (state.lblGregorianBold) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calendar/dee.h"
+#include "datetext/input_controls.h"
 #include "platform/morvel/date_rec.h"
 #include "platform/registry.h"
 #include "support/identity.h"
@@ -27,7 +28,7 @@ std::string SettingsKeyPath(std::string_view text273, std::string_view companyNa
 // The window state a save reads.
 struct SettingsState {
   std::string txbJDN;            // the grouped JDN output, "" while no result is shown
-  int intInputDateType = -1;     // -1 incomplete, 0 month-day-year, 1 year-month-day
+  Notation notation = kInputIncomplete;
   int cboCalendar0 = 0;          // selected positions of the two calendar lists
   int cboCalendar1 = 0;
   bool lblGregorianBold = false;  // the weekday match found the weekday in this calendar
@@ -57,7 +58,7 @@ void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsS
 
 // A date a restore puts into the input, in the notation and calendar it was saved with.
 struct RestoredInput {
-  int intInputDateType = 0;   // 0: optInputDateWithoutAYN and cboCalendar(0); 1: with AYN
+  Notation notation = kInputWithoutAYN;
   int calendarPosition = 1;   // 1 Gregorian, 2 Julian, 3 Dee
   DateRec date;               // lngJDN converted to that calendar, for Display*
 };

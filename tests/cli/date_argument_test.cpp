@@ -68,7 +68,7 @@ TEST(ReadDateInput, YearMonthDayFollowsDesignatorAndVariant) {
     SCOPED_TRACE(row.text);
     const DateInput in = Read({row.text}, row.calendar, row.dee);
     ASSERT_TRUE(in.ok);
-    EXPECT_EQ(in.intInputDateType, kInputWithAYN);
+    EXPECT_EQ(in.notation, kInputWithAYN);
     EXPECT_EQ(in.controls.txbYearCEJC, row.box);
     EXPECT_EQ(in.controls.cboCalendar1, row.list);
     EXPECT_EQ(in.dee, row.dee ? kDeeVariant : kDeeCecilVariant);

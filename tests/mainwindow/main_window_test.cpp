@@ -161,7 +161,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!calculate->isEnabled());
     Tick();
     QVERIFY(calculate->isEnabled());
-    QCOMPARE(window_->intInputDateType(), 1);
+    QCOMPARE(window_->intInputDateType(), kInputWithAYN);
   }
 
   // Enter in a year box converts into the eight output boxes, and Copy result puts their
@@ -266,7 +266,7 @@ class MainWindowTest : public QObject {
       QCOMPARE(withAYN->font().bold(), ymd);
       QCOMPARE(withoutAYN->font().bold(), !ymd);
       Tick();
-      QCOMPARE(window_->intInputDateType(), ymd ? 1 : 0);
+      QCOMPARE(window_->intInputDateType(), ymd ? kInputWithAYN : kInputWithoutAYN);
     }
     const char* groups[][3] = {{"optDee", "optDeeCecil", "Dee:"},
                                {"optDeeCecil", "optDee", "Dee-Cecil:"},

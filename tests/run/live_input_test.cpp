@@ -78,7 +78,7 @@ TEST(TimerTick, MonthDayYearCompleteness) {
     row.edit(v.input);
     const LiveInputTick t = TimerTick(v, kDeeCecilVariant);
     EXPECT_EQ(t.blnInputComplete, row.complete);
-    EXPECT_EQ(t.intInputDateType, row.complete ? kInputWithoutAYN : kInputIncomplete);
+    EXPECT_EQ(t.notation, row.complete ? kInputWithoutAYN : kInputIncomplete);
     EXPECT_EQ(t.cmdCalculateEnabled, row.complete);
     EXPECT_EQ(t.cmdDateSequenceEnabled, row.complete);
   }

@@ -38,18 +38,18 @@ TEST(SettingsToSave, WritesTheFourTexts) {
     SettingsValues expected;
   } rows[] = {
       {"grouped JDN, month-day-year Gregorian",
-       {"2,457,349", 0, 1, 0, false, false, "DC", 0x800080}, ",",
+       {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080}, ",",
        {"2457349", "1", "DC", "8388736"}},
-      {"year-month-day Julian", {"2,457,336", 1, 0, 2, false, false, "DC", 0}, ",",
+      {"year-month-day Julian", {"2,457,336", kInputWithAYN, 0, 2, false, false, "DC", 0}, ",",
        {"2457336", "-2", "DC", "0"}},
-      {"weekday found in Julian", {"2,457,349", 0, 10, 0, false, true, "DC", 0x800080}, ",",
+      {"weekday found in Julian", {"2,457,349", kInputWithoutAYN, 10, 0, false, true, "DC", 0x800080}, ",",
        {"2457349", "2", "DC", "8388736"}},
-      {"weekday found nowhere", {"", 0, 6, 0, false, false, "DC", 0x800080}, ",",
+      {"weekday found nowhere", {"", kInputWithoutAYN, 6, 0, false, false, "DC", 0x800080}, ",",
        {"0", "6", "DC", "8388736"}},
-      {"negative JDN, other separators", {"-1.234'567 8", 1, 0, 1, false, false, "DC", 1}, ",",
+      {"negative JDN, other separators", {"-1.234'567 8", kInputWithAYN, 0, 1, false, false, "DC", 1}, ",",
        {"-12345678", "-1", "DC", "1"}},
       // A multi-byte grouping symbol (narrow no-break space) once cut the stored JDN to "2".
-      {"narrow no-break space", {"2\u202F457\u202F349", 0, 1, 0, false, false, "DC", 0xFFFFFF},
+      {"narrow no-break space", {"2\u202F457\u202F349", kInputWithoutAYN, 1, 0, false, false, "DC", 0xFFFFFF},
        "\u202F", {"2457349", "1", "DC", "16777215"}},
   };
   for (const auto& row : rows) {
@@ -60,7 +60,7 @@ TEST(SettingsToSave, WritesTheFourTexts) {
 
 TEST(SaveSettings, CreatesTheKeyWithTheFourValues) {
   MemoryRegistry registry;
-  SaveSettings(registry, kKey, {"2,457,349", 1, 0, 2, false, false, "D", 0x800080}, ",");
+  SaveSettings(registry, kKey, {"2,457,349", kInputWithAYN, 0, 2, false, false, "D", 0x800080}, ",");
   const std::map<std::string, std::string> expected = {
       {"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}};
   EXPECT_EQ(registry.values, expected);
@@ -75,7 +75,7 @@ TEST(SaveSettings, StoresAllFourValuesOrNone) {
   testing::ScratchDir dir;
   const std::string path = dir.Path("registry.txt");
   FileRegistry initial(path);
-  SaveSettings(initial, kKey, {"2,457,349", 0, 1, 0, false, false, "DC", 0x800080}, ",");
+  SaveSettings(initial, kKey, {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080}, ",");
   for (const int failingRename : {1, 2}) {
     SCOPED_TRACE(failingRename);
     int renames = 0;
@@ -86,7 +86,7 @@ TEST(SaveSettings, StoresAllFourValuesOrNone) {
       }
       return std::rename(from, to);
     });
-    SaveSettings(registry, kKey, {"1,000", 1, 0, 2, false, false, "D", 0x404040}, ",");
+    SaveSettings(registry, kKey, {"1,000", kInputWithAYN, 0, 2, false, false, "D", 0x404040}, ",");
     const std::vector<RestoredValue> stored = RestoreValuesFromRegistry(
         initial, kHKeyCurrentUser, kKey, {"JDN", "CalNdx", "Dee", "BackColor"});
     std::string values;
@@ -122,21 +122,22 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     const char* name;
     std::map<std::string, std::string> values;
     bool dee;
-    int type, position;
+    Notation type;
+    int position;
     DateRec date;  // year, month, day, calendar
   } rows[] = {
       {"month-day-year Gregorian", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false,
-       0, 1, {2015, 11, 22, 'G'}},
+       kInputWithoutAYN, 1, {2015, 11, 22, 'G'}},
       {"year-month-day Julian", {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "DC"}}, false,
-       1, 2, {2015, 11, 9, 'J'}},
-      {"Dee", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}}, true, 0, 3,
-       {2015, 11, 23, 'D'}},
+       kInputWithAYN, 2, {2015, 11, 9, 'J'}},
+      {"Dee", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}}, true,
+       kInputWithoutAYN, 3, {2015, 11, 23, 'D'}},
       {"unknown variant means Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "d"}},
-       false, 0, 3, {2015, 11, 22, 'D'}},
-      {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false, 1,
-       1, {99999, 12, 31, 'G'}},
+       false, kInputWithoutAYN, 3, {2015, 11, 22, 'D'}},
+      {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false,
+       kInputWithAYN, 1, {99999, 12, 31, 'G'}},
       {"numbers with trailing text", {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"},
-                                      {"Dee", "DC"}}, false, 1, 2, {2015, 11, 9, 'J'}},
+                                      {"Dee", "DC"}}, false, kInputWithAYN, 2, {2015, 11, 9, 'J'}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -145,7 +146,7 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     EXPECT_EQ(registry.keyReads, 1);  // a 100 MB file used to be read once per value
     EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
     ASSERT_TRUE(plan.lngJDN && plan.input);
-    EXPECT_EQ(plan.input->intInputDateType, row.type);
+    EXPECT_EQ(plan.input->notation, row.type);
     EXPECT_EQ(plan.input->calendarPosition, row.position);
     const DateRec& d = plan.input->date;
     EXPECT_EQ(d.jdn, *plan.lngJDN);
