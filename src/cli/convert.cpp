@@ -108,31 +108,11 @@ void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& 
 }  // namespace
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  DateOptions options;
   bool json = false;
-  const std::string usageError = ParseDateArguments(
-      args, options, [&json](const std::vector<std::string>& all, std::size_t i, std::string&) {
-        if (all[i] != "--json") return std::size_t{0};
-        json = true;
-        return std::size_t{1};
-      });
-  if (options.help && usageError.empty()) {
-    out << kConvertUsage;
-    return kExitDone;
-  }
-  if (!usageError.empty()) {
-    err << "clvt convert: " << usageError << "\nRun 'clvt convert --help' for usage.\n";
-    return kExitUsage;
-  }
-  DateInput input = ReadDateInput(options);
-  if (!input.ok) {
-    err << "clvt convert: " << input.usageError << "\nRun 'clvt convert --help' for usage.\n";
-    return kExitUsage;
-  }
-  if (input.rejection) {
-    PrintMessage(err, *input.rejection);
-    return kExitRejected;
-  }
+  DateCommandStart start =
+      StartDateCommand(args, {"convert", kConvertUsage, {FlagOption("--json", json)}}, out, err);
+  if (!start.input) return start.status;
+  DateInput& input = *start.input;
   const CalculateResult run = CalculateRun(input.controls, input.notation, input.dee, 0,
                                            DigitGroupingSymbol());
   for (const Message& message : run.messages) PrintMessage(err, message);

@@ -9,6 +9,7 @@
 
 #include "base/ascii_text.h"
 #include "calendar/calendar.h"
+#include "cli/commands.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
@@ -130,40 +131,49 @@ DateInput Usage(std::string error) {
 
 }  // namespace
 
+std::vector<OptionSpec> DeeOptions(bool& dee) {
+  return {FlagOption("--dee", dee, true), FlagOption("--dee-cecil", dee, false)};
+}
+
 std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions& options,
-                               const ExtraOption& extra) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const bool isWord = optionsEnded || arg.size() < 2 || arg[0] != '-' || IsNegativeDateWord(arg);
-    if (isWord) {
-      options.dateWords.push_back(arg);
-      continue;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--dee") {
-      options.dee = true;
-    } else if (arg == "--dee-cecil") {
-      options.dee = false;
-    } else if (arg == "--calendar" || arg == "--plus" || arg == "--minus") {
-      if (i + 1 >= args.size()) return "option " + arg + " needs a value";
-      std::optional<std::string>& slot = arg == "--calendar" ? options.calendar
-                                         : arg == "--plus"   ? options.plus
-                                                             : options.minus;
-      slot = args[++i];
-    } else {
-      std::string error;
-      const std::size_t taken = extra ? extra(args, i, error) : 0;
-      if (!error.empty()) return error;
-      if (taken == 0) return "unknown option '" + arg + "'";
-      i += taken - 1;
-    }
-  }
+                               std::vector<OptionSpec> ownOptions) {
+  CommandSyntax syntax;
+  syntax.options = DeeOptions(options.dee);
+  syntax.options.push_back(TextOption("--calendar", options.calendar));
+  syntax.options.push_back(TextOption("--plus", options.plus));
+  syntax.options.push_back(TextOption("--minus", options.minus));
+  for (OptionSpec& option : ownOptions) syntax.options.push_back(std::move(option));
+  ParsedArguments parsed = ParseArguments(args, syntax);
+  options.dateWords = std::move(parsed.words);
+  options.help = parsed.help;
+  if (!parsed.error.empty()) return parsed.error;
   if (options.plus && options.minus) return "--plus and --minus cannot be used together";
   return "";
+}
+
+DateCommandStart StartDateCommand(const std::vector<std::string>& args,
+                                  const DateCommand& command, std::ostream& out,
+                                  std::ostream& err) {
+  DateOptions options;
+  const std::string usageError = ParseDateArguments(args, options, command.ownOptions);
+  if (options.help && usageError.empty()) {
+    out << command.usage;
+    return {std::nullopt, kExitDone};
+  }
+  if (!usageError.empty()) return {std::nullopt, PrintUsageError(err, command.name, usageError)};
+  DateInput input = ReadDateInput(options);
+  if (!input.ok) return {std::nullopt, PrintUsageError(err, command.name, input.usageError)};
+  if (input.rejection) {
+    PrintMessage(err, *input.rejection);
+    return {std::nullopt, kExitRejected};
+  }
+  return {std::move(input), kExitDone};
+}
+
+int PrintUsageError(std::ostream& err, std::string_view command, std::string_view error) {
+  err << "clvt " << command << ": " << error << "\nRun 'clvt " << command
+      << " --help' for usage.\n";
+  return kExitUsage;
 }
 
 DateInput ReadDateInput(const DateOptions& options) {
@@ -239,12 +249,6 @@ void PrintDateNote(std::ostream& err, std::string_view command, const DateInput&
   if (input.deeDesignatorWithoutDee) {
     err << "clvt " << command << ": the designator D is the Dee calendar's and needs --dee\n";
   }
-}
-
-bool IsNegativeDateWord(std::string_view arg) {
-  if (arg.empty() || arg.front() != '-') return false;
-  const std::size_t digit = arg.find_first_not_of(' ', 1);
-  return digit != std::string_view::npos && IsDigit(arg[digit]);
 }
 
 }  // namespace clvt::cli

@@ -2,15 +2,15 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "datetext/input_controls.h"
 #include "base/message.h"
+#include "cli/arguments.h"
+#include "datetext/input_controls.h"
 
 // Turning clvt's DATE words and options into the main window's input controls, so that the
 // tool runs exactly the checks and conversions the window runs.
@@ -26,22 +26,14 @@ struct DateOptions {
   bool help = false;                    // --help or -h
 };
 
-// A subcommand's own option at args[i]: returns how many arguments it takes (0 when the
-// option is not its own) and sets error for a malformed one.
-using ExtraOption =
-    std::function<std::size_t(const std::vector<std::string>& args, std::size_t i,
-                              std::string& error)>;
+// --dee and --dee-cecil, which set dee to true and to false.
+std::vector<OptionSpec> DeeOptions(bool& dee);
 
-// True for an argument that belongs to DATE although it begins with "-": a "-", optional
-// blanks and a digit ("-500-03-01", "- 500-03-01 JC"), the start of a negative year.
-bool IsNegativeDateWord(std::string_view arg);
-
-// Reads a DATE subcommand's arguments: --dee, --dee-cecil, --calendar CAL, --plus AMOUNTS,
-// --minus AMOUNTS, --help; "--" ends the options; an argument for which IsNegativeDateWord
-// holds is a DATE word; other options go to extra. Returns a usage error text, "" when well
-// formed. Options and DATE words may come in any order.
+// Reads a DATE subcommand's arguments: DATE words, --dee, --dee-cecil, --calendar CAL,
+// --plus AMOUNTS, --minus AMOUNTS, --help, and the subcommand's own options. Returns a usage
+// error text, "" when well formed. Options and DATE words may come in any order.
 std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions& options,
-                               const ExtraOption& extra = nullptr);
+                               std::vector<OptionSpec> ownOptions = {});
 
 struct DateInput {
   bool ok = false;
@@ -63,6 +55,29 @@ struct DateInput {
 // a usage error. The checks of the typed date are left to the window's own InputDateOK and
 // GetJDN; each amount gets the check of leaving its box.
 DateInput ReadDateInput(const DateOptions& options);
+
+// A DATE subcommand: its name ("convert"), what its --help prints, and its own options.
+struct DateCommand {
+  std::string_view name;
+  std::string_view usage;
+  std::vector<OptionSpec> ownOptions;
+};
+
+// What a DATE subcommand has read: the input when it goes on, otherwise the exit status.
+struct DateCommandStart {
+  std::optional<DateInput> input;
+  int status = 0;
+};
+
+// The start every DATE subcommand shares: ParseDateArguments, then ReadDateInput. Prints the
+// usage for --help (status 0), a usage error (status 2) as PrintUsageError does, and an
+// amount's rejection as the window words it (status 1).
+DateCommandStart StartDateCommand(const std::vector<std::string>& args,
+                                  const DateCommand& command, std::ostream& out,
+                                  std::ostream& err);
+
+// Writes "clvt NAME: ERROR" and where to find the usage; returns the usage error's status.
+int PrintUsageError(std::ostream& err, std::string_view command, std::string_view error);
 
 // Writes a message as clvt reports it on standard error: its text, each "\r\n" as a newline.
 void PrintMessage(std::ostream& err, const Message& message);

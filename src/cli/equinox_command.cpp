@@ -46,7 +46,7 @@ struct EquinoxArguments {
   std::string years = "12";
   EquinoxSettings settings;
   bool json = false;
-  std::vector<std::string> words;
+  DateOptions date;  // DATE-or-YEAR and the Dee variant; no other DATE option applies
 };
 
 // Messages go to standard error; no question is ever asked of an empty table, and one would
@@ -91,38 +91,33 @@ std::optional<std::pair<int, int>> ParseLongitude(std::string_view text) {
 }
 
 // Fills arguments; returns a usage error text, or "" when the options are sound.
-std::string ParseArguments(const std::vector<std::string>& args, EquinoxArguments& arguments) {
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (optionsEnded || arg.empty() || arg[0] != '-' || IsNegativeDateWord(arg)) {
-      arguments.words.push_back(arg);
-    } else if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--years" || arg == "--longitude") {
-      if (i + 1 == args.size()) return arg + " needs a value";
-      const std::string& value = args[++i];
-      if (arg == "--years") {
-        arguments.years = value;
-        continue;
-      }
-      const auto longitude = ParseLongitude(value);
-      if (!longitude) return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value + "'";
-      arguments.settings.degrees = longitude->first;
-      arguments.settings.minutes = longitude->second;
-    } else if (arg == "--json") {
-      arguments.json = true;
-    } else if (arg == "--mean") {
-      arguments.settings.apparent = false;
-    } else if (arg == "--dee") {
-      arguments.settings.dee = kDeeVariant;
-    } else if (arg == "--dee-cecil") {
-      arguments.settings.dee = kDeeCecilVariant;
-    } else {
-      return "unknown option '" + arg + "'";
-    }
-  }
-  if (arguments.words.empty()) return "a DATE or YEAR is required";
+std::string ParseEquinoxArguments(const std::vector<std::string>& args,
+                                  EquinoxArguments& arguments) {
+  CommandSyntax syntax;
+  syntax.loneDashIsWord = false;
+  syntax.missingValuePrefix = "";
+  syntax.helpBeforeAll = true;
+  syntax.options = DeeOptions(arguments.date.dee);
+  EquinoxSettings& settings = arguments.settings;
+  syntax.options.push_back(TextOption("--years", arguments.years));
+  syntax.options.push_back({"--longitude", true, [&settings](const std::string& value) {
+                              const auto longitude = ParseLongitude(value);
+                              if (!longitude) {
+                                return "--longitude takes DdMm, 70d0m to 79d59m, not '" +
+                                       value + "'";
+                              }
+                              settings.degrees = longitude->first;
+                              settings.minutes = longitude->second;
+                              return std::string();
+                            }});
+  syntax.options.push_back(FlagOption("--mean", settings.apparent, false));
+  syntax.options.push_back(FlagOption("--json", arguments.json));
+  ParsedArguments parsed = ParseArguments(args, syntax);
+  arguments.date.dateWords = std::move(parsed.words);
+  arguments.date.help = parsed.help;
+  settings.dee = arguments.date.dee ? kDeeVariant : kDeeCecilVariant;
+  if (!parsed.error.empty() || parsed.help) return parsed.error;
+  if (arguments.date.dateWords.empty()) return "a DATE or YEAR is required";
   return "";
 }
 
@@ -149,10 +144,7 @@ struct StartYear {
 
 // The year of DATE as the Vernal equinoxes button takes it, with the window's messages.
 StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
-  DateOptions options;
-  options.dateWords = arguments.words;
-  options.dee = arguments.settings.dee == kDeeVariant;
-  DateInput input = ReadDateInput(options);
+  DateInput input = ReadDateInput(arguments.date);
   if (!input.usageError.empty()) {
     err << "clvt equinox: " << input.usageError << "\n";
     return {std::nullopt, kExitUsage};
@@ -209,32 +201,25 @@ void PrintJson(std::ostream& out, const EquinoxArguments& arguments,
   } else if (run.stoppedOutOfRange) {
     stopped = "year_range";
   }
-  json.EndArray()
-      .Key("marked_count").Number(run.markedCount)
-      .Key("summary").StringOrNull(run.summary)
-      .Key("stopped").StringOrNull(stopped);
-  out << json.EndObject().Text() << "\n";
+  PrintRunEnd(out, json, "marked_count", run.markedCount, run.summary, stopped);
 }
 
 }  // namespace
 
 int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  for (const std::string& arg : args) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
-      out << kHelp;
-      return kExitDone;
-    }
-  }
   EquinoxArguments arguments;
-  const std::string usage = ParseArguments(args, arguments);
+  const std::string usage = ParseEquinoxArguments(args, arguments);
+  if (arguments.date.help) {
+    out << kHelp;
+    return kExitDone;
+  }
   if (!usage.empty()) {
     err << "clvt equinox: " << usage << "\n" << kHelp;
     return kExitUsage;
   }
 
   StartYear start;
-  if (const std::optional<int32_t> year = BareYear(arguments.words)) {
+  if (const std::optional<int32_t> year = BareYear(arguments.date.dateWords)) {
     start.year = year;
   } else {
     start = DateYear(arguments, err);

@@ -36,11 +36,6 @@ constexpr const char* kSequenceUsage =
     "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
     "3 standard output could not be written.\n";
 
-int UsageError(std::ostream& err, const std::string& error) {
-  err << "clvt sequence: " << error << "\nRun 'clvt sequence --help' for usage.\n";
-  return kExitUsage;
-}
-
 void WriteDay(JsonWriter& json, const SequenceDay& day) {
   json.BeginObject().Key("jdn").Number(day.jdn).Key("weekday").String(day.weekday);
   json.Key("gregorian").BeginObject();
@@ -64,51 +59,24 @@ void PrintJson(std::ostream& out, const SequenceRequest& request, const Sequence
   for (const SequenceDay& day : run.days) WriteDay(json, day);
   const std::optional<std::string_view> stopped =
       run.stoppedFull ? std::optional<std::string_view>("capacity") : std::nullopt;
-  json.EndArray()
-      .Key("same_date_count").Number(run.sameCount)
-      .Key("summary").StringOrNull(run.summary)
-      .Key("stopped").StringOrNull(stopped);
-  out << json.EndObject().Text() << "\n";
+  PrintRunEnd(out, json, "same_date_count", run.sameCount, run.summary, stopped);
 }
 
 }  // namespace
 
 int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  DateOptions options;
   std::string daysText = "14";
   bool json = false;
-  const std::string usageError = ParseDateArguments(
-      args, options,
-      [&daysText, &json](const std::vector<std::string>& all, std::size_t i,
-                         std::string& error) {
-        if (all[i] == "--json") {
-          json = true;
-          return std::size_t{1};
-        }
-        if (all[i] != "--days") return std::size_t{0};
-        if (i + 1 >= all.size()) {
-          error = "option --days needs a value";
-          return std::size_t{0};
-        }
-        daysText = all[i + 1];
-        return std::size_t{2};
-      });
-  if (options.help && usageError.empty()) {
-    out << kSequenceUsage;
-    return kExitDone;
-  }
-  if (!usageError.empty()) return UsageError(err, usageError);
-
-  DateInput input = ReadDateInput(options);
-  if (!input.ok) return UsageError(err, input.usageError);
-  if (input.rejection) {
-    PrintMessage(err, *input.rejection);
-    return kExitRejected;
-  }
+  DateCommandStart begun = StartDateCommand(
+      args,
+      {"sequence", kSequenceUsage, {TextOption("--days", daysText), FlagOption("--json", json)}},
+      out, err);
+  if (!begun.input) return begun.status;
+  DateInput& input = *begun.input;
   // The window cannot be opened while a weekday stands in place of a calendar.
   if (input.notation == kInputWithoutAYN &&
       input.controls.cboCalendar0 >= kCalendarPositionSunday) {
-    return UsageError(err, "a weekday cannot be listed from; choose a calendar");
+    return PrintUsageError(err, "sequence", "a weekday cannot be listed from; choose a calendar");
   }
 
   const PressStart start = DateSequenceStart(input.controls, input.notation, input.dee,

@@ -21,6 +21,7 @@ TEST(ParseDateArguments, WordsOptionsAndErrors) {
   const std::vector<Row> rows = {
       {{"--", "--dee", "-x"}, {"--dee", "-x"}, ""},
       {{"--calendar"}, {}, "option --calendar needs a value"},
+      {{"-", "--calendar", "-h"}, {"-"}, ""},
       {{"-x"}, {}, "unknown option '-x'"},
       // A sign, blanks and digits start a negative year, as the window's box takes it.
       {{"- 500-03-01 JC", "--dee"}, {"- 500-03-01 JC"}, ""},
@@ -36,6 +37,36 @@ TEST(ParseDateArguments, WordsOptionsAndErrors) {
     if (row.error.empty()) {
       EXPECT_EQ(options.dateWords, row.words);
     }
+  }
+}
+
+// The equinox subcommand's syntax keeps what its own reader did: "-" is no word, a missing
+// value is named without "option", and a help option before "--" wins over any error.
+TEST(ParseArguments, EquinoxSyntaxDiffersWhereItAlwaysDid) {
+  std::string years;
+  CommandSyntax syntax;
+  syntax.options = {TextOption("--years", years)};
+  syntax.loneDashIsWord = false;
+  syntax.missingValuePrefix = "";
+  syntax.helpBeforeAll = true;
+  struct Row {
+    std::vector<std::string> args;
+    bool help;
+    std::string error;
+  };
+  const std::vector<Row> rows = {
+      {{"-"}, false, "unknown option '-'"},
+      {{"--years"}, false, "--years needs a value"},
+      {{"--bogus", "--help"}, true, ""},
+      {{"--years", "-h"}, true, ""},
+      {{"--years", "--", "-h"}, false, "unknown option '-h'"},
+      {{"--", "-h"}, false, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.args.back());
+    const ParsedArguments parsed = ParseArguments(row.args, syntax);
+    EXPECT_EQ(parsed.help, row.help);
+    EXPECT_EQ(parsed.error, row.error);
   }
 }
 
