@@ -91,7 +91,7 @@ void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) 
 
 void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& dee) {
   const OutputDates& o = run.outputs;
-  const int32_t jdn = run.lngJDN;
+  const int32_t jdn = run.jdn;
   JsonWriter json;
   json.BeginObject().Key("jdn").Number(jdn).Key("weekday").String(o.txbDayOfWeek);
   json.Key("gregorian");

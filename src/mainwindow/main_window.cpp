@@ -455,7 +455,7 @@ bool MainWindow::GetJDN(const std::string& calendar, bool showInvalidDateMessage
                                       showInvalidDateMessage, dee_, lngJDN_);
   WriteInputControls(c);
   ShowMessages(r.messages);
-  if (r.ok) lngJDN_ = r.lngJDN;
+  if (r.ok) lngJDN_ = r.jdn;
   return r.ok;
 }
 
@@ -593,7 +593,7 @@ void MainWindow::cmdCalculate_Click() {
       CalculateRun(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   WriteInputControls(c);
   ShowMessages(r.messages);
-  lngJDN_ = r.lngJDN;
+  lngJDN_ = r.jdn;
   if (r.outputShown) {
     DisplayOutputDates(r.outputs);
     SetBold(lblGregorian, r.lblGregorianBold);

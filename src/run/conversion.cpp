@@ -199,7 +199,7 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
                     bool showInvalidDateMessage, const DeeVariant& dee,
                     int32_t jdn) {
   GetJDNResult result;
-  result.lngJDN = jdn;
+  result.jdn = jdn;
   DateRec& rec = result.recInputDate;
   if (auto message = ReadInputDate(controls, notation, strDateParts, rec)) {
     result.messages.push_back(std::move(*message));
@@ -236,14 +236,14 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
     DateToJDN(rec, dee);
   }
   result.ok = true;
-  result.lngJDN = rec.jdn;
+  result.jdn = rec.jdn;
   return result;
 }
 
 namespace {
 
 void ShowOutputs(CalculateResult& result, InputControls& controls, const DeeVariant& dee) {
-  result.outputs = DisplayOutputDates(result.lngJDN, controls.cboYearDesADBCetc, dee);
+  result.outputs = DisplayOutputDates(result.jdn, controls.cboYearDesADBCetc, dee);
   result.outputShown = true;
 }
 
@@ -256,13 +256,13 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
   bool amountRejected = false;
   auto matches = [&](std::string_view calendar) {
     GetJDNResult run = GetJDN(controls, kInputWithoutAYN, noParts, calendar, false, dee,
-                              result.lngJDN);
+                              result.jdn);
     if (!run.messages.empty() && !amountRejected) {
       amountRejected = true;
       result.messages.insert(result.messages.end(), run.messages.begin(), run.messages.end());
     }
-    if (run.ok) result.lngJDN = run.lngJDN;
-    return run.ok && DayOfWeek(run.lngJDN) == w;
+    if (run.ok) result.jdn = run.jdn;
+    return run.ok && DayOfWeek(run.jdn) == w;
   };
   const bool gregorian = matches("G");
   if (amountRejected) return;
@@ -282,8 +282,8 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
   }
   const bool showJulian = julian;
   const GetJDNResult shown = GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G",
-                                    false, dee, result.lngJDN);
-  result.lngJDN = shown.lngJDN;
+                                    false, dee, result.jdn);
+  result.jdn = shown.jdn;
   result.arithmetic = shown.arithmetic;
   ShowOutputs(result, controls, dee);
   result.lblGregorianBold = !showJulian;
@@ -296,7 +296,7 @@ CalculateResult CalculateRun(InputControls& controls, Notation notation,
                              const DeeVariant& dee, int32_t jdn,
                              std::string_view groupingSymbol) {
   CalculateResult result;
-  result.lngJDN = jdn;
+  result.jdn = jdn;
   if (notation != kInputWithoutAYN && notation != kInputWithAYN) return result;
   InputCheck check = InputDateOK(controls, notation, dee, groupingSymbol);
   if (!check.ok) {
@@ -311,7 +311,7 @@ CalculateResult CalculateRun(InputControls& controls, Notation notation,
                SelectedCalendarText(controls, notation, dee), true, dee, jdn);
     result.messages = std::move(run.messages);
     if (run.ok) {
-      result.lngJDN = run.lngJDN;
+      result.jdn = run.jdn;
       result.arithmetic = run.arithmetic;
       ShowOutputs(result, controls, dee);
     }
@@ -344,7 +344,7 @@ void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
       GetJDN(controls, notation, start.strDateParts,
              SelectedCalendarText(controls, notation, dee), true, dee, start.jdn);
   start.ok = run.ok;
-  start.jdn = run.lngJDN;
+  start.jdn = run.jdn;
   start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());
 }
 

@@ -49,7 +49,7 @@ struct GetJDNResult {
   bool ok = false;
   std::vector<Message> messages;
   DateRec recInputDate;
-  int32_t lngJDN = 0;  // the result JDN when ok; the caller's value otherwise
+  int32_t jdn = 0;  // the result JDN when ok; the caller's value otherwise
   std::optional<AppliedArithmetic> arithmetic;  // when ok and amounts were applied
 };
 
@@ -75,7 +75,7 @@ struct CalculateResult {
   OutputDates outputs;
   bool lblGregorianBold = false;
   bool lblJulianBold = false;
-  int32_t lngJDN = 0;                 // unchanged unless a run succeeded
+  int32_t jdn = 0;                    // unchanged unless a run succeeded
   std::optional<AppliedArithmetic> arithmetic;  // of the run shown, when amounts were applied
 };
 CalculateResult CalculateRun(InputControls& controls, Notation notation,

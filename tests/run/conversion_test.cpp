@@ -90,7 +90,7 @@ TEST_F(ConversionTest, InvalidDateMessages) {
     SCOPED_TRACE(row.text);
     const CalculateResult r = Press(row.controls, 1234, row.dee);
     EXPECT_FALSE(r.outputShown);
-    EXPECT_EQ(r.lngJDN, 1234);
+    EXPECT_EQ(r.jdn, 1234);
     EXPECT_EQ(r.messages, std::vector{Info(row.text, "Invalid input")});
   }
 }
@@ -121,7 +121,7 @@ TEST_F(ConversionTest, WeekdayMatch) {
     EXPECT_EQ(r.messages, row.messages);
     EXPECT_EQ(r.outputShown, row.jdn != 0);
     if (row.jdn != 0) {
-      EXPECT_EQ(r.lngJDN, row.jdn);
+      EXPECT_EQ(r.jdn, row.jdn);
     }
     EXPECT_EQ(r.lblGregorianBold, row.gregorianBold);
     EXPECT_EQ(r.lblJulianBold, row.julianBold);
@@ -136,13 +136,13 @@ TEST_F(ConversionTest, WeekdayMatchAndHiddenAmounts) {
   c.optPlus = true;
   c.fraPlusMinusVisible = false;
   c.txbArith = {"", "", "", "1"};
-  EXPECT_EQ(Press(c).lngJDN, 2457349);
+  EXPECT_EQ(Press(c).jdn, 2457349);
   c.txbArith = {"", "", "", "-1"};
   const CalculateResult r = Press(c, 7);
   EXPECT_EQ(r.messages,
             std::vector{Info("Negative values not permitted in the arithmetical function.")});
   EXPECT_FALSE(r.outputShown);
-  EXPECT_EQ(r.lngJDN, 7);
+  EXPECT_EQ(r.jdn, 7);
 }
 
 TEST_F(ConversionTest, DateArithmetic) {
@@ -223,7 +223,7 @@ TEST_F(ConversionTest, AmountMessages) {
     c.txbArith = row.amounts;
     const CalculateResult r = Press(c, 99);
     EXPECT_FALSE(r.outputShown);
-    EXPECT_EQ(r.lngJDN, 99);
+    EXPECT_EQ(r.jdn, 99);
     EXPECT_EQ(r.messages, std::vector{Info(row.text)});
   }
   // The largest amounts the boxes hold, from the last year the input takes.
@@ -284,7 +284,7 @@ TEST_F(ConversionTest, GetJDNWithoutChecksRefusesHugeYears) {
   InputControls c = Mdy(1, 1, "99999999999999999999", kEraCE, 1);
   GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, "G", true, kDeeCecilVariant, 5);
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.lngJDN, 5);
+  EXPECT_EQ(r.jdn, 5);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(r.messages[0].text, "Input date is out of permitted range.");
   c = Ymd("", 1);
