@@ -7,13 +7,29 @@ target_compile_options(clvt_warnings INTERFACE
   # false positive of the standard library's inlined code (GCC bug 105329).
   $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
 
-# clvt_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [QT])
+# clvt_stage_data(TARGET FILE...)
+# Copies the named files of data/ beside TARGET's executable whenever it is built, so that a
+# program or test run from the build tree finds them where the programs look first (installed,
+# they find them in ../share/calvantis instead). An edited data file is copied again.
+function(clvt_stage_data target)
+  list(TRANSFORM ARGN PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE files)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${files})
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${files} $<TARGET_FILE_DIR:${target}>
+    VERBATIM)
+endfunction()
+
+# clvt_add_test(NAME SOURCES a.cpp b.cpp LIBS lib... [QT] [DATA file...])
 # Builds one test executable, links it with the given libraries and registers it with CTest.
-# Qt tests run on the offscreen platform so that they need no display.
+# Qt tests run moc and run on the offscreen platform so that they need no display. DATA names
+# files of data/ the test reads from beside itself, as the programs do (clvt_stage_data).
 function(clvt_add_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;DATA" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} clvt_warnings)
+  if(ARG_DATA)
+    clvt_stage_data(${name} ${ARG_DATA})
+  endif()
   # Tests reach their shared helpers and test doubles as "doubles/..." and "support/...".
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_QT)
