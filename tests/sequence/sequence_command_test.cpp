@@ -1,7 +1,6 @@
-// clvt sequence: golden transcripts (arguments -> standard output, standard error, status).
+// clvt sequence: what the golden transcripts of tests/cli/golden do not cover.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,36 +28,11 @@ Transcript Clvt(std::vector<std::string> args) {
   return t;
 }
 
-std::string Golden(const std::string& name) {
-  std::ifstream in(std::string(CLVT_GOLDEN_DIR) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class SequenceCommand : public ::testing::Test {
  protected:
   void SetUp() override { OverrideNumberSymbols(","); }
   void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
 };
-
-TEST_F(SequenceCommand, TwentyEightDaysFromTheWorkedDate) {
-  const Transcript t = Clvt({"--days", "28", "2015-11-22 CE"});
-  EXPECT_EQ(t.status, 0);
-  EXPECT_EQ(t.err, "");
-  EXPECT_EQ(t.out, Golden("sequence_28_days.txt"));
-}
-
-TEST_F(SequenceCommand, DefaultsToFourteenDays) {
-  const Transcript t = Clvt({"2015-11-22", "CE"});
-  EXPECT_EQ(t.status, 0);
-  const std::string golden = Golden("sequence_28_days.txt");
-  // The first 14 day lines of the 28-day run, and the same summary.
-  std::size_t end = 0;
-  for (int i = 0; i < 2 + 14; ++i) end = golden.find('\n', end) + 1;
-  EXPECT_EQ(t.out, golden.substr(0, end) +
-                       "\nAll days have the same date in the two calendars.\n");
-}
 
 TEST_F(SequenceCommand, DeeVariantAndOtherNotations) {
   const std::string heading =
