@@ -18,7 +18,7 @@ constexpr int kYears = 800;  // the most one run takes; years 1..800 fit the tab
 
 class SilentMessages : public clvt::MessageBoxes {
  public:
-  bool Show(const clvt::Message&) override { return true; }
+  bool Show(const clvt::Message& /*message*/) override { return true; }
 };
 
 void PeriodicSum(benchmark::State& state) {

@@ -130,7 +130,7 @@ std::string TimeOfDayText(double x) {
   if (!std::isfinite(x)) return "00:00";
   double f = x - std::floor(x);
   if (f > 0 && f < kTimeNudgeLimit) f += kTimeNudge;
-  int64_t s = static_cast<int64_t>(std::floor(f * kSecondsPerDay));
+  auto s = static_cast<int64_t>(std::floor(f * kSecondsPerDay));
   if (s > 86399) s = 86399;
   if (s < 0) s = 0;
   return TwoDigits(static_cast<int32_t>(s / 3600)) + ":" +
@@ -142,7 +142,7 @@ void RoundToMinute(double& x) {
   const double d = std::floor(x);
   const double f = x - d;
   if (f == 0) return;
-  const int64_t s = static_cast<int64_t>(std::nearbyint(f * kSecondsPerDay));  // halves to even
+  const auto s = static_cast<int64_t>(std::nearbyint(f * kSecondsPerDay));  // halves to even
   int64_t m = s / 60;
   if (s % 60 > 30) ++m;
   x = d + static_cast<double>(m) / static_cast<double>(kMinutesPerDay);

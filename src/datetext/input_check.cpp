@@ -38,7 +38,7 @@ std::string WithoutChars(std::string text, std::string_view set) {
 
 // The year as the year box shows it: grouped beyond +-9,999, plain otherwise.
 std::string YearBoxText(int64_t year) {
-  const std::string grouped = GroupDigits(year);
+  std::string grouped = GroupDigits(year);
   if (year >= -kLargestUngroupedYear && year <= kLargestUngroupedYear) {
     return KeepChars(grouped, kDigitsAndMinus);
   }

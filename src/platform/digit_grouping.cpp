@@ -12,7 +12,6 @@
 #else
 #include <iconv.h>
 #include <langinfo.h>
-#include <locale.h>
 #endif
 
 namespace clvt {
@@ -87,7 +86,8 @@ std::optional<std::string> ToUtf8(const std::string& text, const char* localeNam
   if (codeset.empty()) return std::nullopt;
   if (codeset == "UTF-8") return text;
   const iconv_t converter = iconv_open("UTF-8", codeset.c_str());
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  // iconv_open reports failure as (iconv_t)-1.
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
   std::string in = text;
   std::string out(text.size() * 4 + 4, '\0');  // UTF-8 needs at most 4 bytes a character
   char* inPtr = in.data();
@@ -107,7 +107,7 @@ std::optional<std::string> ToUtf8(const std::string& text, const char* localeNam
 // converted. Non-ASCII symbols are converted once per locale and symbol.
 std::string LocaleSymbol(const char* raw, std::string_view fallback) {
   if (raw == nullptr || raw[0] == '\0') return std::string(fallback);
-  const std::string text = raw;
+  std::string text = raw;
   if (IsAscii(text)) return text;
   struct Converted {
     std::string localeName, raw, utf8;

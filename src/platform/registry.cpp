@@ -74,24 +74,24 @@ void StripTrailingControlChars(std::string& text) {
   while (!text.empty() && static_cast<unsigned char>(text.back()) < 32) text.pop_back();
 }
 
-std::string SaveToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
-                           std::string strName, std::string strValue) {
+std::string SaveToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
+                           const std::string& strName, const std::string& strValue) {
   return SaveStatus(registry, registry.WriteValue(root, strKey, strName, strValue));
 }
 
-std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
+std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
                                  const std::vector<RegistryApi::NamedValue>& values) {
   return SaveStatus(registry, registry.WriteValues(root, strKey, values));
 }
 
-std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
-                                std::string strName, std::string& strValue) {
+std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
+                                const std::string& strName, std::string& strValue) {
   if (strKey.empty()) return "1 Key not found or is empty.";
   return RestoreStatus(strName, registry.ReadValue(root, strKey, strName), strValue);
 }
 
 std::vector<RestoredValue> RestoreValuesFromRegistry(RegistryApi& registry, uint32_t root,
-                                                     std::string strKey,
+                                                     const std::string& strKey,
                                                      const std::vector<std::string>& names) {
   std::vector<RestoredValue> restored(names.size());
   std::vector<RegistryApi::ReadResult> reads;

@@ -88,20 +88,20 @@ std::unique_ptr<RegistryApi> MakePlatformRegistry();
 // "n Unable to create (or find) key." when the key could not be had (n = error code);
 // "n Unable to write value." when the key was had but the value could not be written, so a
 // failed write never reads as success.
-std::string SaveToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
-                           std::string strName, std::string strValue);
+std::string SaveToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
+                           const std::string& strName, const std::string& strValue);
 
 // Reads strName under root\strKey. Returns "0 OK" (strValue = the text, trailing control
 // characters removed), "0 Empty value" (strValue = ""), "1 Key not found or is empty.",
 // "2 Name not specified.", "3 Name not found." or "4 Unable to read value.". Success is
 // decided by the read's result code, so the outcome does not depend on the language of the
 // system's messages. strValue is changed only when the value's data was read.
-std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
-                                std::string strName, std::string& strValue);
+std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
+                                const std::string& strName, std::string& strValue);
 
 // SaveToRegistry for several values of one key written together (all or none where the store
 // allows it), with one status for them all.
-std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, std::string strKey,
+std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
                                  const std::vector<RegistryApi::NamedValue>& values);
 
 // What RestoreFromRegistry gives for one name: its status and strValue ("" when no data was
@@ -114,7 +114,7 @@ struct RestoredValue {
 // RestoreFromRegistry for each of names, from one reading of the key: one status and value
 // per name, in the order given, each as RestoreFromRegistry would give it.
 std::vector<RestoredValue> RestoreValuesFromRegistry(RegistryApi& registry, uint32_t root,
-                                                     std::string strKey,
+                                                     const std::string& strKey,
                                                      const std::vector<std::string>& names);
 
 // The exact status the main window looks for.

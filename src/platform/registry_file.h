@@ -20,7 +20,7 @@ namespace clvt {
 
 // A settings file holds a few hundred bytes; one beyond this is damaged and is not read, so a
 // huge or endless file cannot slow the start or the end of the program.
-inline constexpr std::size_t kMaxRegistryFileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxRegistryFileBytes = std::size_t{64} * 1024;
 
 // $XDG_CONFIG_HOME/calvantis/registry.txt when XDG_CONFIG_HOME is an absolute path, else
 // $HOME/.config/calvantis/registry.txt; "" when neither variable gives one.

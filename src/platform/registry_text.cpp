@@ -127,7 +127,8 @@ RegistryKeys ParseRegistryText(std::string_view text) {
       current = &keys[std::string(line.substr(1, line.size() - 2))];
       continue;
     }
-    std::string name, value;
+    std::string name;
+    std::string value;
     if (current != nullptr && ParseValueLine(line, name, value)) {
       (*current)[std::move(name)] = std::move(value);
     }

@@ -15,7 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
+// POSIX leaves declaring environ to the program.
+extern char** environ;  // NOLINT(readability-redundant-declaration)
 #endif
 
 namespace clvt {

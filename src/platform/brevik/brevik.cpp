@@ -120,7 +120,7 @@ int32_t ParseTexts(std::string_view content, TextTable& texts) {
     std::string_view text;
     const int32_t result = ParseTextLine(line, lineNumber, number, text);
     if (result != 1) return result;
-    if (texts.count(number) != 0) return clvt::kBrevikDuplicateBase - lineNumber;
+    if (texts.contains(number)) return clvt::kBrevikDuplicateBase - lineNumber;
     if (static_cast<int32_t>(texts.size()) >= clvt::kBrevikMaxTexts) {
       return clvt::kBrevikTooMuchText;
     }

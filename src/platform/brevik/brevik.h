@@ -21,7 +21,7 @@ namespace clvt {
 // Longest text: gt's callers pass a 1024-byte buffer, which needs a byte for the final zero.
 inline constexpr int32_t kBrevikMaxTextLength = 1023;
 // Larger files or more texts give kBrevikTooMuchText.
-inline constexpr int64_t kBrevikMaxFileBytes = 1024 * 1024;
+inline constexpr int64_t kBrevikMaxFileBytes = int64_t{1024} * 1024;
 inline constexpr int32_t kBrevikMaxTexts = 10000;
 
 // Results of lt. Line numbers 1..500 are encoded for missing and too-long texts; the
