@@ -13,7 +13,7 @@ constexpr int64_t FloorDiv(int64_t a, int64_t b) {
   // plain form, q = a / b less one when a % b < 0, measured 1.19 times the textbook reference
   // for Julian JDN to date in calendar_bench (1.06 with this one) and 1.11 for Gregorian
   // date to JDN (0.96), against a target of 1.1.
-  const int64_t sign = a >> 63;                            // 0 or -1
+  const int64_t sign = a < 0 ? -1 : 0;  // compiles to one arithmetic shift, no branch
   const auto magnitude = static_cast<uint64_t>(a ^ sign);  // a or -1 - a: [0, 2^63)
   return static_cast<int64_t>(magnitude / static_cast<uint64_t>(b)) ^ sign;
 }

@@ -459,7 +459,7 @@ bool MainWindow::GetJDN(const std::string& calendar, bool showInvalidDateMessage
   return r.ok;
 }
 
-std::string MainWindow::AYNDate(std::string_view calendar, int32_t jdn) {
+std::string MainWindow::AYNDate(std::string_view calendar, int32_t jdn) const {
   return clvt::AYNDate(calendar, jdn, dee_);
 }
 

@@ -53,7 +53,7 @@ class MainWindow : public QWidget, public ListingHost {
   // letter into lngJDN, applying the amounts; false (lngJDN unchanged) on an invalid date.
   bool GetJDN(const std::string& calendar, bool showInvalidDateMessage = false);
   // "2015-11-22 DC": jdn in calendar with the Dee designation in force.
-  std::string AYNDate(std::string_view calendar, int32_t jdn);
+  std::string AYNDate(std::string_view calendar, int32_t jdn) const;
   // The input year as typed, astronomical, without any arithmetic.
   int32_t GetYear();
 

@@ -120,7 +120,7 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
 }
 
 std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee) {
-  const std::string upper = UpperCase(text);
+  std::string upper = UpperCase(text);
   switch (position) {
     case kCalendarPositionGregorian:
       return ReplaceAll(ReplaceAll(upper, "JC", "CE"), dee.designation, "CE");

@@ -96,7 +96,7 @@ ListingWindow::ListingWindow(const ListingWindowSpec& spec, ListingHost& host,
 
 void ListingWindow::SetTabOrder(std::initializer_list<QWidget*> between) {
   QWidget* previous = numberBox_;
-  const auto next = [&previous, this](QWidget* w) {
+  const auto next = [&previous](QWidget* w) {
     setTabOrder(previous, w);
     previous = w;
   };

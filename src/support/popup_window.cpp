@@ -40,7 +40,7 @@ int64_t PixelsToTwips(int pixels) { return int64_t{pixels} * kTwipsPerPixel; }
 
 PopupWindow& PopupWindow::frmPopUp() {
   // Never deleted: it lives until the program ends, as a hidden window between uses.
-  static PopupWindow* instance = new PopupWindow();
+  static auto* instance = new PopupWindow();
   return *instance;
 }
 
@@ -96,10 +96,10 @@ void PopupWindow::PopUpCenterScreen(const QString& strMessage, int intWidth, int
   if (waiting_ != nullptr) return;
   QRect screen(0, 0, 0, 0);
   if (const QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
-  const double left =
-      PixelsToTwips(screen.x()) + (PixelsToTwips(screen.width()) - PixelsToTwips(width())) / 2.0;
-  const double top = PixelsToTwips(screen.y()) +
-                     (PixelsToTwips(screen.height()) - PixelsToTwips(height())) / 2.0;
+  // Pixel counts in twips are small whole numbers, exact as doubles.
+  const auto twips = [](int pixels) { return static_cast<double>(PixelsToTwips(pixels)); };
+  const double left = twips(screen.x()) + (twips(screen.width()) - twips(width())) / 2.0;
+  const double top = twips(screen.y()) + (twips(screen.height()) - twips(height())) / 2.0;
   PopUp(strMessage, intWidth, intHeight, intInterval, static_cast<int>(std::round(top)),
         static_cast<int>(std::round(left)));
 }
