@@ -35,8 +35,8 @@
 namespace {
 
 constexpr int kDates = 4096;
-constexpr int32_t kFirstJDN = 0;         // -4712-01-01 Julian, where the reference starts
-constexpr int32_t kSpanDays = 5373485;   // up to 9999-12-31 Gregorian
+constexpr int32_t kFirstJDN = 0;        // -4712-01-01 Julian, where the reference starts
+constexpr int32_t kSpanDays = 5373485;  // up to 9999-12-31 Gregorian
 
 // Richards' parameters for the Julian calendar, and the three more for the Gregorian one.
 constexpr int64_t kY = 4716, kJ = 1401, kM = 2, kN = 12, kR = 4, kP = 1461, kV = 3, kU = 5,
@@ -54,7 +54,7 @@ template <bool kGregorian>
   static constexpr int32_t kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (rec.month < 1 || rec.month > 12 || rec.day < 1 ||
       rec.day > kLengths[rec.month - 1] +
-                     (rec.month == 2 && ReferenceIsLeap<kGregorian>(rec.year) ? 1 : 0)) {
+                    (rec.month == 2 && ReferenceIsLeap<kGregorian>(rec.year) ? 1 : 0)) {
     rec.valid = 0;
     return;
   }
@@ -111,9 +111,13 @@ constexpr Variant kVariants[] = {
 // The program's conversions in the Dee variant kDee, through the calendar dispatch as the
 // program calls them.
 template <const clvt::DeeVariant& kDee>
-void ProgramDateToJDN(DateRec& rec) { clvt::DateToJDN(rec, kDee); }
+void ProgramDateToJDN(DateRec& rec) {
+  clvt::DateToJDN(rec, kDee);
+}
 template <const clvt::DeeVariant& kDee>
-void ProgramJDNToDate(DateRec& rec) { clvt::JDNToDate(rec, kDee); }
+void ProgramJDNToDate(DateRec& rec) {
+  clvt::JDNToDate(rec, kDee);
+}
 
 // The dates of the spread in one calendar, with calendar, jdn and valid filled in.
 std::vector<DateRec> SpreadDates(const Variant& v) {
@@ -126,7 +130,8 @@ std::vector<DateRec> SpreadDates(const Variant& v) {
   return dates;
 }
 
-// Whether ToJDN and ToDate give the program's answers for every date of the spread in both directions.
+// Whether ToJDN and ToDate give the program's answers for every date of the spread in both
+// directions.
 template <void (*ToJDN)(DateRec&), void (*ToDate)(DateRec&)>
 bool AgreesWithProgram(const Variant& v) {
   for (const DateRec& expected : SpreadDates(v)) {

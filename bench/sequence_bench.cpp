@@ -27,9 +27,7 @@ namespace {
 constexpr int32_t kStartJDN = 2457349;  // 2015-11-22
 constexpr int kDays = 800;
 
-clvt::SequenceRequest Request() {
-  return {kStartJDN, kDays, clvt::kDeeCecilVariant, 0, false};
-}
+clvt::SequenceRequest Request() { return {kStartJDN, kDays, clvt::kDeeCecilVariant, 0, false}; }
 
 void ReferenceStringCopy(benchmark::State& state) {
   const std::string text = clvt::BuildSequenceRun(Request()).text;

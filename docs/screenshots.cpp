@@ -14,11 +14,11 @@
 #include <cstdio>
 
 #include "app/startup.h"
-#include "mainwindow/main_window.h"
 #include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "doubles/recording_shell.h"
+#include "mainwindow/main_window.h"
 #include "platform/services.h"
 
 namespace {

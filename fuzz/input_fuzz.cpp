@@ -39,7 +39,7 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   InputControls c;
   c.optInputDateWithoutAYN = (data[1] & 0x10) != 0 || notation == kInputWithoutAYN;
   c.optInputDateWithAYN = notation == kInputWithAYN;
-  c.cboMonthNames = data[2] % 14;          // one past each list's end included
+  c.cboMonthNames = data[2] % 14;  // one past each list's end included
   c.cboDayNumbers = data[3] % 33;
   c.cboYearDesADBCetc = data[4] % 6;
   c.cboCalendar0 = data[5] % 12;
@@ -51,8 +51,7 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   const DeeVariant dee = deeOnly ? DeeOnlyVariant() : DeeCecilVariant();
   lngDeeEpochJDN = deeOnly ? kDeeEpochJDN : kDeeCecilEpochJDN;
 
-  const std::vector<std::string> texts =
-      Split(data + kHeaderBytes, size - kHeaderBytes, '\n');
+  const std::vector<std::string> texts = Split(data + kHeaderBytes, size - kHeaderBytes, '\n');
   c.txbYearADBCetc = texts[0];
   c.txbYearCEJC = texts.size() > 1 ? texts[1] : texts[0];
   for (std::size_t i = 0; i < 4 && i + 2 < texts.size(); ++i) c.txbArith[i] = texts[i + 2];
@@ -63,13 +62,13 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   const InputCheck check = InputDateOK(checked, notation, dee, symbol);
   if (check.ok) {
     InputControls run = checked;
-    GetJDN(run, notation, check.strDateParts, SelectedCalendarText(run, notation, dee), true,
-           dee, 0);
+    GetJDN(run, notation, check.strDateParts, SelectedCalendarText(run, notation, dee), true, dee,
+           0);
   }
   // GetJDN must also be safe on input the checks never saw.
   InputControls unchecked = c;
-  GetJDN(unchecked, notation, Split(data + kHeaderBytes, size - kHeaderBytes, '-'), "G", true,
-         dee, 0);
+  GetJDN(unchecked, notation, Split(data + kHeaderBytes, size - kHeaderBytes, '-'), "G", true, dee,
+         0);
   CalculateRun(c, notation, dee, 0, symbol);
   CheckArithBox(texts.back(), symbol);
   GetYear(c, notation);

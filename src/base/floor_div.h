@@ -29,10 +29,10 @@ static_assert(FloorDiv(0, 4) == 0 && FloorMod(0, 4) == 0);
 static_assert(FloorDiv(7, 4) == 1 && FloorMod(7, 4) == 3);
 static_assert(FloorDiv(-1, 4) == -1 && FloorMod(-1, 4) == 3);
 static_assert(FloorDiv(-3, 4) == -1 && FloorMod(-3, 4) == 1);
-static_assert(FloorDiv(-4, 4) == -1 && FloorMod(-4, 4) == 0);    // exact multiple
+static_assert(FloorDiv(-4, 4) == -1 && FloorMod(-4, 4) == 0);  // exact multiple
 static_assert(FloorDiv(-5, 4) == -2 && FloorMod(-5, 4) == 3);
 static_assert(FloorDiv(-34, 33) == -2 && FloorMod(-34, 33) == 32);
-static_assert(FloorDiv(-1, 1) == -1 && FloorMod(-1, 1) == 0);    // divisor 1
+static_assert(FloorDiv(-1, 1) == -1 && FloorMod(-1, 1) == 0);  // divisor 1
 static_assert(FloorDiv(INT64_MIN, 1) == INT64_MIN && FloorMod(INT64_MIN, 1) == 0);
 static_assert(FloorDiv(INT64_MIN, 2) == INT64_MIN / 2 && FloorMod(INT64_MIN, 2) == 0);
 static_assert(FloorDiv(INT64_MIN, 7) == INT64_MIN / 7 - 1 && FloorMod(INT64_MIN, 7) == 6);

@@ -10,7 +10,7 @@ enum class Icon { None, Exclamation, Information, Critical, Question };
 enum class Buttons { Ok, YesNo };
 
 struct Message {
-  std::string text;   // line breaks inside a message are "\r\n"
+  std::string text;  // line breaks inside a message are "\r\n"
   std::string title;
   Icon icon = Icon::None;
   Buttons buttons = Buttons::Ok;

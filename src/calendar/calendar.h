@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/morvel/date_rec.h"
 #include "calendar/dee.h"
+#include "platform/morvel/date_rec.h"
 #include "platform/morvel/morvel.h"
 
 // The one road between calendar dates and Julian day numbers: Dee records (calendar 68) go to
@@ -14,8 +14,7 @@ namespace clvt {
 // True for the three calendar codes the program knows: kCalendarGregorian, kCalendarJulian,
 // kCalendarDee.
 inline bool IsKnownCalendar(int32_t calendar) {
-  return calendar == kCalendarGregorian || calendar == kCalendarJulian ||
-         calendar == kCalendarDee;
+  return calendar == kCalendarGregorian || calendar == kCalendarJulian || calendar == kCalendarDee;
 }
 
 // Reads year, month, day, calendar; sets valid and, for an existing date, jdn. Inline, like

@@ -30,8 +30,8 @@ void DeeDateToJDN(DateRec& rec, const DeeVariant& dee) {
   const int64_t cycle = FloorDiv(int64_t{rec.year} - 1, kDeeCycleYears);  // |cycle| < 2^26
   const int64_t i = int64_t{rec.year} - 1 - kDeeCycleYears * cycle;       // [0, 32]
   const int64_t leapDay = (rec.month > 2 && DeeIsLeapYear(rec.year)) ? 1 : 0;
-  const int64_t days = kDeeCycleDays * cycle + 365 * i + i / 4 +
-                       kDaysBeforeMonth[rec.month] + leapDay + rec.day - 1;
+  const int64_t days =
+      kDeeCycleDays * cycle + 365 * i + i / 4 + kDaysBeforeMonth[rec.month] + leapDay + rec.day - 1;
   const int64_t jdn = int64_t{dee.epochJdn} + days;
   if (!FitsInt32(jdn)) {
     rec.valid = 0;
@@ -44,11 +44,11 @@ void DeeDateToJDN(DateRec& rec, const DeeVariant& dee) {
 void DeeJDNToDate(DateRec& rec, const DeeVariant& dee) {
   const int64_t d = int64_t{rec.jdn} - dee.epochJdn;  // |d| < 2^33
   const int64_t cycle = FloorDiv(d, kDeeCycleDays);
-  const int64_t r = d - cycle * kDeeCycleDays;                 // [0, 12052]
+  const int64_t r = d - cycle * kDeeCycleDays;                                        // [0, 12052]
   const int64_t group = r / kFourYears < kLeapGroups ? r / kFourYears : kLeapGroups;  // [0, 8]
-  const int64_t inGroup = r - group * kFourYears;              // [0, 1460]
+  const int64_t inGroup = r - group * kFourYears;                                     // [0, 1460]
   const int64_t yearInGroup = group == kLeapGroups ? 0 : (inGroup / 365 < 3 ? inGroup / 365 : 3);
-  int64_t dayOfYear = inGroup - 365 * yearInGroup;             // [0, 365]
+  int64_t dayOfYear = inGroup - 365 * yearInGroup;  // [0, 365]
   const int64_t year = 1 + kDeeCycleYears * cycle + 4 * group + yearInGroup;
   const bool leap = group < kLeapGroups && yearInGroup == 3;
 

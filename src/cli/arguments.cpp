@@ -42,8 +42,7 @@ OptionSpec TextOption(std::string_view name, std::optional<std::string>& slot) {
           }};
 }
 
-ParsedArguments ParseArguments(const std::vector<std::string>& args,
-                               const CommandSyntax& syntax) {
+ParsedArguments ParseArguments(const std::vector<std::string>& args, const CommandSyntax& syntax) {
   ParsedArguments parsed;
   if (syntax.helpBeforeAll) {
     const auto end = std::find(args.begin(), args.end(), "--");

@@ -9,8 +9,8 @@
 namespace clvt::cli {
 
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitRejected = 1;  // input rejected with the program's own message
-inline constexpr int kExitUsage = 2;     // usage error
+inline constexpr int kExitRejected = 1;     // input rejected with the program's own message
+inline constexpr int kExitUsage = 2;        // usage error
 inline constexpr int kExitWriteFailed = 3;  // standard output could not be written
 
 int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

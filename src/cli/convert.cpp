@@ -11,8 +11,8 @@
 #include "cli/json_writer.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
-#include "run/conversion.h"
 #include "platform/digit_grouping.h"
+#include "run/conversion.h"
 
 namespace clvt::cli {
 namespace {
@@ -54,9 +54,8 @@ std::string Row(std::string_view heading, std::string_view first, std::string_vi
   return line + "\n";
 }
 
-void WriteCalendar(JsonWriter& json, int32_t calendar, int32_t jdn,
-                   std::string_view traditional, std::string_view ymd,
-                   const DeeVariant& dee, std::string_view variant) {
+void WriteCalendar(JsonWriter& json, int32_t calendar, int32_t jdn, std::string_view traditional,
+                   std::string_view ymd, const DeeVariant& dee, std::string_view variant) {
   json.BeginObject();
   WriteDateMembers(json, DateOfJDN(calendar, jdn, dee));
   json.Key("traditional").String(traditional).Key("ymd").String(ymd);
@@ -72,13 +71,20 @@ void WriteArithmetic(JsonWriter& json, const std::optional<AppliedArithmetic>& a
   }
   const std::array<int32_t, 4>& amounts = arithmetic->lngArith;
   json.BeginObject()
-      .Key("operation").String(arithmetic->plus ? "plus" : "minus")
-      .Key("years").Number(amounts[0])
-      .Key("months").Number(amounts[1])
-      .Key("weeks").Number(amounts[2])
-      .Key("days").Number(amounts[3])
-      .Key("requested_day").Number(arithmetic->requestedDay)
-      .Key("clamped").Bool(arithmetic->clamped)
+      .Key("operation")
+      .String(arithmetic->plus ? "plus" : "minus")
+      .Key("years")
+      .Number(amounts[0])
+      .Key("months")
+      .Number(amounts[1])
+      .Key("weeks")
+      .Number(amounts[2])
+      .Key("days")
+      .Number(amounts[3])
+      .Key("requested_day")
+      .Number(arithmetic->requestedDay)
+      .Key("clamped")
+      .Bool(arithmetic->clamped)
       .EndObject();
 }
 
@@ -113,8 +119,8 @@ int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ost
       StartDateCommand(args, {"convert", kConvertUsage, {FlagOption("--json", json)}}, out, err);
   if (!start.input) return start.status;
   DateInput& input = *start.input;
-  const CalculateResult run = CalculateRun(input.controls, input.notation, input.dee, 0,
-                                           DigitGroupingSymbol());
+  const CalculateResult run =
+      CalculateRun(input.controls, input.notation, input.dee, 0, DigitGroupingSymbol());
   for (const Message& message : run.messages) PrintMessage(err, message);
   if (!run.outputShown) {
     PrintDateNote(err, "convert", input);

@@ -13,10 +13,10 @@
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
+#include "platform/digit_grouping.h"
 #include "run/conversion.h"
 #include "run/live_input.h"
 #include "run/today.h"
-#include "platform/digit_grouping.h"
 
 namespace clvt::cli {
 namespace {
@@ -151,9 +151,8 @@ std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions
   return "";
 }
 
-DateCommandStart StartDateCommand(const std::vector<std::string>& args,
-                                  const DateCommand& command, std::ostream& out,
-                                  std::ostream& err) {
+DateCommandStart StartDateCommand(const std::vector<std::string>& args, const DateCommand& command,
+                                  std::ostream& out, std::ostream& err) {
   DateOptions options;
   const std::string usageError = ParseDateArguments(args, options, command.ownOptions);
   if (options.help && usageError.empty()) {
@@ -220,12 +219,12 @@ DateInput ReadDateInput(const DateOptions& options) {
     }
     const std::string symbol = DigitGroupingSymbol();
     controls.cboCalendar1 =
-        position == 0
-            ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendarPosition
-            : position;
+        position == 0 ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendarPosition
+                      : position;
     input.deeDesignatorWithoutDee =
-        !options.dee && ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol)
-                                .calendarPosition == kCalendarPositionDee;
+        !options.dee &&
+        ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol).calendarPosition ==
+            kCalendarPositionDee;
     input.notation = kInputWithAYN;
   }
 

@@ -37,8 +37,8 @@ std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions
 
 struct DateInput {
   bool ok = false;
-  std::string usageError;               // set when the words cannot be a DATE at all
-  std::optional<Message> rejection;     // an amount the window's box check rejects
+  std::string usageError;            // set when the words cannot be a DATE at all
+  std::optional<Message> rejection;  // an amount the window's box check rejects
   InputControls controls;
   Notation notation = kInputIncomplete;
   DeeVariant dee;
@@ -72,9 +72,8 @@ struct DateCommandStart {
 // The start every DATE subcommand shares: ParseDateArguments, then ReadDateInput. Prints the
 // usage for --help (status 0), a usage error (status 2) as PrintUsageError does, and an
 // amount's rejection as the window words it (status 1).
-DateCommandStart StartDateCommand(const std::vector<std::string>& args,
-                                  const DateCommand& command, std::ostream& out,
-                                  std::ostream& err);
+DateCommandStart StartDateCommand(const std::vector<std::string>& args, const DateCommand& command,
+                                  std::ostream& out, std::ostream& err);
 
 // Writes "clvt NAME: ERROR" and where to find the usage; returns the usage error's status.
 int PrintUsageError(std::ostream& err, std::string_view command, std::string_view error);

@@ -15,8 +15,8 @@
 #include "cli/json_writer.h"
 #include "datetext/input_check.h"
 #include "equinox/equinox_table.h"
-#include "run/conversion.h"
 #include "platform/digit_grouping.h"
+#include "run/conversion.h"
 
 namespace clvt::cli {
 namespace {
@@ -103,8 +103,8 @@ std::string ParseEquinoxArguments(const std::vector<std::string>& args,
   syntax.options.push_back({"--longitude", true, [&settings](const std::string& value) {
                               const auto longitude = ParseLongitude(value);
                               if (!longitude) {
-                                return "--longitude takes DdMm, 70d0m to 79d59m, not '" +
-                                       value + "'";
+                                return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value +
+                                       "'";
                               }
                               settings.degrees = longitude->first;
                               settings.minutes = longitude->second;
@@ -166,34 +166,46 @@ void WritePlace(JsonWriter& json, const DateRec& date, std::string_view ymd,
 
 void WriteYear(JsonWriter& json, const EquinoxLine& line) {
   json.BeginObject()
-      .Key("year").Number(line.year)
-      .Key("julian_date").Fixed(line.julianDate, 4)
-      .Key("delta_t_seconds").Fixed(line.deltaTMinutes * 60.0, 1)
+      .Key("year")
+      .Number(line.year)
+      .Key("julian_date")
+      .Fixed(line.julianDate, 4)
+      .Key("delta_t_seconds")
+      .Fixed(line.deltaTMinutes * 60.0, 1)
       .Key("london");
   WritePlace(json, line.london, line.londonDate, line.londonTime);
   json.Key("washington");
   WritePlace(json, line.washington, line.washingtonDate, line.washingtonTime);
-  json.Key("cycle_position").Number(line.cyclePosition)
-      .Key("dee_leap_year").Bool(line.deeLeapYear)
-      .Key("marked").Bool(line.marked)
+  json.Key("cycle_position")
+      .Number(line.cyclePosition)
+      .Key("dee_leap_year")
+      .Bool(line.deeLeapYear)
+      .Key("marked")
+      .Bool(line.marked)
       .EndObject();
 }
 
 // The run as one object: how it was made, the years the table shows (the Julian date with the
 // table's four decimals), the count and line of its summary, and why it stopped short.
-void PrintJson(std::ostream& out, const EquinoxArguments& arguments,
-               const EquinoxRunResult& run) {
+void PrintJson(std::ostream& out, const EquinoxArguments& arguments, const EquinoxRunResult& run) {
   const EquinoxSettings& settings = arguments.settings;
   JsonWriter json;
   json.BeginObject()
-      .Key("variant").String(settings.dee.name)
-      .Key("longitude").BeginObject()
-      .Key("degrees").Number(settings.degrees)
-      .Key("minutes").Number(settings.minutes)
+      .Key("variant")
+      .String(settings.dee.name)
+      .Key("longitude")
+      .BeginObject()
+      .Key("degrees")
+      .Number(settings.degrees)
+      .Key("minutes")
+      .Number(settings.minutes)
       .EndObject()
-      .Key("time").String(settings.apparent ? "apparent" : "mean")
-      .Key("years_requested").Number(CheckNumYears(arguments.years).years)
-      .Key("years").BeginArray();
+      .Key("time")
+      .String(settings.apparent ? "apparent" : "mean")
+      .Key("years_requested")
+      .Number(CheckNumYears(arguments.years).years)
+      .Key("years")
+      .BeginArray();
   for (const EquinoxLine& line : run.lines) WriteYear(json, line);
   std::optional<std::string_view> stopped;
   if (run.stoppedFull) {

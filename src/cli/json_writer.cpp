@@ -120,13 +120,16 @@ void WriteDateMembers(JsonWriter& json, const DateRec& rec) {
   json.Key("year").Number(rec.year).Key("month").Number(rec.month).Key("day").Number(rec.day);
 }
 
-void PrintRunEnd(std::ostream& out, JsonWriter& json, std::string_view countName,
-                 int64_t count, const std::optional<std::string>& summary,
+void PrintRunEnd(std::ostream& out, JsonWriter& json, std::string_view countName, int64_t count,
+                 const std::optional<std::string>& summary,
                  std::optional<std::string_view> stopped) {
   json.EndArray()
-      .Key(countName).Number(count)
-      .Key("summary").StringOrNull(summary)
-      .Key("stopped").StringOrNull(stopped);
+      .Key(countName)
+      .Number(count)
+      .Key("summary")
+      .StringOrNull(summary)
+      .Key("stopped")
+      .StringOrNull(stopped);
   out << json.EndObject().Text() << "\n";
 }
 

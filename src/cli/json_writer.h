@@ -58,8 +58,8 @@ void WriteDateMembers(JsonWriter& json, const DateRec& rec);
 // Ends a listing run's object: closes the array of its lines, writes the count its summary
 // gives under countName, the summary (null when none was written) and why the run stopped
 // short ("capacity", or null when it ran to its end), and prints the object on one line.
-void PrintRunEnd(std::ostream& out, JsonWriter& json, std::string_view countName,
-                 int64_t count, const std::optional<std::string>& summary,
+void PrintRunEnd(std::ostream& out, JsonWriter& json, std::string_view countName, int64_t count,
+                 const std::optional<std::string>& summary,
                  std::optional<std::string_view> stopped);
 
 }  // namespace clvt::cli

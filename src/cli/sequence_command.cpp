@@ -13,8 +13,8 @@
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
 #include "datetext/input_check.h"
-#include "run/conversion.h"
 #include "platform/digit_grouping.h"
+#include "run/conversion.h"
 #include "sequence/sequence_listing.h"
 
 namespace clvt::cli {
@@ -53,9 +53,12 @@ void WriteDay(JsonWriter& json, const SequenceDay& day) {
 void PrintJson(std::ostream& out, const SequenceRequest& request, const SequenceRun& run) {
   JsonWriter json;
   json.BeginObject()
-      .Key("variant").String(request.dee.name)
-      .Key("days_requested").Number(request.numDays)
-      .Key("days").BeginArray();
+      .Key("variant")
+      .String(request.dee.name)
+      .Key("days_requested")
+      .Number(request.numDays)
+      .Key("days")
+      .BeginArray();
   for (const SequenceDay& day : run.days) WriteDay(json, day);
   const std::optional<std::string_view> stopped =
       run.stoppedFull ? std::optional<std::string_view>("capacity") : std::nullopt;
@@ -79,8 +82,8 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
     return PrintUsageError(err, "sequence", "a weekday cannot be listed from; choose a calendar");
   }
 
-  const PressStart start = DateSequenceStart(input.controls, input.notation, input.dee,
-                                             0, DigitGroupingSymbol());
+  const PressStart start =
+      DateSequenceStart(input.controls, input.notation, input.dee, 0, DigitGroupingSymbol());
   for (const Message& message : start.messages) PrintMessage(err, message);
   if (start.inputRejected) PrintDateNote(err, "sequence", input);
   if (!start.ok) return kExitRejected;

@@ -19,8 +19,8 @@ constexpr int64_t kMinutesPerDay = 1440;
 constexpr double kTimeNudge = 0.00000001;
 constexpr double kTimeNudgeLimit = 0.99999999;
 
-const std::array<std::string_view, 7> kDayNames = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const std::array<std::string_view, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                                   "Thursday", "Friday", "Saturday"};
 
 // SeparateThousands' grouping for what the calendar library cannot take: a separator of more
 // than one byte, a text longer than its buffer.
@@ -113,15 +113,9 @@ std::string AYNDate(const DateRec& rec, const DeeVariant& dee) {
   std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : DecimalText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
   switch (rec.calendar) {
-    case kCalendarJulian:
-      text += "JC";
-      break;
-    case kCalendarDee:
-      text += dee.designation;
-      break;
-    default:
-      text += "CE";
-      break;
+    case kCalendarJulian: text += "JC"; break;
+    case kCalendarDee: text += dee.designation; break;
+    default: text += "CE"; break;
   }
   return text;
 }

@@ -15,8 +15,7 @@ namespace clvt {
 extern const std::array<std::string_view, 13> MonthNames;
 
 // Positions of the era designator list (cboYearDesADBCetc): "", "AD", "BC", "CE", "BCE".
-inline constexpr std::array<std::string_view, 5> kYearDesignators = {"", "AD", "BC", "CE",
-                                                                     "BCE"};
+inline constexpr std::array<std::string_view, 5> kYearDesignators = {"", "AD", "BC", "CE", "BCE"};
 inline constexpr int kEraAD = 1;
 inline constexpr int kEraBC = 2;
 inline constexpr int kEraCE = 3;

@@ -59,17 +59,10 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
   }
   if (designator.letters.empty()) {
     switch (position) {
-      case kCalendarPositionGregorian:
-        text += " CE";
-        break;
-      case kCalendarPositionJulian:
-        text += " JC";
-        break;
-      case kCalendarPositionDee:
-        (text += ' ') += dee.designation;
-        break;
-      default:
-        return Reject(kMsgSpecifyCalendar, Icon::None);
+      case kCalendarPositionGregorian: text += " CE"; break;
+      case kCalendarPositionJulian: text += " JC"; break;
+      case kCalendarPositionDee: (text += ' ') += dee.designation; break;
+      default: return Reject(kMsgSpecifyCalendar, Icon::None);
     }
     designator = ReadYmdDesignator(text, dee, groupingSymbol);
   }
@@ -192,15 +185,9 @@ void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const 
   std::string text = YearBoxText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
   switch (controls.cboCalendar1) {
-    case kCalendarPositionGregorian:
-      text += " CE";
-      break;
-    case kCalendarPositionJulian:
-      text += " JC";
-      break;
-    default:
-      (text += ' ') += dee.designation;
-      break;
+    case kCalendarPositionGregorian: text += " CE"; break;
+    case kCalendarPositionJulian: text += " JC"; break;
+    default: (text += ' ') += dee.designation; break;
   }
   controls.txbYearCEJC = std::move(text);
 }
@@ -215,26 +202,18 @@ int16_t YearDesignatorIndex(std::string_view text) {
 std::string CalendarListItem(Notation notation, int position, const DeeVariant& dee) {
   if (notation == kInputWithoutAYN) {
     switch (position) {
-      case kCalendarPositionGregorian:
-        return "Gregorian Calendar";
-      case kCalendarPositionJulian:
-        return "Julian Calendar";
-      case kCalendarPositionDee:
-        return std::string(dee.name) + " Calendar";
-      default:
-        return DayName(position - kCalendarPositionSunday);
+      case kCalendarPositionGregorian: return "Gregorian Calendar";
+      case kCalendarPositionJulian: return "Julian Calendar";
+      case kCalendarPositionDee: return std::string(dee.name) + " Calendar";
+      default: return DayName(position - kCalendarPositionSunday);
     }
   }
   if (notation == kInputWithAYN) {
     switch (position) {
-      case kCalendarPositionGregorian:
-        return std::string(kProlepticPrefix) + "Gregorian";
-      case kCalendarPositionJulian:
-        return std::string(kProlepticPrefix) + "Julian";
-      case kCalendarPositionDee:
-        return std::string(kProlepticPrefix) + std::string(dee.name);
-      default:
-        return "";
+      case kCalendarPositionGregorian: return std::string(kProlepticPrefix) + "Gregorian";
+      case kCalendarPositionJulian: return std::string(kProlepticPrefix) + "Julian";
+      case kCalendarPositionDee: return std::string(kProlepticPrefix) + std::string(dee.name);
+      default: return "";
     }
   }
   return "";

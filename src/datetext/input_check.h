@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/morvel/date_rec.h"
-#include "datetext/input_controls.h"
 #include "base/message.h"
+#include "datetext/input_controls.h"
+#include "platform/morvel/date_rec.h"
 
 // The checks every run makes on the typed input date, and the writing of a date back into
 // the input controls in normalised form.
@@ -21,8 +21,8 @@ inline constexpr int64_t kLargestUngroupedYear = 9999;
 
 struct InputCheck {
   bool ok = false;
-  std::optional<Message> message;        // the one message of a rejection
-  std::vector<std::string> strDateParts; // year, month, day fields of an accepted ymd text
+  std::optional<Message> message;         // the one message of a rejection
+  std::vector<std::string> strDateParts;  // year, month, day fields of an accepted ymd text
 };
 
 // The calendar designator of a year-month-day text, read the one way the input check, the

@@ -27,20 +27,20 @@ inline int CalendarListIndex(Notation notation) { return static_cast<int>(notati
 
 // Longest texts the boxes take.
 inline constexpr std::size_t kYearADBCetcMaxLength = 7;
-inline constexpr std::size_t kYearCEJCMaxLength = 16;   // "-99,999-12-31 JC"
+inline constexpr std::size_t kYearCEJCMaxLength = 16;  // "-99,999-12-31 JC"
 inline constexpr std::size_t kArithYearsMaxLength = 5;
 inline constexpr std::size_t kArithOtherMaxLength = 6;
 
 struct InputControls {
   bool optInputDateWithoutAYN = false;
   bool optInputDateWithAYN = false;
-  int cboMonthNames = 0;      // 0 = empty item, 1..12 = month
-  int cboDayNumbers = 0;      // 0 = empty item, 1..31 = day
+  int cboMonthNames = 0;  // 0 = empty item, 1..12 = month
+  int cboDayNumbers = 0;  // 0 = empty item, 1..31 = day
   std::string txbYearADBCetc;
   int cboYearDesADBCetc = 0;  // 0 "", 1 "AD", 2 "BC", 3 "CE", 4 "BCE"
   int cboCalendar0 = 0;       // 0 "", 1..3 calendars, 4..10 weekdays
   std::string txbYearCEJC;
-  int cboCalendar1 = 0;       // 0 "", 1 "Proleptic Gregorian", 2 Julian, 3 Dee
+  int cboCalendar1 = 0;  // 0 "", 1 "Proleptic Gregorian", 2 Julian, 3 Dee
   bool optPlus = false;
   bool optMinus = false;
   bool fraPlusMinusVisible = true;

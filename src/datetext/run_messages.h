@@ -45,8 +45,7 @@ inline constexpr std::string_view kMsgWeekdayInBoth =
 // Date arithmetic.
 inline constexpr std::string_view kMsgNegativeAmount =
     "Negative values not permitted in the arithmetical function.";
-inline constexpr std::string_view kMsgInvalidAmount =
-    "Invalid input in the arithmetical function.";
+inline constexpr std::string_view kMsgInvalidAmount = "Invalid input in the arithmetical function.";
 // A shifted date whose Julian day number leaves the signed 32-bit range: the run stops here
 // instead of wrapping round to a date in the wrong era.
 inline constexpr std::string_view kMsgArithmeticOutOfRange =

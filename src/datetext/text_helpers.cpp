@@ -14,7 +14,9 @@ bool InSet(char c, std::string_view set) { return set.find(c) != std::string_vie
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Clamps a 1-based start position to the text: below 1 counts as 1.
-std::size_t StartIndex(int64_t start) { return start < 1 ? 0 : static_cast<std::size_t>(start - 1); }
+std::size_t StartIndex(int64_t start) {
+  return start < 1 ? 0 : static_cast<std::size_t>(start - 1);
+}
 
 }  // namespace
 
@@ -177,9 +179,8 @@ std::string WithCommaGroups(std::string_view text, std::string_view groupingSymb
 }
 
 int64_t CharacterCount(std::string_view utf8) {
-  return std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
+  return std::count_if(utf8.begin(), utf8.end(),
+                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
 }
 
 std::string PadToColumns(std::string_view text, std::size_t columns, ColumnOverflow overflow) {

@@ -12,21 +12,21 @@ namespace clvt {
 namespace {
 
 constexpr double kDegreesPerTurn = 360.0;
-constexpr double kJ2000 = 2451545.0;           // JDE of 2000 January 1.5
+constexpr double kJ2000 = 2451545.0;  // JDE of 2000 January 1.5
 constexpr double kDaysPerJulianCentury = 36525.0;
 constexpr int32_t kTable27BFromYear = 1000;
-constexpr int32_t kDeltaTModel = 1915;         // the argument the program always passes
+constexpr int32_t kDeltaTModel = 1915;  // the argument the program always passes
 
 // Table 27.C in degrees (A; B; C per Julian century), in the book's order.
 constexpr EquinoxTermTable kTermsInDegrees = {{
-    {485, 324.96, 1934.136},   {203, 337.23, 32964.467}, {199, 342.08, 20.186},
-    {182, 27.85, 445267.112},  {156, 73.14, 45036.886},  {136, 171.52, 22518.443},
-    {77, 222.54, 65928.934},   {74, 296.72, 3034.906},   {70, 243.58, 9037.513},
-    {58, 119.81, 33718.147},   {52, 297.17, 150.678},    {50, 21.02, 2281.226},
-    {45, 247.54, 29929.562},   {44, 325.15, 31555.956},  {29, 60.93, 4443.417},
-    {18, 155.12, 67555.328},   {17, 288.79, 4562.452},   {16, 198.04, 62894.029},
-    {14, 199.76, 31436.921},   {12, 95.39, 14577.848},   {12, 287.11, 31931.756},
-    {12, 320.81, 34777.259},   {9, 227.73, 1222.114},    {8, 15.45, 16859.074},
+    {485, 324.96, 1934.136},  {203, 337.23, 32964.467}, {199, 342.08, 20.186},
+    {182, 27.85, 445267.112}, {156, 73.14, 45036.886},  {136, 171.52, 22518.443},
+    {77, 222.54, 65928.934},  {74, 296.72, 3034.906},   {70, 243.58, 9037.513},
+    {58, 119.81, 33718.147},  {52, 297.17, 150.678},    {50, 21.02, 2281.226},
+    {45, 247.54, 29929.562},  {44, 325.15, 31555.956},  {29, 60.93, 4443.417},
+    {18, 155.12, 67555.328},  {17, 288.79, 4562.452},   {16, 198.04, 62894.029},
+    {14, 199.76, 31436.921},  {12, 95.39, 14577.848},   {12, 287.11, 31931.756},
+    {12, 320.81, 34777.259},  {9, 227.73, 1222.114},    {8, 15.45, 16859.074},
 }};
 
 // c0..c4 of JDE0 for the four events: table 27.A (years -1000..1000) and 27.B (1000..3000).
@@ -87,8 +87,8 @@ double EquinoxSolsticeJDE0(int16_t event, int32_t year) {
   const bool early = year < kTable27BFromYear;
   const auto& c = (early ? kTable27A : kTable27B)[EventRow(event)];
   // |Y| <= 2.2e6 for any int32_t year, so Y^4 (about 2e25) stays far from overflow.
-  const double y = early ? static_cast<double>(year) / 1000.0
-                         : (static_cast<double>(year) - 2000.0) / 1000.0;
+  const double y =
+      early ? static_cast<double>(year) / 1000.0 : (static_cast<double>(year) - 2000.0) / 1000.0;
   const double y2 = y * y;
   const double y3 = y2 * y;
   const double y4 = y3 * y;
@@ -123,8 +123,6 @@ double EquinoxPeriodicSum(double t) {
   return s;
 }
 
-double DeltaTMinutes(int32_t year) {
-  return deltat(static_cast<double>(year), kDeltaTModel);
-}
+double DeltaTMinutes(int32_t year) { return deltat(static_cast<double>(year), kDeltaTModel); }
 
 }  // namespace clvt

@@ -7,14 +7,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "platform/morvel/date_rec.h"
-#include "calendar/dee.h"
 #include "base/ascii_text.h"
 #include "base/floor_div.h"
+#include "calendar/dee.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
 #include "equinox/equinox.h"
 #include "platform/digit_grouping.h"
+#include "platform/morvel/date_rec.h"
 #include "platform/morvel/morvel.h"
 
 namespace clvt {
@@ -22,7 +22,7 @@ namespace {
 
 constexpr double kApparentOffsetDays = 8.0 / 1440.0;  // mean minus apparent solar time
 constexpr double kDegreesPerDay = 360.0;
-constexpr int kModeEvery = 10;       // the time mode is named on every tenth line
+constexpr int kModeEvery = 10;  // the time mode is named on every tenth line
 constexpr int32_t kDeeCycle = 33;
 
 // x with `decimals` decimals, the integer part grouped, in the user's number symbols:
@@ -112,13 +112,12 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
 
 std::string EquinoxHeading(std::string_view deeName) {
   return "  Year      Astronomical      Gregorian Calendar      " + std::string(deeName) +
-         " Calendar\n" + std::string(12, ' ') + "Julian date" + std::string(13, ' ') +
-         "London" + std::string(12, ' ') + "'Washington'\n\n";
+         " Calendar\n" + std::string(12, ' ') + "Julian date" + std::string(13, ' ') + "London" +
+         std::string(12, ' ') + "'Washington'\n\n";
 }
 
-PressStart VernalEquinoxesStart(InputControls& controls, Notation notation,
-                                const DeeVariant& dee, int32_t jdn,
-                                std::string_view groupingSymbol) {
+PressStart VernalEquinoxesStart(InputControls& controls, Notation notation, const DeeVariant& dee,
+                                int32_t jdn, std::string_view groupingSymbol) {
   PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
   if (!start.ok) return start;
   if (!VernalEquinoxYearInRange(start.year)) {
@@ -166,8 +165,7 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
   line.cyclePosition = CyclePosition(year);
   line.deeLeapYear = DeeIsLeapYear(year);
 
-  const std::string mode =
-      lineIndex % kModeEvery == 0 ? (settings.apparent ? " a" : " m") : "  ";
+  const std::string mode = lineIndex % kModeEvery == 0 ? (settings.apparent ? " a" : " m") : "  ";
   std::string& s = line.text;
   s = YearColumn(year) + "     " + RegionalFixed(jd, 4);
   s += OneDigitYear(line.london.year) ? "      " : "     ";

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
 #include "platform/message_box.h"
+#include "platform/morvel/date_rec.h"
 #include "run/conversion.h"
 #include "support/listing_text.h"
 
@@ -30,9 +30,8 @@ Message VEOutOfRangeMessage();
 // The press of Vernal equinoxes in the main window: the input check, the year as typed in
 // 1..4000 (else VEOutOfRangeMessage), then the input's JDN as for Date sequence. The table
 // starts at start.year when ok.
-PressStart VernalEquinoxesStart(InputControls& controls, Notation notation,
-                                const DeeVariant& dee, int32_t jdn,
-                                std::string_view groupingSymbol);
+PressStart VernalEquinoxesStart(InputControls& controls, Notation notation, const DeeVariant& dee,
+                                int32_t jdn, std::string_view groupingSymbol);
 
 // True for 1..4000, the years the Vernal equinoxes button accepts.
 bool VernalEquinoxYearInRange(int32_t year);
@@ -71,15 +70,15 @@ struct EquinoxLine {
   bool marked = false;
   // The values the text is written from, for callers that report them one by one.
   int32_t year = 0;
-  double julianDate = 0.0;      // the instant in UT, shown with four decimals
-  double deltaTMinutes = 0.0;   // the Delta T that instant was reached by
-  DateRec london;               // the Gregorian date at London
-  std::string londonDate;       // "2024-03-20 CE"
-  std::string londonTime;       // "03:06"
-  DateRec washington;           // the Dee date at the chosen western longitude
-  std::string washingtonDate;   // "2024-03-19 DC"
-  std::string washingtonTime;   // "22:02"
-  int32_t cyclePosition = 0;    // the year's place in the 33-year cycle, 1..33
+  double julianDate = 0.0;     // the instant in UT, shown with four decimals
+  double deltaTMinutes = 0.0;  // the Delta T that instant was reached by
+  DateRec london;              // the Gregorian date at London
+  std::string londonDate;      // "2024-03-20 CE"
+  std::string londonTime;      // "03:06"
+  DateRec washington;          // the Dee date at the chosen western longitude
+  std::string washingtonDate;  // "2024-03-19 DC"
+  std::string washingtonTime;  // "22:02"
+  int32_t cyclePosition = 0;   // the year's place in the 33-year cycle, 1..33
   bool deeLeapYear = false;
 };
 std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
@@ -104,11 +103,11 @@ struct EquinoxRunInput {
 // The text to write, and what ended the run early (closingMessage VEOutOfRangeMessage() or
 // TextboxFullMessage(), the latter with stoppedFull), as ListingRun says.
 struct EquinoxRunResult : ListingRun {
-  std::string txbNumYears;     // the trimmed box text to write back
-  bool changed = false;        // false: the table stays as it was
-  int32_t lngYear = 0;         // the year after the last line written
-  bool stoppedOutOfRange = false;  // ended at the first year beyond 4000 (or beyond the
-                                   // calendar's day numbers); the summary still follows
+  std::string txbNumYears;             // the trimmed box text to write back
+  bool changed = false;                // false: the table stays as it was
+  int32_t lngYear = 0;                 // the year after the last line written
+  bool stoppedOutOfRange = false;      // ended at the first year beyond 4000 (or beyond the
+                                       // calendar's day numbers); the summary still follows
   std::vector<EquinoxLine> lines;      // the lines written, in order
   int markedCount = 0;                 // how many of them are marked
   std::optional<std::string> summary;  // the summary line, when one was written

@@ -24,10 +24,11 @@ namespace {
 // The table is as wide as its longest line: 104 columns, a marked line of a year from
 // -1,000,000 down, which a run lists when the main window's year was changed after opening.
 // Lines of the years 1 to 4000 take at most 84.
-constexpr ListingWindowSpec kSpec{"frmVernalEquinoxes", "Vernal equinoxes", "txbNumYears",
-                                  "Number of years", "Vernal equinox table",
-                                  /*numberBoxLeft=*/3950, /*longestLineColumns=*/104,
-                                  /*listingTop=*/1080, /*buttonRowTop=*/5325, /*clearLeft=*/5000};
+constexpr ListingWindowSpec kSpec{
+    "frmVernalEquinoxes",   "Vernal equinoxes",         "txbNumYears",
+    "Number of years",      "Vernal equinox table",
+    /*numberBoxLeft=*/3950, /*longestLineColumns=*/104,
+    /*listingTop=*/1080,    /*buttonRowTop=*/5325,      /*clearLeft=*/5000};
 constexpr int kBottomMarginTwips = 600;  // below the copy button, title bar included
 constexpr int kTitleBarTwips = 345;      // caption and borders, which Qt keeps outside
 constexpr int kButtonHeightTwips = 360;
@@ -56,8 +57,8 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
                             "Calculate vernal equinox dates/times for");
   lblDates2_ = Make<QLabel>(this, "lblDates2", 4700, 135, 3615, 375,
                             "years from the year of the input date.");
-  lblWashingtonLongitude_ = Make<QLabel>(this, "lblWashingtonLongitude", 240, 600, 2175, 375,
-                                         "'Washington' longitude:");
+  lblWashingtonLongitude_ =
+      Make<QLabel>(this, "lblWashingtonLongitude", 240, 600, 2175, 375, "'Washington' longitude:");
   cboDegrees_ = Make<QComboBox>(this, "cboDegrees", 2460, 600, 700, 315);
   SetListAccessibleName(cboDegrees_, QStringLiteral("Degrees"));
   lblDegrees_ = Make<QLabel>(this, "lblDegrees", 3240, 600, 850, 375, "degrees");
@@ -76,9 +77,8 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
   InitEquinoxTerms();
   FillLongitudeLists();
   optApparentST_->setChecked(true);
-  resize(TwipsToPixels(ClientWidthTwips()),
-         TwipsToPixels(kSpec.buttonRowTop + kButtonHeightTwips + kBottomMarginTwips -
-                       kTitleBarTwips));
+  resize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kSpec.buttonRowTop + kButtonHeightTwips +
+                                                          kBottomMarginTwips - kTitleBarTwips));
 
   for (QComboBox* list : {cboDegrees_, cboMinutes_}) {
     connect(list, &QComboBox::activated, this, [this] {

@@ -39,15 +39,15 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int le
   return l;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left,
-                        int top, int width, int height = 390) {
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
+                        int width, int height = 390) {
   auto* b = Make<QPushButton>(parent, name, left, top, width, height);
   b->setText(QString::fromUtf8(caption));
   return b;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption, int left,
-                         int top, int width, int height = 300) {
+QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption, int left, int top,
+                         int width, int height = 300) {
   auto* o = Make<QRadioButton>(parent, name, left, top, width, height);
   o->setText(QString::fromUtf8(caption));
   // Buttons paint the Button role by default; an option carries the window colour instead.
@@ -91,17 +91,17 @@ void MainWindow::BuildControls() {
   fraInput->setTitle(QStringLiteral(" Input date "));
   optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN",
                                       "month, day, year (AD, BC, CE, BCE):", 150, 300, 4200);
-  optInputDateWithAYN = MakeOption(fraInput, "optInputDateWithAYN",
-                                   "year-month-day (astronomical year numbering):", 4800, 300,
-                                   5100);
+  optInputDateWithAYN =
+      MakeOption(fraInput, "optInputDateWithAYN",
+                 "year-month-day (astronomical year numbering):", 4800, 300, 5100);
   cboMonthNames = MakeList(fraInput, "cboMonthNames", "Month", 150, 720, 1650);
   cboDayNumbers = MakeList(fraInput, "cboDayNumbers", "Day", 1860, 720, 780);
   txbYearADBCetc = MakeBox(fraInput, "txbYearADBCetc", "Year", 2700, 720, 1050,
                            static_cast<int>(kYearADBCetcMaxLength));
   cboYearDesADBCetc = MakeList(fraInput, "cboYearDesADBCetc", "Era", 3810, 720, 930);
   cboCalendar[0] = MakeList(fraInput, "cboCalendar_0", "Calendar or weekday", 4800, 720, 2580);
-  txbYearCEJC = MakeBox(fraInput, "txbYearCEJC", "Year-month-day date with designator", 150,
-                        720, 2940, static_cast<int>(kYearCEJCMaxLength));
+  txbYearCEJC = MakeBox(fraInput, "txbYearCEJC", "Year-month-day date with designator", 150, 720,
+                        2940, static_cast<int>(kYearCEJCMaxLength));
   cboCalendar[1] = MakeList(fraInput, "cboCalendar_1", "Calendar", 3150, 720, 2580);
   cmdToday = MakeButton(fraInput, "cmdToday", "Today", 7620, 705, 1110);
   cmdClear[0] = MakeButton(fraInput, "cmdClear_0", "Clear", 8790, 705, 1110);
@@ -109,11 +109,11 @@ void MainWindow::BuildControls() {
   lblCE = MakeLabel(fraInput, "lblCE", "", 150, 1200, 9750, 555);
   lblCE->setWordWrap(true);
   lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
-                     static_cast<QWidget*>(txbYearADBCetc),
-                     static_cast<QWidget*>(cboYearDesADBCetc),
-                     static_cast<QWidget*>(cboCalendar[0]), static_cast<QWidget*>(txbYearCEJC),
-                     static_cast<QWidget*>(cboCalendar[1])}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+        static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),
+        static_cast<QWidget*>(cboCalendar[0]), static_cast<QWidget*>(txbYearCEJC),
+        static_cast<QWidget*>(cboCalendar[1])}) {
     w->hide();  // each notation's controls appear when its option is chosen
   }
 
@@ -121,8 +121,8 @@ void MainWindow::BuildControls() {
   // Qt makes every auto-exclusive option below one parent a single group, frames included,
   // so the two Dee options get a bare parent of their own.
   auto* deeOptions = Make<QWidget>(this, "deeOptions", 2070, 1980, 7620, 330);
-  optDeeCecil = MakeOption(deeOptions, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)", 0,
-                           0, 3900, 330);
+  optDeeCecil = MakeOption(deeOptions, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)", 0, 0,
+                           3900, 330);
   optDee = MakeOption(deeOptions, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", 4020, 0, 3600, 330);
 
   fraPlusMinus = Make<QGroupBox>(this, "fraPlusMinus", 120, 2370, 10020, 720);
@@ -169,8 +169,8 @@ void MainWindow::BuildControls() {
   cmdQuit = MakeButton(this, "cmdQuit", "Quit", 9120, 4425, 1020);
   cmdVernalEquinoxes = MakeButton(this, "cmdVernalEquinoxes", "", 8040, 4860, 2100);
 
-  lblOnlineUserManual = MakeLabel(this, "lblOnlineUserManual", "Online user manual", 150, 5820,
-                                  2400);
+  lblOnlineUserManual =
+      MakeLabel(this, "lblOnlineUserManual", "Online user manual", 150, 5820, 2400);
   lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip));
   lblVostrelSystems = MakeLabel(this, "lblVostrelSystems", "Vostrel Systems", 5160, 5820, 1500);
   lblQX_URL = MakeLabel(this, "lblQX_URL", MakerWebHost().c_str(), 6720, 5820, 3420);
@@ -185,13 +185,40 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::SetTabOrder() {
-  const QWidget* order[] = {
-      optInputDateWithoutAYN, optInputDateWithAYN, cboMonthNames, cboDayNumbers,
-      txbYearADBCetc, cboYearDesADBCetc, cboCalendar[0], txbYearCEJC, cboCalendar[1], cmdToday,
-      cmdClear[0], optDeeCecil, optDee, txbArith[0], txbArith[1], txbArith[2], txbArith[3],
-      optPlus, optMinus, cmdClear[1], txbOutputGC, txbOutputGCwithAYN, txbOutputJC,
-      txbOutputJCwithAYN, txbOutputDEE, txbOutputDEEwithAYN, txbJDN, txbDayOfWeek,
-      cmdCalculate, cmdCopyResult, cmdDateSequence, cmdVernalEquinoxes, cmdHelp, cmdQuit};
+  const QWidget* order[] = {optInputDateWithoutAYN,
+                            optInputDateWithAYN,
+                            cboMonthNames,
+                            cboDayNumbers,
+                            txbYearADBCetc,
+                            cboYearDesADBCetc,
+                            cboCalendar[0],
+                            txbYearCEJC,
+                            cboCalendar[1],
+                            cmdToday,
+                            cmdClear[0],
+                            optDeeCecil,
+                            optDee,
+                            txbArith[0],
+                            txbArith[1],
+                            txbArith[2],
+                            txbArith[3],
+                            optPlus,
+                            optMinus,
+                            cmdClear[1],
+                            txbOutputGC,
+                            txbOutputGCwithAYN,
+                            txbOutputJC,
+                            txbOutputJCwithAYN,
+                            txbOutputDEE,
+                            txbOutputDEEwithAYN,
+                            txbJDN,
+                            txbDayOfWeek,
+                            cmdCalculate,
+                            cmdCopyResult,
+                            cmdDateSequence,
+                            cmdVernalEquinoxes,
+                            cmdHelp,
+                            cmdQuit};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
   }

@@ -25,25 +25,25 @@
 #include "datetext/text_helpers.h"
 #include "equinox/equinox_table.h"
 #include "equinox/vernal_equinoxes_window.h"
+#include "platform/clipboard.h"
+#include "platform/digit_grouping.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
 #include "run/conversion.h"
 #include "run/copy_result.h"
 #include "run/live_input.h"
 #include "run/settings.h"
 #include "run/today.h"
-#include "platform/clipboard.h"
-#include "platform/digit_grouping.h"
-#include "platform/message_box.h"
-#include "platform/registry.h"
 #include "sequence/date_sequence_window.h"
 #include "support/enter_key_widget.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"
+#include "support/twips.h"
 #include "support/view_window.h"
 #include "support/web_link.h"
 #include "support/web_link_widget.h"
-#include "support/twips.h"
 
 namespace clvt {
 namespace {
@@ -89,7 +89,6 @@ void SetTextKeepingCaret(QLineEdit* box, const std::string& text) {
   box->setText(q);
   box->setCursorPosition(std::min(caret, static_cast<int>(q.size())));
 }
-
 
 }  // namespace
 
@@ -164,16 +163,15 @@ void MainWindow::WireControls() {
   connect(cmdClear[1], &QPushButton::clicked, this, on([this] { cmdClear_Click(1); }));
   connect(cmdCalculate, &QPushButton::clicked, this, on([this] { cmdCalculate_Click(); }));
   connect(cmdCopyResult, &QPushButton::clicked, this, on([this] { cmdCopyResult_Click(); }));
-  connect(cmdDateSequence, &QPushButton::clicked, this,
-          on([this] { cmdDateSequence_Click(); }));
+  connect(cmdDateSequence, &QPushButton::clicked, this, on([this] { cmdDateSequence_Click(); }));
   connect(cmdVernalEquinoxes, &QPushButton::clicked, this,
           on([this] { cmdVernalEquinoxes_Click(); }));
   connect(cmdHelp, &QPushButton::clicked, this, on([this] { cmdHelp_Click(); }));
   connect(cmdQuit, &QPushButton::clicked, this, on([this] { cmdQuit_Click(); }));
   for (QLineEdit* year : {txbYearCEJC, txbYearADBCetc}) {
     RunOnEnterRelease(year, on([this] {
-      if (cmdCalculate->isEnabled()) cmdCalculate_Click();
-    }));
+                        if (cmdCalculate->isEnabled()) cmdCalculate_Click();
+                      }));
   }
   txbYearCEJC->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
@@ -446,13 +444,12 @@ bool MainWindow::GetJDN(const std::string& calendar, bool showInvalidDateMessage
     // edited: take the fields of the text as it stands, never those of an earlier check,
     // which would also write that earlier date back over the user's text.
     InputControls probe = c;
-    const InputCheck check =
-        clvt::InputDateOK(probe, notation_, dee_, DigitGroupingSymbol());
+    const InputCheck check = clvt::InputDateOK(probe, notation_, dee_, DigitGroupingSymbol());
     if (!check.ok && !showInvalidDateMessage) return false;
     strDateParts_ = check.ok ? check.strDateParts : std::vector<std::string>{};
   }
-  const GetJDNResult r = clvt::GetJDN(c, notation_, strDateParts_, calendar,
-                                      showInvalidDateMessage, dee_, lngJDN_);
+  const GetJDNResult r =
+      clvt::GetJDN(c, notation_, strDateParts_, calendar, showInvalidDateMessage, dee_, lngJDN_);
   WriteInputControls(c);
   ShowMessages(r.messages);
   if (r.ok) lngJDN_ = r.jdn;
@@ -519,10 +516,10 @@ void MainWindow::Timer1_Timer() {
 }
 
 void MainWindow::optInputDateWithoutAYN_Click() {
-  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
-                     static_cast<QWidget*>(txbYearADBCetc),
-                     static_cast<QWidget*>(cboYearDesADBCetc),
-                     static_cast<QWidget*>(cboCalendar[0])}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+        static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),
+        static_cast<QWidget*>(cboCalendar[0])}) {
     w->show();
   }
   txbYearCEJC->hide();
@@ -535,10 +532,10 @@ void MainWindow::optInputDateWithoutAYN_Click() {
 void MainWindow::optInputDateWithAYN_Click() {
   txbYearCEJC->show();
   cboCalendar[1]->show();
-  for (QWidget* w : {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
-                     static_cast<QWidget*>(txbYearADBCetc),
-                     static_cast<QWidget*>(cboYearDesADBCetc),
-                     static_cast<QWidget*>(cboCalendar[0])}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
+        static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),
+        static_cast<QWidget*>(cboCalendar[0])}) {
     w->hide();
   }
   SetBold(optInputDateWithAYN, true);
@@ -589,8 +586,7 @@ void MainWindow::cmdClear_Click(int index) {
 void MainWindow::cmdCalculate_Click() {
   ClearOutputDates();
   InputControls c = ReadInputControls();
-  const CalculateResult r =
-      CalculateRun(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
+  const CalculateResult r = CalculateRun(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   WriteInputControls(c);
   ShowMessages(r.messages);
   lngJDN_ = r.jdn;
@@ -611,15 +607,13 @@ bool MainWindow::ApplyPressStart(const InputControls& controls, const PressStart
 
 void MainWindow::cmdDateSequence_Click() {
   InputControls c = ReadInputControls();
-  const PressStart start =
-      DateSequenceStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
+  const PressStart start = DateSequenceStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   if (ApplyPressStart(c, start)) OpenDateSequenceWindow();
 }
 
 void MainWindow::cmdVernalEquinoxes_Click() {
   InputControls c = ReadInputControls();
-  const PressStart start =
-      VernalEquinoxesStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
+  const PressStart start = VernalEquinoxesStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
   if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow(start.year);
 }
 
@@ -655,9 +649,8 @@ void MainWindow::CopyResultToClipboard() {
   // outer corner as the pop-up expects.
   const QPoint button = cmdCopyResult->mapToGlobal(QPoint(0, 0)) - frameGeometry().topLeft();
   cmdCopyResult->hide();
-  PopUpInForm(this, QStringLiteral("Result copied to clipboard"), kCopyPopUpWidth,
-              kCopyPopUpHeight, kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel,
-              button.x() * kTwipsPerPixel);
+  PopUpInForm(this, QStringLiteral("Result copied to clipboard"), kCopyPopUpWidth, kCopyPopUpHeight,
+              kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel, button.x() * kTwipsPerPixel);
   cmdCopyResult->show();
 }
 

@@ -48,8 +48,8 @@ unsigned CodePageOf(const char* localeName) {
 std::optional<std::string> ToUtf8(const std::string& text, const char* localeName) {
   const unsigned page = CodePageOf(localeName);
   const int size = static_cast<int>(text.size());
-  const int wideLength = MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text.data(), size,
-                                             nullptr, 0);
+  const int wideLength =
+      MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
   if (wideLength <= 0) return std::nullopt;
   std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
   MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), wideLength);
@@ -87,7 +87,8 @@ std::optional<std::string> ToUtf8(const std::string& text, const char* localeNam
   if (codeset == "UTF-8") return text;
   const iconv_t converter = iconv_open("UTF-8", codeset.c_str());
   // iconv_open reports failure as (iconv_t)-1.
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
+  if (converter == reinterpret_cast<iconv_t>(-1))
+    return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
   std::string in = text;
   std::string out(text.size() * 4 + 4, '\0');  // UTF-8 needs at most 4 bytes a character
   char* inPtr = in.data();

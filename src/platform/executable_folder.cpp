@@ -53,15 +53,12 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 std::string DataFilePathIn(std::string_view folder, std::string_view name) {
   std::string beside = JoinPath(folder, name);
   if (Exists(beside)) return beside;
-  std::string shared = JoinPath(JoinPath(JoinPath(JoinPath(folder, ".."), "share"),
-                                         "calvantis"),
-                                name);
+  std::string shared =
+      JoinPath(JoinPath(JoinPath(JoinPath(folder, ".."), "share"), "calvantis"), name);
   if (Exists(shared)) return std::filesystem::path(shared).lexically_normal().string();
   return beside;
 }
 
-std::string DataFilePath(std::string_view name) {
-  return DataFilePathIn(ExecutableFolder(), name);
-}
+std::string DataFilePath(std::string_view name) { return DataFilePathIn(ExecutableFolder(), name); }
 
 }  // namespace clvt

@@ -37,7 +37,7 @@ class RegistryApi {
   struct WriteResult {
     uint32_t createError = kErrorSuccess;  // creating or opening the key
     Disposition disposition = Disposition::Other;
-    uint32_t writeError = kErrorSuccess;   // writing the value (only tried when created)
+    uint32_t writeError = kErrorSuccess;  // writing the value (only tried when created)
   };
 
   struct ReadResult {
@@ -59,8 +59,7 @@ class RegistryApi {
                                  const std::string& value) = 0;
 
   // Opens root\key for reading and, when name is not empty, reads that value.
-  virtual ReadResult ReadValue(uint32_t root, const std::string& key,
-                               const std::string& name) = 0;
+  virtual ReadResult ReadValue(uint32_t root, const std::string& key, const std::string& name) = 0;
 
   // Creates or opens root\key and sets every name to its value. The settings file writes
   // them in one replacement of the file, so either all of them or none are stored; the default

@@ -25,9 +25,9 @@ class Win32Registry : public RegistryApi {
     WriteResult result;
     HKEY handle = nullptr;
     DWORD disposition = 0;
-    const LONG created = RegCreateKeyExA(RootHandle(root), key.c_str(), 0, nullptr,
-                                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                                         &handle, &disposition);
+    const LONG created =
+        RegCreateKeyExA(RootHandle(root), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &handle, &disposition);
     if (created != ERROR_SUCCESS) {
       result.createError = static_cast<uint32_t>(created);
       return result;
@@ -36,10 +36,9 @@ class Win32Registry : public RegistryApi {
                          : disposition == REG_OPENED_EXISTING_KEY ? Disposition::Opened
                                                                   : Disposition::Other;
     // The stored size includes the terminating zero, as string values are documented to.
-    const LONG written =
-        RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
+    const LONG written = RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
+                                        reinterpret_cast<const BYTE*>(value.c_str()),
+                                        static_cast<DWORD>(value.size() + 1));
     result.writeError = static_cast<uint32_t>(written);
     RegCloseKey(handle);
     return result;
@@ -61,9 +60,8 @@ class Win32Registry : public RegistryApi {
 
   std::string MessageText(uint32_t code) override {
     char buffer[512];
-    const DWORD length =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       code, 0, buffer, sizeof buffer, nullptr);
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
     return std::string(buffer, length);
   }
 

@@ -12,7 +12,7 @@ class Shell;
 struct Services {
   MessageBoxes& messages;
   Clipboard& clipboard;
-  Shell& shell;          // opens the web links
+  Shell& shell;           // opens the web links
   RegistryApi& registry;  // keeps the settings between runs
 };
 

@@ -107,8 +107,8 @@ void SystemShell::Open(const std::string& target, Done done) {
   std::vector<char*> argv = {opener_.data(), argument.data(), nullptr};
   pid_t pid = 0;
   // glibc reports a failed exec of the child here, so a missing opener is known at once.
-  const int spawnError = ::posix_spawnp(&pid, opener_.c_str(), nullptr, nullptr, argv.data(),
-                                        environ);
+  const int spawnError =
+      ::posix_spawnp(&pid, opener_.c_str(), nullptr, nullptr, argv.data(), environ);
   if (spawnError != 0) return done(ShellCodeForStartError(spawnError));
   running_.push_back({pid, std::chrono::steady_clock::now(), std::move(done)});
 }

@@ -6,9 +6,9 @@
 
 #include <limits>
 
-#include "calendar/calendar.h"
 #include "base/ascii_text.h"
 #include "base/floor_div.h"
+#include "calendar/calendar.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/run_messages.h"
@@ -37,16 +37,13 @@ std::string CalendarName(int32_t calendar, const DeeVariant& dee) {
 // The first part of GetJDN: the input fields as a record. A year beyond the input limits
 // (possible only when the checks were skipped) is refused with the range message.
 std::optional<Message> ReadInputDate(InputControls& controls, Notation notation,
-                                     const std::vector<std::string>& strDateParts,
-                                     DateRec& rec) {
-  const Message outOfRange =
-      MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
+                                     const std::vector<std::string>& strDateParts, DateRec& rec) {
+  const Message outOfRange = MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
   if (notation == kInputWithoutAYN) {
     const int64_t year = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
     if (year > kLargestInputYear) return outOfRange;
-    controls.txbYearADBCetc = year >= kLargestUngroupedYear
-                                  ? GroupDigits(static_cast<int32_t>(year))
-                                  : DecimalText(year);
+    controls.txbYearADBCetc =
+        year >= kLargestUngroupedYear ? GroupDigits(static_cast<int32_t>(year)) : DecimalText(year);
     rec.year = static_cast<int32_t>(IsBCEra(controls.cboYearDesADBCetc) ? 1 - year : year);
     rec.month = controls.cboMonthNames;
     rec.day = controls.cboDayNumbers;
@@ -196,8 +193,7 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
 
 GetJDNResult GetJDN(InputControls& controls, Notation notation,
                     const std::vector<std::string>& strDateParts, std::string_view calendar,
-                    bool showInvalidDateMessage, const DeeVariant& dee,
-                    int32_t jdn) {
+                    bool showInvalidDateMessage, const DeeVariant& dee, int32_t jdn) {
   GetJDNResult result;
   result.jdn = jdn;
   DateRec& rec = result.recInputDate;
@@ -226,7 +222,8 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
 
   if (direction && controls.fraPlusMinusVisible && AnyAmountTyped(controls.txbArith)) {
     const ArithValues amounts = GetArithValues(controls.txbArith);
-    DateArithmeticResult arithmetic = ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus, dee);
+    DateArithmeticResult arithmetic =
+        ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus, dee);
     if (arithmetic.message) {
       result.messages.push_back(std::move(*arithmetic.message));
       return result;
@@ -250,13 +247,12 @@ void ShowOutputs(CalculateResult& result, InputControls& controls, const DeeVari
 // Which of the Gregorian and Julian readings of the input falls on weekday w, after any date
 // arithmetic. A run stopped by the amount check ends with that one message: the amounts are
 // the same for both readings, and the verdict "in neither" would be false.
-void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
-                  const DeeVariant& dee) {
+void WeekdayMatch(CalculateResult& result, InputControls& controls, int w, const DeeVariant& dee) {
   const std::vector<std::string> noParts;
   bool amountRejected = false;
   auto matches = [&](std::string_view calendar) {
-    GetJDNResult run = GetJDN(controls, kInputWithoutAYN, noParts, calendar, false, dee,
-                              result.jdn);
+    GetJDNResult run =
+        GetJDN(controls, kInputWithoutAYN, noParts, calendar, false, dee, result.jdn);
     if (!run.messages.empty() && !amountRejected) {
       amountRejected = true;
       result.messages.insert(result.messages.end(), run.messages.begin(), run.messages.end());
@@ -265,8 +261,7 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
     return run.ok && DayOfWeek(run.jdn) == w;
   };
   const bool gregorian = matches("G");
-  if (amountRejected) return;
-  const bool julian = matches("J");
+  const bool julian = !amountRejected && matches("J");
   if (amountRejected) return;
 
   if (!gregorian && !julian) {
@@ -281,8 +276,8 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
                     kTitleCalculate, Icon::Information));
   }
   const bool showJulian = julian;
-  const GetJDNResult shown = GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G",
-                                    false, dee, result.jdn);
+  const GetJDNResult shown =
+      GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G", false, dee, result.jdn);
   result.jdn = shown.jdn;
   result.arithmetic = shown.arithmetic;
   ShowOutputs(result, controls, dee);
@@ -292,9 +287,8 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w,
 
 }  // namespace
 
-CalculateResult CalculateRun(InputControls& controls, Notation notation,
-                             const DeeVariant& dee, int32_t jdn,
-                             std::string_view groupingSymbol) {
+CalculateResult CalculateRun(InputControls& controls, Notation notation, const DeeVariant& dee,
+                             int32_t jdn, std::string_view groupingSymbol) {
   CalculateResult result;
   result.jdn = jdn;
   if (notation != kInputWithoutAYN && notation != kInputWithAYN) return result;
@@ -306,9 +300,8 @@ CalculateResult CalculateRun(InputControls& controls, Notation notation,
   const int position = controls.cboCalendar0;
   if (notation == kInputWithAYN ||
       (position >= kCalendarPositionGregorian && position <= kCalendarPositionDee)) {
-    GetJDNResult run =
-        GetJDN(controls, notation, check.strDateParts,
-               SelectedCalendarText(controls, notation, dee), true, dee, jdn);
+    GetJDNResult run = GetJDN(controls, notation, check.strDateParts,
+                              SelectedCalendarText(controls, notation, dee), true, dee, jdn);
     result.messages = std::move(run.messages);
     if (run.ok) {
       result.jdn = run.jdn;
@@ -340,17 +333,15 @@ PressStart CheckPressInput(InputControls& controls, Notation notation, const Dee
 
 void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
                   const DeeVariant& dee) {
-  GetJDNResult run =
-      GetJDN(controls, notation, start.strDateParts,
-             SelectedCalendarText(controls, notation, dee), true, dee, start.jdn);
+  GetJDNResult run = GetJDN(controls, notation, start.strDateParts,
+                            SelectedCalendarText(controls, notation, dee), true, dee, start.jdn);
   start.ok = run.ok;
   start.jdn = run.jdn;
   start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());
 }
 
-PressStart DateSequenceStart(InputControls& controls, Notation notation,
-                             const DeeVariant& dee, int32_t jdn,
-                             std::string_view groupingSymbol) {
+PressStart DateSequenceStart(InputControls& controls, Notation notation, const DeeVariant& dee,
+                             int32_t jdn, std::string_view groupingSymbol) {
   PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
   if (start.ok) ReadStartJDN(start, controls, notation, dee);
   return start;

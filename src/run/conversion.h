@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/morvel/date_rec.h"
-#include "datetext/input_controls.h"
 #include "base/message.h"
+#include "datetext/input_controls.h"
+#include "platform/morvel/date_rec.h"
 
 // The conversion run of the main window as pure functions: reading the checked input into a
 // DateRec, validating it, the date arithmetic, the weekday match and the eight output texts.
@@ -40,9 +40,9 @@ ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee)
 struct AppliedArithmetic {
   bool plus = true;
   std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
-  int32_t requestedDay = 0;  // the day of the month asked for: the input date's day
-  bool clamped = false;      // the month reached by the years and months is shorter, so the
-                             // day became its last day (January 31 plus 1 month: February 28)
+  int32_t requestedDay = 0;           // the day of the month asked for: the input date's day
+  bool clamped = false;  // the month reached by the years and months is shorter, so the
+                         // day became its last day (January 31 plus 1 month: February 28)
 };
 
 struct GetJDNResult {
@@ -61,8 +61,7 @@ struct GetJDNResult {
 // the amount messages, and the out-of-range message of a shifted date beyond 32 bits.
 GetJDNResult GetJDN(InputControls& controls, Notation notation,
                     const std::vector<std::string>& strDateParts, std::string_view calendar,
-                    bool showInvalidDateMessage, const DeeVariant& dee,
-                    int32_t jdn);
+                    bool showInvalidDateMessage, const DeeVariant& dee, int32_t jdn);
 
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
 // (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
@@ -70,23 +69,22 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
 // "CE" as the traditional output does. groupingSymbol is the locale's digit-grouping symbol,
 // read in the typed years as InputDateOK reads it.
 struct CalculateResult {
-  std::vector<Message> messages;      // in the order they are shown
+  std::vector<Message> messages;  // in the order they are shown
   bool outputShown = false;
   OutputDates outputs;
   bool lblGregorianBold = false;
   bool lblJulianBold = false;
-  int32_t jdn = 0;                    // unchanged unless a run succeeded
+  int32_t jdn = 0;                              // unchanged unless a run succeeded
   std::optional<AppliedArithmetic> arithmetic;  // of the run shown, when amounts were applied
 };
-CalculateResult CalculateRun(InputControls& controls, Notation notation,
-                             const DeeVariant& dee, int32_t jdn,
-                             std::string_view groupingSymbol);
+CalculateResult CalculateRun(InputControls& controls, Notation notation, const DeeVariant& dee,
+                             int32_t jdn, std::string_view groupingSymbol);
 
 // What a press that opens a listing window takes from the main window's input: the typed
 // date checked, its year as typed, and its JDN after any amounts.
 struct PressStart {
   bool ok = false;
-  bool inputRejected = false;  // the input check refused the typed date (its message is first)
+  bool inputRejected = false;     // the input check refused the typed date (its message is first)
   std::vector<Message> messages;  // in the order they are shown
   int32_t jdn = 0;                // the input's JDN when ok; the caller's value otherwise
   int32_t year = 0;               // GetYear of the checked input
@@ -105,9 +103,8 @@ void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
 
 // The whole press of Date sequence: CheckPressInput, then ReadStartJDN. The listing starts
 // from start.jdn when ok.
-PressStart DateSequenceStart(InputControls& controls, Notation notation,
-                             const DeeVariant& dee, int32_t jdn,
-                             std::string_view groupingSymbol);
+PressStart DateSequenceStart(InputControls& controls, Notation notation, const DeeVariant& dee,
+                             int32_t jdn, std::string_view groupingSymbol);
 
 struct ArithValues {
   bool ok = false;

@@ -54,8 +54,7 @@ bool InputComplete(const InputControls& in, Notation& notation) {
 }  // namespace
 
 std::string DeeLegend(const DeeVariant& dee) {
-  return ReplaceAll(ReplaceAll(kDeeLegendTemplate, "DC", dee.designation), "Dee-Cecil",
-                    dee.name);
+  return ReplaceAll(ReplaceAll(kDeeLegendTemplate, "DC", dee.designation), "Dee-Cecil", dee.name);
 }
 
 std::string ArithLabel(std::string_view caption, std::string_view boxText) {
@@ -71,8 +70,8 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   // Completeness; the month-day-year year box loses stray blanks on the way.
   if (in.optInputDateWithoutAYN) in.txbYearADBCetc = TrimBlanks(in.txbYearADBCetc);
   t.blnInputComplete = InputComplete(in, t.notation);
-  const bool weekdayMode = t.notation == kInputWithoutAYN &&
-                           in.cboCalendar0 >= kCalendarPositionSunday;
+  const bool weekdayMode =
+      t.notation == kInputWithoutAYN && in.cboCalendar0 >= kCalendarPositionSunday;
 
   t.cmdCalculateEnabled = t.blnInputComplete;
   t.cmdDateSequenceEnabled = t.blnInputComplete && !weekdayMode;
@@ -93,9 +92,9 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   const int designated = ReadYmdDesignator(ymd, dee, view.groupingSymbol).calendarPosition;
   t.lblCEVisible = view.txbYearCEJCVisible && designated != 0;
   if (t.lblCEVisible) {
-    t.lblCE = designated == kCalendarPositionDee       ? DeeLegend(dee)
+    t.lblCE = designated == kCalendarPositionDee      ? DeeLegend(dee)
               : designated == kCalendarPositionJulian ? std::string(kLegendJC)
-                                                       : std::string(kLegendCE);
+                                                      : std::string(kLegendCE);
   }
 
   t.cmdClear0Visible = (view.txbYearCEJCVisible && !ymd.empty()) ||
@@ -128,8 +127,7 @@ std::string RewriteForCalendarChoice(std::string_view text, int position, const 
       return ReplaceAll(ReplaceAll(upper, "CE", "JC"), dee.designation, "JC");
     case kCalendarPositionDee:
       return ReplaceAll(ReplaceAll(upper, "CE", dee.designation), "JC", dee.designation);
-    default:
-      return upper;
+    default: return upper;
   }
 }
 

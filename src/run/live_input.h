@@ -31,13 +31,13 @@ std::string DeeLegend(const DeeVariant& dee);
 // What one tick reads: the input controls plus the few other control states it looks at.
 struct LiveInputView {
   InputControls input;
-  int txbYearCEJCCursor = 0;          // caret position in txbYearCEJC (0 = before the first)
+  int txbYearCEJCCursor = 0;  // caret position in txbYearCEJC (0 = before the first)
   bool txbYearCEJCVisible = false;
   bool cboMonthNamesVisible = false;
   std::array<std::string, 4> lblArith{"years", "months", "weeks", "days"};
   std::string lblCE;
-  bool txbOutputGCVisible = false;    // a result is shown
-  std::string groupingSymbol;         // the locale's digit-grouping symbol
+  bool txbOutputGCVisible = false;  // a result is shown
+  std::string groupingSymbol;       // the locale's digit-grouping symbol
 };
 
 // Everything one tick decides. Texts and the calendar choice are the new contents of the

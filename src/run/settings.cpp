@@ -112,9 +112,8 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
     const std::optional<std::string> dee = calNdx ? ReadOK(stored[kDeeValue]) : std::nullopt;
     if (dee) {
       plan.dee = *dee == kDeeVariant.designation ? kDeeVariant : kDeeCecilVariant;
-      const int k = static_cast<int>(
-          std::llabs(StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee)
-                         .value_or(0)));
+      const int k = static_cast<int>(std::llabs(
+          StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee).value_or(0)));
       if (k >= kCalendarPositionGregorian && k <= kCalendarPositionDee) {
         const bool ymd = !calNdx->empty() && calNdx->front() == '-';
         const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.dee);

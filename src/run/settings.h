@@ -27,9 +27,9 @@ std::string SettingsKeyPath(std::string_view text273, std::string_view companyNa
 
 // The window state a save reads.
 struct SettingsState {
-  std::string txbJDN;            // the grouped JDN output, "" while no result is shown
+  std::string txbJDN;  // the grouped JDN output, "" while no result is shown
   Notation notation = kInputIncomplete;
-  int cboCalendar0 = 0;          // selected positions of the two calendar lists
+  int cboCalendar0 = 0;  // selected positions of the two calendar lists
   int cboCalendar1 = 0;
   bool lblGregorianBold = false;  // the weekday match found the weekday in this calendar
   bool lblJulianBold = false;
@@ -59,17 +59,17 @@ void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsS
 // A date a restore puts into the input, in the notation and calendar it was saved with.
 struct RestoredInput {
   Notation notation = kInputWithoutAYN;
-  int calendarPosition = 1;   // 1 Gregorian, 2 Julian, 3 Dee
-  DateRec date;               // lngJDN converted to that calendar, for Display*
+  int calendarPosition = 1;  // 1 Gregorian, 2 Julian, 3 Dee
+  DateRec date;              // lngJDN converted to that calendar, for Display*
 };
 
 // What a restore puts where; the window applies the parts that are set, in this order, and
 // runs Calculate when input is set.
 struct RestorePlan {
-  std::optional<int32_t> lngJDN;        // also kept when CalNdx or Dee stop the restore
-  std::optional<DeeVariant> dee;        // the variant to select: optDee or optDeeCecil
-  std::optional<RestoredInput> input;   // then run cmdCalculate_Click
-  std::optional<uint32_t> lngBackColor; // then SetBackColor
+  std::optional<int32_t> lngJDN;         // also kept when CalNdx or Dee stop the restore
+  std::optional<DeeVariant> dee;         // the variant to select: optDee or optDeeCecil
+  std::optional<RestoredInput> input;    // then run cmdCalculate_Click
+  std::optional<uint32_t> lngBackColor;  // then SetBackColor
 };
 
 // Reads the four values under key, in one reading of the key, and decides what they restore:

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/morvel/date_rec.h"
 #include "datetext/input_controls.h"
+#include "platform/morvel/date_rec.h"
 
 // The Today action of the main window as a pure function: choose a calendar if none is
 // chosen, and put a given day into both input notations.

@@ -19,10 +19,11 @@ namespace {
 // The listing box is as wide as its longest line: 86 columns, written by a run that starts
 // at a one-digit JDN (the weekday padding is fixed by that first day) and reaches a
 // Wednesday.
-constexpr ListingWindowSpec kSpec{"frmDateSequence", "Date sequence", "txbNumDays",
-                                  "Number of days", "Date sequence listing",
-                                  /*numberBoxLeft=*/2000, /*longestLineColumns=*/86,
-                                  /*listingTop=*/600, /*buttonRowTop=*/4850, /*clearLeft=*/4800};
+constexpr ListingWindowSpec kSpec{
+    "frmDateSequence",      "Date sequence",           "txbNumDays",
+    "Number of days",       "Date sequence listing",
+    /*numberBoxLeft=*/2000, /*longestLineColumns=*/86,
+    /*listingTop=*/600,     /*buttonRowTop=*/4850,     /*clearLeft=*/4800};
 // The controls end 5210 twips down; a margin below them as on the left.
 constexpr int kFormHeight = 5450;
 

@@ -34,9 +34,9 @@ constexpr int64_t kHeadingPadDeeCecil = 9;
 constexpr int64_t kHeadingPadDee = 14;
 
 constexpr std::array<std::string_view, 21> kSmallNumbers = {
-    "No",       "One",     "Two",       "Three",    "Four",     "Five",    "Six",
-    "Seven",    "Eight",   "Nine",      "Ten",      "Eleven",   "Twelve",  "Thirteen",
-    "Fourteen", "Fifteen", "Sixteen",   "Seventeen", "Eighteen", "Nineteen", "Twenty"};
+    "No",       "One",     "Two",     "Three",     "Four",     "Five",     "Six",
+    "Seven",    "Eight",   "Nine",    "Ten",       "Eleven",   "Twelve",   "Thirteen",
+    "Fourteen", "Fifteen", "Sixteen", "Seventeen", "Eighteen", "Nineteen", "Twenty"};
 constexpr std::array<std::string_view, 10> kTens = {
     "", "", "Twenty", "Thirty", "Forty", "Fifty", "Sixty", "Seventy", "Eighty", "Ninety"};
 
@@ -48,9 +48,8 @@ std::string Blanks(int64_t n) {
 std::string Heading(const DeeVariant& dee) {
   const int64_t pad = dee == kDeeVariant ? kHeadingPadDee : kHeadingPadDeeCecil;
   return std::string(kLeftMargin) + "Common Era date" + Blanks(6) + std::string(dee.name) +
-         " date" +
-         Blanks(pad) + "Julian day number" + Blanks(4) + "Day of week" + std::string(kNewLine) +
-         std::string(kNewLine);
+         " date" + Blanks(pad) + "Julian day number" + Blanks(4) + "Day of week" +
+         std::string(kNewLine) + std::string(kNewLine);
 }
 
 // The bare year-month-day numbers of a date text, digit grouping included.
@@ -76,8 +75,7 @@ SequenceDay MakeDay(int32_t j, const DeeVariant& dee) {
 }  // namespace
 
 Message InvalidNumDaysMessage() {
-  return Message{"Invalid input for number of days.", std::string(kDoItCaption),
-                 Icon::Information};
+  return Message{"Invalid input for number of days.", std::string(kDoItCaption), Icon::Information};
 }
 
 NumDaysCheck CheckNumDays(std::string_view text) {

@@ -8,8 +8,8 @@
 
 #include "platform/morvel/date_rec.h"
 
-#include "datetext/input_controls.h"
 #include "base/message.h"
+#include "datetext/input_controls.h"
 #include "support/listing_text.h"
 
 // The date sequence listing as pure functions: the check of the number of days, and the text
@@ -38,12 +38,12 @@ Message InvalidNumDaysMessage();
 
 // What one run starts from and lists.
 struct SequenceRequest {
-  int32_t startJDN = 0;       // the first day listed
-  int numDays = 0;            // 1..800; values outside are clamped to that range
-  DeeVariant dee;             // the variant of the Dee dates and of the heading; under the
-                              // Dee variant the dates get a trailing blank so that "D" takes
-                              // as many columns as "DC"
-  int64_t heldLength = 0;     // ListingLength of what the listing already holds
+  int32_t startJDN = 0;         // the first day listed
+  int numDays = 0;              // 1..800; values outside are clamped to that range
+  DeeVariant dee;               // the variant of the Dee dates and of the heading; under the
+                                // Dee variant the dates get a trailing blank so that "D" takes
+                                // as many columns as "DC"
+  int64_t heldLength = 0;       // ListingLength of what the listing already holds
   bool heldContainsCE = false;  // whether that listing contains the text "CE"
   int64_t capacity = kListingCapacity;  // characters the listing may hold
 };
@@ -63,9 +63,9 @@ struct SequenceDay {
 // What one run appends (never replace): the text, and when the listing filled up mid-run
 // stoppedFull with closingMessage "Textbox is full.", the summary then left out.
 struct SequenceRun : ListingRun {
-  int daysListed = 0;         // lines written
-  std::vector<SequenceDay> days;  // one per line written, in order
-  int sameCount = 0;              // days of the run with the same numbers in both calendars
+  int daysListed = 0;                  // lines written
+  std::vector<SequenceDay> days;       // one per line written, in order
+  int sameCount = 0;                   // days of the run with the same numbers in both calendars
   std::optional<std::string> summary;  // the summary sentence, when one was written
 };
 

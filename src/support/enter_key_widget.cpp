@@ -17,9 +17,7 @@ bool IsEnterKey(const QEvent* event) {
   return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-bool IsRepeat(const QEvent* event) {
-  return static_cast<const QKeyEvent*>(event)->isAutoRepeat();
-}
+bool IsRepeat(const QEvent* event) { return static_cast<const QKeyEvent*>(event)->isAutoRepeat(); }
 
 class ButtonEnterFilter : public QObject {
  public:
@@ -56,11 +54,8 @@ class EnterReleaseFilter : public QObject {
           action();
         }
         break;
-      case QEvent::FocusOut:
-        pressedHere_ = false;
-        break;
-      default:
-        break;
+      case QEvent::FocusOut: pressedHere_ = false; break;
+      default: break;
     }
     return false;
   }

@@ -21,8 +21,8 @@ Message TextboxFullMessage() {
 }
 
 Message NoInputDateMessage() {
-  return Message{"Please enter an input date in the main window first.",
-                 std::string(kDoItCaption), Icon::Information};
+  return Message{"Please enter an input date in the main window first.", std::string(kDoItCaption),
+                 Icon::Information};
 }
 
 }  // namespace clvt

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "datetext/text_helpers.h"
 #include "base/message.h"
+#include "datetext/text_helpers.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
 // `clvt equinox` share about a listing's text: how much a listing box holds, how its length is
@@ -37,7 +37,7 @@ struct ListingRun {
   std::string text;                       // exactly the text to write, "\n" line ends
   bool replace = false;                   // the listing's text becomes text; else appended
   std::optional<Message> closingMessage;  // what ended the run early, shown after the text
-  bool stoppedFull = false;  // the listing filled up mid-run (closingMessage is
+  bool stoppedFull = false;               // the listing filled up mid-run (closingMessage is
                              // TextboxFullMessage()): no summary, and the focus stays put
 };
 
@@ -45,6 +45,6 @@ Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no
 Message TextboxFullMessage();        // "Textbox is full." exclamation
 // "Do it" while the main window has no input notation in use (its input was cleared while
 // the listing window stayed open): there is no day or year to start from.
-Message NoInputDateMessage();        // information
+Message NoInputDateMessage();  // information
 
 }  // namespace clvt

@@ -17,17 +17,17 @@
 namespace clvt {
 namespace {
 
-constexpr int kMargin = 240;          // left of the listing, and right of the buttons
-constexpr int kRightGap = 40;         // Close reaches this far past the listing's right edge
-constexpr int kTopRow = 120;          // the number box and Do it
+constexpr int kMargin = 240;   // left of the listing, and right of the buttons
+constexpr int kRightGap = 40;  // Close reaches this far past the listing's right edge
+constexpr int kTopRow = 120;   // the number box and Do it
 constexpr int kRowHeight = 360;
 constexpr int kNumberBoxWidth = 615;
 constexpr int kNumberBoxMaxLength = 3;
 constexpr int kDoItWidth = 1020;
-constexpr int kDoItInset = 995;       // Do it's left edge from the listing's right edge
+constexpr int kDoItInset = 995;  // Do it's left edge from the listing's right edge
 constexpr int kListingHeight = 4095;
 constexpr int kCopyNarrowWidth = 3000;
-constexpr int kButtonWidth = 1455;    // Clear and Close
+constexpr int kButtonWidth = 1455;  // Clear and Close
 // Offsets from the main window's left edge and from the top of its output frame.
 constexpr int kOffsetLeft = 160;
 constexpr int kOffsetTop = 300;
@@ -48,9 +48,9 @@ ListingWindow::ListingWindow(const ListingWindowSpec& spec, ListingHost& host,
       messages_(messages),
       clipboard_(clipboard),
       numberBox_(new QLineEdit(this)),
-      cmdDoIt_(new QPushButton(QString::fromUtf8(kDoItCaption.data(),
-                                                 static_cast<qsizetype>(kDoItCaption.size())),
-                               this)),
+      cmdDoIt_(new QPushButton(
+          QString::fromUtf8(kDoItCaption.data(), static_cast<qsizetype>(kDoItCaption.size())),
+          this)),
       txbOutput_(new ListingBox(this)),
       cmdCopyToClipboard_(new QPushButton(CopyCaption(false), this)),
       cmdClear_(new QPushButton(QStringLiteral("Clear"), this)),
@@ -88,8 +88,8 @@ ListingWindow::ListingWindow(const ListingWindowSpec& spec, ListingHost& host,
   connect(cmdClear_, &QPushButton::clicked, this, on([this] { cmdClear_Click(); }));
   connect(cmdClose_, &QPushButton::clicked, this, on([this] { cmdClose_Click(); }));
   RunOnEnterRelease(numberBox_, on([this] {
-    if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
-  }));
+                      if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
+                    }));
   PressButtonsOnEnter(this);
   FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);  // txbOutput_MouseUp
 }

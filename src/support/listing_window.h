@@ -36,18 +36,18 @@ class ListingHost {
   virtual int32_t InputJdn() = 0;
   // The year of the input as typed, astronomical, before any arithmetic.
   virtual int32_t InputYear() = 0;
-  virtual DeeVariant Dee() const = 0;         // the variant optDee/optDeeCecil chose
-  virtual uint32_t BackColour() const = 0;    // 0x00BBGGRR
-  virtual QWidget* MainWidget() = 0;          // for font and position; may be null
-  virtual QWidget* OutputFrame() const = 0;   // the main window's output frame; may be null
+  virtual DeeVariant Dee() const = 0;        // the variant optDee/optDeeCecil chose
+  virtual uint32_t BackColour() const = 0;   // 0x00BBGGRR
+  virtual QWidget* MainWidget() = 0;         // for font and position; may be null
+  virtual QWidget* OutputFrame() const = 0;  // the main window's output frame; may be null
 };
 
 // Names and places of the shared controls, in twips. The listing box is as wide as the
 // longest line a run can write; Do it and Close stay aligned with its right edge.
 struct ListingWindowSpec {
-  const char* objectName;            // "frmDateSequence"
-  const char* title;                 // "Date sequence"
-  const char* numberBoxName;         // "txbNumDays"
+  const char* objectName;     // "frmDateSequence"
+  const char* title;          // "Date sequence"
+  const char* numberBoxName;  // "txbNumDays"
   const char* numberBoxAccessibleName;
   const char* listingAccessibleName;
   int numberBoxLeft = 0;

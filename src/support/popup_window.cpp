@@ -81,8 +81,8 @@ PopupWindow::PopupWindow()
   lblMessage_->setGeometry(contentsRect());
 }
 
-void PopupWindow::PopUp(const QString& strMessage, int intWidth, int intHeight,
-                        int intInterval, int intTop, int intLeft) {
+void PopupWindow::PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval,
+                        int intTop, int intLeft) {
   if (waiting_ != nullptr) return;  // already showing: its caller is still waiting
   lblMessage_->setText(strMessage);
   resize(ClampedPixels(intWidth, 1), ClampedPixels(intHeight, 1));
@@ -166,15 +166,14 @@ void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterv
   PopupWindow::frmPopUp().PopUp(strMessage, intWidth, intHeight, intInterval, intTop, intLeft);
 }
 
-void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
-                       int intInterval) {
+void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval) {
   PopupWindow::frmPopUp().PopUpCenterScreen(strMessage, intWidth, intHeight, intInterval);
 }
 
 void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,
                  int intInterval, int intTop, int intLeft) {
-  PopupWindow::frmPopUp().PopUpInForm(frmMe, strMessage, intWidth, intHeight, intInterval,
-                                      intTop, intLeft);
+  PopupWindow::frmPopUp().PopUpInForm(frmMe, strMessage, intWidth, intHeight, intInterval, intTop,
+                                      intLeft);
 }
 
 }  // namespace clvt

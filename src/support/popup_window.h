@@ -23,13 +23,12 @@ class PopupWindow : public QFrame {
   // is at screen position (intLeft, intTop), for intInterval ms or until clicked; returns
   // when it has been hidden. Sizes below one pixel count as one pixel; an interval of 0 or
   // less means no timer, so only a click ends the pop-up.
-  void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval,
-             int intTop, int intLeft);
+  void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
+             int intLeft);
 
   // As PopUp, centred on the primary screen by the size the pop-up had before this call
   // (the previous use's, or the design size on first use).
-  void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
-                         int intInterval);
+  void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval);
 
   // As PopUp with intTop and intLeft relative to the outer top-left corner of frmMe; the
   // message's height stays as it was. A null frmMe counts as the screen's corner.
@@ -59,8 +58,7 @@ class PopupWindow : public QFrame {
 // The pop-up's operations on the one instance (PopupWindow::frmPopUp()).
 void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
            int intLeft);
-void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
-                       int intInterval);
+void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval);
 void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,
                  int intInterval, int intTop, int intLeft);
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/file_read.h"
 #include "base/message.h"
+#include "platform/file_read.h"
 #include "support/text_file.h"
 
 // What the text viewer shows and where, as plain values: the text box's size limit with its two

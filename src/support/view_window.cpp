@@ -141,8 +141,8 @@ void ViewWindow::FirstDisplay() {
   txbText1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   LayOut();
 
-  const ViewerText read = ReadViewerText(strFilename, GetText(kEmptyFileTitleText),
-                                         GetText(kEmptyFileMessageText));
+  const ViewerText read =
+      ReadViewerText(strFilename, GetText(kEmptyFileTitleText), GetText(kEmptyFileMessageText));
   if (read.failure) {
     messages_.Show(*read.failure);
     hide();
@@ -220,8 +220,8 @@ void ShowHelpText(ViewWindow& viewer, const QWidget& mainWindow, const std::stri
 }
 
 void ShowHelp(QWidget& mainWindow, MessageBoxes& messages, Clipboard& clipboard) {
-  auto* viewer = mainWindow.findChild<ViewWindow*>(QStringLiteral("frmView"),
-                                                   Qt::FindDirectChildrenOnly);
+  auto* viewer =
+      mainWindow.findChild<ViewWindow*>(QStringLiteral("frmView"), Qt::FindDirectChildrenOnly);
   if (viewer == nullptr) viewer = new ViewWindow(messages, clipboard, &mainWindow);
   ShowHelpText(*viewer, mainWindow, DataFilePath(GetText(kHelpFileText)),
                GetText(kHelpCaptionText));

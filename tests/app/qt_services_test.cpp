@@ -58,7 +58,9 @@ class QtServicesTest : public QObject {
     clipboard.SetText("old");
     clipboard.Clear();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    clipboard.SetText("Gr\xC3\xB6\xC3\x9F" "e\r\n");
+    clipboard.SetText(
+        "Gr\xC3\xB6\xC3\x9F"
+        "e\r\n");
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("Größe\r\n"));
   }
 };

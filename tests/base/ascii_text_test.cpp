@@ -12,7 +12,10 @@ namespace clvt {
 namespace {
 
 TEST(DecimalText, PlainDigitsWithASignOnly) {
-  struct Row { int64_t n; const char* expected; };
+  struct Row {
+    int64_t n;
+    const char* expected;
+  };
   constexpr Row kRows[] = {
       {0, "0"},
       {-500, "-500"},
@@ -24,7 +27,11 @@ TEST(DecimalText, PlainDigitsWithASignOnly) {
 }
 
 TEST(AsciiCase, ChangesOnlyTheLettersAToZ) {
-  struct Row { const char* text; const char* upper; const char* lower; };
+  struct Row {
+    const char* text;
+    const char* upper;
+    const char* lower;
+  };
   constexpr Row kRows[] = {
       {"2015-11-22 dc", "2015-11-22 DC", "2015-11-22 dc"},
       {"Help.TXT", "HELP.TXT", "help.txt"},

@@ -6,13 +6,13 @@
 
 #include <chrono>
 #include <climits>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 
-#include "calendar/dee.h"
 #include "base/floor_div.h"
+#include "calendar/dee.h"
 
 namespace clvt {
 namespace {
@@ -93,7 +93,10 @@ TEST(DeeVariants, SameCallsDifferByOneDay) {
   EXPECT_EQ(std::tie(dee.year, dee.month, dee.day), std::make_tuple(2015, 11, 23));
 }
 
-struct Missing { const char* name; int32_t year, month, day, calendar; };
+struct Missing {
+  const char* name;
+  int32_t year, month, day, calendar;
+};
 
 // The sweep checks the day after each month's last; these are the out-of-range fields.
 TEST(CalendarDates, ThatDoNotExistAreInvalidAndLeaveTheJDN) {
@@ -127,11 +130,14 @@ TEST(DeeLeapYear, EdgesOfTheCycleAndTheExtremes) {
 }
 
 TEST(DayOfWeek, DependsOnlyOnTheJDN) {
-  struct Row { int32_t jdn; int16_t weekday; };
+  struct Row {
+    int32_t jdn;
+    int16_t weekday;
+  };
   // 2015-11-22 was a Sunday, 2000-01-01 a Saturday; JDN 0 was a Monday. The extremes follow
   // from 2^31 = 2 (mod 7).
-  constexpr Row kRows[] = {{2457349, 0}, {2451545, 6}, {0, 1},         {-1, 0},     {-8, 0},
-                           {INT32_MAX, 2}, {INT32_MIN, 6}, {INT32_MIN + 1, 0}};
+  constexpr Row kRows[] = {{2457349, 0}, {2451545, 6},   {0, 1},         {-1, 0},
+                           {-8, 0},      {INT32_MAX, 2}, {INT32_MIN, 6}, {INT32_MIN + 1, 0}};
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.jdn);
     EXPECT_EQ(DayOfWeek(r.jdn), r.weekday);
@@ -146,11 +152,17 @@ TEST(TodayJDN, IsWithinADayOfTheSystemClock) {
 }
 
 TEST(FloorDiv, RoundsTowardMinusInfinity) {
-  struct Row { int64_t a, b, quotient, remainder; };
+  struct Row {
+    int64_t a, b, quotient, remainder;
+  };
   constexpr Row kRows[] = {
-      {7, 4, 1, 3},          {-1, 4, -1, 3},   {-4, 4, -1, 0},     {-34, 33, -2, 32},
+      {7, 4, 1, 3},
+      {-1, 4, -1, 3},
+      {-4, 4, -1, 0},
+      {-34, 33, -2, 32},
       {INT64_MIN, 1, INT64_MIN, 0},
-      {INT64_MIN, 7, INT64_MIN / 7 - 1, 6},  {INT64_MAX, 7, INT64_MAX / 7, 0},
+      {INT64_MIN, 7, INT64_MIN / 7 - 1, 6},
+      {INT64_MAX, 7, INT64_MAX / 7, 0},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(std::to_string(r.a) + " / " + std::to_string(r.b));

@@ -164,11 +164,18 @@ TEST(ReadDateInput, ShapesTheWindowCannotHold) {
 // Whatever the words, the run ends with a status and never crashes: overlong and odd texts
 // reach the window's own checks.
 TEST(RunConvert, HostileDatesGetAMessage) {
-  const std::vector<std::string> dates = {
-      std::string(10000, '9'),  std::string(10000, '-'), "-",        ",",
-      "- CE",                   "\xFF\xFE CE",            "CE",       "JC JC",
-      "1-1-1 CE" + std::string(5000, ' ') + "x",
-      "November 22, " + std::string(5000, '1') + " AD", "Nov 22, - AD", "Nov 22,, AD"};
+  const std::vector<std::string> dates = {std::string(10000, '9'),
+                                          std::string(10000, '-'),
+                                          "-",
+                                          ",",
+                                          "- CE",
+                                          "\xFF\xFE CE",
+                                          "CE",
+                                          "JC JC",
+                                          "1-1-1 CE" + std::string(5000, ' ') + "x",
+                                          "November 22, " + std::string(5000, '1') + " AD",
+                                          "Nov 22, - AD",
+                                          "Nov 22,, AD"};
   for (const std::string& date : dates) {
     SCOPED_TRACE(date.substr(0, 30));
     std::ostringstream out;

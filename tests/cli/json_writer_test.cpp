@@ -19,7 +19,9 @@ TEST(JsonString, EscapesAndStaysValidUtf8) {
       {"12\u00A0345 \u202F", "\"12\u00A0345 \u202F\""},  // valid UTF-8 passes unchanged
       // Bytes that are no UTF-8 (a Latin-1 grouping symbol that escaped conversion) must not
       // reach the output as they are: the whole text would be invalid.
-      {"12\xA0" "345", "\"12\\ufffd345\""},
+      {"12\xA0"
+       "345",
+       "\"12\\ufffd345\""},
       {"\xC3\xA9\xE9", "\"\\ufffd\\ufffd\\ufffd\""},
   };
   for (const auto& row : rows) {

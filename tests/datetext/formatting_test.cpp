@@ -53,7 +53,11 @@ TEST_F(Formatting, GroupDigitsWithEachSymbol) {
 }
 
 TEST_F(Formatting, SeparateThousands) {
-  struct Row { const char* text; const char* separator; const char* expected; };
+  struct Row {
+    const char* text;
+    const char* separator;
+    const char* expected;
+  };
   constexpr Row kRows[] = {
       {"-4999999", ",", "-4,999,999"},
       {"12345", "", "12345"},
@@ -75,7 +79,10 @@ TEST_F(Formatting, DayNameOutsideTheWeekIsEmpty) {
 }
 
 TEST_F(Formatting, DateTextGroupsOnlyBeyond9999) {
-  struct Row { DateRec rec; const char* expected; };
+  struct Row {
+    DateRec rec;
+    const char* expected;
+  };
   const Row kRows[] = {
       {{2015, 3, 21, 'G', 0, 1}, "2015-03-21"},
       {{9999, 12, 31, 'G', 0, 1}, "9999-12-31"},
@@ -93,10 +100,10 @@ TEST_F(Formatting, DateTextGroupsOnlyBeyond9999) {
 // JDNs from published anchors: Gregorian 2000-01-01 is 2,451,545 and 1-1-1 is 1,721,426; the
 // 400-year cycle has 146,097 days; 9999-12-31 is 5,373,484.
 constexpr int32_t kJDN2015 = 2457349;
-constexpr int32_t kGregorian10000 = 5373485;         // 10000-01-01
-constexpr int32_t kGregorianYear0March1 = 1721120;   // 0-03-01
-constexpr int32_t kGregorianMinus9999 = -1930999;    // -9999-01-01 = 2001-01-01 - 30 cycles
-constexpr int32_t kGregorianMinus12345 = -2787858;   // -12345-01-01 = 1655-01-01 - 35 cycles
+constexpr int32_t kGregorian10000 = 5373485;        // 10000-01-01
+constexpr int32_t kGregorianYear0March1 = 1721120;  // 0-03-01
+constexpr int32_t kGregorianMinus9999 = -1930999;   // -9999-01-01 = 2001-01-01 - 30 cycles
+constexpr int32_t kGregorianMinus12345 = -2787858;  // -12345-01-01 = 1655-01-01 - 35 cycles
 
 TEST_F(Formatting, TraditionalDateEraStyles) {
   struct Row {
@@ -111,16 +118,13 @@ TEST_F(Formatting, TraditionalDateEraStyles) {
       {"nothing selected selects CE", "G", kJDN2015, -1, kEraCE, "November 22, 2015 CE"},
       {"empty item selects CE", "G", kJDN2015, 0, kEraCE, "November 22, 2015 CE"},
       {"BC gives AD for a year after 0", "G", kJDN2015, kEraBC, kEraBC, "November 22, 2015 AD"},
-      {"BCE gives CE", "Gregorian Calendar", kJDN2015, kEraBCE, kEraBCE,
-       "November 22, 2015 CE"},
+      {"BCE gives CE", "Gregorian Calendar", kJDN2015, kEraBCE, kEraBCE, "November 22, 2015 CE"},
       {"unknown position", "G", kJDN2015, 9, 9, "November 22, 2015 CE"},
       {"year 0 is 1 BCE", "G", kGregorianYear0March1, kEraCE, kEraCE, "March 1, 1 BCE"},
       {"9999 ungrouped", "G", kGregorian10000 - 1, kEraCE, kEraCE, "December 31, 9999 CE"},
       {"10,000 grouped", "G", kGregorian10000, kEraCE, kEraCE, "January 1, 10,000 CE"},
-      {"-9998 is 9999 BCE", "G", kGregorianMinus9999 + 365, kEraCE, kEraCE,
-       "January 1, 9999 BCE"},
-      {"-9999 is 10,000 BCE", "G", kGregorianMinus9999, kEraCE, kEraCE,
-       "January 1, 10,000 BCE"},
+      {"-9998 is 9999 BCE", "G", kGregorianMinus9999 + 365, kEraCE, kEraCE, "January 1, 9999 BCE"},
+      {"-9999 is 10,000 BCE", "G", kGregorianMinus9999, kEraCE, kEraCE, "January 1, 10,000 BCE"},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.name);
@@ -147,7 +151,11 @@ TEST_F(Formatting, AYNDateOfYear0AndOfGroupedNegativeYears) {
 }
 
 TEST(TimeOfDayText, HoursAndMinutes) {
-  struct Row { const char* name; double x; const char* expected; };
+  struct Row {
+    const char* name;
+    double x;
+    const char* expected;
+  };
   const Row kRows[] = {
       {"10/24 is not 09:59", 10.0 / 24.0, "10:00"},
       {"noon", 0.5, "12:00"},
@@ -166,7 +174,11 @@ TEST(TimeOfDayText, HoursAndMinutes) {
 
 TEST(RoundToMinute, ThirtySecondsRoundDown) {
   constexpr double kDay = 2460389.0;
-  struct Row { const char* name; double x; double expected; };
+  struct Row {
+    const char* name;
+    double x;
+    double expected;
+  };
   const auto at = [](int h, int m, int s) { return kDay + (h * 3600 + m * 60 + s) / 86400.0; };
   const Row kRows[] = {
       {"12:00:30 -> 12:00", at(12, 0, 30), kDay + 720.0 / 1440.0},

@@ -53,8 +53,11 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
       {"2015-11-22 ce", 1, "", "2015-11-22 CE", {"2015", "11", "22"}},
       {"2015-11-22", 2, "", "2015-11-22 JC", {"2015", "11", "22"}},
       {"2015-11-22", 0, "Please specify calendar for year-month-day date.", "2015-11-22", {}},
-      {"2015-11-22 JC", 1, "Inconsistent calendar designations in year-month-day date.",
-       "2015-11-22 JC", {}},
+      {"2015-11-22 JC",
+       1,
+       "Inconsistent calendar designations in year-month-day date.",
+       "2015-11-22 JC",
+       {}},
       {"-4,999-12-31 JC", 2, "", "-4,999-12-31 JC", {"-4999", "12", "31"}},
       {"2.015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
       {"2'015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
@@ -63,8 +66,7 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
       // Decorated designators are read as the check reads them: we used to take "J.C." with
       // Gregorian chosen silently, and "C.E." with no calendar chosen in the Julian calendar.
       {"2015-11-22 c.e.", 1, "", "2015-11-22 C.E.", {"2015", "11", "22"}},
-      {"2015-11-22 J.C.", 1, "Inconsistent calendar designations in year-month-day date.", "",
-       {}},
+      {"2015-11-22 J.C.", 1, "Inconsistent calendar designations in year-month-day date.", "", {}},
       {"2015-11-22 D,C", 3, "", "2015-11-22 D,C", {"2015", "11", "22"}},
       {"2015-11-22 CE", 0, "Please specify calendar for year-month-day date.", "", {}},
       // The locale's grouping symbol, as the program writes it back into the box.
@@ -98,13 +100,15 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
     EXPECT_EQ(check.message ? check.message->text : "", row.message);
     EXPECT_EQ(check.ok, !check.message);
     EXPECT_EQ(check.strDateParts, row.parts);
-    if (*row.boxAfter != '\0') { EXPECT_EQ(c.txbYearCEJC, row.boxAfter); }
+    if (*row.boxAfter != '\0') {
+      EXPECT_EQ(c.txbYearCEJC, row.boxAfter);
+    }
   }
 }
 
 struct MdyCase {
   std::string year;
-  const char* message;  // "" when accepted
+  const char* message;   // "" when accepted
   const char* boxAfter;  // null: not checked
   const char* groupingSymbol = ",";
 };
@@ -138,11 +142,12 @@ TEST_F(InputCheckTest, MonthDayYearYearBox) {
   for (const MdyCase& row : cases) {
     SCOPED_TRACE("year '" + row.year.substr(0, 30) + "'");
     InputControls c = MdyControls(row.year);
-    const InputCheck check =
-        InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, row.groupingSymbol);
+    const InputCheck check = InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, row.groupingSymbol);
     EXPECT_EQ(check.message ? check.message->text : "", row.message);
     EXPECT_EQ(check.ok, !check.message);
-    if (row.boxAfter != nullptr) { EXPECT_EQ(c.txbYearADBCetc, row.boxAfter); }
+    if (row.boxAfter != nullptr) {
+      EXPECT_EQ(c.txbYearADBCetc, row.boxAfter);
+    }
   }
 }
 
@@ -202,18 +207,19 @@ TEST_F(InputCheckTest, YearsWrittenBackReadAgain) {
 
     c = MdyControls("");
     DisplayInputDateWithoutAYN(DateRec{-12345, 1, 5}, c);
-    EXPECT_TRUE(InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, symbol).ok)
-        << c.txbYearADBCetc;
+    EXPECT_TRUE(InputDateOK(c, kInputWithoutAYN, kDeeCecilVariant, symbol).ok) << c.txbYearADBCetc;
   }
 }
 
 TEST_F(InputCheckTest, DisplayWithAYN) {
-  struct Row { DateRec rec; int calendar; const char* text; };
+  struct Row {
+    DateRec rec;
+    int calendar;
+    const char* text;
+  };
   const std::vector<Row> rows = {
-      {{-4999, 12, 31}, 2, "-4999-12-31 JC"},
-      {{12345, 1, 5}, 1, "12,345-01-05 CE"},
-      {{-12345, 1, 5}, 1, "-12,345-01-05 CE"},
-      {{-9999, 1, 5}, 1, "-9999-01-05 CE"},
+      {{-4999, 12, 31}, 2, "-4999-12-31 JC"},  {{12345, 1, 5}, 1, "12,345-01-05 CE"},
+      {{-12345, 1, 5}, 1, "-12,345-01-05 CE"}, {{-9999, 1, 5}, 1, "-9999-01-05 CE"},
       {{2015, 11, 22}, 0, "2015-11-22 DC"},
   };
   for (const Row& row : rows) {
@@ -226,10 +232,15 @@ TEST_F(InputCheckTest, DisplayWithAYN) {
 }
 
 TEST_F(InputCheckTest, DisplayWithoutAYNKeepsEraStyle) {
-  struct Row { int32_t year; int eraBefore; const char* yearBox; int eraAfter; };
+  struct Row {
+    int32_t year;
+    int eraBefore;
+    const char* yearBox;
+    int eraAfter;
+  };
   const std::vector<Row> rows = {
-      {0, 0, "1", kEraBCE},          {0, kEraAD, "1", kEraBC},
-      {-43, kEraBC, "44", kEraBC},   {-9999, kEraBCE, "10000", kEraBCE},
+      {0, 0, "1", kEraBCE},           {0, kEraAD, "1", kEraBC},
+      {-43, kEraBC, "44", kEraBC},    {-9999, kEraBCE, "10000", kEraBCE},
       {-10000, 0, "10,001", kEraBCE}, {2015, 0, "2015", kEraCE},
       {2015, kEraBC, "2015", kEraAD}, {10000, kEraCE, "10,000", kEraCE},
   };

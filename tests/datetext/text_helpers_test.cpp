@@ -15,7 +15,12 @@ namespace {
 constexpr const char* kDigitGroupSet = "0123456789,.' ";
 
 TEST(FindFirstOf, PositionAndMatchIndex) {
-  struct Row { const char* text; int64_t start; const char* set; int32_t position, matchIndex; };
+  struct Row {
+    const char* text;
+    int64_t start;
+    const char* set;
+    int32_t position, matchIndex;
+  };
   constexpr Row kRows[] = {
       {"2015-11-22 CE", 1, "EC", 12, 2},
       {"2015-11-22 CE", -4, "-", 5, 1},
@@ -31,7 +36,12 @@ TEST(FindFirstOf, PositionAndMatchIndex) {
 }
 
 TEST(RemoveChars, RemovesEverySetCharacterFromStart) {
-  struct Row { const char* text; const char* set; int64_t start; const char* expected; };
+  struct Row {
+    const char* text;
+    const char* set;
+    int64_t start;
+    const char* expected;
+  };
   constexpr Row kRows[] = {
       {"2015-11-22 CE", "CDEJ,.' ", 1, "2015-11-22"},
       {"1,300,290", ",", 3, "1,300290"},
@@ -48,11 +58,18 @@ TEST(RemoveChars, RemovesEverySetCharacterFromStart) {
 }
 
 TEST(IntegerText, DigitsWithAnAllowedLeadingSign) {
-  struct Row { const char* text; bool allowMinus, allowPlus; const char* expected; };
+  struct Row {
+    const char* text;
+    bool allowMinus, allowPlus;
+    const char* expected;
+  };
   constexpr Row kRows[] = {
-      {"1,300,290", false, false, "1300290"}, {"-12", false, false, "12"},
-      {"-12", true, false, "-12"},            {"+12", false, true, "+12"},
-      {"--5", true, false, "-5"},             {"5-3", true, false, "53"},
+      {"1,300,290", false, false, "1300290"},
+      {"-12", false, false, "12"},
+      {"-12", true, false, "-12"},
+      {"+12", false, true, "+12"},
+      {"--5", true, false, "-5"},
+      {"5-3", true, false, "53"},
       {"abc", false, false, ""},
   };
   for (const Row& r : kRows) {
@@ -74,8 +91,7 @@ TEST(SplitFields, Fields) {
   };
   const Row kRows[] = {
       {"date", "2015-11-22", "-", 1, false, 0, 0, {"2015", "11", "22"}},
-      {"one leading delimiter dropped", "-2015-11-22", "-", 1, false, 0, 0,
-       {"2015", "11", "22"}},
+      {"one leading delimiter dropped", "-2015-11-22", "-", 1, false, 0, 0, {"2015", "11", "22"}},
       {"empty middle field", "2015--22", "-", 1, false, 0, 0, {"2015", "", "22"}},
       {"trimmed", " 1 , 2 ", ",", 1, true, 0, 0, {"1", "2"}},
       {"at most two", "a-b-c", "-", 1, false, 2, 0, {"a", "b"}},
@@ -115,8 +131,10 @@ TEST(RemoveLeadingAndTrailing, RepeatedAffixes) {
     const char* withoutTrailing;
   };
   constexpr Row kRows[] = {
-      {"000120", "0", "120", "00012"}, {"abab c ab", "ab", " c ab", "abab c "},
-      {"xyxy", "xy", "", ""},          {"120", "", "120", "120"},
+      {"000120", "0", "120", "00012"},
+      {"abab c ab", "ab", " c ab", "abab c "},
+      {"xyxy", "xy", "", ""},
+      {"120", "", "120", "120"},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(std::string(r.text) + " affix '" + r.affix + "'");
@@ -130,12 +148,21 @@ TEST(RemoveLeadingAndTrailing, RepeatedAffixes) {
 }
 
 TEST(IsWholeNumber, DigitsExtraCharactersAndOneSign) {
-  struct Row { const char* text; bool allowSign; const char* extra; bool expected; };
+  struct Row {
+    const char* text;
+    bool allowSign;
+    const char* extra;
+    bool expected;
+  };
   constexpr Row kRows[] = {
-      {"   ", true, "", false},     {"", false, "", false},
-      {"1,234", false, ",. ", true}, {"1'234", false, ",. ", false},
-      {"5-", true, "", false},       {"-", true, "", true},
-      {"-5", false, "", false},      {"--5", true, "", false},
+      {"   ", true, "", false},
+      {"", false, "", false},
+      {"1,234", false, ",. ", true},
+      {"1'234", false, ",. ", false},
+      {"5-", true, "", false},
+      {"-", true, "", true},
+      {"-5", false, "", false},
+      {"--5", true, "", false},
       {"\xD9\xA1\xD9\xA2", false, "", false},  // Arabic-Indic digits one and two
   };
   for (const Row& r : kRows) {
@@ -148,11 +175,14 @@ TEST(IsWholeNumber, DigitsExtraCharactersAndOneSign) {
 }
 
 TEST(LeadingNumber, NumberAtTheStart) {
-  struct Row { const char* text; double expected; };
+  struct Row {
+    const char* text;
+    double expected;
+  };
   constexpr double kInf = std::numeric_limits<double>::infinity();
   constexpr Row kRows[] = {
-      {"1,000", 1},   {" 2.5x", 2.5},  {"abc", 0},     {"1e999", kInf}, {"-1e999", -kInf},
-      {"1e-999", 0},  {"1e+", 1},      {"", 0},        {"-", 0},
+      {"1,000", 1},  {" 2.5x", 2.5}, {"abc", 0}, {"1e999", kInf}, {"-1e999", -kInf},
+      {"1e-999", 0}, {"1e+", 1},     {"", 0},    {"-", 0},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.text);

@@ -37,8 +37,8 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 const Message kOutOfRange{
-    "Vernal equinoxes are calculated only for years in the range 1 through 4000.",
-    "Out of range", Icon::Information, Buttons::Ok};
+    "Vernal equinoxes are calculated only for years in the range 1 through 4000.", "Out of range",
+    Icon::Information, Buttons::Ok};
 
 class EquinoxTable : public testing::Test {
  protected:
@@ -103,8 +103,11 @@ TEST_F(EquinoxTable, YearColumnGivesOneDigitYearsAnExtraBlank) {
     int32_t year;
     std::string start;
   };
-  const Row rows[] = {{9, "   9     1,"},   {10, "  10     1,"},  {2024, "  2024     2,"},
-                      {-5, "  -5     1,"},  {-10, " -10     1,"}};
+  const Row rows[] = {{9, "   9     1,"},
+                      {10, "  10     1,"},
+                      {2024, "  2024     2,"},
+                      {-5, "  -5     1,"},
+                      {-10, " -10     1,"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year);
     EXPECT_EQ(LineFor(row.year).substr(0, row.start.size()), row.start);
@@ -122,8 +125,7 @@ TEST_F(EquinoxTable, TimesMatchThePublishedEquinoxes) {
   mean.apparent = false;
   const std::string line2000 = LineFor(2000, 0, mean);
   EXPECT_EQ(line2000.substr(0, 24), "  2000     2,451,623.816");
-  EXPECT_NE(line2000.find("     2000-03-20 CE 07:35 m   2000-03-20 DC 02:27 m"),
-            std::string::npos);
+  EXPECT_NE(line2000.find("     2000-03-20 CE 07:35 m   2000-03-20 DC 02:27 m"), std::string::npos);
   EXPECT_NE(LineFor(2000, 0).find(" 07:27 a   2000-03-20 DC 02:19 a"), std::string::npos);
 
   EXPECT_NE(LineFor(2024, 0, mean).find("     2024-03-20 CE 03:06 m   2024-03-20 DC 21:58 m"),
@@ -134,7 +136,10 @@ TEST_F(EquinoxTable, JulianDateFollowsTheNumberSymbols) {
   OverrideNumberSymbols(".", ",");
   EXPECT_EQ(LineFor(2000).substr(0, 24), "  2000     2.451.623,816");
   OverrideNumberSymbols("\xe2\x80\xaf", ".");  // a narrow no-break space, three bytes
-  EXPECT_EQ(LineFor(2000).substr(0, 28), "  2000     2\xe2\x80\xaf" "451\xe2\x80\xaf" "623.816");
+  EXPECT_EQ(LineFor(2000).substr(0, 28),
+            "  2000     2\xe2\x80\xaf"
+            "451\xe2\x80\xaf"
+            "623.816");
 }
 
 TEST_F(EquinoxTable, CycleColumn) {
@@ -144,7 +149,7 @@ TEST_F(EquinoxTable, CycleColumn) {
   };
   // Dee leap years are the cycle places 4, 8, ..., 32; the 33rd year of a cycle shows 33.
   // Places 1 to 9 take one more blank.
-  const Row rows[] = {{2024, " 11"}, {33, " 33"}, {0, " 33"},    {1, "  1"},   {4, "  4*"},
+  const Row rows[] = {{2024, " 11"}, {33, " 33"}, {0, " 33"},     {1, "  1"},   {4, "  4*"},
                       {9, "  9"},    {10, " 10"}, {2000, " 20*"}, {-1, " 32*"}, {-32, "  1"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year);
@@ -194,9 +199,7 @@ TEST_F(EquinoxTable, LineKeepsTheValuesItShows) {
   EXPECT_NE(line.text.find(line.washingtonDate + " " + line.washingtonTime), std::string::npos);
 }
 
-TEST_F(EquinoxTable, OneYearHasNoSummary) {
-  EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u);
-}
+TEST_F(EquinoxTable, OneYearHasNoSummary) { EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u); }
 
 // The golden transcripts show the summary with and without marks, for both variants.
 TEST_F(EquinoxTable, SummaryPercentageTakesTheDecimalSymbol) {
@@ -222,8 +225,8 @@ TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
 TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
   // Years far below 1 are listed when the main window's year changes after opening; those
   // whose dates leave the calendar's day numbers stop the run with the range message.
-  for (int32_t year : {std::numeric_limits<int32_t>::min(), -9999998,
-                       std::numeric_limits<int32_t>::max()}) {
+  for (int32_t year :
+       {std::numeric_limits<int32_t>::min(), -9999998, std::numeric_limits<int32_t>::max()}) {
     SCOPED_TRACE(year);
     const EquinoxRunResult run = Run(year, "3");
     EXPECT_EQ(Lines(run.text).size(), 3u + 2u);
@@ -305,8 +308,8 @@ TEST_F(EquinoxTable, RejectedRunsLeaveTheTableAlone) {
   input.inputDateInUse = false;
   EXPECT_FALSE(RunVernalEquinoxes(input, messages).changed);
   EXPECT_EQ(messages.shown,
-            (std::vector<Message>{{"Please enter an input date in the main window first.",
-                                   "Do it", Icon::Information, Buttons::Ok}}));
+            (std::vector<Message>{{"Please enter an input date in the main window first.", "Do it",
+                                   Icon::Information, Buttons::Ok}}));
 }
 
 }  // namespace

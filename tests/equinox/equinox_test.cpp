@@ -16,11 +16,15 @@ namespace {
 constexpr double kBookPrecision = 1e-5;  // the book prints five decimals of a day
 
 TEST(Equinox, MatchesTheBooksWorkedExamplesAndTables) {
-  struct Row { const char* name; int16_t event; int32_t year; double jde0, jde; };
+  struct Row {
+    const char* name;
+    int16_t event;
+    int32_t year;
+    double jde0, jde;
+  };
   const Row rows[] = {
       {"June solstice 1962", kJuneSolstice, 1962, 2437837.38589, 2437837.39245},
-      {"March equinox 2000 (table 27.B, Y = 0)", kMarchEquinox, 2000, 2451623.80984,
-       2451623.81699},
+      {"March equinox 2000 (table 27.B, Y = 0)", kMarchEquinox, 2000, 2451623.80984, 2451623.81699},
       // Year 0 is Y = 0 of table 27.A: the mean instant is its first coefficient.
       {"March equinox 0 (table 27.A, Y = 0)", kMarchEquinox, 0, 1721139.29189, NAN},
   };
@@ -72,12 +76,13 @@ TEST(Equinox, UniversalTimeIsDynamicalTimeLessDeltaT) {
 // 1600 (at -500 the fit was moved from 17,190 to 17,203.7 s to meet the parabola), and the
 // table gives hundreds of seconds at -1000, tens to 1500 and whole seconds from 1700.
 TEST(DeltaT, MatchesThePublishedTable) {
-  struct Row { double year, seconds, tolerance; };
+  struct Row {
+    double year, seconds, tolerance;
+  };
   const Row rows[] = {
-      {-1000, 25400, 50}, {-500, 17190, 15}, {0, 10580, 9},  {100, 9600, 9},
-      {500, 5710, 9},     {1000, 1570, 9},   {1100, 1090, 9}, {1500, 200, 9},
-      {1600, 120, 2},     {1700, 9, 0.5},    {1800, 14, 0.5}, {1900, -3, 0.5},
-      {1950, 29, 0.5},    {2000, 63.8, 0.1},
+      {-1000, 25400, 50}, {-500, 17190, 15}, {0, 10580, 9},   {100, 9600, 9},    {500, 5710, 9},
+      {1000, 1570, 9},    {1100, 1090, 9},   {1500, 200, 9},  {1600, 120, 2},    {1700, 9, 0.5},
+      {1800, 14, 0.5},    {1900, -3, 0.5},   {1950, 29, 0.5}, {2000, 63.8, 0.1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year);
@@ -89,8 +94,8 @@ TEST(DeltaT, IsContinuousAcrossTheRangeBoundaries) {
   // Each boundary year belongs to the later range; the published polynomials meet within
   // 0.25 s (at 1600) plus the rounding of their coefficients. A wrong coefficient on either
   // side of a join shows here.
-  for (double boundary : {-500.0, 500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0,
-                          1941.0, 1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
+  for (double boundary : {-500.0, 500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0,
+                          1961.0, 1986.0, 2005.0, 2050.0, 2150.0}) {
     SCOPED_TRACE(boundary);
     const double below = deltat(std::nextafter(boundary, -1e9), 1915) * 60;
     const double at = deltat(boundary, 1915) * 60;

@@ -18,12 +18,12 @@
 
 #include "calendar/calendar.h"
 #include "cli/commands.h"
-#include "equinox/equinox_table.h"
-#include "equinox/vernal_equinoxes_window.h"
-#include "platform/digit_grouping.h"
 #include "doubles/fake_listing_host.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "equinox/equinox_table.h"
+#include "equinox/vernal_equinoxes_window.h"
+#include "platform/digit_grouping.h"
 #include "support/find_control.h"
 #include "support/listing_window_checks.h"
 

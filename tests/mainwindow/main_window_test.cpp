@@ -17,14 +17,14 @@
 
 #include <memory>
 
-#include "equinox/vernal_equinoxes_window.h"
-#include "run/live_input.h"
-#include "mainwindow/main_window.h"
-#include "platform/digit_grouping.h"
 #include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "doubles/recording_shell.h"
+#include "equinox/vernal_equinoxes_window.h"
+#include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
+#include "run/live_input.h"
 #include "support/find_control.h"
 #include "support/popup_window.h"
 #include "support/program_text.h"
@@ -172,10 +172,14 @@ class MainWindowTest : public QObject {
     Tick();
     QTest::keyClick(Find("txbYearADBCetc"), Qt::Key_Enter);
     const char* outputs[][2] = {
-        {"txbOutputGC", "February 29, 2016 CE"},  {"txbOutputJC", "February 16, 2016 CE"},
-        {"txbOutputDEE", "March 1, 2016 CE"},     {"txbOutputGCwithAYN", "2016-02-29 CE"},
-        {"txbOutputJCwithAYN", "2016-02-16 JC"},  {"txbOutputDEEwithAYN", "2016-03-01 DC"},
-        {"txbJDN", "2,457,448"},                  {"txbDayOfWeek", "Monday"},
+        {"txbOutputGC", "February 29, 2016 CE"},
+        {"txbOutputJC", "February 16, 2016 CE"},
+        {"txbOutputDEE", "March 1, 2016 CE"},
+        {"txbOutputGCwithAYN", "2016-02-29 CE"},
+        {"txbOutputJCwithAYN", "2016-02-16 JC"},
+        {"txbOutputDEEwithAYN", "2016-03-01 DC"},
+        {"txbJDN", "2,457,448"},
+        {"txbDayOfWeek", "Monday"},
     };
     for (const auto& [box, text] : outputs) {
       QCOMPARE(Text(box), QString::fromUtf8(text));
@@ -284,13 +288,11 @@ class MainWindowTest : public QObject {
     auto about = [this](const char* control) {
       return QAccessible::queryAccessibleInterface(Find<QWidget>(control));
     };
-    const char* named[][2] = {{"cboMonthNames", "Month"},
-                              {"cboDayNumbers", "Day"},
-                              {"cboYearDesADBCetc", "Era"},
-                              {"cboCalendar_0", "Calendar or weekday"},
-                              {"cboCalendar_1", "Calendar"},
-                              {"cmdClear_0", "Clear input date"},
-                              {"cmdClear_1", "Clear amounts"}};
+    const char* named[][2] = {
+        {"cboMonthNames", "Month"},     {"cboDayNumbers", "Day"},
+        {"cboYearDesADBCetc", "Era"},   {"cboCalendar_0", "Calendar or weekday"},
+        {"cboCalendar_1", "Calendar"},  {"cmdClear_0", "Clear input date"},
+        {"cmdClear_1", "Clear amounts"}};
     for (const auto& [control, name] : named) {
       QCOMPARE(about(control)->text(QAccessible::Name), QString::fromUtf8(name));
     }
@@ -364,8 +366,7 @@ class MainWindowTest : public QObject {
   void linksAndSettingsGoThroughTheHandedInServices() {
     QTest::mouseClick(Find<QLabel>("lblOnlineUserManual"), Qt::LeftButton);
     QTest::mouseClick(Find<QLabel>("lblVostrelSystems"), Qt::LeftButton);
-    QCOMPARE(shell_.targets,
-             (std::vector<std::string>{OnlineUserManualAddress(), MakerWebSite()}));
+    QCOMPARE(shell_.targets, (std::vector<std::string>{OnlineUserManualAddress(), MakerWebSite()}));
     QVERIFY(registry_.values.empty());
     window_->cmdQuit_Click();
     QCOMPARE(registry_.values.at("Dee"), std::string("DC"));

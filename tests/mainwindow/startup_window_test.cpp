@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "app/startup.h"
-#include "mainwindow/main_window.h"
-#include "platform/digit_grouping.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "doubles/recording_shell.h"
+#include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
 #include "platform/registry_file.h"
 #include "platform/services.h"
 #include "support/find_control.h"
@@ -123,8 +123,9 @@ class StartupWindowTest : public QObject {
   void dateTheInputCannotHoldStartsWithToday() {
     QFile file(SettingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
-               "\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n");
+    file.write(
+        "[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
+        "\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n");
     file.close();
     Start();
     QCOMPARE(window_->lngJDN(), 0);

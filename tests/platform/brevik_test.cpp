@@ -43,7 +43,11 @@ std::string CommentLines(int count) {
 }
 
 TEST(Brevik, LoadResultCodes) {
-  struct Row { const char* name; std::string content; int32_t expected; };
+  struct Row {
+    const char* name;
+    std::string content;
+    int32_t expected;
+  };
   const std::string tooLong = "1 " + std::string(1024, 'x') + "\n";
   const Row rows[] = {
       {"empty file", "", -6},
@@ -107,14 +111,17 @@ TEST(Brevik, LoadsTextsAsWritten) {
       "13\tHelp file\r\r"
       "  18   Copy result to clipboard  \r\n"
       "-5 minus\r"
-      "17 Gr\xC3\xB6\xC3\x9F" "e \xFF\xFE\n"
+      "17 Gr\xC3\xB6\xC3\x9F"
+      "e \xFF\xFE\n"
       "36 ~\r\n"
       "310 Vostrel Systems";
   ASSERT_EQ(LoadText("texts.dat", content), 6);
   EXPECT_EQ(Text(13), "Help file");
   EXPECT_EQ(Text(18), "Copy result to clipboard  ") << "trailing blanks belong to the text";
   EXPECT_EQ(Text(-5), "minus");
-  EXPECT_EQ(Text(17), "Gr\xC3\xB6\xC3\x9F" "e \xFF\xFE");
+  EXPECT_EQ(Text(17),
+            "Gr\xC3\xB6\xC3\x9F"
+            "e \xFF\xFE");
   EXPECT_EQ(Text(36), "~") << "the empty-text marker is the caller's business";
   EXPECT_EQ(Text(310), "Vostrel Systems");
   EXPECT_EQ(Text(14), "<none>");
@@ -122,9 +129,14 @@ TEST(Brevik, LoadsTextsAsWritten) {
 
 TEST(Brevik, GetNeverWritesPastSize) {
   ASSERT_EQ(LoadText("longest.dat", "1 " + std::string(1023, 'y') + "\n7 abcdef\n"), 2);
-  struct Row { int32_t number, size, expected; std::string text; };
+  struct Row {
+    int32_t number, size, expected;
+    std::string text;
+  };
   const Row rows[] = {{1, 1024, 1023, std::string(1023, 'y')},
-                      {7, 1, 0, ""}, {7, 4, 3, "abc"}, {7, 7, 6, "abcdef"}};
+                      {7, 1, 0, ""},
+                      {7, 4, 3, "abc"},
+                      {7, 7, 6, "abcdef"}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.size);
     std::array<char, 1100> buffer;

@@ -26,7 +26,10 @@ TEST(ExecutableFolder, IsTheFolderOfThisTest) {
 }
 
 TEST(ExecutableFolder, JoinPathAddsOneSeparator) {
-  struct Row { const char* folder; std::string expected; };
+  struct Row {
+    const char* folder;
+    std::string expected;
+  };
   const Row rows[] = {
       {"/usr/bin", "/usr/bin" + kSeparator + "clvt.dat"},
       // A root already ends in a separator: no second one.

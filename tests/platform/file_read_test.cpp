@@ -79,7 +79,10 @@ TEST(ReadFileBytes, RefusesWhatIsNotARegularFileWithoutWaiting) {
 #endif
 
 TEST(WithoutByteOrderMark, DropsOneLeadingMarkOnly) {
-  struct Row { const char* name; std::string_view bytes, expected; };
+  struct Row {
+    const char* name;
+    std::string_view bytes, expected;
+  };
   const Row kRows[] = {
       {"mark and text", "\xEF\xBB\xBFHelp", "Help"},
       {"mark alone", "\xEF\xBB\xBF", ""},

@@ -67,7 +67,10 @@ std::string Separate(const char* text, int32_t separator = ',') {
 
 TEST(SeparateThousands, GroupsByThreeFromTheRightWithinTheBuffer) {
   const std::string longDigits(100000, '7');
-  struct Row { const char* text; const char* expected; };
+  struct Row {
+    const char* text;
+    const char* expected;
+  };
   const Row kRows[] = {
       {"999", "999"},
       {"-1000", "-1,000"},

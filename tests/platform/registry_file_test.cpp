@@ -30,10 +30,11 @@ const std::string kGoodFile =
 TEST(RegistryText, RoundTripsAwkwardNamesAndValues) {
   RegistryKeys keys;
   keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["say \"hi\""] = "C:\\dir\\";
-  keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["controls"] =
-      "tab\tnew\nline\r\0end\x7F"s;
+  keys["HKEY_CURRENT_USER\\Software\\A \"quoted\" key"]["controls"] = "tab\tnew\nline\r\0end\x7F"s;
   keys["HKEY_CURRENT_USER\\Software\\Empty"];
-  keys["HKEY_CURRENT_USER\\Software\\B"]["n\xC3\xA4me"] = "Gr\xC3\xBC\xC3\x9F" "e \xFF";
+  keys["HKEY_CURRENT_USER\\Software\\B"]["n\xC3\xA4me"] =
+      "Gr\xC3\xBC\xC3\x9F"
+      "e \xFF";
   const std::string text = RegistryText(keys);
   EXPECT_EQ(ParseRegistryText(text), keys) << text;
   // The file stays plain, printable ASCII.
@@ -68,10 +69,12 @@ TEST(RegistryText, KeepsWhatItCanReadFromDamagedText) {
       {"broken key line hides its values",
        section + "\n\"Dee\"=\"D\"\n[HKEY_CURRENT_USER\\Other\n\"JDN\"=\"5\"\n",
        {{"Dee", "D"}}},
-      {"hand edits", section + "\nJDN=5\n\"JDN\"=5\n\"JDN\"=\"5\" trailing\n\"A\"=\"\\q\"\n"
-                                "\"B\"=\"\\x4\"\n\"C\"=\"\\x41\"\n",
+      {"hand edits",
+       section + "\nJDN=5\n\"JDN\"=5\n\"JDN\"=\"5\" trailing\n\"A\"=\"\\q\"\n"
+                 "\"B\"=\"\\x4\"\n\"C\"=\"\\x41\"\n",
        {{"C", "A"}}},
-      {"binary bytes", section + "\n\"JDN\"=\"5\0\"\n\"Dee\"=\"D\"\n\x01\x02\xFF\n"s,
+      {"binary bytes",
+       section + "\n\"JDN\"=\"5\0\"\n\"Dee\"=\"D\"\n\x01\x02\xFF\n"s,
        {{"Dee", "D"}}},
       {"truncated", section + "\n\"Dee\"=\"D\"\n\"JDN\"=\"245", {{"Dee", "D"}}},
   };
@@ -107,8 +110,7 @@ class FileRegistryTest : public ::testing::Test {
 
   std::string Read(FileRegistry& registry, const std::string& name) {
     std::string value;
-    const std::string status =
-        RestoreFromRegistry(registry, kHKeyCurrentUser, kKey, name, value);
+    const std::string status = RestoreFromRegistry(registry, kHKeyCurrentUser, kKey, name, value);
     return status == kRestoreOK ? value : status;
   }
   std::string Save(FileRegistry& registry, const std::string& name, const std::string& value) {
@@ -141,7 +143,7 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
     const char* name;
     std::optional<std::string> file;  // nothing: no file at all
     const char* jdnStatus;
-    const char* dee;                  // what "Dee" reads before the repair
+    const char* dee;  // what "Dee" reads before the repair
   };
   const Row rows[] = {
       {"missing", std::nullopt, "1 Key not found or is empty.", "1 Key not found or is empty."},
@@ -182,12 +184,15 @@ TEST_F(FileRegistryTest, FifoInThePlaceOfTheFileReadsAsNotSavedAndIsReplaced) {
 // behind; the next save removes such files, and only those.
 TEST_F(FileRegistryTest, SaveRemovesTemporaryFilesOfKilledSaves) {
   fs::create_directories(path_.parent_path());
-  struct Row { const char* name; bool removed; };
+  struct Row {
+    const char* name;
+    bool removed;
+  };
   const Row rows[] = {
-      {"registry.txt.a1B2c3", true},   {"registry.txt.XXXXXX", true},
-      {"registry.txt.a1B2c", false},   {"registry.txt.a1B2c3d", false},
-      {"registry.txt.a1-2c3", false},  {"registry.txt.bak", false},
-      {"other.txt.a1B2c3", false},     {"registry.txtXa1B2c3", false},
+      {"registry.txt.a1B2c3", true},  {"registry.txt.XXXXXX", true},
+      {"registry.txt.a1B2c", false},  {"registry.txt.a1B2c3d", false},
+      {"registry.txt.a1-2c3", false}, {"registry.txt.bak", false},
+      {"other.txt.a1B2c3", false},    {"registry.txtXa1B2c3", false},
   };
   for (const Row& row : rows) WriteAll(path_.parent_path() / row.name, "half");
   fs::create_directory(path_.parent_path() / "registry.txt.Folder");
@@ -246,8 +251,9 @@ TEST_F(FileRegistryTest, TwoInstancesSavingInTurnKeepBothValues) {
 
 TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
   fs::create_directories(path_.parent_path());
-  WriteAll(path_, kGoodFile + "[HKEY_LOCAL_MACHINE\\Software\\Vostrel Systems\\CLVT]\n"
-                              "\"JDN\"=\"7\"\n");
+  WriteAll(path_, kGoodFile +
+                      "[HKEY_LOCAL_MACHINE\\Software\\Vostrel Systems\\CLVT]\n"
+                      "\"JDN\"=\"7\"\n");
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "2457349");
   std::string value;
@@ -263,7 +269,11 @@ TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
 TEST(DefaultRegistryFilePath, FollowsXdgConfigHomeThenHome) {
   const char* home = std::getenv("HOME");
   const std::string savedHome = home != nullptr ? home : "";
-  struct Row { const char* xdg; const char* home; const char* path; };
+  struct Row {
+    const char* xdg;
+    const char* home;
+    const char* path;
+  };
   const Row rows[] = {
       {"/tmp/cfg", "/home/u", "/tmp/cfg/calvantis/registry.txt"},
       {nullptr, "/home/u", "/home/u/.config/calvantis/registry.txt"},

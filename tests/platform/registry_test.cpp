@@ -28,9 +28,7 @@ class ScriptedRegistry : public RegistryApi {
                          const std::string&) override {
     return write;
   }
-  ReadResult ReadValue(uint32_t, const std::string&, const std::string&) override {
-    return read;
-  }
+  ReadResult ReadValue(uint32_t, const std::string&, const std::string&) override { return read; }
   std::string MessageText(uint32_t code) override {
     return code == 0 ? "Operazione completata.\r\n" : "Errore " + std::to_string(code) + "\r\n";
   }
@@ -38,7 +36,11 @@ class ScriptedRegistry : public RegistryApi {
 
 TEST(SaveToRegistry, StatusFollowsTheKeyAndTheWrite) {
   using D = RegistryApi::Disposition;
-  struct Row { const char* name; RegistryApi::WriteResult write; const char* status; };
+  struct Row {
+    const char* name;
+    RegistryApi::WriteResult write;
+    const char* status;
+  };
   const Row rows[] = {
       {"created", {0, D::Created, 0}, "0 New key created.  Operazione completata.\r\n"},
       {"opened", {0, D::Opened, 0}, "0 Key already exists.  Operazione completata.\r\n"},
@@ -109,7 +111,11 @@ class FailingNthWrite : public ScriptedRegistry {
 // one; the batch reports the first write's key disposition and the first failure, so a failed
 // write never reads as success.
 TEST(SaveValuesToRegistry, OneByOneReportsTheFirstFailure) {
-  struct Row { const char* name; uint32_t failing; const char* status; };
+  struct Row {
+    const char* name;
+    uint32_t failing;
+    const char* status;
+  };
   const Row rows[] = {
       {"all written", 0, "0 New key created.  Operazione completata.\r\n"},
       {"second fails", 2, "112 Unable to write value.  Errore 112\r\n"},
@@ -117,9 +123,9 @@ TEST(SaveValuesToRegistry, OneByOneReportsTheFirstFailure) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     FailingNthWrite store(row.failing);
-    EXPECT_EQ(SaveValuesToRegistry(store, kHKeyCurrentUser, "K",
-                                   {{"A", "1"}, {"B", "2"}, {"C", "3"}}),
-              row.status);
+    EXPECT_EQ(
+        SaveValuesToRegistry(store, kHKeyCurrentUser, "K", {{"A", "1"}, {"B", "2"}, {"C", "3"}}),
+        row.status);
     EXPECT_EQ(store.written, (std::vector<std::string>{"A", "B", "C"}));
   }
 }
@@ -131,8 +137,8 @@ class PlatformRegistryTest : public ::testing::Test {
 #ifdef _WIN32
     key_ = "Software\\Calvantis Tests\\" + std::to_string(GetCurrentProcessId());
 #else
-    folder_ = std::filesystem::temp_directory_path() /
-              ("clvt-registry-test-" + std::to_string(getpid()));
+    folder_ =
+        std::filesystem::temp_directory_path() / ("clvt-registry-test-" + std::to_string(getpid()));
     std::filesystem::remove_all(folder_);
     setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
     key_ = "Software\\Vostrel Systems\\CLVT";
@@ -166,8 +172,8 @@ TEST_F(PlatformRegistryTest, ValuesRoundTripOneAtATimeAndSeveralAtOnce) {
   EXPECT_EQ(RestoreFromRegistry(*registry_, kHKeyCurrentUser, key_, "BackColor", read), "0 OK");
   EXPECT_EQ(read, "8388736");
   std::string all;
-  for (const RestoredValue& r : RestoreValuesFromRegistry(
-           *registry_, kHKeyCurrentUser, key_, {"JDN", "Colour", "Dee", "CalNdx"})) {
+  for (const RestoredValue& r : RestoreValuesFromRegistry(*registry_, kHKeyCurrentUser, key_,
+                                                          {"JDN", "Colour", "Dee", "CalNdx"})) {
     all += r.status + " " + r.value + "|";
   }
   EXPECT_EQ(all, "0 OK 2457349|3 Name not found. |0 OK D|0 OK -2|");

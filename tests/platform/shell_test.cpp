@@ -23,9 +23,9 @@ namespace {
 // A stand-in opener: records its arguments, one a line, then exits with the given status.
 std::string WriteOpener(const testing::ScratchDir& dir, const std::string& body) {
   const std::string log = dir.Path("arguments.log");
-  const std::string path = dir.Write(
-      "opener", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + log +
-                    "'; done\n" + body + "\n");
+  const std::string path =
+      dir.Write("opener", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + log +
+                              "'; done\n" + body + "\n");
   std::filesystem::permissions(path, std::filesystem::perms::owner_all);
   return path;
 }
@@ -53,9 +53,9 @@ TEST(SystemShell, MapsTheOpenersOutcomeOntoShellCodes) {
     const char* body;
     int expected;
   } const cases[] = {
-      {"exit 0", kShellSucceeded},       {"exit 2", kShellFileNotFound},
-      {"exit 3", kShellNoAssociation},   {"exit 4", kShellNoAssociation},
-      {"exit 77", kShellBadFormat},      {"kill -9 $$", kShellBadFormat},
+      {"exit 0", kShellSucceeded},     {"exit 2", kShellFileNotFound},
+      {"exit 3", kShellNoAssociation}, {"exit 4", kShellNoAssociation},
+      {"exit 77", kShellBadFormat},    {"kill -9 $$", kShellBadFormat},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.body);

@@ -106,12 +106,18 @@ TEST_F(ConversionTest, WeekdayMatch) {
   } rows[] = {
       {"Sunday: Gregorian", Mdy(11, 22, "2015", kEraCE, 4), {}, 2457349, true, false},
       {"Saturday: Julian", Mdy(11, 22, "2015", kEraCE, 10), {}, 2457362, false, true},
-      {"Monday: neither", Mdy(11, 22, "2015", kEraCE, 5),
+      {"Monday: neither",
+       Mdy(11, 22, "2015", kEraCE, 5),
        {Info("The input date is not a Monday in either the Gregorian Calendar or the Julian.")},
-       0, false, false},
-      {"Tuesday: both", Mdy(1, 1, "250", kEraAD, 6),
+       0,
+       false,
+       false},
+      {"Tuesday: both",
+       Mdy(1, 1, "250", kEraAD, 6),
        {Info("The input date is a Tuesday in both the Gregorian and the Julian calendars.")},
-       1812371, false, true},
+       1812371,
+       false,
+       true},
       // Exists only in the Julian calendar: no message for the Gregorian miss.
       {"Julian-only leap day", Mdy(2, 29, "1900", kEraCE, 4 + 2), {}, 2415092, false, true},
   };
@@ -155,28 +161,73 @@ TEST_F(ConversionTest, DateArithmetic) {
     int32_t requestedDay;                // the input's day, which the new month may not have
     bool clamped;
   } rows[] = {
-      {"31 Jan + 1 month", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "1"}, "2015-02-28 CE", 31,
+      {"31 Jan + 1 month",
+       Mdy(1, 31, "2015", kEraCE, 1),
+       true,
+       {"", "1"},
+       "2015-02-28 CE",
+       31,
        true},
-      {"31 Jan + 13 months", Mdy(1, 31, "2015", kEraCE, 1), true, {"", "13"}, "2016-02-29 CE",
-       31, true},
-      {"15 Nov + 1 month", Mdy(11, 15, "2015", kEraCE, 1), true, {"", "1"}, "2015-12-15 CE", 15,
+      {"31 Jan + 13 months",
+       Mdy(1, 31, "2015", kEraCE, 1),
+       true,
+       {"", "13"},
+       "2016-02-29 CE",
+       31,
+       true},
+      {"15 Nov + 1 month",
+       Mdy(11, 15, "2015", kEraCE, 1),
+       true,
+       {"", "1"},
+       "2015-12-15 CE",
+       15,
        false},
-      {"15 Dec + 1 month", Mdy(12, 15, "2015", kEraCE, 1), true, {"", "1"}, "2016-01-15 CE", 15,
+      {"15 Dec + 1 month",
+       Mdy(12, 15, "2015", kEraCE, 1),
+       true,
+       {"", "1"},
+       "2016-01-15 CE",
+       15,
        false},
-      {"15 Mar - 3 months", Mdy(3, 15, "2015", kEraCE, 1), false, {"", "3"}, "2014-12-15 CE", 15,
+      {"15 Mar - 3 months",
+       Mdy(3, 15, "2015", kEraCE, 1),
+       false,
+       {"", "3"},
+       "2014-12-15 CE",
+       15,
        false},
-      {"29 Feb 2016 J + 1 year", Mdy(2, 29, "2016", kEraCE, 2), true, {"1"}, "2017-02-28 JC", 29,
+      {"29 Feb 2016 J + 1 year",
+       Mdy(2, 29, "2016", kEraCE, 2),
+       true,
+       {"1"},
+       "2017-02-28 JC",
+       29,
        true},
       {"1 Mar 1 - 1 year", Ymd("1-03-01 CE", 1), false, {"1"}, "0-03-01 CE", 1, false},
-      {"1.5 days is 15", Mdy(11, 1, "2015", kEraCE, 1), true, {"", "", "", "1.5"},
-       "2015-11-16 CE", 1, false},
-      {"group characters", Mdy(1, 1, "2015", kEraCE, 1), true, {"", "", "", " 1'000 "},
-       "2017-09-27 CE", 1, false},
+      {"1.5 days is 15",
+       Mdy(11, 1, "2015", kEraCE, 1),
+       true,
+       {"", "", "", "1.5"},
+       "2015-11-16 CE",
+       1,
+       false},
+      {"group characters",
+       Mdy(1, 1, "2015", kEraCE, 1),
+       true,
+       {"", "", "", " 1'000 "},
+       "2017-09-27 CE",
+       1,
+       false},
       {"Dee months", Ymd("2015-01-31 DC", 3), true, {"", "1"}, "2015-02-28 DC", 31, true},
       // The day is clamped before weeks and days are added: 31 May - 1 month - 1 day is
       // 29 April, not 30 April.
-      {"31 May - 1 month 1 day", Mdy(5, 31, "2015", kEraCE, 1), false, {"", "1", "", "1"},
-       "2015-04-29 CE", 31, true},
+      {"31 May - 1 month 1 day",
+       Mdy(5, 31, "2015", kEraCE, 1),
+       false,
+       {"", "1", "", "1"},
+       "2015-04-29 CE",
+       31,
+       true},
   };
   for (auto row : rows) {
     SCOPED_TRACE(row.name);
@@ -272,8 +323,8 @@ TEST_F(ConversionTest, ArithmeticNeverOverflows) {
     DateToJDN(row.rec, kDeeCecilVariant);
     ASSERT_EQ(row.rec.valid, 1);
     EXPECT_EQ(ApplyDateArithmetic(row.rec, row.amounts, row.plus, kDeeCecilVariant).message,
-              (Message{"The result of the date arithmetic is out of permitted range.",
-                       "Calculate", Icon::Exclamation}));
+              (Message{"The result of the date arithmetic is out of permitted range.", "Calculate",
+                       Icon::Exclamation}));
   }
   // Clamping ends even for a record no day of which exists.
   DateRec bad{2015, 13, 31, 'G'};
@@ -300,17 +351,15 @@ TEST_F(ConversionTest, GetYear) {
     InputControls controls;
     int32_t year;
   } rows[] = {
-      {Ymd(" -500-03-01 CE", 1), -500},
-      {Ymd(nines + "-1-1", 1), kMax},
-      {Ymd("-" + nines + "-1-1", 1), -kMax},
-      {Mdy(1, 1, "44", kEraBC, 1), -43},
+      {Ymd(" -500-03-01 CE", 1), -500},      {Ymd(nines + "-1-1", 1), kMax},
+      {Ymd("-" + nines + "-1-1", 1), -kMax}, {Mdy(1, 1, "44", kEraBC, 1), -43},
       {Mdy(1, 1, nines, kEraBC, 1), -kMax},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.year);
-    EXPECT_EQ(GetYear(row.controls, row.controls.optInputDateWithAYN ? kInputWithAYN
-                                                                     : kInputWithoutAYN),
-              row.year);
+    EXPECT_EQ(
+        GetYear(row.controls, row.controls.optInputDateWithAYN ? kInputWithAYN : kInputWithoutAYN),
+        row.year);
   }
 }
 

@@ -34,8 +34,7 @@ TEST(TimerTick, DesignatorChoosesLegendAndCalendar) {
        "'DC' = the proleptic Dee-Cecil Calendar with astronomical year numbering",
        kCalendarPositionDee},
       {"2015-11-22 D", kDeeVariant,
-       "'D' = the proleptic Dee Calendar with astronomical year numbering",
-       kCalendarPositionDee},
+       "'D' = the proleptic Dee Calendar with astronomical year numbering", kCalendarPositionDee},
       // Under Dee-Cecil a lone "D" is no designator.
       {"2015-11-22 D", kDeeCecilVariant, "", 0},
       // Designators are read as the input check reads them; we used to miss these.
@@ -118,9 +117,9 @@ TEST(ArithLabel, SingularOnlyForOne) {
     const char* text;
     const char* label;
   } rows[] = {
-      {"day", "11", "days"},     {"days", " 1", "day"},    {"days", "1,000", "day"},
-      {"days", "1.5", "days"},   {"weeks", "01", "week"},  {"days", "1e999", "days"},
-      {"years", "-1", "years"},  {"dayss", "1", "day"},
+      {"day", "11", "days"},    {"days", " 1", "day"},   {"days", "1,000", "day"},
+      {"days", "1.5", "days"},  {"weeks", "01", "week"}, {"days", "1e999", "days"},
+      {"years", "-1", "years"}, {"dayss", "1", "day"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.caption) + " / '" + row.text + "'");

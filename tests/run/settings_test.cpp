@@ -38,19 +38,30 @@ TEST(SettingsToSave, WritesTheFourTexts) {
     SettingsValues expected;
   } rows[] = {
       {"grouped JDN, month-day-year Gregorian",
-       {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080}, ",",
+       {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080},
+       ",",
        {"2457349", "1", "DC", "8388736"}},
-      {"year-month-day Julian", {"2,457,336", kInputWithAYN, 0, 2, false, false, "DC", 0}, ",",
+      {"year-month-day Julian",
+       {"2,457,336", kInputWithAYN, 0, 2, false, false, "DC", 0},
+       ",",
        {"2457336", "-2", "DC", "0"}},
-      {"weekday found in Julian", {"2,457,349", kInputWithoutAYN, 10, 0, false, true, "DC", 0x800080}, ",",
+      {"weekday found in Julian",
+       {"2,457,349", kInputWithoutAYN, 10, 0, false, true, "DC", 0x800080},
+       ",",
        {"2457349", "2", "DC", "8388736"}},
-      {"weekday found nowhere", {"", kInputWithoutAYN, 6, 0, false, false, "DC", 0x800080}, ",",
+      {"weekday found nowhere",
+       {"", kInputWithoutAYN, 6, 0, false, false, "DC", 0x800080},
+       ",",
        {"0", "6", "DC", "8388736"}},
-      {"negative JDN, other separators", {"-1.234'567 8", kInputWithAYN, 0, 1, false, false, "DC", 1}, ",",
+      {"negative JDN, other separators",
+       {"-1.234'567 8", kInputWithAYN, 0, 1, false, false, "DC", 1},
+       ",",
        {"-12345678", "-1", "DC", "1"}},
       // A multi-byte grouping symbol (narrow no-break space) once cut the stored JDN to "2".
-      {"narrow no-break space", {"2\u202F457\u202F349", kInputWithoutAYN, 1, 0, false, false, "DC", 0xFFFFFF},
-       "\u202F", {"2457349", "1", "DC", "16777215"}},
+      {"narrow no-break space",
+       {"2\u202F457\u202F349", kInputWithoutAYN, 1, 0, false, false, "DC", 0xFFFFFF},
+       "\u202F",
+       {"2457349", "1", "DC", "16777215"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -60,7 +71,8 @@ TEST(SettingsToSave, WritesTheFourTexts) {
 
 TEST(SaveSettings, CreatesTheKeyWithTheFourValues) {
   MemoryRegistry registry;
-  SaveSettings(registry, kKey, {"2,457,349", kInputWithAYN, 0, 2, false, false, "D", 0x800080}, ",");
+  SaveSettings(registry, kKey, {"2,457,349", kInputWithAYN, 0, 2, false, false, "D", 0x800080},
+               ",");
   const std::map<std::string, std::string> expected = {
       {"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "D"}, {"BackColor", "8388736"}};
   EXPECT_EQ(registry.values, expected);
@@ -75,7 +87,8 @@ TEST(SaveSettings, StoresAllFourValuesOrNone) {
   testing::ScratchDir dir;
   const std::string path = dir.Path("registry.txt");
   FileRegistry initial(path);
-  SaveSettings(initial, kKey, {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080}, ",");
+  SaveSettings(initial, kKey, {"2,457,349", kInputWithoutAYN, 1, 0, false, false, "DC", 0x800080},
+               ",");
   for (const int failingRename : {1, 2}) {
     SCOPED_TRACE(failingRename);
     int renames = 0;
@@ -101,10 +114,20 @@ TEST(StoredNumber, RejectsWhatDoesNotFitInsteadOfOverflowing) {
     const char* text;
     std::optional<int64_t> expected;
   } rows[] = {
-      {" 5x", 5},        {"abc", 0},        {"2.5", 2},        {"3.5", 4},
-      {"-0.4", 0},       {"1e3", 1000},     {"16777215", 16777215},
-      {"16777216", {}},  {"-1", {}},        {"99999999999999999999", {}},
-      {"-1e300", {}},    {"1e999", {}},     {"inf", 0},        {"nan", 0},
+      {" 5x", 5},
+      {"abc", 0},
+      {"2.5", 2},
+      {"3.5", 4},
+      {"-0.4", 0},
+      {"1e3", 1000},
+      {"16777215", 16777215},
+      {"16777216", {}},
+      {"-1", {}},
+      {"99999999999999999999", {}},
+      {"-1e300", {}},
+      {"1e999", {}},
+      {"inf", 0},
+      {"nan", 0},
       {"0x10", 0},
   };
   for (const auto& row : rows) {
@@ -126,18 +149,42 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     int position;
     DateRec date;  // year, month, day, calendar
   } rows[] = {
-      {"month-day-year Gregorian", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false,
-       kInputWithoutAYN, 1, {2015, 11, 22, 'G'}},
-      {"year-month-day Julian", {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "DC"}}, false,
-       kInputWithAYN, 2, {2015, 11, 9, 'J'}},
-      {"Dee", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}}, true,
-       kInputWithoutAYN, 3, {2015, 11, 23, 'D'}},
-      {"unknown variant means Dee-Cecil", {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "d"}},
-       false, kInputWithoutAYN, 3, {2015, 11, 22, 'D'}},
-      {"last restorable day", {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}}, false,
-       kInputWithAYN, 1, {99999, 12, 31, 'G'}},
-      {"numbers with trailing text", {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"},
-                                      {"Dee", "DC"}}, false, kInputWithAYN, 2, {2015, 11, 9, 'J'}},
+      {"month-day-year Gregorian",
+       {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", "DC"}},
+       false,
+       kInputWithoutAYN,
+       1,
+       {2015, 11, 22, 'G'}},
+      {"year-month-day Julian",
+       {{"JDN", "2457349"}, {"CalNdx", "-2"}, {"Dee", "DC"}},
+       false,
+       kInputWithAYN,
+       2,
+       {2015, 11, 9, 'J'}},
+      {"Dee",
+       {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "D"}},
+       true,
+       kInputWithoutAYN,
+       3,
+       {2015, 11, 23, 'D'}},
+      {"unknown variant means Dee-Cecil",
+       {{"JDN", "2457349"}, {"CalNdx", "3"}, {"Dee", "d"}},
+       false,
+       kInputWithoutAYN,
+       3,
+       {2015, 11, 22, 'D'}},
+      {"last restorable day",
+       {{"JDN", "38245309"}, {"CalNdx", "-1"}, {"Dee", "DC"}},
+       false,
+       kInputWithAYN,
+       1,
+       {99999, 12, 31, 'G'}},
+      {"numbers with trailing text",
+       {{"JDN", " 2457349.4 days"}, {"CalNdx", "-2.2"}, {"Dee", "DC"}},
+       false,
+       kInputWithAYN,
+       2,
+       {2015, 11, 9, 'J'}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -164,24 +211,31 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
     bool input;
   } rows[] = {
       {"first start", {}, {}, {}, false},
-      {"one day past 99,999-12-31", {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}}, {},
-       {}, false},
+      {"one day past 99,999-12-31",
+       {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}},
+       {},
+       {},
+       false},
       {"JDN not a number", {{"JDN", "today"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
       {"JDN too large for any integer",
-       {{"JDN", "99999999999999999999"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+       {{"JDN", "99999999999999999999"}, {"CalNdx", "1"}, {"Dee", "D"}},
+       {},
+       {},
+       false},
       {"CalNdx missing", {{"JDN", "2457349"}, {"Dee", "D"}}, 2457349, {}, false},
       // An empty "Dee" used to blank the designation while Dee-Cecil stayed selected.
       {"Dee empty", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", ""}}, 2457349, {}, false},
-      {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, 2457349, true,
-       false},
-      {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, 2457349, false,
+      {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, 2457349, true, false},
+      {"CalNdx huge",
+       {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}},
+       2457349,
+       false,
        false},
       // The Dee calendar runs about a week ahead of the Gregorian one by year 99,999 (and
       // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year. Such a date
       // used to keep its JDN without an input, which opened a blank window; now it restores
       // no JDN, so the start shows today's date.
-      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, {}, false,
-       false},
+      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, {}, false, false},
       {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, {}, false, false},
   };
   for (const auto& row : rows) {
@@ -200,8 +254,12 @@ TEST(PlanRestore, BackColorIsReadWhateverHappenedBefore) {
     const char* text;
     uint32_t expected;
   } rows[] = {
-      {"4210752", 0x404040}, {"0", 0x800080}, {"16777216", 0x800080}, {"1e300", 0x800080},
-      {"99999999999999999999", 0x800080}, {"nan", 0x800080},
+      {"4210752", 0x404040},
+      {"0", 0x800080},
+      {"16777216", 0x800080},
+      {"1e300", 0x800080},
+      {"99999999999999999999", 0x800080},
+      {"nan", 0x800080},
       {"", 0x800080},  // never "0 OK", so purple stays by not being touched
   };
   for (const auto& row : rows) {

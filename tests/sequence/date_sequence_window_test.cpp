@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "calendar/calendar.h"
-#include "platform/digit_grouping.h"
-#include "platform/message_box.h"
 #include "doubles/fake_listing_host.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "platform/digit_grouping.h"
+#include "platform/message_box.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
 #include "support/find_control.h"
@@ -88,9 +88,12 @@ class DateSequenceWindowTest : public QObject {
     QTest::addColumn<QString>("writtenBack");
     QTest::addColumn<int>("days");
     QTest::addColumn<QString>("message");
-    QTest::newRow("blank before") << " 12" << "12" << 12 << "";
-    QTest::newRow("zero") << "0" << "0" << 0 << "";
-    QTest::newRow("too many") << "801" << "801" << 0 << "Too many days";
+    QTest::newRow("blank before") << " 12"
+                                  << "12" << 12 << "";
+    QTest::newRow("zero") << "0"
+                          << "0" << 0 << "";
+    QTest::newRow("too many") << "801"
+                              << "801" << 0 << "Too many days";
   }
   void numberBox() {
     QFETCH(QString, typed);
@@ -104,8 +107,7 @@ class DateSequenceWindowTest : public QObject {
       QVERIFY(messages_.shown.empty());
     } else {
       QCOMPARE(messages_.shown.size(), std::size_t{1});
-      QCOMPARE(messages_.shown[0],
-               (Message{message.toStdString(), "Do it", Icon::Information}));
+      QCOMPARE(messages_.shown[0], (Message{message.toStdString(), "Do it", Icon::Information}));
       QCOMPARE(host_.jdnReads, 0);
     }
   }
@@ -121,8 +123,7 @@ class DateSequenceWindowTest : public QObject {
     DoIt("3");
     DoIt("3");
     const std::string first = Listing(3);
-    QCOMPARE(Output()->toPlainText().toStdString(),
-             first + Listing(3, ListingLength(first), true));
+    QCOMPARE(Output()->toPlainText().toStdString(), first + Listing(3, ListingLength(first), true));
     QCOMPARE(Output()->toPlainText().count("Common Era date"), 1);
   }
 
@@ -158,7 +159,6 @@ class DateSequenceWindowTest : public QObject {
     QVERIFY(Output()->toPlainText().contains("2                    Wednesday\n"));
     QVERIFY(testing::ShowsLinesWhole(Output()));
   }
-
 };
 
 }  // namespace clvt

@@ -82,9 +82,8 @@ TEST(SequenceNumDays, ChecksTheBoxText) {
 TEST(SequenceNumberWord, FollowsItsTable) {
   OverrideNumberSymbols(",");
   const std::pair<int, const char*> rows[] = {
-      {0, "No"},        {1, "One"},         {19, "Nineteen"},    {20, "Twenty"},
-      {21, "Twenty one"}, {40, "Forty"},    {99, "Ninety nine"}, {100, "100"},
-      {1234, "1,234"},
+      {0, "No"},     {1, "One"},          {19, "Nineteen"}, {20, "Twenty"},  {21, "Twenty one"},
+      {40, "Forty"}, {99, "Ninety nine"}, {100, "100"},     {1234, "1,234"},
   };
   for (const auto& [n, word] : rows) {
     SCOPED_TRACE(n);
@@ -111,8 +110,9 @@ TEST(SequenceSummaryText, ChoosesTheSentence) {
 // The golden transcript of clvt sequence holds the worked lines and the summary of 28 days.
 TEST_F(SequenceListing, SummaryOnlyFromThreeDays) {
   EXPECT_EQ(Run(kJDN20151122, 2).text.find("calendars"), std::string::npos);
-  EXPECT_TRUE(Run(kJDN20151122, 3).text.ends_with(
-      "Tuesday\n\nAll days have the same date in the two calendars.\n"));
+  EXPECT_TRUE(
+      Run(kJDN20151122, 3)
+          .text.ends_with("Tuesday\n\nAll days have the same date in the two calendars.\n"));
 }
 
 TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
@@ -161,7 +161,9 @@ TEST_F(SequenceListing, DeeColumnShiftsWhereGroupingBegins) {
 
 TEST_F(SequenceListing, CountsLineEndsAsTwoCharacters) {
   EXPECT_EQ(ListingLength("ab\ncd\n"), 8);
-  EXPECT_EQ(ListingLength("1\xE2\x80\xAF" "000"), 5);  // narrow no-break space is one
+  EXPECT_EQ(ListingLength("1\xE2\x80\xAF"
+                          "000"),
+            5);  // narrow no-break space is one
   EXPECT_FALSE(ListingIsFull(64512));
   EXPECT_TRUE(ListingIsFull(64513));
 }

@@ -13,13 +13,13 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "equinox/vernal_equinoxes_window.h"
-#include "mainwindow/main_window.h"
-#include "platform/digit_grouping.h"
 #include "doubles/memory_registry.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
 #include "doubles/recording_shell.h"
+#include "equinox/vernal_equinoxes_window.h"
+#include "mainwindow/main_window.h"
+#include "platform/digit_grouping.h"
 #include "sequence/date_sequence_window.h"
 #include "sequence/sequence_listing.h"
 #include "support/program_text.h"
@@ -93,8 +93,9 @@ class SequenceMainWindowTest : public QObject {
     // A text gone invalid lists from the last good day, without a message.
     EnterYearMonthDay("2016-02-30 CE");
     DoIt("1");
-    QVERIFY(Listing()->toPlainText().endsWith("2016-02-29 CE        2016-03-01 DC          "
-                                              "2,457,448            Monday\n"));
+    QVERIFY(
+        Listing()->toPlainText().endsWith("2016-02-29 CE        2016-03-01 DC          "
+                                          "2,457,448            Monday\n"));
     QVERIFY(messages_.shown.empty());
     QCOMPARE(main_->findChild<QLineEdit*>("txbYearCEJC")->text(), QString("2016-02-30 CE"));
   }

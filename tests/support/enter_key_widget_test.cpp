@@ -44,15 +44,15 @@ class EnterKeyWidgetTest : public QObject {
     QTest::newRow("Return") << int(Qt::Key_Return) << std::vector{Press, Release} << 1;
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << std::vector{Press, Release} << 1;
     QTest::newRow("other key") << int(Qt::Key_A) << std::vector{Press, Release} << 0;
-    QTest::newRow("held down")
-        << int(Qt::Key_Return)
-        << std::vector{Press, RepeatRelease, RepeatPress, RepeatRelease, RepeatPress, Release}
-        << 1;
+    QTest::newRow("held down") << int(Qt::Key_Return)
+                               << std::vector{Press,         RepeatRelease, RepeatPress,
+                                              RepeatRelease, RepeatPress,   Release}
+                               << 1;
     // The press closed a message box shown by the first run; only its release comes here.
     QTest::newRow("release of a press elsewhere")
         << int(Qt::Key_Return) << std::vector{Press, Release, PressElsewhere, Release} << 1;
-    QTest::newRow("focus left between") << int(Qt::Key_Return)
-                                        << std::vector{Press, FocusOut, Release} << 0;
+    QTest::newRow("focus left between")
+        << int(Qt::Key_Return) << std::vector{Press, FocusOut, Release} << 0;
   }
   void textBoxActsOncePerPressMadeInIt() {
     QFETCH(int, key);
@@ -76,9 +76,9 @@ class EnterKeyWidgetTest : public QObject {
       Step step;
       int clicks;
     } steps[] = {
-        {Qt::Key_Return, Step::Press, 1},       {Qt::Key_Return, Step::RepeatPress, 1},
-        {Qt::Key_Return, Step::Release, 1},     {Qt::Key_Enter, Step::Press, 2},
-        {Qt::Key_Enter, Step::Release, 2},      {Qt::Key_Space, Step::Press, 2},
+        {Qt::Key_Return, Step::Press, 1},   {Qt::Key_Return, Step::RepeatPress, 1},
+        {Qt::Key_Return, Step::Release, 1}, {Qt::Key_Enter, Step::Press, 2},
+        {Qt::Key_Enter, Step::Release, 2},  {Qt::Key_Space, Step::Press, 2},
         {Qt::Key_Space, Step::Release, 3},  // Space keeps working
     };
     for (const auto& s : steps) {

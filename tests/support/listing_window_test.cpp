@@ -26,8 +26,8 @@
 namespace clvt {
 namespace {
 
-constexpr ListingWindowSpec kProbeSpec{"frmProbe", "Probe", "txbNumber", "Number",
-                                       "Probe listing", 2000, 40, 600, 4850, 4800};
+constexpr ListingWindowSpec kProbeSpec{"frmProbe", "Probe", "txbNumber", "Number", "Probe listing",
+                                       2000,       40,      600,         4850,     4800};
 
 // Do it writes `next`, or throws when `fail` is set.
 class ProbeWindow : public ListingWindow {
@@ -162,8 +162,8 @@ class ListingWindowTest : public QObject {
   void exceptionInAButtonBecomesAMessage() {
     window_->fail = true;
     QTest::mouseClick(Control<QPushButton>("cmdDoIt"), Qt::LeftButton);
-    QCOMPARE(messages_.shown, (std::vector<Message>{{"Unexpected error: no memory", "Calvantis",
-                                                     Icon::Critical}}));
+    QCOMPARE(messages_.shown,
+             (std::vector<Message>{{"Unexpected error: no memory", "Calvantis", Icon::Critical}}));
     QVERIFY(window_->isVisible());
   }
 };

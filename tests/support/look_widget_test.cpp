@@ -54,8 +54,7 @@ class LookWidgetTest : public QObject {
       QVERIFY(caption->autoFillBackground());
     }
     for (QWidget* caption : w.Captions()) {
-      QCOMPARE(caption->palette().color(QPalette::Active, QPalette::WindowText),
-               QColor(Qt::white));
+      QCOMPARE(caption->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
       QCOMPARE(caption->palette().color(QPalette::Disabled, QPalette::WindowText), disabled);
     }
     for (QWidget* other : w.Others()) QVERIFY(!other->autoFillBackground());

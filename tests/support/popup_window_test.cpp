@@ -57,8 +57,8 @@ class PopupWindowTest : public QObject {
   // One use ends after its interval; the next, cut short by a click, takes its own size.
   void endsAfterItsIntervalOrOnAClick() {
     PopupWindow& popup = PopupWindow::frmPopUp();
-    const Seen timed = WhileShown(
-        [] { clvt::PopUp("Result copied to clipboard", 2920, 300, 50, 3900, 8050); });
+    const Seen timed =
+        WhileShown([] { clvt::PopUp("Result copied to clipboard", 2920, 300, 50, 3900, 8050); });
     QVERIFY(!timed.guardFired && timed.visible && timed.modal && timed.timerActive);
     // 8050 x 3900 twips and 2920 x 300 twips at 15 twips a pixel.
     QCOMPARE(timed.geometry, QRect(537, 260, 195, 20));
@@ -67,9 +67,8 @@ class PopupWindowTest : public QObject {
 
     // A message far wider than the strip is cut off by the label; the window does not grow.
     const QString longText(200, QChar('W'));
-    const Seen clicked = WhileShown(
-        [&] { clvt::PopUp(longText, 4500, 900, 600000, 1500, 3000); },
-        [&] { QTest::mouseClick(popup.lblMessage(), Qt::LeftButton); });
+    const Seen clicked = WhileShown([&] { clvt::PopUp(longText, 4500, 900, 600000, 1500, 3000); },
+                                    [&] { QTest::mouseClick(popup.lblMessage(), Qt::LeftButton); });
     QVERIFY(!clicked.guardFired && clicked.visible);
     QCOMPARE(clicked.geometry, QRect(200, 100, 300, 60));
     QCOMPARE(clicked.labelGeometry, QRect(1, 1, 298, 58));
@@ -100,8 +99,7 @@ class PopupWindowTest : public QObject {
 
     // Centred by the size of the previous use (100 x 20 pixels), then resized.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Seen centred =
-        WhileShown([] { clvt::PopUpCenterScreen("Centred", 3000, 600, 20); });
+    const Seen centred = WhileShown([] { clvt::PopUpCenterScreen("Centred", 3000, 600, 20); });
     QVERIFY(!centred.guardFired);
     QCOMPARE(centred.geometry.topLeft(),
              screen.topLeft() + QPoint((screen.width() - 100) / 2, (screen.height() - 20) / 2));

@@ -21,13 +21,20 @@ TEST(ProgramText, LoadFailureMessages) {
     int32_t n;
     const char* text;
   } rows[] = {
-      {0, "No program text was read."},          {-2, "Particular memory allocation error."},
-      {-3, "Too much program text."},            {-4, "Text not recovered."},
-      {-5, "Error -5"},                          {-6, "File is empty."},
-      {-7, "Error reading file."},               {-8, "General memory allocation error."},
-      {-500, "Error -500"},                      {-501, "Missing string at line 1."},
-      {-1000, "Missing string at line 500."},    {-1001, "String too long at line 1."},
-      {-1500, "String too long at line 500."},   {-1501, "Duplicate in program text at line 1."},
+      {0, "No program text was read."},
+      {-2, "Particular memory allocation error."},
+      {-3, "Too much program text."},
+      {-4, "Text not recovered."},
+      {-5, "Error -5"},
+      {-6, "File is empty."},
+      {-7, "Error reading file."},
+      {-8, "General memory allocation error."},
+      {-500, "Error -500"},
+      {-501, "Missing string at line 1."},
+      {-1000, "Missing string at line 500."},
+      {-1001, "String too long at line 1."},
+      {-1500, "String too long at line 500."},
+      {-1501, "Duplicate in program text at line 1."},
       {std::numeric_limits<int32_t>::min(), "Duplicate in program text at line 2147482148."},
   };
   for (const auto& row : rows) {
@@ -71,8 +78,9 @@ TEST(ProgramText, ShippedFileHasTheTextsInUse) {
     EXPECT_NE(clvt::GetText(number), "");
   }
   EXPECT_EQ(clvt::GetText(15).find("http://"), std::string::npos);
-  EXPECT_TRUE(std::ifstream(std::filesystem::path(CLVT_PROGRAM_TEXT_FILE).parent_path() /
-                            clvt::GetText(16)).good());
+  EXPECT_TRUE(
+      std::ifstream(std::filesystem::path(CLVT_PROGRAM_TEXT_FILE).parent_path() / clvt::GetText(16))
+          .good());
   clvt::InitProgramIdentity();
   EXPECT_EQ(clvt::strCompanyName(), "Vostrel Systems");
   EXPECT_EQ(clvt::MainCaption(), "Calvantor 6.42");

@@ -67,11 +67,20 @@ TEST(LayOutViewer, ButtonsFollowTheTextBoxAndSmallSizesSnapBack) {
     int32_t width, height, copyWidth;
     ViewerLayout expected;
   } const cases[] = {
-      {"design size", 11790, 6990, 3270,
+      {"design size",
+       11790,
+       6990,
+       3270,
        {11790, 6990, {105, 105, 11340, 5790}, {105, 5995, 3270, 375}, {9705, 5995, 1740, 375}}},
-      {"below the minimum", 7999, 1999, 3270,
+      {"below the minimum",
+       7999,
+       1999,
+       3270,
        {8000, 2000, {105, 105, 7550, 800}, {105, 1005, 3270, 375}, {5915, 1005, 1740, 375}}},
-      {"negative", -5, -70000, 3270,
+      {"negative",
+       -5,
+       -70000,
+       3270,
        {8000, 2000, {105, 105, 7550, 800}, {105, 1005, 3270, 375}, {5915, 1005, 1740, 375}}},
   };
   for (const auto& c : cases) {

@@ -10,9 +10,9 @@
 
 #include <string>
 
-#include "platform/brevik/brevik.h"
 #include "doubles/recording_clipboard.h"
 #include "doubles/recording_message_boxes.h"
+#include "platform/brevik/brevik.h"
 #include "support/listing_window_checks.h"
 #include "support/scratch_dir.h"
 #include "support/view_text.h"
@@ -134,7 +134,7 @@ class ViewWindowTest : public QObject {
     QVERIFY(!viewer.isMinimized());
     QCOMPARE(viewer.frameGeometry().topLeft(),
              mainWindow.frameGeometry().topLeft() + QPoint(7, 25));  // 100 and 380 twips
-    QCOMPARE(viewer.size(), mainWindow.size() - QSize(13, 32));     // 200 and 480 twips
+    QCOMPARE(viewer.size(), mainWindow.size() - QSize(13, 32));      // 200 and 480 twips
     QCOMPARE(viewer.windowTitle(), QStringLiteral("Help caption"));
     QVERIFY(Button(viewer, "cmdCopyToClipboard")->isHidden());
     QCOMPARE(viewer.txbText1()->toPlainText(), QStringLiteral("Calvantis help"));

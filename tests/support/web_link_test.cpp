@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/brevik/brevik.h"
 #include "doubles/recording_message_boxes.h"
 #include "doubles/recording_shell.h"
+#include "platform/brevik/brevik.h"
 #include "support/scratch_dir.h"
 
 namespace clvt {
@@ -24,7 +24,7 @@ TEST(GetFileExtension, TakesTheTextAfterTheLastPeriodOfTheLastPart) {
       {"C:\\Program Files\\Calvantis\\clvt_help.TXT", false, "TXT"},
       {"C:\\v1.2\\README", true, ""},  // the period is in a folder, not the name
       {"", true, ""},
-      {"/unix/style.dir/file", true, "dir/file"},  // only backslashes separate parts
+      {"/unix/style.dir/file", true, "dir/file"},      // only backslashes separate parts
       {"caf\xC3\xA9.\xC3\x89XT", true, "\xC3\x89xt"},  // ASCII letters only change case
   };
   for (const auto& c : cases) {

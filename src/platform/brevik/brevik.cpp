@@ -32,8 +32,7 @@ int32_t ReadWholeFile(const char* path, std::string& content) {
   switch (read.status) {
     case clvt::FileReadStatus::CannotOpen: return clvt::kBrevikCannotOpen;
     case clvt::FileReadStatus::Failed:
-      return read.errorNumber == ENOMEM ? clvt::kBrevikGeneralAllocation
-                                        : clvt::kBrevikReadError;
+      return read.errorNumber == ENOMEM ? clvt::kBrevikGeneralAllocation : clvt::kBrevikReadError;
     case clvt::FileReadStatus::Ok:
     case clvt::FileReadStatus::Empty: break;
   }
@@ -158,19 +157,16 @@ int32_t lt(const char* path, int32_t /*reserved*/) {
   return Load(path);
 }
 
-int32_t gt(int32_t number, int32_t language, char* buffer, int32_t size,
-           int32_t /*reserved*/) {
+int32_t gt(int32_t number, int32_t language, char* buffer, int32_t size, int32_t /*reserved*/) {
   if (buffer == nullptr || size < 1) return 0;
   buffer[0] = '\0';
   if (language != 0) return 0;
   const TextTable& texts = LoadedTexts();
   const auto found = texts.find(number);
   if (found == texts.end()) return 0;
-  const std::size_t length =
-      std::min(found->second.size(), static_cast<std::size_t>(size) - 1);
+  const std::size_t length = std::min(found->second.size(), static_cast<std::size_t>(size) - 1);
   std::memcpy(buffer, found->second.data(), length);
   buffer[length] = '\0';
   return static_cast<int32_t>(length);
 }
-
 }

@@ -54,5 +54,4 @@ int32_t lt(const char* path, int32_t reserved);
 // (buffer set to "" when it has room) for an unknown number or language, a null buffer or a
 // size below 1. reserved is 1.
 int32_t gt(int32_t number, int32_t language, char* buffer, int32_t size, int32_t reserved);
-
 }

@@ -35,12 +35,12 @@ inline void GregorianDateToJDN(DateRec& rec) {
     rec.valid = 0;
     return;
   }
-  const int64_t y = int64_t{rec.year} - (rec.month <= 2 ? 1 : 0);     // [-2^31 - 1, 2^31 - 1]
-  const int64_t era = FloorDiv(y, kGregorianYearsPerEra);              // [-5368710, 5368709]
-  const auto yoe = static_cast<uint32_t>(y - era * kGregorianYearsPerEra);         // [0, 399]
+  const int64_t y = int64_t{rec.year} - (rec.month <= 2 ? 1 : 0);           // [-2^31 - 1, 2^31 - 1]
+  const int64_t era = FloorDiv(y, kGregorianYearsPerEra);                   // [-5368710, 5368709]
+  const auto yoe = static_cast<uint32_t>(y - era * kGregorianYearsPerEra);  // [0, 399]
   const uint32_t doy = DayOfMarchYear(static_cast<uint32_t>(rec.month),
-                                      static_cast<uint32_t>(rec.day));             // [0, 365]
-  const uint32_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                   // [0, 146096]
+                                      static_cast<uint32_t>(rec.day));                // [0, 365]
+  const uint32_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;                         // [0, 146096]
   const int64_t jdn = era * kGregorianDaysPerEra + doe + kGregorianJdnOfMarch1Year0;  // < 2^40
   if (!FitsInt32(jdn)) {
     rec.valid = 0;
@@ -52,13 +52,13 @@ inline void GregorianDateToJDN(DateRec& rec) {
 
 // Reads jdn (any int32_t value) and sets year, month and day. Leaves calendar, jdn and valid.
 inline void GregorianJDNToDate(DateRec& rec) {
-  const int64_t z = int64_t{rec.jdn} - kGregorianJdnOfMarch1Year0;     // [-2^31 - 1721120, 2^31)
-  const int64_t era = FloorDiv(z, kGregorianDaysPerEra);               // [-14711, 14687]
-  const auto doe = static_cast<uint32_t>(z - era * kGregorianDaysPerEra);       // [0, 146096]
+  const int64_t z = int64_t{rec.jdn} - kGregorianJdnOfMarch1Year0;  // [-2^31 - 1721120, 2^31)
+  const int64_t era = FloorDiv(z, kGregorianDaysPerEra);            // [-14711, 14687]
+  const auto doe = static_cast<uint32_t>(z - era * kGregorianDaysPerEra);  // [0, 146096]
   // Taking out the leap days before doe leaves 365 days to each year: one a quadrennium
   // (every 1,460 days), none at a century (36,524) and the era's last day (146,096).
-  const uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;   // [0, 399]
-  const uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                 // [0, 365]
+  const uint32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
+  const uint32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
   const MonthAndDay md = MonthAndDayOfMarchYear(doy);
   rec.day = static_cast<int32_t>(md.day);
   rec.month = static_cast<int32_t>(md.month);

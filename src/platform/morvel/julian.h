@@ -31,12 +31,12 @@ inline void JulianDateToJDN(DateRec& rec) {
     rec.valid = 0;
     return;
   }
-  const int64_t y = int64_t{rec.year} - (rec.month <= 2 ? 1 : 0);     // [-2^31 - 1, 2^31 - 1]
-  const int64_t era = FloorDiv(y, kJulianYearsPerEra);                 // [-2^29 - 1, 2^29 - 1]
-  const auto yoe = static_cast<uint32_t>(y - era * kJulianYearsPerEra);             // [0, 3]
+  const int64_t y = int64_t{rec.year} - (rec.month <= 2 ? 1 : 0);        // [-2^31 - 1, 2^31 - 1]
+  const int64_t era = FloorDiv(y, kJulianYearsPerEra);                   // [-2^29 - 1, 2^29 - 1]
+  const auto yoe = static_cast<uint32_t>(y - era * kJulianYearsPerEra);  // [0, 3]
   const uint32_t doy = DayOfMarchYear(static_cast<uint32_t>(rec.month),
-                                      static_cast<uint32_t>(rec.day));             // [0, 365]
-  const uint32_t doe = yoe * 365 + doy;                                           // [0, 1460]
+                                      static_cast<uint32_t>(rec.day));          // [0, 365]
+  const uint32_t doe = yoe * 365 + doy;                                         // [0, 1460]
   const int64_t jdn = era * kJulianDaysPerEra + doe + kJulianJdnOfMarch1Year0;  // < 2^40
   if (!FitsInt32(jdn)) {
     rec.valid = 0;
@@ -48,11 +48,11 @@ inline void JulianDateToJDN(DateRec& rec) {
 
 // Reads jdn (any int32_t value) and sets year, month and day. Leaves calendar, jdn and valid.
 inline void JulianJDNToDate(DateRec& rec) {
-  const int64_t z = int64_t{rec.jdn} - kJulianJdnOfMarch1Year0;        // [-2^31 - 1721118, 2^31)
-  const int64_t era = FloorDiv(z, kJulianDaysPerEra);                  // [-1471051, 1468694]
-  const auto doe = static_cast<uint32_t>(z - era * kJulianDaysPerEra);            // [0, 1460]
+  const int64_t z = int64_t{rec.jdn} - kJulianJdnOfMarch1Year0;         // [-2^31 - 1721118, 2^31)
+  const int64_t era = FloorDiv(z, kJulianDaysPerEra);                   // [-1471051, 1468694]
+  const auto doe = static_cast<uint32_t>(z - era * kJulianDaysPerEra);  // [0, 1460]
   const uint32_t yoe = (doe - doe / 1460) / 365;  // [0, 3]: the era's last day is the leap day
-  const uint32_t doy = doe - 365 * yoe;                                           // [0, 365]
+  const uint32_t doy = doe - 365 * yoe;           // [0, 365]
   const MonthAndDay md = MonthAndDayOfMarchYear(doy);
   rec.day = static_cast<int32_t>(md.day);
   rec.month = static_cast<int32_t>(md.month);

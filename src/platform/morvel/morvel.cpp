@@ -56,5 +56,4 @@ int32_t separate_thousands(const char* text, int32_t separator, char* buffer) {
   buffer[out] = '\0';
   return 1;
 }
-
 }

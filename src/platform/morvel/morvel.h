@@ -24,5 +24,4 @@ int32_t euro_day_of_week(int32_t jdn);
 // groups of three digits counted from the right, then a zero byte: "-4999999" -> "-4,999,999".
 // A result that would not fit in 19 bytes, or a null argument, gives the empty text.
 int32_t separate_thousands(const char* text, int32_t separator, char* buffer);
-
 }

@@ -11,5 +11,4 @@ extern "C" {
 // for the library's signature and ignored. Finite for every year an int32_t holds
 // (about 2.6e14 min at the extremes); NaN yields NaN. Example: deltat(2000, 1915) = 1.0643.
 double deltat(double year, int32_t model);
-
 }
