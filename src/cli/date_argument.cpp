@@ -14,6 +14,7 @@
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
 #include "platform/digit_grouping.h"
+#include "platform/morvel/month_table.h"
 #include "run/conversion.h"
 #include "run/live_input.h"
 #include "run/today.h"
@@ -21,7 +22,6 @@
 namespace clvt::cli {
 namespace {
 
-constexpr int kMonthsPerYear = 12;
 constexpr int64_t kLongestMonth = 31;
 constexpr std::size_t kAbbreviationLength = 3;
 // Every year-month-day designator has one or two letters, every month name three or more: a

@@ -8,6 +8,7 @@
 #include "datetext/formatting.h"
 #include "datetext/run_messages.h"
 #include "datetext/text_helpers.h"
+#include "platform/morvel/month_table.h"
 
 namespace clvt {
 namespace {
@@ -18,7 +19,6 @@ constexpr std::string_view kYearGroupChars = ",. ";
 constexpr std::string_view kYearDigitsOnly = "-,.' ";
 constexpr std::string_view kDigitsAndMinus = "0123456789-";
 constexpr std::string_view kProlepticPrefix = "Proleptic ";
-constexpr int64_t kMonthsPerYear = 12;
 constexpr int64_t kLongestMonth = 31;
 
 InputCheck Reject(std::string_view text, Icon icon) {

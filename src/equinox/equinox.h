@@ -9,10 +9,7 @@
 namespace clvt {
 
 // Event codes; any other code means the December solstice.
-inline constexpr int16_t kMarchEquinox = 0;
-inline constexpr int16_t kJuneSolstice = 1;
-inline constexpr int16_t kSeptemberEquinox = 2;
-inline constexpr int16_t kDecemberSolstice = 3;
+enum EquinoxEvent : int16_t { kMarchEquinox, kJuneSolstice, kSeptemberEquinox, kDecemberSolstice };
 
 // 2 pi as the program has always written it, to 15 significant digits.
 inline constexpr double kTwoPi15 = 6.28318530717959;

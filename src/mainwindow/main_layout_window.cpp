@@ -145,22 +145,42 @@ void MainWindow::BuildControls() {
 
   fraOutput = Make<QGroupBox>(this, "fraOutput", 120, 3120, 7800, 2520);
   fraOutput->setTitle(QStringLiteral(" Output dates "));
-  lblGregorian = MakeLabel(fraOutput, "lblGregorian", "Gregorian:", 150, 345, 1800);
-  txbOutputGC = MakeBox(fraOutput, "txbOutputGC", "Gregorian date", 1980, 300, 2820);
-  txbOutputGCwithAYN =
-      MakeBox(fraOutput, "txbOutputGCwithAYN", "Gregorian year-month-day", 4860, 300, 2820);
-  lblJulian = MakeLabel(fraOutput, "lblJulian", "Julian:", 150, 765, 1800);
-  txbOutputJC = MakeBox(fraOutput, "txbOutputJC", "Julian date", 1980, 720, 2820);
-  txbOutputJCwithAYN =
-      MakeBox(fraOutput, "txbOutputJCwithAYN", "Julian year-month-day", 4860, 720, 2820);
-  lblDee = MakeLabel(fraOutput, "lblDee", "Dee-Cecil:", 150, 1185, 1800);
-  txbOutputDEE = MakeBox(fraOutput, "txbOutputDEE", "Dee date", 1980, 1140, 2820);
-  txbOutputDEEwithAYN =
-      MakeBox(fraOutput, "txbOutputDEEwithAYN", "Dee year-month-day", 4860, 1140, 2820);
-  Label2 = MakeLabel(fraOutput, "Label2", "Julian day number:", 150, 1605, 1800);
-  txbJDN = MakeBox(fraOutput, "txbJDN", "Julian day number", 1980, 1560, 2820);
-  Label1 = MakeLabel(fraOutput, "Label1", "Day of week:", 150, 2025, 1800);
-  txbDayOfWeek = MakeBox(fraOutput, "txbDayOfWeek", "Day of week", 1980, 1980, 2820);
+  // The five output rows, 420 twips apart: a caption, the date or number and, for the three
+  // calendars, the year-month-day date.
+  struct OutputRow {
+    QLabel* MainWindow::*label;
+    const char* labelName;
+    const char* caption;
+    QLineEdit* MainWindow::*box;
+    const char* boxName;
+    const char* boxHolds;
+    QLineEdit* MainWindow::*aynBox;  // null for the JDN and weekday rows
+    const char* aynBoxName;
+    const char* aynBoxHolds;
+  };
+  const OutputRow rows[] = {
+      {&MainWindow::lblGregorian, "lblGregorian", "Gregorian:", &MainWindow::txbOutputGC,
+       "txbOutputGC", "Gregorian date", &MainWindow::txbOutputGCwithAYN, "txbOutputGCwithAYN",
+       "Gregorian year-month-day"},
+      {&MainWindow::lblJulian, "lblJulian", "Julian:", &MainWindow::txbOutputJC, "txbOutputJC",
+       "Julian date", &MainWindow::txbOutputJCwithAYN, "txbOutputJCwithAYN",
+       "Julian year-month-day"},
+      {&MainWindow::lblDee, "lblDee", "Dee-Cecil:", &MainWindow::txbOutputDEE, "txbOutputDEE",
+       "Dee date", &MainWindow::txbOutputDEEwithAYN, "txbOutputDEEwithAYN", "Dee year-month-day"},
+      {&MainWindow::Label2, "Label2", "Julian day number:", &MainWindow::txbJDN, "txbJDN",
+       "Julian day number", nullptr, nullptr, nullptr},
+      {&MainWindow::Label1, "Label1", "Day of week:", &MainWindow::txbDayOfWeek, "txbDayOfWeek",
+       "Day of week", nullptr, nullptr, nullptr},
+  };
+  int rowTop = 300;
+  for (const OutputRow& row : rows) {
+    this->*row.label = MakeLabel(fraOutput, row.labelName, row.caption, 150, rowTop + 45, 1800);
+    this->*row.box = MakeBox(fraOutput, row.boxName, row.boxHolds, 1980, rowTop, 2820);
+    if (row.aynBox != nullptr) {
+      this->*row.aynBox = MakeBox(fraOutput, row.aynBoxName, row.aynBoxHolds, 4860, rowTop, 2820);
+    }
+    rowTop += 420;
+  }
 
   cmdCalculate = MakeButton(this, "cmdCalculate", "Calculate", 8040, 3120, 2100);
   cmdCopyResult = MakeButton(this, "cmdCopyResult", "Copy result to clipboard", 8040, 3555, 2100);

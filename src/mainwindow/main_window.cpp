@@ -48,13 +48,9 @@
 namespace clvt {
 namespace {
 
-constexpr int kWindowTopTwips = 1000;
 constexpr uint32_t kCaptionColour = 0xFFFFFF;
 constexpr int kPointSize = 9;
 constexpr int kProgramTextCopyCaption = 18;
-constexpr int kCopyPopUpWidth = 2920;  // twips
-constexpr int kCopyPopUpHeight = 300;
-constexpr int kCopyPopUpMilliseconds = 2000;
 
 QString Q(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -246,6 +242,7 @@ void MainWindow::ShowVernalEquinoxesButton() {
 void MainWindow::PlaceWindow() {
   const QScreen* screen = this->screen();
   const int screenWidth = screen != nullptr ? screen->geometry().width() : width();
+  constexpr int kWindowTopTwips = 1000;  // centred across, a little below the top
   move(std::max(0, (screenWidth - width()) / 2), TwipsToPixels(kWindowTopTwips));
 }
 
@@ -648,6 +645,9 @@ void MainWindow::CopyResultToClipboard() {
   // The pop-up covers the button wherever the window stands, measured from the window's
   // outer corner as the pop-up expects.
   const QPoint button = cmdCopyResult->mapToGlobal(QPoint(0, 0)) - frameGeometry().topLeft();
+  constexpr int kCopyPopUpWidth = 2920;  // twips, as the button is wide
+  constexpr int kCopyPopUpHeight = 300;
+  constexpr int kCopyPopUpMilliseconds = 2000;
   cmdCopyResult->hide();
   PopUpInForm(this, QStringLiteral("Result copied to clipboard"), kCopyPopUpWidth, kCopyPopUpHeight,
               kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel, button.x() * kTwipsPerPixel);

@@ -12,22 +12,26 @@
 namespace clvt {
 
 // Predefined root key handles, as the Windows API numbers them.
-inline constexpr uint32_t kHKeyClassesRoot = 0x80000000;
-inline constexpr uint32_t kHKeyCurrentUser = 0x80000001;
-inline constexpr uint32_t kHKeyLocalMachine = 0x80000002;
-inline constexpr uint32_t kHKeyUsers = 0x80000003;
+enum RootKey : uint32_t {
+  kHKeyClassesRoot = 0x80000000,
+  kHKeyCurrentUser = 0x80000001,
+  kHKeyLocalMachine = 0x80000002,
+  kHKeyUsers = 0x80000003,
+};
 
 // System error codes the stores report (the Windows numbering, so that both stores and their
 // message texts agree).
-inline constexpr uint32_t kErrorSuccess = 0;
-inline constexpr uint32_t kErrorFileNotFound = 2;
-inline constexpr uint32_t kErrorPathNotFound = 3;
-inline constexpr uint32_t kErrorAccessDenied = 5;
-inline constexpr uint32_t kErrorInvalidHandle = 6;
-inline constexpr uint32_t kErrorWriteFault = 29;
-inline constexpr uint32_t kErrorReadFault = 30;
-inline constexpr uint32_t kErrorDiskFull = 112;
-inline constexpr uint32_t kErrorBadPathname = 161;
+enum SystemError : uint32_t {
+  kErrorSuccess = 0,
+  kErrorFileNotFound = 2,
+  kErrorPathNotFound = 3,
+  kErrorAccessDenied = 5,
+  kErrorInvalidHandle = 6,
+  kErrorWriteFault = 29,
+  kErrorReadFault = 30,
+  kErrorDiskFull = 112,
+  kErrorBadPathname = 161,
+};
 
 // What a store offers: the few registry calls the two operations below are made of.
 class RegistryApi {

@@ -13,16 +13,14 @@
 #include "datetext/input_check.h"
 #include "datetext/run_messages.h"
 #include "datetext/text_helpers.h"
+#include "platform/morvel/month_table.h"
 
 namespace clvt {
 namespace {
 
-constexpr int64_t kMonthsPerYear = 12;
 constexpr int64_t kDaysPerWeek = 7;
-constexpr int kYearsBox = 0;
-constexpr int kMonthsBox = 1;
-constexpr int kWeeksBox = 2;
-constexpr int kDaysBox = 3;
+// The amount boxes, in their order on the window and in every array of amounts.
+enum AmountBox : std::size_t { kYearsBox, kMonthsBox, kWeeksBox, kDaysBox };
 // The largest amount each box can hold: 5 characters for years, 6 for the others.
 constexpr std::array<int64_t, 4> kLargestAmount = {99999, 999999, 999999, 999999};
 

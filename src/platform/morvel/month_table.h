@@ -9,6 +9,7 @@ namespace clvt {
 // Days before each month (index 1..12) in a common year, and each month's length.
 inline constexpr int32_t kDaysBeforeMonth[13] = {0,   0,   31,  59,  90,  120, 151,
                                                  181, 212, 243, 273, 304, 334};
+inline constexpr int32_t kMonthsPerYear = 12;
 inline constexpr int32_t kDaysInMonth[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Days in month (1..12) given whether the year is leap; 0 for any other month.
