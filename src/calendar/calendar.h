@@ -11,6 +11,19 @@
 // (platform/morvel), which ignores the variant.
 namespace clvt {
 
+// The three calendars the program converts among. A DateRec holds a calendar as its C code
+// (kCalendarGregorian 'G', kCalendarJulian 'J', kCalendarDee 'D'); DateRecCode gives it.
+enum class Calendar { kGregorian, kJulian, kDee };
+
+inline constexpr int32_t DateRecCode(Calendar calendar) {
+  switch (calendar) {
+    case Calendar::kJulian: return kCalendarJulian;
+    case Calendar::kDee: return kCalendarDee;
+    case Calendar::kGregorian: break;
+  }
+  return kCalendarGregorian;
+}
+
 // True for the three calendar codes the program knows: kCalendarGregorian, kCalendarJulian,
 // kCalendarDee.
 inline bool IsKnownCalendar(int32_t calendar) {

@@ -69,7 +69,7 @@ void WriteArithmetic(JsonWriter& json, const std::optional<AppliedArithmetic>& a
     json.Null();
     return;
   }
-  const std::array<int32_t, 4>& amounts = arithmetic->lngArith;
+  const std::array<int32_t, 4>& amounts = arithmetic->amounts;
   json.BeginObject()
       .Key("operation")
       .String(arithmetic->plus ? "plus" : "minus")

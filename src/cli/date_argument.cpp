@@ -55,17 +55,23 @@ int MonthNumber(std::string_view word) {
   return 0;
 }
 
-// Position of a --calendar value in cboCalendar(0): 1..3 calendars, 4..10 weekdays; 0 if
-// unknown.
-int CalendarPosition(std::string_view value) {
+// What a --calendar value names: a calendar, or else the weekday 0 = Sunday ... 6 = Saturday
+// to match.
+struct CalendarOption {
+  std::optional<Calendar> calendar;
+  int weekday = 0;
+};
+
+// None when the value names neither.
+std::optional<CalendarOption> ReadCalendarOption(std::string_view value) {
   const std::string lower = LowerCase(value);
-  if (lower == "gregorian") return kCalendarPositionGregorian;
-  if (lower == "julian") return kCalendarPositionJulian;
-  if (lower == "dee") return kCalendarPositionDee;
+  if (lower == "gregorian") return CalendarOption{Calendar::kGregorian};
+  if (lower == "julian") return CalendarOption{Calendar::kJulian};
+  if (lower == "dee") return CalendarOption{Calendar::kDee};
   for (int w = 0; w < 7; ++w) {
-    if (lower == LowerCase(DayName(w))) return kCalendarPositionSunday + w;
+    if (lower == LowerCase(DayName(w))) return CalendarOption{std::nullopt, w};
   }
-  return 0;
+  return std::nullopt;
 }
 
 // "November 22, 2015 AD" into the month, day, year controls; false when it has not that shape.
@@ -180,15 +186,18 @@ DateInput ReadDateInput(const DateOptions& options) {
   input.dee = options.dee ? kDeeVariant : kDeeCecilVariant;
   InputControls& controls = input.controls;
 
-  int position = 0;
+  std::optional<CalendarOption> choice;
   if (options.calendar) {
-    position = CalendarPosition(*options.calendar);
-    if (position == 0) {
+    choice = ReadCalendarOption(*options.calendar);
+    if (!choice) {
       return Usage("unknown calendar '" + *options.calendar +
                    "' (gregorian, julian, dee, or sunday ... saturday)");
     }
   }
-  const bool weekday = position >= kCalendarPositionSunday;
+  const bool weekday = choice && !choice->calendar;
+  // cboCalendar(0) as the choice leaves it: 0 (none), a calendar, or a weekday.
+  const int position = weekday ? kCalendarPositionSunday + choice->weekday
+                               : CalendarPosition(choice ? choice->calendar : std::nullopt);
   if (weekday && (options.plus || options.minus)) {
     return Usage("--plus and --minus do not apply when --calendar names a weekday");
   }
@@ -218,13 +227,12 @@ DateInput ReadDateInput(const DateOptions& options) {
       controls.txbYearCEJC = RewriteDeeDesignator(controls.txbYearCEJC, input.dee);
     }
     const std::string symbol = DigitGroupingSymbol();
-    controls.cboCalendar1 =
-        position == 0 ? ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendarPosition
-                      : position;
+    controls.cboCalendar1 = CalendarPosition(
+        choice ? choice->calendar
+               : ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendar);
     input.deeDesignatorWithoutDee =
         !options.dee &&
-        ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol).calendarPosition ==
-            kCalendarPositionDee;
+        ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol).calendar == Calendar::kDee;
     input.notation = kInputWithAYN;
   }
 

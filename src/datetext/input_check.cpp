@@ -53,8 +53,8 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
   YmdDesignator designator = ReadYmdDesignator(text, dee, groupingSymbol);
 
   // A designator typed in front of the date is not held against the chosen calendar.
-  if (IsCalendarPosition(position) && designator.calendarPosition != 0 &&
-      designator.calendarPosition != position && !designator.atFirstCharacter) {
+  if (IsCalendarPosition(position) && designator.calendar &&
+      designator.calendar != CalendarAtPosition(position) && !designator.atFirstCharacter) {
     return Reject(kMsgInconsistentDesignations, Icon::Exclamation);
   }
   if (designator.letters.empty()) {
@@ -66,7 +66,7 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
     }
     designator = ReadYmdDesignator(text, dee, groupingSymbol);
   }
-  if (designator.calendarPosition == 0) {
+  if (!designator.calendar) {
     if (designator.letters == "AD" || designator.letters == "BC") {
       return Reject(kMsgADBCOnlyMonthDayYear, Icon::Information);
     }
@@ -134,11 +134,11 @@ YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
   designator.letters = WithoutChars(plain, kYmdNumberChars);
   if (designator.letters.empty()) return designator;
   if (designator.letters == "CE") {
-    designator.calendarPosition = kCalendarPositionGregorian;
+    designator.calendar = Calendar::kGregorian;
   } else if (designator.letters == "JC") {
-    designator.calendarPosition = kCalendarPositionJulian;
+    designator.calendar = Calendar::kJulian;
   } else if (designator.letters == dee.designation) {
-    designator.calendarPosition = kCalendarPositionDee;
+    designator.calendar = Calendar::kDee;
   }
   designator.atFirstCharacter = kYmdNumberChars.find(plain.front()) == std::string_view::npos;
   return designator;
@@ -215,18 +215,6 @@ std::string CalendarListItem(Notation notation, int position, const DeeVariant& 
       case kCalendarPositionDee: return std::string(kProlepticPrefix) + std::string(dee.name);
       default: return "";
     }
-  }
-  return "";
-}
-
-std::string SelectedCalendarText(const InputControls& controls, Notation notation,
-                                 const DeeVariant& dee) {
-  if (notation == kInputWithoutAYN) {
-    return CalendarListItem(kInputWithoutAYN, controls.cboCalendar0, dee);
-  }
-  if (notation == kInputWithAYN) {
-    const std::string item = CalendarListItem(kInputWithAYN, controls.cboCalendar1, dee);
-    return item.size() >= kProlepticPrefix.size() ? item.substr(kProlepticPrefix.size()) : "";
   }
   return "";
 }

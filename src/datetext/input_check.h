@@ -31,10 +31,10 @@ struct InputCheck {
 // whole however many bytes it has) are removed. So "2015-11-22 C.E." and "CE 2015-11-22" both
 // hold "CE". Case-sensitive: pass the text upper-cased where the check would.
 struct YmdDesignator {
-  std::string letters;            // what is left: "CE", "" (none typed), "AD", "XY", ...
-  int calendarPosition = 0;       // cboCalendar(1) position the letters name: 1 "CE",
-                                  // 2 "JC", 3 the Dee designation; 0 for anything else
-  bool atFirstCharacter = false;  // the letters begin at the text's first character
+  std::string letters;               // what is left: "CE", "" (none typed), "AD", "XY", ...
+  std::optional<Calendar> calendar;  // the calendar the letters name: "CE" Gregorian, "JC"
+                                     // Julian, the Dee designation Dee; none for anything else
+  bool atFirstCharacter = false;     // the letters begin at the text's first character
 };
 YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
                                 std::string_view groupingSymbol);
@@ -60,12 +60,6 @@ void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const 
 
 // Index of text among "", "AD", "BC", "CE", "BCE", or -1.
 int16_t YearDesignatorIndex(std::string_view text);
-
-// The calendar text a run passes to GetJDN: the selected item of cboCalendar(notation),
-// without the "Proleptic " prefix for year-month-day ("Gregorian Calendar", "Julian",
-// "Dee-Cecil"). Empty for position 0 or kInputIncomplete.
-std::string SelectedCalendarText(const InputControls& controls, Notation notation,
-                                 const DeeVariant& dee);
 
 // Item text at position of the calendar list of notation: month-day-year "Gregorian
 // Calendar", "Julian Calendar", "<Dee name> Calendar", "Sunday".."Saturday"; year-month-day

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "calendar/calendar.h"
 #include "calendar/dee.h"
 
 // What the main window's input controls hold, as plain values. The window copies its controls
@@ -15,6 +17,28 @@ inline constexpr int kCalendarPositionGregorian = 1;
 inline constexpr int kCalendarPositionJulian = 2;
 inline constexpr int kCalendarPositionDee = 3;
 inline constexpr int kCalendarPositionSunday = 4;
+
+// The calendar at a position of either calendar list; none for the empty item 0, the weekdays
+// 4..10 and anything else.
+inline constexpr std::optional<Calendar> CalendarAtPosition(int position) {
+  switch (position) {
+    case kCalendarPositionGregorian: return Calendar::kGregorian;
+    case kCalendarPositionJulian: return Calendar::kJulian;
+    case kCalendarPositionDee: return Calendar::kDee;
+    default: return std::nullopt;
+  }
+}
+
+// The list position of calendar; the empty item 0 for none.
+inline constexpr int CalendarPosition(std::optional<Calendar> calendar) {
+  if (!calendar) return 0;
+  switch (*calendar) {
+    case Calendar::kJulian: return kCalendarPositionJulian;
+    case Calendar::kDee: return kCalendarPositionDee;
+    case Calendar::kGregorian: break;
+  }
+  return kCalendarPositionGregorian;
+}
 
 // The input notation in use (the main window's intInputDateType): none complete, month-day-
 // year (optInputDateWithoutAYN, cboCalendar(0)), or year-month-day (optInputDateWithAYN,
@@ -47,5 +71,13 @@ struct InputControls {
   std::array<std::string, 4> txbArith;  // years, months, weeks, days
   friend bool operator==(const InputControls&, const InputControls&) = default;
 };
+
+// The calendar chosen in the list of notation: cboCalendar0 or cboCalendar1. None for the
+// empty item, a weekday, or kInputIncomplete.
+inline std::optional<Calendar> SelectedCalendar(const InputControls& controls, Notation notation) {
+  if (notation == kInputWithoutAYN) return CalendarAtPosition(controls.cboCalendar0);
+  if (notation == kInputWithAYN) return CalendarAtPosition(controls.cboCalendar1);
+  return std::nullopt;
+}
 
 }  // namespace clvt

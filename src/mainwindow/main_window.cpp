@@ -293,14 +293,14 @@ void MainWindow::SaveSettings() {
 
 void MainWindow::RestoreSettings() {
   const RestorePlan plan = PlanRestore(registry_, SettingsKey());
-  if (plan.lngJDN) lngJDN_ = *plan.lngJDN;
+  if (plan.jdn) lngJDN_ = *plan.jdn;
   // Choosing an option runs its handler.
   if (plan.dee) SetOption(*plan.dee == kDeeVariant ? optDee : optDeeCecil, true);
   if (plan.input) {
     notation_ = plan.input->notation;
     const int list = CalendarListIndex(notation_);
     SetOption(notation_ == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
-    cboCalendar[list]->setCurrentIndex(plan.input->calendarPosition);
+    cboCalendar[list]->setCurrentIndex(CalendarPosition(plan.input->calendar));
     cboCalendar_Click(list);
     InputControls c = ReadInputControls();
     if (notation_ == kInputWithAYN) {
@@ -434,7 +434,7 @@ void MainWindow::ShowMessages(const std::vector<Message>& messages) {
 
 // ---- Public operations ---------------------------------------------------------------------
 
-bool MainWindow::GetJDN(const std::string& calendar, bool showInvalidDateMessage) {
+bool MainWindow::GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMessage) {
   InputControls c = ReadInputControls();
   if (notation_ == kInputWithAYN) {
     // The date sequence window calls this without a check first, possibly after the text was
@@ -459,10 +459,6 @@ std::string MainWindow::AYNDate(std::string_view calendar, int32_t jdn) const {
 
 int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), notation_); }
 
-std::string MainWindow::SelectedCalendarText() const {
-  return clvt::SelectedCalendarText(ReadInputControls(), notation_, dee_);
-}
-
 QWidget* MainWindow::OutputFrame() const { return fraOutput; }
 
 bool MainWindow::InputDateInUse() const { return notation_ != kInputIncomplete; }
@@ -470,7 +466,7 @@ bool MainWindow::InputDateInUse() const { return notation_ != kInputIncomplete; 
 // A listing run takes the input as it stands, without a check first and without messages; its
 // verdict is not checked: an input gone invalid leaves lngJDN as the last good run set it.
 int32_t MainWindow::InputJdn() {
-  GetJDN(SelectedCalendarText(), false);
+  GetJDN(SelectedCalendar(ReadInputControls(), notation_), false);
   return lngJDN_;
 }
 
@@ -537,8 +533,9 @@ void MainWindow::optInputDateWithAYN_Click() {
   }
   SetBold(optInputDateWithAYN, true);
   SetBold(optInputDateWithoutAYN, false);
-  cboCalendar[1]->setCurrentIndex(CalendarForNotationSwitch(
-      S(txbYearCEJC->text()), cboCalendar[1]->currentIndex(), dee_, DigitGroupingSymbol()));
+  cboCalendar[1]->setCurrentIndex(CalendarPosition(CalendarForNotationSwitch(
+      S(txbYearCEJC->text()), CalendarAtPosition(cboCalendar[1]->currentIndex()), dee_,
+      DigitGroupingSymbol())));
   FocusCalculate();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,9 +50,9 @@ class MainWindow : public QWidget, public ListingHost {
   // restored, puts today's date into the input.
   void Start();
 
-  // Converts the checked input (after InputDateOK) with the calendar of calendar's first
-  // letter into lngJDN, applying the amounts; false (lngJDN unchanged) on an invalid date.
-  bool GetJDN(const std::string& calendar, bool showInvalidDateMessage = false);
+  // Converts the checked input (after InputDateOK) in calendar into lngJDN, applying the
+  // amounts; false (lngJDN unchanged) on an invalid date, which no calendar always gives.
+  bool GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMessage = false);
   // "2015-11-22 DC": jdn in calendar with the Dee designation in force.
   std::string AYNDate(std::string_view calendar, int32_t jdn) const;
   // The input year as typed, astronomical, without any arithmetic.
@@ -60,9 +61,6 @@ class MainWindow : public QWidget, public ListingHost {
   int32_t lngJDN() const { return lngJDN_; }
   Notation intInputDateType() const { return notation_; }
   uint32_t lngBackColor() const { return lngBackColor_; }
-  // The calendar text of the notation in use ("Julian Calendar", "Dee-Cecil"); "" when no
-  // notation is in use.
-  std::string SelectedCalendarText() const;
   QWidget* OutputFrame() const override;
 
   // What the listing windows read from this window.

@@ -129,16 +129,16 @@ ArithValues GetArithValues(const std::array<std::string, 4>& txbArith) {
       values.message = MakeMessage(kMsgInvalidAmount, kTitleCalculate, Icon::Information);
       return values;
     }
-    values.lngArith[i] = static_cast<int32_t>(amount);
+    values.amounts[i] = static_cast<int32_t>(amount);
   }
   values.ok = true;
   return values;
 }
 
-bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus) {
+bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& amounts, bool plus) {
   const int64_t sign = plus ? 1 : -1;
-  const int64_t years = lngArith[kYearsBox];
-  const int64_t months = lngArith[kMonthsBox];
+  const int64_t years = amounts[kYearsBox];
+  const int64_t months = amounts[kMonthsBox];
   int64_t year = rec.year;
   int64_t month = rec.month;
   if (years > 0) year += sign * years;
@@ -159,15 +159,15 @@ bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, boo
   return true;
 }
 
-DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& amounts,
                                          bool plus, const DeeVariant& dee) {
   DateArithmeticResult result;
   result.applied.plus = plus;
-  result.applied.lngArith = lngArith;
+  result.applied.amounts = amounts;
   result.applied.requestedDay = rec.day;
   const Message outOfRange =
       MakeMessage(kMsgArithmeticOutOfRange, kTitleCalculate, Icon::Exclamation);
-  if (!AddYearsAndMonths(rec, lngArith, plus)) {
+  if (!AddYearsAndMonths(rec, amounts, plus)) {
     result.message = outOfRange;
     return result;
   }
@@ -178,7 +178,7 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
     --rec.day;
     DateToJDN(rec, dee);
   }
-  const int64_t shift = kDaysPerWeek * lngArith[kWeeksBox] + lngArith[kDaysBox];
+  const int64_t shift = kDaysPerWeek * amounts[kWeeksBox] + amounts[kDaysBox];
   const int64_t jdn = int64_t{rec.jdn} + (plus ? shift : -shift);
   if (rec.valid != 1 || !FitsInt32(jdn)) {
     result.message = outOfRange;
@@ -190,7 +190,7 @@ DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t,
 }
 
 GetJDNResult GetJDN(InputControls& controls, Notation notation,
-                    const std::vector<std::string>& strDateParts, std::string_view calendar,
+                    const std::vector<std::string>& strDateParts, std::optional<Calendar> calendar,
                     bool showInvalidDateMessage, const DeeVariant& dee, int32_t jdn) {
   GetJDNResult result;
   result.jdn = jdn;
@@ -199,7 +199,8 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
     result.messages.push_back(std::move(*message));
     return result;
   }
-  rec.calendar = CalendarCode(calendar);
+  // No calendar leaves a code no conversion knows, so the date is found invalid below.
+  rec.calendar = calendar ? DateRecCode(*calendar) : 0;
 
   ValidityCheck validity = DateIsValid(rec, showInvalidDateMessage, dee);
   if (!validity.valid) {
@@ -219,9 +220,9 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
   for (std::string& text : controls.txbArith) text = TrimBlanks(text);
 
   if (direction && controls.fraPlusMinusVisible && AnyAmountTyped(controls.txbArith)) {
-    const ArithValues amounts = GetArithValues(controls.txbArith);
+    const ArithValues values = GetArithValues(controls.txbArith);
     DateArithmeticResult arithmetic =
-        ApplyDateArithmetic(rec, amounts.lngArith, controls.optPlus, dee);
+        ApplyDateArithmetic(rec, values.amounts, controls.optPlus, dee);
     if (arithmetic.message) {
       result.messages.push_back(std::move(*arithmetic.message));
       return result;
@@ -248,7 +249,7 @@ void ShowOutputs(CalculateResult& result, InputControls& controls, const DeeVari
 void WeekdayMatch(CalculateResult& result, InputControls& controls, int w, const DeeVariant& dee) {
   const std::vector<std::string> noParts;
   bool amountRejected = false;
-  auto matches = [&](std::string_view calendar) {
+  auto matches = [&](Calendar calendar) {
     GetJDNResult run =
         GetJDN(controls, kInputWithoutAYN, noParts, calendar, false, dee, result.jdn);
     if (!run.messages.empty() && !amountRejected) {
@@ -258,8 +259,8 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w, const
     if (run.ok) result.jdn = run.jdn;
     return run.ok && DayOfWeek(run.jdn) == w;
   };
-  const bool gregorian = matches("G");
-  const bool julian = !amountRejected && matches("J");
+  const bool gregorian = matches(Calendar::kGregorian);
+  const bool julian = !amountRejected && matches(Calendar::kJulian);
   if (amountRejected) return;
 
   if (!gregorian && !julian) {
@@ -275,7 +276,8 @@ void WeekdayMatch(CalculateResult& result, InputControls& controls, int w, const
   }
   const bool showJulian = julian;
   const GetJDNResult shown =
-      GetJDN(controls, kInputWithoutAYN, noParts, showJulian ? "J" : "G", false, dee, result.jdn);
+      GetJDN(controls, kInputWithoutAYN, noParts,
+             showJulian ? Calendar::kJulian : Calendar::kGregorian, false, dee, result.jdn);
   result.jdn = shown.jdn;
   result.arithmetic = shown.arithmetic;
   ShowOutputs(result, controls, dee);
@@ -296,10 +298,9 @@ CalculateResult CalculateRun(InputControls& controls, Notation notation, const D
     return result;
   }
   const int position = controls.cboCalendar0;
-  if (notation == kInputWithAYN ||
-      (position >= kCalendarPositionGregorian && position <= kCalendarPositionDee)) {
-    GetJDNResult run = GetJDN(controls, notation, check.strDateParts,
-                              SelectedCalendarText(controls, notation, dee), true, dee, jdn);
+  const std::optional<Calendar> calendar = SelectedCalendar(controls, notation);
+  if (notation == kInputWithAYN || calendar) {
+    GetJDNResult run = GetJDN(controls, notation, check.strDateParts, calendar, true, dee, jdn);
     result.messages = std::move(run.messages);
     if (run.ok) {
       result.jdn = run.jdn;
@@ -332,7 +333,7 @@ PressStart CheckPressInput(InputControls& controls, Notation notation, const Dee
 void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
                   const DeeVariant& dee) {
   GetJDNResult run = GetJDN(controls, notation, start.strDateParts,
-                            SelectedCalendarText(controls, notation, dee), true, dee, start.jdn);
+                            SelectedCalendar(controls, notation), true, dee, start.jdn);
   start.ok = run.ok;
   start.jdn = run.jdn;
   start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());

@@ -39,9 +39,9 @@ ValidityCheck DateIsValid(DateRec& rec, bool showMessage, const DeeVariant& dee)
 // shows only the result.
 struct AppliedArithmetic {
   bool plus = true;
-  std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
-  int32_t requestedDay = 0;           // the day of the month asked for: the input date's day
-  bool clamped = false;  // the month reached by the years and months is shorter, so the
+  std::array<int32_t, 4> amounts{};  // years, months, weeks, days
+  int32_t requestedDay = 0;          // the day of the month asked for: the input date's day
+  bool clamped = false;              // the month reached by the years and months is shorter, so the
                          // day became its last day (January 31 plus 1 month: February 28)
 };
 
@@ -53,14 +53,15 @@ struct GetJDNResult {
   std::optional<AppliedArithmetic> arithmetic;  // when ok and amounts were applied
 };
 
-// Reads the (already checked) input of notation notation into recInputDate with the
-// calendar of calendar's first letter, validates it, rewrites the year boxes and trims the
-// amount boxes in controls, and applies the date arithmetic. strDateParts are InputDateOK's.
-// Called without InputDateOK, a year beyond +-99,999 gives "Input date is out of permitted
-// range." instead of being converted. Messages: the invalid-date message (when asked for),
-// the amount messages, and the out-of-range message of a shifted date beyond 32 bits.
+// Reads the (already checked) input of notation notation into recInputDate in calendar,
+// validates it (with no calendar, for the empty item or a weekday, the date read is invalid),
+// rewrites the year boxes and trims the amount boxes in controls, and applies the date arithmetic.
+// strDateParts are InputDateOK's. Called without InputDateOK, a year beyond +-99,999 gives "Input
+// date is out of permitted range." instead of being converted. Messages: the invalid-date message
+// (when asked for), the amount messages, and the out-of-range message of a shifted date beyond 32
+// bits.
 GetJDNResult GetJDN(InputControls& controls, Notation notation,
-                    const std::vector<std::string>& strDateParts, std::string_view calendar,
+                    const std::vector<std::string>& strDateParts, std::optional<Calendar> calendar,
                     bool showInvalidDateMessage, const DeeVariant& dee, int32_t jdn);
 
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
@@ -109,7 +110,7 @@ PressStart DateSequenceStart(InputControls& controls, Notation notation, const D
 struct ArithValues {
   bool ok = false;
   std::optional<Message> message;
-  std::array<int32_t, 4> lngArith{};  // years, months, weeks, days
+  std::array<int32_t, 4> amounts{};  // years, months, weeks, days
 };
 
 // Reads the four amount boxes (digits in order, group characters ignored, "" -> 0). A box
@@ -126,10 +127,10 @@ struct ArithBoxCheck {
 // digit-grouping symbol) the invalid-amount message (box emptied). Title "Invalid input".
 ArithBoxCheck CheckArithBox(std::string_view text, std::string_view groupingSymbol);
 
-// Shifts rec by the years and months of lngArith (plus or minus); the day is left for
+// Shifts rec by the years and months of amounts (plus or minus); the day is left for
 // clamping. Returns false, leaving rec unchanged, when the year would leave 32 bits.
 // {2015, 3, 15} minus 14 months -> {2014, 1, 15}.
-bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& lngArith, bool plus);
+bool AddYearsAndMonths(DateRec& rec, const std::array<int32_t, 4>& amounts, bool plus);
 
 // The whole date arithmetic on a valid rec: years and months, the day clamped to the new
 // month's last day, then weeks and days added to (or taken from) jdn. The message is set
@@ -139,7 +140,7 @@ struct DateArithmeticResult {
   std::optional<Message> message;
   AppliedArithmetic applied;
 };
-DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& lngArith,
+DateArithmeticResult ApplyDateArithmetic(DateRec& rec, const std::array<int32_t, 4>& amounts,
                                          bool plus, const DeeVariant& dee);
 
 // The input year as typed, astronomical, without arithmetic (GetYear of the main window):

@@ -89,12 +89,13 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   // The legend follows the designator in the text as typed (not yet upper-cased), read as
   // the input check reads it.
   const std::string& ymd = in.txbYearCEJC;
-  const int designated = ReadYmdDesignator(ymd, dee, view.groupingSymbol).calendarPosition;
-  t.lblCEVisible = view.txbYearCEJCVisible && designated != 0;
+  const std::optional<Calendar> designated =
+      ReadYmdDesignator(ymd, dee, view.groupingSymbol).calendar;
+  t.lblCEVisible = view.txbYearCEJCVisible && designated.has_value();
   if (t.lblCEVisible) {
-    t.lblCE = designated == kCalendarPositionDee      ? DeeLegend(dee)
-              : designated == kCalendarPositionJulian ? std::string(kLegendJC)
-                                                      : std::string(kLegendCE);
+    t.lblCE = designated == Calendar::kDee      ? DeeLegend(dee)
+              : designated == Calendar::kJulian ? std::string(kLegendJC)
+                                                : std::string(kLegendCE);
   }
 
   t.cmdClear0Visible = (view.txbYearCEJCVisible && !ymd.empty()) ||
@@ -112,7 +113,7 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   // The legend's designator picks the year-month-day calendar when none is chosen; a choice
   // stands.
   t.cboCalendar1 = in.cboCalendar1;
-  if (t.cboCalendar1 == 0 && t.lblCEVisible) t.cboCalendar1 = designated;
+  if (t.cboCalendar1 == 0 && t.lblCEVisible) t.cboCalendar1 = CalendarPosition(designated);
 
   t.cmdVernalEquinoxesEnabled = t.cmdDateSequenceEnabled;
   return t;
@@ -131,10 +132,12 @@ std::string RewriteForCalendarChoice(std::string_view text, int position, const 
   }
 }
 
-int CalendarForNotationSwitch(std::string_view text, int cboCalendar1, const DeeVariant& dee,
-                              std::string_view groupingSymbol) {
-  if (cboCalendar1 != 0) return cboCalendar1;
-  return ReadYmdDesignator(text, dee, groupingSymbol).calendarPosition;
+std::optional<Calendar> CalendarForNotationSwitch(std::string_view text,
+                                                  std::optional<Calendar> chosen,
+                                                  const DeeVariant& dee,
+                                                  std::string_view groupingSymbol) {
+  if (chosen) return chosen;
+  return ReadYmdDesignator(text, dee, groupingSymbol).calendar;
 }
 
 std::string RewriteDeeDesignator(std::string_view text, const DeeVariant& dee) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -83,10 +84,13 @@ std::string ArithLabel(std::string_view caption, std::string_view boxText);
 std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee);
 
 // The year-month-day calendar to select when that notation is chosen: a choice already made
-// stands; otherwise the calendar the text's designator names (ReadYmdDesignator), or nothing
-// (0). ("2015-11-22 JC", 0) -> 2; ("2015-11-22 J.C.", 0) -> 2; ("2015-11-22", 0) -> 0.
-int CalendarForNotationSwitch(std::string_view text, int cboCalendar1, const DeeVariant& dee,
-                              std::string_view groupingSymbol);
+// stands; otherwise the calendar the text's designator names (ReadYmdDesignator), or none.
+// ("2015-11-22 JC", none) -> Julian; ("2015-11-22 J.C.", none) -> Julian; ("2015-11-22",
+// none) -> none.
+std::optional<Calendar> CalendarForNotationSwitch(std::string_view text,
+                                                  std::optional<Calendar> chosen,
+                                                  const DeeVariant& dee,
+                                                  std::string_view groupingSymbol);
 
 // The year-month-day text after switching the Dee variant to dee: " DC" becomes " D" (Dee)
 // or " D" becomes " DC" (Dee-Cecil). A designator already in the target form is left alone,

@@ -52,12 +52,6 @@ std::optional<std::string> ReadOK(const RestoredValue& restored) {
   return restored.value;
 }
 
-// The date of jdn in the calendar at list position k, Dee dates in the restored variant.
-DateRec DateForPosition(int32_t jdn, int k, const DeeVariant& dee) {
-  static constexpr int32_t kCodes[] = {0, kCalendarGregorian, kCalendarJulian, kCalendarDee};
-  return DateOfJDN(kCodes[k], jdn, dee);
-}
-
 }  // namespace
 
 std::string SettingsKeyPath(std::string_view text273, std::string_view companyName,
@@ -107,25 +101,26 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
   const std::optional<int64_t> jdn =
       jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
   if (jdn && *jdn != 0) {
-    plan.lngJDN = static_cast<int32_t>(*jdn);
+    plan.jdn = static_cast<int32_t>(*jdn);
     const std::optional<std::string> calNdx = ReadOK(stored[kCalNdxValue]);
     const std::optional<std::string> dee = calNdx ? ReadOK(stored[kDeeValue]) : std::nullopt;
     if (dee) {
       plan.dee = *dee == kDeeVariant.designation ? kDeeVariant : kDeeCecilVariant;
       const int k = static_cast<int>(std::llabs(
           StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee).value_or(0)));
-      if (k >= kCalendarPositionGregorian && k <= kCalendarPositionDee) {
+      if (const std::optional<Calendar> calendar = CalendarAtPosition(k)) {
         const bool ymd = !calNdx->empty() && calNdx->front() == '-';
-        const DateRec date = DateForPosition(*plan.lngJDN, k, *plan.dee);
+        // Dee dates in the restored variant.
+        const DateRec date = DateOfJDN(DateRecCode(*calendar), *plan.jdn, *plan.dee);
         // Near the ends of the JDN range the Julian or Dee year can lie past what the input
         // accepts; putting it there would greet the user with an out-of-range message.
         // Keeping the JDN without its date would leave a blank window, so the date counts as
         // not saved and the start shows today's date instead.
         const int64_t lowestYear = ymd ? -kLargestInputYear : 1 - kLargestInputYear;
         if (date.year >= lowestYear && date.year <= kLargestInputYear) {
-          plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, k, date};
+          plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, *calendar, date};
         } else {
-          plan.lngJDN.reset();
+          plan.jdn.reset();
         }
       }
     }

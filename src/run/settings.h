@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar.h"
 #include "calendar/dee.h"
 #include "datetext/input_controls.h"
 #include "platform/morvel/date_rec.h"
@@ -59,14 +60,14 @@ void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsS
 // A date a restore puts into the input, in the notation and calendar it was saved with.
 struct RestoredInput {
   Notation notation = kInputWithoutAYN;
-  int calendarPosition = 1;  // 1 Gregorian, 2 Julian, 3 Dee
-  DateRec date;              // lngJDN converted to that calendar, for Display*
+  Calendar calendar = Calendar::kGregorian;
+  DateRec date;  // the JDN converted to that calendar, for Display*
 };
 
 // What a restore puts where; the window applies the parts that are set, in this order, and
 // runs Calculate when input is set.
 struct RestorePlan {
-  std::optional<int32_t> lngJDN;         // also kept when CalNdx or Dee stop the restore
+  std::optional<int32_t> jdn;            // also kept when CalNdx or Dee stop the restore
   std::optional<DeeVariant> dee;         // the variant to select: optDee or optDeeCecil
   std::optional<RestoredInput> input;    // then run cmdCalculate_Click
   std::optional<uint32_t> lngBackColor;  // then SetBackColor

@@ -8,8 +8,9 @@ namespace clvt {
 
 namespace {
 
-// SetTodayCalendar: the notation in use decides which list leads; the other follows.
-int32_t SetTodayCalendar(InputControls& c) {
+// SetTodayCalendar: the notation in use decides which list leads; the other follows. Returns
+// the calendar both lists then show.
+Calendar SetTodayCalendar(InputControls& c) {
   if (c.optInputDateWithoutAYN) {
     if (c.cboCalendar0 == 0 || c.cboCalendar0 >= kCalendarPositionSunday) {
       c.cboCalendar0 = kCalendarPositionGregorian;
@@ -19,11 +20,7 @@ int32_t SetTodayCalendar(InputControls& c) {
     if (c.cboCalendar1 == 0) c.cboCalendar1 = kCalendarPositionGregorian;
     c.cboCalendar0 = c.cboCalendar1;
   }
-  switch (c.cboCalendar1) {
-    case kCalendarPositionJulian: return kCalendarJulian;
-    case kCalendarPositionDee: return kCalendarDee;
-    default: return kCalendarGregorian;
-  }
+  return CalendarAtPosition(c.cboCalendar1).value_or(Calendar::kGregorian);
 }
 
 }  // namespace
@@ -34,7 +31,7 @@ TodayResult SetToday(InputControls& controls, int32_t todayJDN, const DeeVariant
     controls.optInputDateWithoutAYN = true;
   }
   DateRec& rec = result.recOutputDate;
-  rec.calendar = SetTodayCalendar(controls);
+  rec.calendar = DateRecCode(SetTodayCalendar(controls));
   rec.jdn = todayJDN;
   JDNToDate(rec, dee);
   rec.valid = 1;

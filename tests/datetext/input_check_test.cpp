@@ -167,26 +167,27 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
     const char* text;
     DeeVariant dee;
     const char* letters;
-    int calendar;
+    std::optional<Calendar> calendar;
     bool atFirst = false;
   };
   const Row rows[] = {
-      {"2015-11-22 C E", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
-      {"2015-11-22 C'E", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
-      {"2015-11-22 D", kDeeVariant, "D", kCalendarPositionDee},
-      {"2015-11-22 D", kDeeCecilVariant, "D", 0},
-      {"2015-11-22 DC", kDeeVariant, "DC", 0},
-      {"2015-11-22 ce", kDeeCecilVariant, "ce", 0},  // case-sensitive: callers upper-case
-      {"2015-11-22 AD", kDeeCecilVariant, "AD", 0},
-      {"2015-11-22", kDeeCecilVariant, "", 0},
-      {"CE 2015-11-22", kDeeCecilVariant, "CE", kCalendarPositionGregorian, true},
-      {"12\u202F345-01-05 CE", kDeeCecilVariant, "CE", kCalendarPositionGregorian},
+      {"2015-11-22 C E", kDeeCecilVariant, "CE", Calendar::kGregorian},
+      {"2015-11-22 C'E", kDeeCecilVariant, "CE", Calendar::kGregorian},
+      {"2015-11-22 D", kDeeVariant, "D", Calendar::kDee},
+      {"2015-11-22 D", kDeeCecilVariant, "D", std::nullopt},
+      {"2015-11-22 DC", kDeeVariant, "DC", std::nullopt},
+      {"2015-11-22 ce", kDeeCecilVariant, "ce",
+       std::nullopt},  // case-sensitive: callers upper-case
+      {"2015-11-22 AD", kDeeCecilVariant, "AD", std::nullopt},
+      {"2015-11-22", kDeeCecilVariant, "", std::nullopt},
+      {"CE 2015-11-22", kDeeCecilVariant, "CE", Calendar::kGregorian, true},
+      {"12\u202F345-01-05 CE", kDeeCecilVariant, "CE", Calendar::kGregorian},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.text) + " / " + std::string(row.dee.designation));
     const YmdDesignator d = ReadYmdDesignator(row.text, row.dee, "\u202F");
     EXPECT_EQ(d.letters, row.letters);
-    EXPECT_EQ(d.calendarPosition, row.calendar);
+    EXPECT_EQ(d.calendar, row.calendar);
     EXPECT_EQ(d.atFirstCharacter, row.atFirst);
   }
 }

@@ -331,18 +331,29 @@ TEST_F(ConversionTest, ArithmeticNeverOverflows) {
   EXPECT_TRUE(ApplyDateArithmetic(bad, {0, 0, 0, 0}, true, kDeeCecilVariant).message.has_value());
 }
 
+// Without a calendar (the empty item or a weekday) the date is still read first, so a huge
+// year keeps its range message; a date that was read is then invalid.
 TEST_F(ConversionTest, GetJDNWithoutChecksRefusesHugeYears) {
-  InputControls c = Mdy(1, 1, "99999999999999999999", kEraCE, 1);
-  GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, "G", true, kDeeCecilVariant, 5);
+  for (const std::optional<Calendar> calendar :
+       {std::optional(Calendar::kGregorian), std::optional<Calendar>()}) {
+    InputControls c = Mdy(1, 1, "99999999999999999999", kEraCE, 1);
+    GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, calendar, true, kDeeCecilVariant, 5);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.jdn, 5);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "Input date is out of permitted range.");
+    c = Ymd("", 1);
+    for (const std::vector<std::string>& parts :
+         {std::vector<std::string>{"-" + std::string(30, '9'), "1", "1"}, {"1"}}) {
+      EXPECT_FALSE(GetJDN(c, kInputWithAYN, parts, calendar, true, kDeeCecilVariant, 5).ok);
+    }
+  }
+  InputControls c = Mdy(11, 22, "2015", kEraCE, 1);
+  GetJDNResult r = GetJDN(c, kInputWithoutAYN, {}, std::nullopt, true, kDeeCecilVariant, 5);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.jdn, 5);
   ASSERT_EQ(r.messages.size(), 1u);
-  EXPECT_EQ(r.messages[0].text, "Input date is out of permitted range.");
-  c = Ymd("", 1);
-  for (const std::vector<std::string>& parts :
-       {std::vector<std::string>{"-" + std::string(30, '9'), "1", "1"}, {"1"}}) {
-    EXPECT_FALSE(GetJDN(c, kInputWithAYN, parts, "G", true, kDeeCecilVariant, 5).ok);
-  }
+  EXPECT_EQ(r.messages[0].title, "Invalid input");
 }
 
 TEST_F(ConversionTest, GetYear) {

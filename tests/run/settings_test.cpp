@@ -192,11 +192,11 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     const RestorePlan plan = PlanRestore(registry, kKey);
     EXPECT_EQ(registry.keyReads, 1);  // a 100 MB file used to be read once per value
     EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
-    ASSERT_TRUE(plan.lngJDN && plan.input);
+    ASSERT_TRUE(plan.jdn && plan.input);
     EXPECT_EQ(plan.input->notation, row.type);
-    EXPECT_EQ(plan.input->calendarPosition, row.position);
+    EXPECT_EQ(CalendarPosition(plan.input->calendar), row.position);
     const DateRec& d = plan.input->date;
-    EXPECT_EQ(d.jdn, *plan.lngJDN);
+    EXPECT_EQ(d.jdn, *plan.jdn);
     EXPECT_EQ(std::tie(d.year, d.month, d.day, d.calendar),
               std::tie(row.date.year, row.date.month, row.date.day, row.date.calendar));
   }
@@ -242,7 +242,7 @@ TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
     SCOPED_TRACE(row.name);
     MemoryRegistry registry(row.values);
     const RestorePlan plan = PlanRestore(registry, kKey);
-    EXPECT_EQ(plan.lngJDN, row.jdn);
+    EXPECT_EQ(plan.jdn, row.jdn);
     EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
     EXPECT_EQ(plan.input.has_value(), row.input);
     EXPECT_FALSE(plan.lngBackColor);
