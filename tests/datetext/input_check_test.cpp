@@ -194,6 +194,22 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
 
 // Whatever the locale groups with, a year the program writes into either year box passes
 // the check again: in fr_FR and de_CH the next Calculate used to reject it.
+// The calendar lists hold the three calendars at 1..3; the empty item, the weekdays and
+// anything else name none, and a calendar goes back to the position it came from.
+TEST(CalendarAtPosition, NamesOnlyTheCalendarItems) {
+  const std::optional<Calendar> calendars[] = {Calendar::kGregorian, Calendar::kJulian,
+                                               Calendar::kDee};
+  for (int position = -1; position <= 11; ++position) {
+    SCOPED_TRACE(position);
+    const std::optional<Calendar> calendar = CalendarAtPosition(position);
+    EXPECT_EQ(calendar, position >= 1 && position <= 3 ? calendars[position - 1] : std::nullopt);
+    if (calendar) {
+      EXPECT_EQ(CalendarPosition(calendar), position);
+    }
+  }
+  EXPECT_EQ(CalendarPosition(std::nullopt), 0);
+}
+
 TEST_F(InputCheckTest, YearsWrittenBackReadAgain) {
   for (const char* symbol : {",", ".", "'", "\u00A0", "\u202F", "\u2019"}) {
     SCOPED_TRACE(symbol);
