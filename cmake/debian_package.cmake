@@ -6,7 +6,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME calvantis)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}2")
 set(CPACK_PACKAGE_VENDOR "Vostrel Systems")
-set(CPACK_PACKAGE_CONTACT "Vostrel Systems <calvantis@vostrelsystems.example>")
+set(CPACK_PACKAGE_CONTACT "Vostrel Systems <calvantis@vostrel-systems.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "date calculator for the Gregorian, Julian and Dee calendars")
 set(CPACK_PACKAGE_DESCRIPTION
 "Calvantis converts a date given in one calendar into the same day in the
@@ -23,7 +23,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.vostrelsystems.example/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.vostrel-systems.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The web links of the desktop program open the browser through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)

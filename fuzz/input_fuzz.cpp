@@ -35,7 +35,7 @@ std::vector<std::string> Split(const uint8_t* data, std::size_t size, char delim
 void FuzzControls(const uint8_t* data, std::size_t size) {
   if (size < kHeaderBytes) return;
   using namespace clvt;
-  const int notation = data[1] % 3 - 1;  // -1, 0, 1
+  const auto notation = static_cast<Notation>(data[1] % 3 - 1);  // incomplete or either
   InputControls c;
   c.optInputDateWithoutAYN = (data[1] & 0x10) != 0 || notation == kInputWithoutAYN;
   c.optInputDateWithAYN = notation == kInputWithAYN;
@@ -48,8 +48,7 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   c.optMinus = (data[6] & 2) != 0 && !c.optPlus;
   c.fraPlusMinusVisible = (data[6] & 4) != 0;
   const bool deeOnly = (data[6] & 8) != 0;
-  const DeeVariant dee = deeOnly ? DeeOnlyVariant() : DeeCecilVariant();
-  lngDeeEpochJDN = deeOnly ? kDeeEpochJDN : kDeeCecilEpochJDN;
+  const DeeVariant dee = deeOnly ? kDeeVariant : kDeeCecilVariant;
 
   const std::vector<std::string> texts = Split(data + kHeaderBytes, size - kHeaderBytes, '\n');
   c.txbYearADBCetc = texts[0];
@@ -62,13 +61,12 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
   const InputCheck check = InputDateOK(checked, notation, dee, symbol);
   if (check.ok) {
     InputControls run = checked;
-    GetJDN(run, notation, check.strDateParts, SelectedCalendarText(run, notation, dee), true, dee,
-           0);
+    GetJDN(run, notation, check.strDateParts, SelectedCalendar(run, notation), true, dee, 0);
   }
   // GetJDN must also be safe on input the checks never saw.
   InputControls unchecked = c;
-  GetJDN(unchecked, notation, Split(data + kHeaderBytes, size - kHeaderBytes, '-'), "G", true, dee,
-         0);
+  GetJDN(unchecked, notation, Split(data + kHeaderBytes, size - kHeaderBytes, '-'),
+         Calendar::kGregorian, true, dee, 0);
   CalculateRun(c, notation, dee, 0, symbol);
   CheckArithBox(texts.back(), symbol);
   GetYear(c, notation);

@@ -86,9 +86,9 @@ std::optional<std::string> ToUtf8(const std::string& text, const char* localeNam
   if (codeset.empty()) return std::nullopt;
   if (codeset == "UTF-8") return text;
   const iconv_t converter = iconv_open("UTF-8", codeset.c_str());
-  // iconv_open reports failure as (iconv_t)-1.
-  if (converter == reinterpret_cast<iconv_t>(-1))
-    return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
+  // iconv_open reports failure as (iconv_t)-1, an integer made a pointer by the API itself.
+  // NOLINTNEXTLINE(performance-no-int-to-ptr)
+  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
   std::string in = text;
   std::string out(text.size() * 4 + 4, '\0');  // UTF-8 needs at most 4 bytes a character
   char* inPtr = in.data();
