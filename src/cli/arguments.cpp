@@ -65,21 +65,21 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args, const Comma
       parsed.help = true;
       continue;
     }
-    const auto spec = std::find_if(syntax.options.begin(), syntax.options.end(),
-                                   [&arg](const OptionSpec& o) { return o.name == arg; });
-    if (spec == syntax.options.end()) {
+    const auto option = std::find_if(syntax.options.begin(), syntax.options.end(),
+                                     [&arg](const OptionSpec& o) { return o.name == arg; });
+    if (option == syntax.options.end()) {
       parsed.error = "unknown option '" + arg + "'";
       return parsed;
     }
     std::string value;
-    if (spec->takesValue) {
+    if (option->takesValue) {
       if (i + 1 >= args.size()) {
         parsed.error = std::string(syntax.missingValuePrefix) + arg + " needs a value";
         return parsed;
       }
       value = args[++i];
     }
-    parsed.error = spec->read(value);
+    parsed.error = option->read(value);
     if (!parsed.error.empty()) return parsed;
   }
   return parsed;

@@ -24,7 +24,7 @@ namespace {
 // The table is as wide as its longest line: 104 columns, a marked line of a year from
 // -1,000,000 down, which a run lists when the main window's year was changed after opening.
 // Lines of the years 1 to 4000 take at most 84.
-constexpr ListingWindowSpec kSpec{
+constexpr ListingWindowShape kShape{
     "frmVernalEquinoxes",   "Vernal equinoxes",         "txbNumYears",
     "Number of years",      "Vernal equinox table",
     /*numberBoxLeft=*/3950, /*longestLineColumns=*/104,
@@ -52,7 +52,7 @@ T* Make(QWidget* parent, const char* name, int left, int top, int width, int hei
 
 VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& messages,
                                              Clipboard& clipboard, QWidget* parent)
-    : ListingWindow(kSpec, host, messages, clipboard, parent) {
+    : ListingWindow(kShape, host, messages, clipboard, parent) {
   lblDates1_ = Make<QLabel>(this, "lblDates1", 240, 150, 3735, 375,
                             "Calculate vernal equinox dates/times for");
   lblDates2_ = Make<QLabel>(this, "lblDates2", 4700, 135, 3615, 375,
@@ -77,7 +77,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
   InitEquinoxTerms();
   FillLongitudeLists();
   optApparentST_->setChecked(true);
-  resize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kSpec.buttonRowTop + kButtonHeightTwips +
+  resize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kShape.buttonRowTop + kButtonHeightTwips +
                                                           kBottomMarginTwips - kTitleBarTwips));
 
   for (QComboBox* list : {cboDegrees_, cboMinutes_}) {

@@ -19,7 +19,7 @@ namespace {
 // The listing box is as wide as its longest line: 86 columns, written by a run that starts
 // at a one-digit JDN (the weekday padding is fixed by that first day) and reaches a
 // Wednesday.
-constexpr ListingWindowSpec kSpec{
+constexpr ListingWindowShape kShape{
     "frmDateSequence",      "Date sequence",           "txbNumDays",
     "Number of days",       "Date sequence listing",
     /*numberBoxLeft=*/2000, /*longestLineColumns=*/86,
@@ -35,7 +35,7 @@ QRect TwipsRect(int left, int top, int width, int height) {
 
 DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages,
                                        Clipboard& clipboard, QWidget* parent)
-    : ListingWindow(kSpec, host, messages, clipboard, parent),
+    : ListingWindow(kShape, host, messages, clipboard, parent),
       lblDates1_(new QLabel(QStringLiteral("Calculate dates for"), this)),
       lblDates2_(new QLabel(QStringLiteral("days from the input date."), this)) {
   setFixedSize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kFormHeight));

@@ -41,7 +41,7 @@ void Place(QWidget* w, int left, int top, int width, int height) {
 
 }  // namespace
 
-ListingWindow::ListingWindow(const ListingWindowSpec& spec, ListingHost& host,
+ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
                              MessageBoxes& messages, Clipboard& clipboard, QWidget* parent)
     : QWidget(parent, Qt::Window),
       host_(host),
@@ -55,30 +55,30 @@ ListingWindow::ListingWindow(const ListingWindowSpec& spec, ListingHost& host,
       cmdCopyToClipboard_(new QPushButton(CopyCaption(false), this)),
       cmdClear_(new QPushButton(QStringLiteral("Clear"), this)),
       cmdClose_(new QPushButton(QStringLiteral("Close"), this)),
-      clientWidthTwips_(kMargin + ListingBoxWidthTwips(spec.longestLineColumns) + kRightGap +
+      clientWidthTwips_(kMargin + ListingBoxWidthTwips(shape.longestLineColumns) + kRightGap +
                         kMargin) {
-  setObjectName(QString::fromLatin1(spec.objectName));
-  setWindowTitle(QString::fromLatin1(spec.title));
+  setObjectName(QString::fromLatin1(shape.objectName));
+  setWindowTitle(QString::fromLatin1(shape.title));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  numberBox_->setObjectName(QString::fromLatin1(spec.numberBoxName));
+  numberBox_->setObjectName(QString::fromLatin1(shape.numberBoxName));
   cmdDoIt_->setObjectName(QStringLiteral("cmdDoIt"));
   txbOutput_->setObjectName(QStringLiteral("txbOutput"));
   cmdCopyToClipboard_->setObjectName(QStringLiteral("cmdCopyToClipboard"));
   cmdClear_->setObjectName(QStringLiteral("cmdClear"));
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   numberBox_->setMaxLength(kNumberBoxMaxLength);
-  numberBox_->setAccessibleName(QString::fromLatin1(spec.numberBoxAccessibleName));
-  txbOutput_->setAccessibleName(QString::fromLatin1(spec.listingAccessibleName));
+  numberBox_->setAccessibleName(QString::fromLatin1(shape.numberBoxAccessibleName));
+  txbOutput_->setAccessibleName(QString::fromLatin1(shape.listingAccessibleName));
 
-  const int listingWidth = ListingBoxWidthTwips(spec.longestLineColumns);
+  const int listingWidth = ListingBoxWidthTwips(shape.longestLineColumns);
   const int rightEdge = kMargin + listingWidth;
-  Place(numberBox_, spec.numberBoxLeft, kTopRow, kNumberBoxWidth, kRowHeight);
+  Place(numberBox_, shape.numberBoxLeft, kTopRow, kNumberBoxWidth, kRowHeight);
   Place(cmdDoIt_, rightEdge - kDoItInset, kTopRow, kDoItWidth, kRowHeight);
-  Place(txbOutput_, kMargin, spec.listingTop, listingWidth, kListingHeight);
-  Place(cmdCopyToClipboard_, kMargin, spec.buttonRowTop, kCopyNarrowWidth, kRowHeight);
-  Place(cmdClear_, spec.clearLeft, spec.buttonRowTop, kButtonWidth, kRowHeight);
-  Place(cmdClose_, rightEdge + kRightGap - kButtonWidth, spec.buttonRowTop, kButtonWidth,
+  Place(txbOutput_, kMargin, shape.listingTop, listingWidth, kListingHeight);
+  Place(cmdCopyToClipboard_, kMargin, shape.buttonRowTop, kCopyNarrowWidth, kRowHeight);
+  Place(cmdClear_, shape.clearLeft, shape.buttonRowTop, kButtonWidth, kRowHeight);
+  Place(cmdClose_, rightEdge + kRightGap - kButtonWidth, shape.buttonRowTop, kButtonWidth,
         kRowHeight);
 
   const auto on = [this](auto work) { return Guarded(messages_, work); };

@@ -44,7 +44,7 @@ class ListingHost {
 
 // Names and places of the shared controls, in twips. The listing box is as wide as the
 // longest line a run can write; Do it and Close stay aligned with its right edge.
-struct ListingWindowSpec {
+struct ListingWindowShape {
   const char* objectName;     // "frmDateSequence"
   const char* title;          // "Date sequence"
   const char* numberBoxName;  // "txbNumDays"
@@ -71,7 +71,7 @@ class ListingWindow : public QWidget {
   // Builds, places and wires the shared controls; the window is destroyed when closed from
   // its title bar, so the opener keeps a QPointer. host, messages and clipboard must outlive
   // the window.
-  ListingWindow(const ListingWindowSpec& spec, ListingHost& host, MessageBoxes& messages,
+  ListingWindow(const ListingWindowShape& shape, ListingHost& host, MessageBoxes& messages,
                 Clipboard& clipboard, QWidget* parent);
 
   // Client width in twips: the listing box and a margin on either side.

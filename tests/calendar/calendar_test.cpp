@@ -11,7 +11,6 @@
 #include <string>
 #include <tuple>
 
-#include "base/floor_div.h"
 #include "calendar/dee.h"
 
 namespace clvt {
@@ -149,26 +148,6 @@ TEST(TodayJDN, IsWithinADayOfTheSystemClock) {
   const auto days = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
   const int64_t utcJDN = 2440588 + days.time_since_epoch().count();
   EXPECT_LE(std::abs(TodayJDN() - utcJDN), 1);
-}
-
-TEST(FloorDiv, RoundsTowardMinusInfinity) {
-  struct Row {
-    int64_t a, b, quotient, remainder;
-  };
-  constexpr Row kRows[] = {
-      {7, 4, 1, 3},
-      {-1, 4, -1, 3},
-      {-4, 4, -1, 0},
-      {-34, 33, -2, 32},
-      {INT64_MIN, 1, INT64_MIN, 0},
-      {INT64_MIN, 7, INT64_MIN / 7 - 1, 6},
-      {INT64_MAX, 7, INT64_MAX / 7, 0},
-  };
-  for (const Row& r : kRows) {
-    SCOPED_TRACE(std::to_string(r.a) + " / " + std::to_string(r.b));
-    EXPECT_EQ(FloorDiv(r.a, r.b), r.quotient);
-    EXPECT_EQ(FloorMod(r.a, r.b), r.remainder);
-  }
 }
 
 }  // namespace

@@ -26,14 +26,14 @@
 namespace clvt {
 namespace {
 
-constexpr ListingWindowSpec kProbeSpec{"frmProbe", "Probe", "txbNumber", "Number", "Probe listing",
-                                       2000,       40,      600,         4850,     4800};
+constexpr ListingWindowShape kProbeShape{
+    "frmProbe", "Probe", "txbNumber", "Number", "Probe listing", 2000, 40, 600, 4850, 4800};
 
 // Do it writes `next`, or throws when `fail` is set.
 class ProbeWindow : public ListingWindow {
  public:
   ProbeWindow(ListingHost& host, MessageBoxes& messages, Clipboard& clipboard)
-      : ListingWindow(kProbeSpec, host, messages, clipboard, nullptr) {
+      : ListingWindow(kProbeShape, host, messages, clipboard, nullptr) {
     SetTabOrder({});
     FormLoad(QStringLiteral("3"));
   }
