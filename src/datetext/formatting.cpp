@@ -35,8 +35,8 @@ std::string InsertGroups(std::string_view text, std::string_view separator) {
   return out;
 }
 
-DateRec DateOf(std::string_view calendar, int32_t jdn, const DeeVariant& dee) {
-  return DateOfJDN(CalendarCode(calendar), jdn, dee);
+DateRec DateOf(Calendar calendar, int32_t jdn, const DeeVariant& dee) {
+  return DateOfJDN(DateRecCode(calendar), jdn, dee);
 }
 
 bool BeyondUngrouped(int32_t year) {
@@ -48,10 +48,6 @@ bool BeyondUngrouped(int32_t year) {
 const std::array<std::string_view, 13> MonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",
     "July", "August",  "September", "October", "November", "December"};
-
-int32_t CalendarCode(std::string_view calendar) {
-  return calendar.empty() ? 0 : static_cast<unsigned char>(calendar.front());
-}
 
 std::string TwoDigits(int32_t n) {
   std::string text = DecimalText(n);
@@ -87,7 +83,7 @@ std::string DateText(const DateRec& rec, std::string_view separator,
          TwoDigits(rec.day);
 }
 
-std::string TraditionalDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee,
+std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& dee,
                             int& eraPosition) {
   const DateRec rec = DateOf(calendar, jdn, dee);
   std::string text = std::string(MonthNames[static_cast<std::size_t>(rec.month)]) + " " +
@@ -105,7 +101,7 @@ std::string TraditionalDate(std::string_view calendar, int32_t jdn, const DeeVar
   return text;
 }
 
-std::string AYNDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee) {
+std::string AYNDate(Calendar calendar, int32_t jdn, const DeeVariant& dee) {
   return AYNDate(DateOf(calendar, jdn, dee), dee);
 }
 

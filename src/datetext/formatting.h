@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar.h"
 #include "calendar/dee.h"
 #include "platform/morvel/date_rec.h"
 
@@ -39,18 +40,17 @@ std::string SeparateThousands(std::string_view text, std::string_view separator)
 std::string DateText(const DateRec& rec, std::string_view separator,
                      std::string_view thousandsSeparator);
 
-// "November 22, 2015 CE" for jdn in the calendar named by calendar's first letter ("G", "J",
-// "D"; Dee dates in the variant dee).
+// "November 22, 2015 CE" for jdn in calendar (Dee dates in the variant dee).
 // eraPosition is the era designator list's selection: below 1 it is first set to 3 ("CE");
 // positions 1 and 2 ("AD", "BC") choose AD/BC, any other CE/BCE. Years below 1 are shown as
 // 1 - year ("March 1, 1 BCE" for year 0); years above 9,999 are grouped.
-std::string TraditionalDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee,
+std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& dee,
                             int& eraPosition);
 
 // "2015-11-22 CE", "-500-03-01 JC", "-12,345-01-01 CE", "2015-11-22 DC": astronomical year
-// (grouped beyond +-9,999), two-digit month and day, designator "JC" for 'J', the Dee
-// designation of dee for 'D' (whose variant also converts the date) and "CE" otherwise.
-std::string AYNDate(std::string_view calendar, int32_t jdn, const DeeVariant& dee);
+// (grouped beyond +-9,999), two-digit month and day, designator "CE", "JC" or the Dee
+// designation of dee (whose variant also converts the date).
+std::string AYNDate(Calendar calendar, int32_t jdn, const DeeVariant& dee);
 
 // The same text for a record JDNToDate has completed in dee, for callers that also need its
 // numbers.
@@ -67,8 +67,5 @@ void RoundToMinute(double& x);
 
 // Two-digit form of 0..99 with a leading zero ("03").
 std::string TwoDigits(int32_t n);
-
-// The calendar code of a calendar text: the character code of its first byte, 0 when empty.
-int32_t CalendarCode(std::string_view calendar);
 
 }  // namespace clvt

@@ -453,7 +453,7 @@ bool MainWindow::GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMe
   return r.ok;
 }
 
-std::string MainWindow::AYNDate(std::string_view calendar, int32_t jdn) const {
+std::string MainWindow::AYNDate(Calendar calendar, int32_t jdn) const {
   return clvt::AYNDate(calendar, jdn, dee_);
 }
 

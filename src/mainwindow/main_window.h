@@ -54,7 +54,7 @@ class MainWindow : public QWidget, public ListingHost {
   // amounts; false (lngJDN unchanged) on an invalid date, which no calendar always gives.
   bool GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMessage = false);
   // "2015-11-22 DC": jdn in calendar with the Dee designation in force.
-  std::string AYNDate(std::string_view calendar, int32_t jdn) const;
+  std::string AYNDate(Calendar calendar, int32_t jdn) const;
   // The input year as typed, astronomical, without any arithmetic.
   int32_t GetYear();
 

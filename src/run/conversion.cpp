@@ -73,12 +73,12 @@ bool AnyAmountTyped(const std::array<std::string, 4>& txbArith) {
 
 OutputDates DisplayOutputDates(int32_t jdn, int& eraPosition, const DeeVariant& dee) {
   OutputDates out;
-  out.txbOutputGC = TraditionalDate("G", jdn, dee, eraPosition);
-  out.txbOutputJC = TraditionalDate("J", jdn, dee, eraPosition);
-  out.txbOutputDEE = TraditionalDate("D", jdn, dee, eraPosition);
-  out.txbOutputGCwithAYN = AYNDate("G", jdn, dee);
-  out.txbOutputJCwithAYN = AYNDate("J", jdn, dee);
-  out.txbOutputDEEwithAYN = AYNDate("D", jdn, dee);
+  out.txbOutputGC = TraditionalDate(Calendar::kGregorian, jdn, dee, eraPosition);
+  out.txbOutputJC = TraditionalDate(Calendar::kJulian, jdn, dee, eraPosition);
+  out.txbOutputDEE = TraditionalDate(Calendar::kDee, jdn, dee, eraPosition);
+  out.txbOutputGCwithAYN = AYNDate(Calendar::kGregorian, jdn, dee);
+  out.txbOutputJCwithAYN = AYNDate(Calendar::kJulian, jdn, dee);
+  out.txbOutputDEEwithAYN = AYNDate(Calendar::kDee, jdn, dee);
   out.txbJDN = GroupDigits(jdn);
   out.txbDayOfWeek = DayName(DayOfWeek(jdn));
   return out;

@@ -108,23 +108,30 @@ constexpr int32_t kGregorianMinus12345 = -2787858;  // -12345-01-01 = 1655-01-01
 TEST_F(Formatting, TraditionalDateEraStyles) {
   struct Row {
     const char* name;
-    const char* calendar;
+    Calendar calendar;
     int32_t jdn;
     int eraIn;
     int eraOut;
     const char* expected;
   };
   constexpr Row kRows[] = {
-      {"nothing selected selects CE", "G", kJDN2015, -1, kEraCE, "November 22, 2015 CE"},
-      {"empty item selects CE", "G", kJDN2015, 0, kEraCE, "November 22, 2015 CE"},
-      {"BC gives AD for a year after 0", "G", kJDN2015, kEraBC, kEraBC, "November 22, 2015 AD"},
-      {"BCE gives CE", "Gregorian Calendar", kJDN2015, kEraBCE, kEraBCE, "November 22, 2015 CE"},
-      {"unknown position", "G", kJDN2015, 9, 9, "November 22, 2015 CE"},
-      {"year 0 is 1 BCE", "G", kGregorianYear0March1, kEraCE, kEraCE, "March 1, 1 BCE"},
-      {"9999 ungrouped", "G", kGregorian10000 - 1, kEraCE, kEraCE, "December 31, 9999 CE"},
-      {"10,000 grouped", "G", kGregorian10000, kEraCE, kEraCE, "January 1, 10,000 CE"},
-      {"-9998 is 9999 BCE", "G", kGregorianMinus9999 + 365, kEraCE, kEraCE, "January 1, 9999 BCE"},
-      {"-9999 is 10,000 BCE", "G", kGregorianMinus9999, kEraCE, kEraCE, "January 1, 10,000 BCE"},
+      {"nothing selected selects CE", Calendar::kGregorian, kJDN2015, -1, kEraCE,
+       "November 22, 2015 CE"},
+      {"empty item selects CE", Calendar::kGregorian, kJDN2015, 0, kEraCE, "November 22, 2015 CE"},
+      {"BC gives AD for a year after 0", Calendar::kGregorian, kJDN2015, kEraBC, kEraBC,
+       "November 22, 2015 AD"},
+      {"BCE gives CE", Calendar::kGregorian, kJDN2015, kEraBCE, kEraBCE, "November 22, 2015 CE"},
+      {"unknown position", Calendar::kGregorian, kJDN2015, 9, 9, "November 22, 2015 CE"},
+      {"year 0 is 1 BCE", Calendar::kGregorian, kGregorianYear0March1, kEraCE, kEraCE,
+       "March 1, 1 BCE"},
+      {"9999 ungrouped", Calendar::kGregorian, kGregorian10000 - 1, kEraCE, kEraCE,
+       "December 31, 9999 CE"},
+      {"10,000 grouped", Calendar::kGregorian, kGregorian10000, kEraCE, kEraCE,
+       "January 1, 10,000 CE"},
+      {"-9998 is 9999 BCE", Calendar::kGregorian, kGregorianMinus9999 + 365, kEraCE, kEraCE,
+       "January 1, 9999 BCE"},
+      {"-9999 is 10,000 BCE", Calendar::kGregorian, kGregorianMinus9999, kEraCE, kEraCE,
+       "January 1, 10,000 BCE"},
   };
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.name);
@@ -137,17 +144,19 @@ TEST_F(Formatting, TraditionalDateEraStyles) {
 TEST_F(Formatting, TraditionalDateOfTheFirstJDN) {
   // 1 - INT32_MIN does not fit in int32_t; the year must still come out whole.
   int era = kEraCE;
-  const std::string text = TraditionalDate("J", INT32_MIN, kDeeCecilVariant, era);
+  const std::string text = TraditionalDate(Calendar::kJulian, INT32_MIN, kDeeCecilVariant, era);
   EXPECT_TRUE(text.ends_with(" BCE")) << text;
   EXPECT_NE(text.find(",8"), std::string::npos) << text;
 }
 
 // The golden transcripts of clvt convert show the worked dates in every calendar and variant.
 TEST_F(Formatting, AYNDateOfYear0AndOfGroupedNegativeYears) {
-  EXPECT_EQ(AYNDate("G", 1721425, kDeeCecilVariant), "0-12-31 CE");
-  EXPECT_EQ(AYNDate("G", kGregorianMinus12345, kDeeCecilVariant), "-12,345-01-01 CE");
+  EXPECT_EQ(AYNDate(Calendar::kGregorian, 1721425, kDeeCecilVariant), "0-12-31 CE");
+  EXPECT_EQ(AYNDate(Calendar::kGregorian, kGregorianMinus12345, kDeeCecilVariant),
+            "-12,345-01-01 CE");
   OverrideNumberSymbols("\u202F", ",");
-  EXPECT_EQ(AYNDate("G", kGregorianMinus12345, kDeeCecilVariant), "-12\u202F345-01-01 CE");
+  EXPECT_EQ(AYNDate(Calendar::kGregorian, kGregorianMinus12345, kDeeCecilVariant),
+            "-12\u202F345-01-01 CE");
 }
 
 TEST(TimeOfDayText, HoursAndMinutes) {
