@@ -105,6 +105,15 @@ std::string AYNDate(Calendar calendar, int32_t jdn, const DeeVariant& dee) {
   return AYNDate(DateOf(calendar, jdn, dee), dee);
 }
 
+std::string_view DesignatorOf(Calendar calendar, const DeeVariant& dee) {
+  switch (calendar) {
+    case Calendar::kJulian: return "JC";
+    case Calendar::kDee: return dee.designation;
+    case Calendar::kGregorian: break;
+  }
+  return "CE";
+}
+
 std::string AYNDate(const DateRec& rec, const DeeVariant& dee) {
   std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : DecimalText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";

@@ -52,6 +52,10 @@ std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& de
 // designation of dee (whose variant also converts the date).
 std::string AYNDate(Calendar calendar, int32_t jdn, const DeeVariant& dee);
 
+// The designator of calendar in the year-month-day notation: "CE", "JC" or the Dee
+// designation of dee ("DC" or "D").
+std::string_view DesignatorOf(Calendar calendar, const DeeVariant& dee);
+
 // The same text for a record JDNToDate has completed in dee, for callers that also need its
 // numbers.
 std::string AYNDate(const DateRec& rec, const DeeVariant& dee);

@@ -58,12 +58,9 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
     return Reject(kMsgInconsistentDesignations, Icon::Exclamation);
   }
   if (designator.letters.empty()) {
-    switch (position) {
-      case kCalendarPositionGregorian: text += " CE"; break;
-      case kCalendarPositionJulian: text += " JC"; break;
-      case kCalendarPositionDee: (text += ' ') += dee.designation; break;
-      default: return Reject(kMsgSpecifyCalendar, Icon::None);
-    }
+    const std::optional<Calendar> chosen = CalendarAtPosition(position);
+    if (!chosen) return Reject(kMsgSpecifyCalendar, Icon::None);
+    (text += ' ') += DesignatorOf(*chosen, dee);
     designator = ReadYmdDesignator(text, dee, groupingSymbol);
   }
   if (!designator.calendar) {
@@ -184,11 +181,9 @@ void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls) {
 void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const DeeVariant& dee) {
   std::string text = YearBoxText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
-  switch (controls.cboCalendar1) {
-    case kCalendarPositionGregorian: text += " CE"; break;
-    case kCalendarPositionJulian: text += " JC"; break;
-    default: (text += ' ') += dee.designation; break;
-  }
+  // Any position but Gregorian's and Julian's shows the Dee designation, as the Dee item does.
+  (text += ' ') +=
+      DesignatorOf(CalendarAtPosition(controls.cboCalendar1).value_or(Calendar::kDee), dee);
   controls.txbYearCEJC = std::move(text);
 }
 

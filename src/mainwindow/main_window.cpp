@@ -549,8 +549,9 @@ void MainWindow::FocusCalculate() {
 
 void MainWindow::cboCalendar_Click(int index) {
   if (index != 1) return;
-  SetTextKeepingCaret(txbYearCEJC, RewriteForCalendarChoice(S(txbYearCEJC->text()),
-                                                            cboCalendar[1]->currentIndex(), dee_));
+  SetTextKeepingCaret(txbYearCEJC, RewriteForCalendarChoice(
+                                       S(txbYearCEJC->text()),
+                                       CalendarAtPosition(cboCalendar[1]->currentIndex()), dee_));
 }
 
 void MainWindow::cmdToday_Click() {

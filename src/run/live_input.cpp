@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/ascii_text.h"
+#include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "datetext/text_helpers.h"
 
@@ -119,17 +120,15 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee) {
   return t;
 }
 
-std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee) {
+std::string RewriteForCalendarChoice(std::string_view text, std::optional<Calendar> calendar,
+                                     const DeeVariant& dee) {
   std::string upper = UpperCase(text);
-  switch (position) {
-    case kCalendarPositionGregorian:
-      return ReplaceAll(ReplaceAll(upper, "JC", "CE"), dee.designation, "CE");
-    case kCalendarPositionJulian:
-      return ReplaceAll(ReplaceAll(upper, "CE", "JC"), dee.designation, "JC");
-    case kCalendarPositionDee:
-      return ReplaceAll(ReplaceAll(upper, "CE", dee.designation), "JC", dee.designation);
-    default: return upper;
+  if (!calendar) return upper;
+  const std::string_view chosen = DesignatorOf(*calendar, dee);
+  for (const Calendar other : {Calendar::kGregorian, Calendar::kJulian, Calendar::kDee}) {
+    if (other != *calendar) upper = ReplaceAll(upper, DesignatorOf(other, dee), chosen);
   }
+  return upper;
 }
 
 std::optional<Calendar> CalendarForNotationSwitch(std::string_view text,

@@ -78,10 +78,11 @@ LiveInputTick TimerTick(const LiveInputView& view, const DeeVariant& dee);
 std::string ArithLabel(std::string_view caption, std::string_view boxText);
 
 // The year-month-day text after a choice in cboCalendar(1): upper-cased, then the other
-// designators replaced by the chosen calendar's (position 1 "CE", 2 "JC", 3 the Dee
-// designation). Other positions only upper-case.
-// ("2015-11-22 jc", 1, Dee-Cecil) -> "2015-11-22 CE".
-std::string RewriteForCalendarChoice(std::string_view text, int position, const DeeVariant& dee);
+// designators replaced by the chosen calendar's ("CE", "JC" or the Dee designation). With no
+// calendar chosen (the empty item) it is only upper-cased.
+// ("2015-11-22 jc", Gregorian, Dee-Cecil) -> "2015-11-22 CE".
+std::string RewriteForCalendarChoice(std::string_view text, std::optional<Calendar> calendar,
+                                     const DeeVariant& dee);
 
 // The year-month-day calendar to select when that notation is chosen: a choice already made
 // stands; otherwise the calendar the text's designator names (ReadYmdDesignator), or none.

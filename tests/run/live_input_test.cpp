@@ -144,7 +144,8 @@ TEST(RewriteForCalendarChoice, ReplacesOtherDesignators) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.text) + " -> " + std::to_string(row.position));
-    EXPECT_EQ(RewriteForCalendarChoice(row.text, row.position, row.dee), row.expected);
+    EXPECT_EQ(RewriteForCalendarChoice(row.text, CalendarAtPosition(row.position), row.dee),
+              row.expected);
   }
 }
 
