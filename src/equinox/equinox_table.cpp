@@ -196,18 +196,12 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
   run.lngYear = input.startYear;
   const NumYearsCheck check = CheckNumYears(input.txbNumYears);
   run.txbNumYears = check.trimmed;
-  if (check.message) messages.Show(*check.message);
-  if (check.years == 0) return run;
-  if (!input.inputDateInUse) {
-    messages.Show(NoInputDateMessage());
-    return run;
-  }
+  const ListingStart start = StartListing(check.message, check.years, input.inputDateInUse,
+                                          input.tableLength, messages, input.capacity);
+  if (!start.proceed) return run;
 
   int64_t length = input.tableLength;
-  if (input.tableLength == 0) {
-    run.replace = true;
-  } else if (ListingIsFull(input.tableLength, input.capacity)) {
-    if (!messages.Show(ClearFullTextboxQuestion())) return run;
+  if (input.tableLength == 0 || start.clear) {
     run.replace = true;
   } else if (input.tableContainsCE) {
     run.text.assign(1, '\n');

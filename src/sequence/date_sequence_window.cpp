@@ -52,19 +52,10 @@ DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages
 void DateSequenceWindow::DoIt() {
   const NumDaysCheck check = CheckNumDays(numberBox_->text().toStdString());
   numberBox_->setText(QString::fromStdString(check.text));
-  if (check.message) {
-    messages_.Show(*check.message);
-    return;
-  }
-  if (check.numDays == 0) return;
-  if (!host_.InputDateInUse()) {
-    messages_.Show(NoInputDateMessage());
-    return;
-  }
-  if (ListingIsFull(HeldLength())) {
-    if (!messages_.Show(ClearFullTextboxQuestion())) return;
-    txbOutput_->clear();
-  }
+  const ListingStart start =
+      StartListing(check.message, check.numDays, host_.InputDateInUse(), HeldLength(), messages_);
+  if (!start.proceed) return;
+  if (start.clear) txbOutput_->clear();
 
   // The run's own start: the main window's input as it stands now. An input gone invalid
   // gives the day of the last good run.

@@ -7,6 +7,7 @@
 
 #include "base/message.h"
 #include "datetext/text_helpers.h"
+#include "platform/message_box.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
 // `clvt equinox` share about a listing's text: how much a listing box holds, how its length is
@@ -40,6 +41,19 @@ struct ListingRun {
   bool stoppedFull = false;               // the listing filled up mid-run (closingMessage is
                              // TextboxFullMessage()): no summary, and the focus stays put
 };
+
+// Whether a listing's "Do it" goes on to list, after the steps both listings take first: the
+// message of a refused number (numberMessage) is shown and stops the run, as does a number of
+// 0; without an input date in the main window NoInputDateMessage() stops it; a listing already
+// past capacity asks ClearFullTextboxQuestion(), and No stops it. clear is set when the user
+// agreed to have the full listing cleared.
+struct ListingStart {
+  bool proceed = false;
+  bool clear = false;
+};
+ListingStart StartListing(const std::optional<Message>& numberMessage, int64_t number,
+                          bool inputDateInUse, int64_t heldLength, MessageBoxes& messages,
+                          int64_t capacity = kListingCapacity);
 
 Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
 Message TextboxFullMessage();        // "Textbox is full." exclamation
