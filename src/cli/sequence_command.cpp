@@ -111,11 +111,8 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   } else {
     out << run.text;
   }
-  if (run.stoppedFull) {
-    PrintMessage(err, TextboxFullMessage());
-    return kExitRejected;
-  }
-  return kExitDone;
+  if (run.closingMessage) PrintMessage(err, *run.closingMessage);
+  return run.stoppedFull ? kExitRejected : kExitDone;
 }
 
 }  // namespace clvt::cli
