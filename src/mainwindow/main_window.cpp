@@ -436,21 +436,14 @@ void MainWindow::ShowMessages(const std::vector<Message>& messages) {
 
 bool MainWindow::GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMessage) {
   InputControls c = ReadInputControls();
-  if (notation_ == kInputWithAYN) {
-    // The date sequence window calls this without a check first, possibly after the text was
-    // edited: take the fields of the text as it stands, never those of an earlier check,
-    // which would also write that earlier date back over the user's text.
-    InputControls probe = c;
-    const InputCheck check = clvt::InputDateOK(probe, notation_, dee_, DigitGroupingSymbol());
-    if (!check.ok && !showInvalidDateMessage) return false;
-    strDateParts_ = check.ok ? check.strDateParts : std::vector<std::string>{};
-  }
-  const GetJDNResult r =
-      clvt::GetJDN(c, notation_, strDateParts_, calendar, showInvalidDateMessage, dee_, lngJDN_);
+  const std::optional<GetJDNResult> r =
+      GetJDNAsItStands(c, notation_, strDateParts_, calendar, showInvalidDateMessage, dee_, lngJDN_,
+                       DigitGroupingSymbol());
+  if (!r) return false;
   WriteInputControls(c);
-  ShowMessages(r.messages);
-  if (r.ok) lngJDN_ = r.jdn;
-  return r.ok;
+  ShowMessages(r->messages);
+  if (r->ok) lngJDN_ = r->jdn;
+  return r->ok;
 }
 
 std::string MainWindow::AYNDate(Calendar calendar, int32_t jdn) const {

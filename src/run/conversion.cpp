@@ -236,6 +236,20 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
   return result;
 }
 
+std::optional<GetJDNResult> GetJDNAsItStands(InputControls& controls, Notation notation,
+                                             std::vector<std::string>& dateParts,
+                                             std::optional<Calendar> calendar,
+                                             bool showInvalidDateMessage, const DeeVariant& dee,
+                                             int32_t jdn, std::string_view groupingSymbol) {
+  if (notation == kInputWithAYN) {
+    InputControls probe = controls;
+    const InputCheck check = InputDateOK(probe, notation, dee, groupingSymbol);
+    if (!check.ok && !showInvalidDateMessage) return std::nullopt;
+    dateParts = check.ok ? check.strDateParts : std::vector<std::string>{};
+  }
+  return GetJDN(controls, notation, dateParts, calendar, showInvalidDateMessage, dee, jdn);
+}
+
 namespace {
 
 void ShowOutputs(CalculateResult& result, InputControls& controls, const DeeVariant& dee) {

@@ -64,6 +64,17 @@ GetJDNResult GetJDN(InputControls& controls, Notation notation,
                     const std::vector<std::string>& strDateParts, std::optional<Calendar> calendar,
                     bool showInvalidDateMessage, const DeeVariant& dee, int32_t jdn);
 
+// GetJDN on the input as it stands, for a run that comes without a check of its own (a
+// listing's "Do it" after the text was edited): a year-month-day text is checked afresh, so
+// its fields are those of the text now and never those of an earlier check, which would also
+// write that earlier date back over the user's text; dateParts keeps the fields read. A text
+// that fails the check gives nothing (and leaves controls alone) unless showInvalidDateMessage.
+std::optional<GetJDNResult> GetJDNAsItStands(InputControls& controls, Notation notation,
+                                             std::vector<std::string>& dateParts,
+                                             std::optional<Calendar> calendar,
+                                             bool showInvalidDateMessage, const DeeVariant& dee,
+                                             int32_t jdn, std::string_view groupingSymbol);
+
 // A whole press of Calculate: InputDateOK, then a calendar run or the weekday match
 // (cboCalendar0 at 4..10 in the month-day-year notation). A notation other than 0 or 1 runs
 // nothing. Dee dates are read and shown in the variant dee. May set controls.cboYearDesADBCetc to
