@@ -446,10 +446,6 @@ bool MainWindow::GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMe
   return r->ok;
 }
 
-std::string MainWindow::AYNDate(Calendar calendar, int32_t jdn) const {
-  return clvt::AYNDate(calendar, jdn, dee_);
-}
-
 int32_t MainWindow::GetYear() { return clvt::GetYear(ReadInputControls(), notation_); }
 
 QWidget* MainWindow::OutputFrame() const { return fraOutput; }

@@ -53,8 +53,6 @@ class MainWindow : public QWidget, public ListingHost {
   // Converts the checked input (after InputDateOK) in calendar into lngJDN, applying the
   // amounts; false (lngJDN unchanged) on an invalid date, which no calendar always gives.
   bool GetJDN(std::optional<Calendar> calendar, bool showInvalidDateMessage = false);
-  // "2015-11-22 DC": jdn in calendar with the Dee designation in force.
-  std::string AYNDate(Calendar calendar, int32_t jdn) const;
   // The input year as typed, astronomical, without any arithmetic.
   int32_t GetYear();
 
