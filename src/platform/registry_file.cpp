@@ -22,8 +22,11 @@ namespace clvt {
 namespace {
 
 constexpr mode_t kFolderMode = 0700;
-// mkostemp replaces these six characters with letters and digits.
-constexpr std::string_view kTemporarySuffix = ".XXXXXX";
+// A save's temporary file is "<file>.clvt-tmp." and six letters or digits (mkostemp replaces
+// the X): a name nobody gives a file of their own, so removing the leftovers of killed saves
+// never touches a user's "registry.txt.backup".
+constexpr std::string_view kTemporaryMark = ".clvt-tmp.";
+constexpr std::string_view kTemporaryRandom = "XXXXXX";
 
 uint32_t ErrorCodeFromErrno(int error) {
   switch (error) {
@@ -67,11 +70,14 @@ RegistryKeys ReadKeys(const std::string& path) {
   return ParseRegistryText(read.bytes);
 }
 
-// True for "<base>.XXXXXX" with the X letters or digits: a temporary file of this store.
+// True for "<base>.clvt-tmp.XXXXXX" with the X letters or digits: a temporary file of this
+// store.
 bool IsTemporaryOf(std::string_view name, std::string_view base) {
-  if (name.size() != base.size() + kTemporarySuffix.size()) return false;
-  if (name.substr(0, base.size()) != base || name[base.size()] != '.') return false;
-  const std::string_view tail = name.substr(base.size() + 1);
+  if (name.size() != base.size() + kTemporaryMark.size() + kTemporaryRandom.size()) return false;
+  if (!name.starts_with(base) || !name.substr(base.size()).starts_with(kTemporaryMark)) {
+    return false;
+  }
+  const std::string_view tail = name.substr(base.size() + kTemporaryMark.size());
   return std::all_of(tail.begin(), tail.end(), [](char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
   });
@@ -194,7 +200,7 @@ void FileRegistry::RemoveStaleTemporaries() const {
 }
 
 uint32_t FileRegistry::ReplaceFile(const std::string& contents) {
-  std::string temporary = path_ + std::string(kTemporarySuffix);
+  std::string temporary = path_ + std::string(kTemporaryMark) + std::string(kTemporaryRandom);
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);  // mode 0600
   if (fd < 0) return ErrorCodeFromErrno(errno);
   int error = 0;

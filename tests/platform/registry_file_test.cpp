@@ -181,7 +181,8 @@ TEST_F(FileRegistryTest, FifoInThePlaceOfTheFileReadsAsNotSavedAndIsReplaced) {
 }
 
 // A save killed between creating its temporary file and renaming it leaves the temporary file
-// behind; the next save removes such files, and only those.
+// behind; the next save removes such files, and only those. Every save used to delete the
+// user's own registry.txt.backup, .before and .2024ok as well.
 TEST_F(FileRegistryTest, SaveRemovesTemporaryFilesOfKilledSaves) {
   fs::create_directories(path_.parent_path());
   struct Row {
@@ -189,20 +190,21 @@ TEST_F(FileRegistryTest, SaveRemovesTemporaryFilesOfKilledSaves) {
     bool removed;
   };
   const Row rows[] = {
-      {"registry.txt.a1B2c3", true},  {"registry.txt.XXXXXX", true},
-      {"registry.txt.a1B2c", false},  {"registry.txt.a1B2c3d", false},
-      {"registry.txt.a1-2c3", false}, {"registry.txt.bak", false},
-      {"other.txt.a1B2c3", false},    {"registry.txtXa1B2c3", false},
+      {"registry.txt.clvt-tmp.a1B2c3", true},  {"registry.txt.clvt-tmp.XXXXXX", true},
+      {"registry.txt.clvt-tmp.a1B2c", false},  {"registry.txt.clvt-tmp.a1B2c3d", false},
+      {"registry.txt.clvt-tmp.a1-2c3", false}, {"registry.txt.clvt-tmpXa1B2c3", false},
+      {"other.txt.clvt-tmp.a1B2c3", false},    {"registry.txt.backup", false},
+      {"registry.txt.before", false},          {"registry.txt.2024ok", false},
   };
   for (const Row& row : rows) WriteAll(path_.parent_path() / row.name, "half");
-  fs::create_directory(path_.parent_path() / "registry.txt.Folder");
+  fs::create_directory(path_.parent_path() / "registry.txt.clvt-tmp.Folder");
   FileRegistry registry(path_.string());
   Save(registry, "JDN", "1");
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     EXPECT_EQ(fs::exists(path_.parent_path() / row.name), !row.removed);
   }
-  EXPECT_TRUE(fs::is_directory(path_.parent_path() / "registry.txt.Folder"));
+  EXPECT_TRUE(fs::is_directory(path_.parent_path() / "registry.txt.clvt-tmp.Folder"));
   EXPECT_EQ(Read(registry, "JDN"), "1");
 }
 
