@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "platform/file_read.h"
 #include "platform/registry_text.h"
@@ -94,19 +96,24 @@ bool WriteAll(int fd, const std::string& contents) {
   return true;
 }
 
-// Holds an exclusive lock on a folder for as long as it lives (best effort: without the lock
-// a write is still atomic, only a concurrent writer's value may be lost).
+// Holds an exclusive lock on a folder for as long as it lives, if it can have it within wait.
+// Best effort: without the lock a write is still atomic, only a concurrent writer's value may
+// be lost, which is better than a quit that hangs while another program (or a copy of this
+// one, stopped half-way through its save) holds the lock.
 class FolderLock {
  public:
-  explicit FolderLock(const std::string& folder)
+  FolderLock(const std::string& folder, std::chrono::milliseconds wait)
       : fd_(open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    if (fd_ >= 0) {
-      int locked = -1;
-      do {
-        locked = flock(fd_, LOCK_EX);
-      } while (locked != 0 && errno == EINTR);
-      held_ = locked == 0;
+    if (fd_ < 0) return;
+    // flock has no time limit of its own: try without blocking until the time is up.
+    constexpr std::chrono::milliseconds kRetry{20};
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK && errno != EINTR) return;
+      if (std::chrono::steady_clock::now() >= deadline) return;
+      std::this_thread::sleep_for(kRetry);
     }
+    held_ = true;
   }
   ~FolderLock() {
     if (fd_ >= 0) close(fd_);
@@ -136,8 +143,9 @@ std::string DefaultRegistryFilePath() {
   return base + "/calvantis/registry.txt";
 }
 
-FileRegistry::FileRegistry(std::string path, RenameFunction rename)
-    : path_(std::move(path)), rename_(std::move(rename)) {
+FileRegistry::FileRegistry(std::string path, RenameFunction rename,
+                           std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), rename_(std::move(rename)), lockWait_(lockWait) {
   if (!rename_) rename_ = [](const char* from, const char* to) { return std::rename(from, to); };
 }
 
@@ -170,7 +178,7 @@ RegistryApi::WriteResult FileRegistry::WriteValues(uint32_t root, const std::str
   }
   // One lock around the whole read-change-replace, so a second copy saving at the same moment
   // waits and then starts from this copy's file instead of mixing values with it.
-  FolderLock lock(folder);
+  FolderLock lock(folder, lockWait_);
   if (lock.Held()) RemoveStaleTemporaries();
   // An unreadable or damaged file counts as empty: this write replaces it with a good one
   // that keeps whatever could still be read.

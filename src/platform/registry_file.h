@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -13,14 +14,20 @@
 // a temporary file in the same folder (mode 0600), flush it to disk, rename it over the old
 // one and flush the folder, so a crash, a kill or a full disk leaves either the old file or
 // the new one, never half of one or a mix of two writers' values. Temporary files a killed
-// write left behind are removed by the next write. A missing or damaged file reads as keys and
-// values not found; so does a file that is not a regular file (it is never waited on) or one
-// larger than kMaxRegistryFileBytes.
+// write left behind are removed by the next write. The lock is waited for at most
+// kRegistryLockWait; a writer that cannot have it by then writes without it (the replacement is
+// atomic all the same), so nothing another program does to the folder can hang a save. A
+// missing or damaged file reads as keys and values not found; so does a file that is not a
+// regular file (it is never waited on) or one larger than kMaxRegistryFileBytes.
 namespace clvt {
 
 // A settings file holds a few hundred bytes; one beyond this is damaged and is not read, so a
 // huge or endless file cannot slow the start or the end of the program.
 inline constexpr std::size_t kMaxRegistryFileBytes = std::size_t{64} * 1024;
+
+// How long a write waits for the folder's lock. Another copy's save holds it for milliseconds;
+// a holder that keeps it longer is stuck or foreign, and the program is quitting meanwhile.
+inline constexpr std::chrono::milliseconds kRegistryLockWait{2000};
 
 // $XDG_CONFIG_HOME/calvantis/registry.txt when XDG_CONFIG_HOME is an absolute path, else
 // $HOME/.config/calvantis/registry.txt; "" when neither variable gives one.
@@ -32,7 +39,8 @@ class FileRegistry : public RegistryApi {
   using RenameFunction = std::function<int(const char* from, const char* to)>;
 
   // path: the settings file; its folder is created (mode 0700) on the first write.
-  explicit FileRegistry(std::string path, RenameFunction rename = {});
+  explicit FileRegistry(std::string path, RenameFunction rename = {},
+                        std::chrono::milliseconds lockWait = kRegistryLockWait);
 
   WriteResult WriteValue(uint32_t root, const std::string& key, const std::string& name,
                          const std::string& value) override;
@@ -51,6 +59,7 @@ class FileRegistry : public RegistryApi {
 
   std::string path_;
   RenameFunction rename_;
+  std::chrono::milliseconds lockWait_;
 };
 
 }  // namespace clvt

@@ -3,10 +3,13 @@
 #include "platform/registry_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -249,6 +252,22 @@ TEST_F(FileRegistryTest, TwoInstancesSavingInTurnKeepBothValues) {
   EXPECT_EQ(Read(second, "Dee"), "D");
   EXPECT_EQ(Read(first, "BackColor"), "4210752");
   EXPECT_EQ(ParseRegistryText(ReadAll(path_)).size(), 1u);
+}
+
+// A lock held elsewhere (flock -x on the folder, or a copy stopped half-way through its save)
+// used to hang the quit for good. The save goes ahead without the lock, and leaves alone the
+// temporary file the holder may still be writing.
+TEST_F(FileRegistryTest, LockHeldElsewhereDelaysTheSaveOnlyBriefly) {
+  fs::create_directories(path_.parent_path());
+  const fs::path holdersTemporary = path_.parent_path() / "registry.txt.clvt-tmp.a1B2c3";
+  WriteAll(holdersTemporary, "half");
+  const int holder = open(path_.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(holder, LOCK_EX), 0);
+  FileRegistry registry(path_.string(), {}, std::chrono::milliseconds(50));
+  EXPECT_EQ(Save(registry, "JDN", "1").substr(0, 19), "0 New key created. ");
+  EXPECT_EQ(Read(registry, "JDN"), "1");
+  EXPECT_TRUE(fs::exists(holdersTemporary));
+  close(holder);
 }
 
 TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
