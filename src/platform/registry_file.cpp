@@ -39,7 +39,8 @@ uint32_t ErrorCodeFromErrno(int error) {
     case EROFS: return kErrorAccessDenied;
     case ENOSPC:
     case EDQUOT: return kErrorDiskFull;
-    case ENAMETOOLONG: return kErrorBadPathname;
+    case ENAMETOOLONG:
+    case ELOOP: return kErrorBadPathname;
     default: return kErrorWriteFault;
   }
 }
@@ -83,6 +84,39 @@ bool IsTemporaryOf(std::string_view name, std::string_view base) {
   return std::all_of(tail.begin(), tail.end(), [](char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
   });
+}
+
+// Turns path, when it is a symbolic link, into the file the link finally names, which need not
+// exist yet; a relative target counts from the link's folder. A save replaces that file, so a
+// settings file linked into a folder of dotfiles stays a link and its target gets the values.
+// Returns 0, or ELOOP when the links go round (as the system counts: 40 links at most).
+int FollowLinks(std::string& path) {
+  namespace fs = std::filesystem;
+  constexpr int kMaxLinks = 40;
+  for (int links = 0; links < kMaxLinks; ++links) {
+    std::error_code notALink;
+    const fs::path target = fs::read_symlink(path, notALink);
+    if (notALink) return 0;  // a file, a folder, or nothing yet: this is the one to write
+    path = target.is_absolute() ? target.string() : (fs::path(FolderOf(path)) / target).string();
+  }
+  return ELOOP;
+}
+
+// Removes the temporary files that killed saves of file left in its folder. Only while the
+// lock is held: no other writer can be writing one of these just now.
+void RemoveStaleTemporaries(const std::string& file) {
+  namespace fs = std::filesystem;
+  const std::string base = fs::path(file).filename().string();
+  std::error_code error;
+  for (fs::directory_iterator entry(FolderOf(file), error), end; !error && entry != end;
+       entry.increment(error)) {
+    std::error_code statusError;
+    if (IsTemporaryOf(entry->path().filename().string(), base) &&
+        entry->symlink_status(statusError).type() == fs::file_type::regular) {
+      std::error_code ignored;
+      fs::remove(entry->path(), ignored);
+    }
+  }
 }
 
 bool WriteAll(int fd, const std::string& contents) {
@@ -171,44 +205,34 @@ RegistryApi::WriteResult FileRegistry::WriteValues(uint32_t root, const std::str
     result.createError = kErrorPathNotFound;
     return result;
   }
-  const std::string folder = FolderOf(path_);
-  if (const int error = MakeFolders(folder); error != 0) {
+  if (const int error = MakeFolders(FolderOf(path_)); error != 0) {
+    result.createError = ErrorCodeFromErrno(error);
+    return result;
+  }
+  std::string file = path_;
+  if (const int error = FollowLinks(file); error != 0) {
     result.createError = ErrorCodeFromErrno(error);
     return result;
   }
   // One lock around the whole read-change-replace, so a second copy saving at the same moment
   // waits and then starts from this copy's file instead of mixing values with it.
-  FolderLock lock(folder, lockWait_);
-  if (lock.Held()) RemoveStaleTemporaries();
+  FolderLock lock(FolderOf(file), lockWait_);
+  if (lock.Held()) RemoveStaleTemporaries(file);
   // An unreadable or damaged file counts as empty: this write replaces it with a good one
   // that keeps whatever could still be read.
-  RegistryKeys keys = ReadKeys(path_);
+  RegistryKeys keys = ReadKeys(file);
   const auto existing = keys.find(*fullKey);
   result.disposition = existing != keys.end() ? Disposition::Opened : Disposition::Created;
   RegistryValues& keyValues = keys[*fullKey];
   for (const NamedValue& named : values) keyValues[named.name] = named.value;
-  result.writeError = ReplaceFile(RegistryText(keys));
+  result.writeError = ReplaceFile(file, RegistryText(keys));
   return result;
 }
 
-// Only while the lock is held: no other writer can be writing one of these just now.
-void FileRegistry::RemoveStaleTemporaries() const {
-  namespace fs = std::filesystem;
-  const std::string base = fs::path(path_).filename().string();
-  std::error_code error;
-  for (fs::directory_iterator entry(FolderOf(path_), error), end; !error && entry != end;
-       entry.increment(error)) {
-    std::error_code statusError;
-    if (IsTemporaryOf(entry->path().filename().string(), base) &&
-        entry->symlink_status(statusError).type() == fs::file_type::regular) {
-      std::error_code ignored;
-      fs::remove(entry->path(), ignored);
-    }
-  }
-}
-
-uint32_t FileRegistry::ReplaceFile(const std::string& contents) {
-  std::string temporary = path_ + std::string(kTemporaryMark) + std::string(kTemporaryRandom);
+// The temporary file goes into file's own folder: rename replaces a file only within one file
+// system, and only the file itself, never a link that names it.
+uint32_t FileRegistry::ReplaceFile(const std::string& file, const std::string& contents) {
+  std::string temporary = file + std::string(kTemporaryMark) + std::string(kTemporaryRandom);
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);  // mode 0600
   if (fd < 0) return ErrorCodeFromErrno(errno);
   int error = 0;
@@ -217,13 +241,13 @@ uint32_t FileRegistry::ReplaceFile(const std::string& contents) {
     error = errno != 0 ? errno : EIO;
   }
   if (close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && rename_(temporary.c_str(), path_.c_str()) != 0) error = errno;
+  if (error == 0 && rename_(temporary.c_str(), file.c_str()) != 0) error = errno;
   if (error != 0) {
     unlink(temporary.c_str());
     return ErrorCodeFromErrno(error);
   }
   // Make the rename itself durable; failing that, the new file is still in place.
-  const int folderFd = open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int folderFd = open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (folderFd >= 0) {
     fsync(folderFd);
     close(folderFd);

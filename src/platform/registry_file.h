@@ -17,6 +17,8 @@
 // write left behind are removed by the next write. The lock is waited for at most
 // kRegistryLockWait; a writer that cannot have it by then writes without it (the replacement is
 // atomic all the same), so nothing another program does to the folder can hang a save. A
+// settings file that is a symbolic link stays one: the file the link names is replaced, in its
+// own folder, and created there when it does not exist yet. A link loop fails the write. A
 // missing or damaged file reads as keys and values not found; so does a file that is not a
 // regular file (it is never waited on) or one larger than kMaxRegistryFileBytes.
 namespace clvt {
@@ -54,8 +56,8 @@ class FileRegistry : public RegistryApi {
   const std::string& Path() const { return path_; }
 
  private:
-  uint32_t ReplaceFile(const std::string& contents);
-  void RemoveStaleTemporaries() const;
+  // Replaces file (the settings file, or the file its link names) with contents.
+  uint32_t ReplaceFile(const std::string& file, const std::string& contents);
 
   std::string path_;
   RenameFunction rename_;

@@ -1,5 +1,5 @@
 // The settings file that stands in for the registry: its text form, damaged files, the atomic
-// replacement and several writers.
+// replacement, several writers, a lock held elsewhere and a settings file that is a link.
 #include "platform/registry_file.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +15,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "platform/registry_text.h"
 
@@ -268,6 +269,48 @@ TEST_F(FileRegistryTest, LockHeldElsewhereDelaysTheSaveOnlyBriefly) {
   EXPECT_EQ(Read(registry, "JDN"), "1");
   EXPECT_TRUE(fs::exists(holdersTemporary));
   close(holder);
+}
+
+// A settings file linked into a folder of dotfiles used to be replaced by a regular file at the
+// first save, so later saves never reached the dotfiles.
+TEST_F(FileRegistryTest, SymbolicLinkStaysALinkAndWhatItNamesIsSaved) {
+  const std::string notFound = "1 Key not found or is empty.";
+  struct Row {
+    const char* name;
+    std::string link;     // what the settings file links to
+    const char* status;   // of the save, without the system's text
+    const char* written;  // the file that then holds the values, under the test's folder
+    std::string dee;      // what "Dee", stored before the save in dots/registry.txt, reads then
+  };
+  const Row rows[] = {
+      {"relative", "../dots/registry.txt", "0 Key already exists.", "dots/registry.txt", "D"},
+      {"chain", (folder_ / "dots" / "chained").string(), "0 Key already exists.",
+       "dots/registry.txt", "D"},
+      {"dangling", "../dots/new.txt", "0 New key created.", "dots/new.txt", "3 Name not found."},
+      {"into a missing folder", "../nowhere/registry.txt", "3 Unable to write value.", nullptr,
+       notFound},
+      {"loop", "registry.txt", "161 Unable to create (or find) key.", nullptr, notFound},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(folder_);
+    fs::create_directories(path_.parent_path());
+    fs::create_directories(folder_ / "dots");
+    WriteAll(folder_ / "dots" / "registry.txt", kGoodFile);
+    fs::create_symlink("registry.txt", folder_ / "dots" / "chained");
+    fs::create_symlink(row.link, path_);
+    FileRegistry registry(path_.string());
+    const std::string status = Save(registry, "JDN", "1");
+    EXPECT_EQ(status.substr(0, status.find("  ")), row.status);
+    std::error_code notALink;
+    EXPECT_EQ(fs::read_symlink(path_, notALink), row.link);
+    if (row.written != nullptr) {
+      EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder_ / row.written)));
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
+    EXPECT_EQ(Read(registry, "JDN"), row.written != nullptr ? "1" : notFound);
+    EXPECT_EQ(Read(registry, "Dee"), row.dee);
+  }
 }
 
 TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
