@@ -133,8 +133,10 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::Start() {
   show();
-  RestoreSettings();
-  if (lngJDN_ == 0 && cmdToday->isEnabled()) cmdToday_Click();
+  // Whenever no date comes back (a first start, a damaged or partly saved file), today's date
+  // goes into the input, in the notation and calendar that came back if any: a window without
+  // an input date would offer nothing to calculate.
+  if (!RestoreSettings() && cmdToday->isEnabled()) cmdToday_Click();
   SetBold(cmdCopyResult, false);
   blnStartupCompleted_ = true;
 }
@@ -291,22 +293,26 @@ void MainWindow::SaveSettings() {
   clvt::SaveSettings(registry_, SettingsKey(), state, DigitGroupingSymbol());
 }
 
-void MainWindow::RestoreSettings() {
+bool MainWindow::RestoreSettings() {
   const RestorePlan plan = PlanRestore(registry_, SettingsKey());
-  if (plan.jdn) lngJDN_ = *plan.jdn;
   // Choosing an option runs its handler.
   if (plan.dee) SetOption(*plan.dee == kDeeVariant ? optDee : optDeeCecil, true);
+  const bool dateRestored = plan.input && plan.input->date;
   if (plan.input) {
     notation_ = plan.input->notation;
     const int list = CalendarListIndex(notation_);
     SetOption(notation_ == kInputWithAYN ? optInputDateWithAYN : optInputDateWithoutAYN, true);
     cboCalendar[list]->setCurrentIndex(CalendarPosition(plan.input->calendar));
     cboCalendar_Click(list);
+  }
+  if (dateRestored) {
+    const DateRec& date = *plan.input->date;
+    lngJDN_ = date.jdn;
     InputControls c = ReadInputControls();
     if (notation_ == kInputWithAYN) {
-      DisplayInputDateWithAYN(plan.input->date, c, dee_);
+      DisplayInputDateWithAYN(date, c, dee_);
     } else {
-      DisplayInputDateWithoutAYN(plan.input->date, c);
+      DisplayInputDateWithoutAYN(date, c);
     }
     WriteInputControls(c);
     cmdCalculate_Click();
@@ -315,6 +321,7 @@ void MainWindow::RestoreSettings() {
     lngBackColor_ = *plan.lngBackColor;
     SetBackColor(this, lngBackColor_);
   }
+  return dateRestored;
 }
 
 // ---- Events of the year boxes, amount boxes and link labels --------------------------------

@@ -69,9 +69,9 @@ class MainWindow : public QWidget, public ListingHost {
   uint32_t BackColour() const override { return lngBackColor_; }
   QWidget* MainWidget() override { return this; }
 
-  // Settings kept between runs.
+  // Settings kept between runs. RestoreSettings is true when it restored an input date.
   void SaveSettings();
-  void RestoreSettings();
+  bool RestoreSettings();
 
   // Event handlers, public so that tests can drive them without waiting or clicking.
   void Timer1_Timer();

@@ -97,37 +97,31 @@ RestorePlan PlanRestore(RegistryApi& registry, const std::string& key) {
   // One reading of the key: the values belong to one save, and a large file is read once.
   const std::vector<RestoredValue> stored =
       RestoreValuesFromRegistry(registry, kHKeyCurrentUser, key, SettingNames());
-  const std::optional<std::string> jdnText = ReadOK(stored[kJDNValue]);
-  const std::optional<int64_t> jdn =
-      jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
-  if (jdn && *jdn != 0) {
-    plan.jdn = static_cast<int32_t>(*jdn);
-    const std::optional<std::string> calNdx = ReadOK(stored[kCalNdxValue]);
-    const std::optional<std::string> dee = calNdx ? ReadOK(stored[kDeeValue]) : std::nullopt;
-    if (dee) {
-      plan.dee = *dee == kDeeVariant.designation ? kDeeVariant : kDeeCecilVariant;
-      const int k = static_cast<int>(std::llabs(
-          StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee).value_or(0)));
-      if (const std::optional<Calendar> calendar = CalendarAtPosition(k)) {
-        const bool ymd = !calNdx->empty() && calNdx->front() == '-';
-        // Dee dates in the restored variant.
-        const DateRec date = DateOfJDN(DateRecCode(*calendar), *plan.jdn, *plan.dee);
-        // Near the ends of the JDN range the Julian or Dee year can lie past what the input
-        // accepts; putting it there would greet the user with an out-of-range message.
-        // Keeping the JDN without its date would leave a blank window, so the date counts as
-        // not saved and the start shows today's date instead.
-        const int64_t lowestYear = ymd ? -kLargestInputYear : 1 - kLargestInputYear;
-        if (date.year >= lowestYear && date.year <= kLargestInputYear) {
-          plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, *calendar, date};
-        } else {
-          plan.jdn.reset();
-        }
-      }
-    }
-  }
   if (const std::optional<std::string> color = ReadOK(stored[kBackColorValue])) {
     const int64_t c = StoredNumber(*color, 0, kMaxColor).value_or(0);
     plan.lngBackColor = c == 0 ? kDefaultBackColor : static_cast<uint32_t>(c);
+  }
+  const std::optional<std::string> dee = ReadOK(stored[kDeeValue]);
+  if (dee) plan.dee = *dee == kDeeVariant.designation ? kDeeVariant : kDeeCecilVariant;
+  const std::optional<std::string> calNdx = ReadOK(stored[kCalNdxValue]);
+  const int64_t position =
+      calNdx ? StoredNumber(*calNdx, -kCalendarPositionDee, kCalendarPositionDee).value_or(0) : 0;
+  const std::optional<Calendar> calendar =
+      CalendarAtPosition(static_cast<int>(std::llabs(position)));
+  if (!calendar) return plan;
+  const bool ymd = calNdx->front() == '-';
+  plan.input = RestoredInput{ymd ? kInputWithAYN : kInputWithoutAYN, *calendar, std::nullopt};
+  const std::optional<std::string> jdnText = ReadOK(stored[kJDNValue]);
+  const std::optional<int64_t> jdn =
+      jdnText ? StoredNumber(*jdnText, kFirstRestorableJDN, kLastRestorableJDN) : std::nullopt;
+  if (plan.dee && jdn && *jdn != 0) {
+    // Dee dates in the restored variant.
+    const DateRec date = DateOfJDN(DateRecCode(*calendar), static_cast<int32_t>(*jdn), *plan.dee);
+    // Near the ends of the JDN range the Julian or Dee year can lie past what the input
+    // accepts; putting it there would greet the user with an out-of-range message, so the
+    // date counts as not saved.
+    const int64_t lowestYear = ymd ? -kLargestInputYear : 1 - kLargestInputYear;
+    if (date.year >= lowestYear && date.year <= kLargestInputYear) plan.input->date = date;
   }
   return plan;
 }

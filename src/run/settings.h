@@ -57,32 +57,34 @@ SettingsValues SettingsToSave(const SettingsState& state, std::string_view group
 void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsState& state,
                   std::string_view groupingSymbol);
 
-// A date a restore puts into the input, in the notation and calendar it was saved with.
+// Where a restore puts the input: the notation and calendar it was saved in and, when there is
+// one to show, the saved date.
 struct RestoredInput {
   Notation notation = kInputWithoutAYN;
   Calendar calendar = Calendar::kGregorian;
-  DateRec date;  // the JDN converted to that calendar, for Display*
+  std::optional<DateRec> date;  // the saved JDN in that calendar, for Display*; or today's date
 };
 
-// What a restore puts where; the window applies the parts that are set, in this order, and
-// runs Calculate when input is set.
+// What a restore puts where; the window applies the parts that are set, in this order, runs
+// Calculate when a date is restored and puts today's date into the input when none is.
 struct RestorePlan {
-  std::optional<int32_t> jdn;            // also kept when CalNdx or Dee stop the restore
   std::optional<DeeVariant> dee;         // the variant to select: optDee or optDeeCecil
-  std::optional<RestoredInput> input;    // then run cmdCalculate_Click
+  std::optional<RestoredInput> input;    // the notation and calendar to choose, maybe a date
   std::optional<uint32_t> lngBackColor;  // then SetBackColor
 };
 
-// Reads the four values under key, in one reading of the key, and decides what they restore:
-// - "JDN" restores a date only when read as "0 OK" and its number (rounded, halves to even)
-//   is not 0 and lies in kFirstRestorableJDN..kLastRestorableJDN;
-// - then "CalNdx" and "Dee" must read "0 OK"; "Dee" exactly "D" selects Dee, anything else
-//   Dee-Cecil (the window's designation is only ever set by that selection);
-// - a CalNdx of 1..3 in absolute value restores the date into the month-day-year input, or the
-//   year-month-day input when the text begins with "-"; a date whose year the input cannot
-//   hold there restores nothing, not even lngJDN, so the start falls back to today's date;
-// - "BackColor" is read whatever happened before: a number in 1..0xFFFFFF is the colour; 0, no
-//   number, or one outside that range (99999999999999999999, 1e300, -5, inf) the default.
+// Reads the four values under key, in one reading of the key, and decides what they restore.
+// Each value that reads "0 OK" restores its own setting whatever became of the others, so a
+// damaged or missing value costs only its own setting:
+// - "Dee" exactly "D" selects Dee, any other text Dee-Cecil;
+// - "CalNdx" of 1..3 in absolute value chooses that calendar in the month-day-year notation, or
+//   the year-month-day notation when the text begins with "-"; 0, a weekday or no number
+//   chooses nothing;
+// - "JDN" restores the date only with both of those, when its number (rounded, halves to even)
+//   is not 0, lies in kFirstRestorableJDN..kLastRestorableJDN and its year fits the input of
+//   the chosen notation and calendar;
+// - "BackColor": a number in 1..0xFFFFFF is the colour; 0, no number, or one outside that
+//   range (99999999999999999999, 1e300, -5, inf) the default.
 RestorePlan PlanRestore(RegistryApi& registry, const std::string& key);
 
 // The number at the start of text (LeadingNumber; no number counts as 0), rounded to a whole

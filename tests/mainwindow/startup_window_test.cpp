@@ -118,19 +118,39 @@ class StartupWindowTest : public QObject {
     QVERIFY(!Find("optDee")->isChecked());
   }
 
-  // A stored date whose Dee year (100,000) the input cannot hold used to open a window with
-  // no notation, an empty input and Calculate disabled.
-  void dateTheInputCannotHoldStartsWithToday() {
+  // Whenever no date comes back, the start shows today's date, in the notation and calendar
+  // that came back if any. A saved JDN without a usable CalNdx or Dee, or a date the input
+  // cannot hold, used to open a window with no notation, no date and Calculate disabled.
+  void startWithoutARestoredDateShowsToday_data() {
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<bool>("ymd");  // the notation restored; month-day-year by default
+    QTest::addColumn<int>("calendar");
+    QTest::addColumn<bool>("dee");
+    // What Calculate, emptying the year box and Quit leave behind.
+    QTest::newRow("CalNdx 0") << QByteArray(
+                                     "\"JDN\"=\"2457349\"\n\"CalNdx\"=\"0\"\n\"Dee\"=\"D\"\n")
+                              << false << 1 << true;
+    QTest::newRow("truncated") << QByteArray("\"JDN\"=\"2457349\"\n\"CalNdx\"=\"-2\"\n\"De") << true
+                               << 2 << false;
+    QTest::newRow("Dee year 100,000")
+        << QByteArray("\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n") << false << 3
+        << false;
+  }
+  void startWithoutARestoredDateShowsToday() {
+    QFETCH(QByteArray, values);
+    QFETCH(bool, ymd);
+    QFETCH(int, calendar);
+    QFETCH(bool, dee);
     QFile file(SettingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(
-        "[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n"
-        "\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n");
+    file.write("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n" + values);
     file.close();
     Start();
     QCOMPARE(window_->lngJDN(), 0);
-    QVERIFY(Find("optInputDateWithoutAYN")->isChecked());
-    QVERIFY(!Text("txbYearADBCetc").isEmpty());
+    QVERIFY(Find(ymd ? "optInputDateWithAYN" : "optInputDateWithoutAYN")->isChecked());
+    QCOMPARE(Find<QComboBox>(ymd ? "cboCalendar_1" : "cboCalendar_0")->currentIndex(), calendar);
+    QVERIFY(!Text(ymd ? "txbYearCEJC" : "txbYearADBCetc").isEmpty());
+    QVERIFY(window_->Dee() == (dee ? kDeeVariant : kDeeCecilVariant));
     window_->Timer1_Timer();
     QVERIFY(Find<QPushButton>("cmdCalculate")->isEnabled());
   }

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <tuple>
@@ -192,59 +193,62 @@ TEST(PlanRestore, PutsTheDateBackInItsNotationAndCalendar) {
     const RestorePlan plan = PlanRestore(registry, kKey);
     EXPECT_EQ(registry.keyReads, 1);  // a 100 MB file used to be read once per value
     EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
-    ASSERT_TRUE(plan.jdn && plan.input);
+    ASSERT_TRUE(plan.input && plan.input->date);
     EXPECT_EQ(plan.input->notation, row.type);
     EXPECT_EQ(CalendarPosition(plan.input->calendar), row.position);
-    const DateRec& d = plan.input->date;
-    EXPECT_EQ(d.jdn, *plan.jdn);
+    const DateRec& d = *plan.input->date;
     EXPECT_EQ(std::tie(d.year, d.month, d.day, d.calendar),
               std::tie(row.date.year, row.date.month, row.date.day, row.date.calendar));
   }
 }
 
-TEST(PlanRestore, StopsWhereAValueIsMissingOrUnusable) {
+// Without a date the start shows today's date, in the notation and calendar restored here.
+// A JDN kept without its date used to open a blank window, and a missing JDN or CalNdx used to
+// drop the Dee variant and the notation and calendar too.
+TEST(PlanRestore, EachValueRestoresItsOwnSettingAndTheDateNeedsAllThree) {
   const struct {
     const char* name;
     std::map<std::string, std::string> values;
-    std::optional<int32_t> jdn;
     std::optional<bool> dee;
-    bool input;
+    int calNdx;  // the notation and calendar restored, as CalNdx stores them; 0 none
   } rows[] = {
-      {"first start", {}, {}, {}, false},
-      {"one day past 99,999-12-31",
-       {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}},
-       {},
-       {},
-       false},
-      {"JDN not a number", {{"JDN", "today"}, {"CalNdx", "1"}, {"Dee", "D"}}, {}, {}, false},
+      {"first start", {}, {}, 0},
+      {"one day past 99,999-12-31", {{"JDN", "38245310"}, {"CalNdx", "1"}, {"Dee", "D"}}, true, 1},
+      {"JDN not a number", {{"JDN", "today"}, {"CalNdx", "-1"}, {"Dee", "D"}}, true, -1},
       {"JDN too large for any integer",
        {{"JDN", "99999999999999999999"}, {"CalNdx", "1"}, {"Dee", "D"}},
-       {},
-       {},
-       false},
-      {"CalNdx missing", {{"JDN", "2457349"}, {"Dee", "D"}}, 2457349, {}, false},
+       true,
+       1},
+      // What Today and Quit without a calculation leave behind.
+      {"JDN 0", {{"JDN", "0"}, {"CalNdx", "-2"}, {"Dee", "D"}}, true, -2},
+      {"CalNdx missing", {{"JDN", "2457349"}, {"Dee", "D"}}, true, 0},
+      // What Calculate, emptying the year box and Quit leave behind.
+      {"CalNdx 0", {{"JDN", "2457349"}, {"CalNdx", "0"}, {"Dee", "DC"}}, false, 0},
+      {"CalNdx empty", {{"JDN", "2457349"}, {"CalNdx", ""}, {"Dee", "D"}}, true, 0},
+      {"CalNdx not a number", {{"JDN", "2457349"}, {"CalNdx", "abc"}, {"Dee", "D"}}, true, 0},
+      {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, true, 0},
+      {"CalNdx -7", {{"JDN", "2457349"}, {"CalNdx", "-7"}, {"Dee", "D"}}, true, 0},
+      {"CalNdx huge", {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}}, false, 0},
       // An empty "Dee" used to blank the designation while Dee-Cecil stayed selected.
-      {"Dee empty", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", ""}}, 2457349, {}, false},
-      {"CalNdx weekday", {{"JDN", "2457349"}, {"CalNdx", "4"}, {"Dee", "D"}}, 2457349, true, false},
-      {"CalNdx huge",
-       {{"JDN", "2457349"}, {"CalNdx", "1e300"}, {"Dee", "DC"}},
-       2457349,
-       false,
-       false},
+      {"Dee empty", {{"JDN", "2457349"}, {"CalNdx", "1"}, {"Dee", ""}}, {}, 1},
+      // A file cut short after CalNdx.
+      {"Dee missing", {{"JDN", "2457349"}, {"CalNdx", "-3"}}, {}, -3},
       // The Dee calendar runs about a week ahead of the Gregorian one by year 99,999 (and
-      // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year. Such a date
-      // used to keep its JDN without an input, which opened a blank window; now it restores
-      // no JDN, so the start shows today's date.
-      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, {}, false, false},
-      {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, {}, false, false},
+      // behind it by -99,999), and 100,000 BC cannot be typed as month, day, year.
+      {"Dee year 100,000", {{"JDN", "38245309"}, {"CalNdx", "3"}, {"Dee", "DC"}}, false, 3},
+      {"100,000 BC", {{"JDN", "-34802824"}, {"CalNdx", "1"}, {"Dee", "DC"}}, false, 1},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     MemoryRegistry registry(row.values);
     const RestorePlan plan = PlanRestore(registry, kKey);
-    EXPECT_EQ(plan.jdn, row.jdn);
-    EXPECT_EQ(IsDee(plan.dee), std::optional<bool>(row.dee));
-    EXPECT_EQ(plan.input.has_value(), row.input);
+    EXPECT_EQ(IsDee(plan.dee), row.dee);
+    ASSERT_EQ(plan.input.has_value(), row.calNdx != 0);
+    if (plan.input) {
+      EXPECT_FALSE(plan.input->date);
+      EXPECT_EQ(plan.input->notation, row.calNdx < 0 ? kInputWithAYN : kInputWithoutAYN);
+      EXPECT_EQ(CalendarPosition(plan.input->calendar), std::abs(row.calNdx));
+    }
     EXPECT_FALSE(plan.lngBackColor);
   }
 }
