@@ -274,13 +274,15 @@ namespace {
 
 constexpr int16_t kProgramTextSettingsRoot = 273;  // "Software"
 
-std::string SettingsKey() {
+std::optional<std::string> SettingsKey() {
   return SettingsKeyPath(GetText(kProgramTextSettingsRoot), strCompanyName(), strProjectName());
 }
 
 }  // namespace
 
 void MainWindow::SaveSettings() {
+  const std::optional<std::string> key = SettingsKey();
+  if (!key) return;  // the start has said so
   SettingsState state;
   state.txbJDN = S(txbJDN->text());
   state.notation = notation_;
@@ -290,11 +292,16 @@ void MainWindow::SaveSettings() {
   state.lblJulianBold = lblJulian->font().bold();
   state.strDeeCalendarDesignation = dee_.designation;
   state.lngBackColor = lngBackColor_;
-  clvt::SaveSettings(registry_, SettingsKey(), state, DigitGroupingSymbol());
+  clvt::SaveSettings(registry_, *key, state, DigitGroupingSymbol());
 }
 
 bool MainWindow::RestoreSettings() {
-  const RestorePlan plan = PlanRestore(registry_, SettingsKey());
+  const std::optional<std::string> key = SettingsKey();
+  if (!key) {
+    ShowMessages({SettingsKeyMissingMessage()});
+    return false;
+  }
+  const RestorePlan plan = PlanRestore(registry_, *key);
   // Choosing an option runs its handler.
   if (plan.dee) SetOption(*plan.dee == kDeeVariant ? optDee : optDeeCecil, true);
   const bool dateRestored = plan.input && plan.input->date;

@@ -54,14 +54,22 @@ std::optional<std::string> ReadOK(const RestoredValue& restored) {
 
 }  // namespace
 
-std::string SettingsKeyPath(std::string_view text273, std::string_view companyName,
-                            std::string_view projectName) {
+std::optional<std::string> SettingsKeyPath(std::string_view text273, std::string_view companyName,
+                                           std::string_view projectName) {
+  if (text273.empty() || companyName.empty() || projectName.empty()) return std::nullopt;
   std::string key(text273);
   key += '\\';
   key += companyName;
   key += '\\';
   key += projectName;
   return key;
+}
+
+Message SettingsKeyMissingMessage() {
+  return {
+      "The program text file lacks the texts that name the settings key (273 and 310), "
+      "so settings are neither restored nor saved.",
+      "Settings", Icon::Exclamation, Buttons::Ok};
 }
 
 SettingsValues SettingsToSave(const SettingsState& state, std::string_view groupingSymbol) {

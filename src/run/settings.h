@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/message.h"
 #include "calendar/calendar.h"
 #include "calendar/dee.h"
 #include "datetext/input_controls.h"
@@ -22,9 +23,14 @@ inline constexpr int32_t kFirstRestorableJDN = -34802824;
 inline constexpr int32_t kLastRestorableJDN = 38245309;
 
 // The key of the settings: "Software\Vostrel Systems\CLVT" from program text 273, the
-// maker's name (program text 310) and the project name "CLVT".
-std::string SettingsKeyPath(std::string_view text273, std::string_view companyName,
-                            std::string_view projectName);
+// maker's name (program text 310) and the project name "CLVT". Nothing when one of them is
+// empty (a program text file that lacks it): a key built without it ("Software\\CLVT") is not
+// where complete starts keep the settings, so none are read or written under it.
+std::optional<std::string> SettingsKeyPath(std::string_view text273, std::string_view companyName,
+                                           std::string_view projectName);
+
+// What the start says, once, when SettingsKeyPath gives nothing.
+Message SettingsKeyMissingMessage();
 
 // The window state a save reads.
 struct SettingsState {

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +23,7 @@
 #include "platform/digit_grouping.h"
 #include "platform/registry_file.h"
 #include "platform/services.h"
+#include "run/settings.h"
 #include "support/find_control.h"
 
 namespace clvt {
@@ -116,6 +119,28 @@ class StartupWindowTest : public QObject {
     Find("optDeeCecil")->click();
     QVERIFY(window_->Dee() == kDeeCecilVariant);
     QVERIFY(!Find("optDee")->isChecked());
+  }
+
+  // A program text file without the texts of the settings key used to start silently and keep
+  // the settings under "Software\\CLVT", where a complete start never finds them.
+  void programTextsWithoutTheSettingsKeyKeepNoSettings() {
+    QFile complete(QCoreApplication::applicationDirPath() + "/clvt.dat");
+    QVERIFY(complete.open(QIODevice::ReadOnly));
+    QTemporaryFile lacking(QCoreApplication::applicationDirPath() + "/no-key-XXXXXX.dat");
+    QVERIFY(lacking.open());
+    for (const QByteArray& line : complete.readAll().split('\n')) {
+      if (!line.startsWith("273") && !line.startsWith("310")) lacking.write(line + '\n');
+    }
+    lacking.close();
+    QFile::remove(SettingsFile());
+    window_ = StartCalvantis(Handed(), QFileInfo(lacking).fileName().toStdString());
+    QVERIFY(window_ != nullptr);
+    QVERIFY(!Text("txbYearADBCetc").isEmpty());  // today's date
+    window_->cmdQuit_Click();
+    window_.reset();
+    QVERIFY(messages_.shown == std::vector<Message>{SettingsKeyMissingMessage()});
+    QVERIFY(!QFile::exists(SettingsFile()));
+    messages_ = {};
   }
 
   // Whenever no date comes back, the start shows today's date, in the notation and calendar

@@ -31,6 +31,14 @@ std::optional<bool> IsDee(const std::optional<DeeVariant>& dee) {
 
 const std::string kKey = "Software\\Vostrel Systems\\CLVT";
 
+// A program text file without texts 273 or 310 used to read and save the settings under
+// "Software\\CLVT" or "\\Vostrel Systems\CLVT", where no complete start looks for them.
+TEST(SettingsKeyPath, IsBuiltOnlyFromAllThreeParts) {
+  EXPECT_EQ(SettingsKeyPath("Software", "Vostrel Systems", "CLVT"), kKey);
+  EXPECT_EQ(SettingsKeyPath("", "Vostrel Systems", "CLVT"), std::nullopt);
+  EXPECT_EQ(SettingsKeyPath("Software", "", "CLVT"), std::nullopt);
+}
+
 TEST(SettingsToSave, WritesTheFourTexts) {
   const struct {
     const char* name;
