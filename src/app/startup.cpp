@@ -2,6 +2,7 @@
 // identity come from them, then the main window.
 #include "app/startup.h"
 
+#include "app/termination_signals.h"
 #include "mainwindow/main_window.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
@@ -17,6 +18,7 @@ std::unique_ptr<MainWindow> StartCalvantis(const Services& services,
   }
   auto window = std::make_unique<MainWindow>(services);
   window->Start();
+  CloseOnTerminationSignals(*window);
   return window;
 }
 

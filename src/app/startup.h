@@ -10,7 +10,8 @@ class MainWindow;
 struct Services;
 
 // Loads the program texts from programTextFile beside the executable, then builds, shows and
-// starts the main window (settings restored, or today's date in the input). When the texts
+// starts the main window (settings restored, or today's date in the input), which from then on
+// also closes on SIGTERM, SIGINT and SIGHUP, saving as Quit does. When the texts
 // cannot be loaded, shows the load message (critical icon, no title) and returns nullptr
 // without having opened any window; the program then ends with status 1.
 // Needs a QApplication.

@@ -13,6 +13,10 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <signal.h>
+
+#include <csignal>
+#include <cstdio>
 #include <memory>
 
 #include "app/startup.h"
@@ -141,6 +145,40 @@ class StartupWindowTest : public QObject {
     QVERIFY(messages_.shown == std::vector<Message>{SettingsKeyMissingMessage()});
     QVERIFY(!QFile::exists(SettingsFile()));
     messages_ = {};
+  }
+
+  // A logout (SIGTERM, SIGHUP) or Ctrl+C in the terminal (SIGINT) used to end the program
+  // without saving the changes made since the start. It saves as Quit does, once however many
+  // signals come.
+  void terminationSignalSavesOnce_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+  }
+  void terminationSignalSavesOnce() {
+    QFETCH(int, signal);
+    struct sigaction inherited {};
+    QVERIFY(sigaction(signal, nullptr, &inherited) == 0);
+    if (inherited.sa_handler == SIG_IGN) QSKIP("ignored by whoever started the test, as kept");
+    QFile::remove(SettingsFile());
+    int saves = 0;
+    FileRegistry counting(SettingsFile().toStdString(), [&saves](const char* from, const char* to) {
+      ++saves;
+      return std::rename(from, to);
+    });
+    window_ = StartCalvantis({messages_, clipboard_, shell_, counting});
+    window_->Form_DblClick();  // a change since the start
+    std::raise(signal);
+    std::raise(signal);
+    QTRY_VERIFY(!window_->isVisible());
+    std::raise(signal);
+    QTest::qWait(50);
+    window_.reset();
+    QCOMPARE(saves, 1);
+    QFile file(SettingsFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("\"BackColor\"=\"7344240\"\n"));
   }
 
   // Whenever no date comes back, the start shows today's date, in the notation and calendar
