@@ -3,7 +3,6 @@
 #include "app/termination_signals.h"
 
 #include <fcntl.h>
-#include <signal.h>
 #include <unistd.h>
 
 #include <QObject>

@@ -13,8 +13,6 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
-#include <signal.h>
-
 #include <csignal>
 #include <cstdio>
 #include <memory>
