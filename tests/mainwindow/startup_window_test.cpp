@@ -186,22 +186,19 @@ class StartupWindowTest : public QObject {
     QTest::addColumn<QByteArray>("values");
     QTest::addColumn<bool>("ymd");  // the notation restored; month-day-year by default
     QTest::addColumn<int>("calendar");
-    QTest::addColumn<bool>("dee");
     // What Calculate, emptying the year box and Quit leave behind.
     QTest::newRow("CalNdx 0") << QByteArray(
                                      "\"JDN\"=\"2457349\"\n\"CalNdx\"=\"0\"\n\"Dee\"=\"D\"\n")
-                              << false << 1 << true;
+                              << false << 1;
     QTest::newRow("truncated") << QByteArray("\"JDN\"=\"2457349\"\n\"CalNdx\"=\"-2\"\n\"De") << true
-                               << 2 << false;
+                               << 2;
     QTest::newRow("Dee year 100,000")
-        << QByteArray("\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n") << false << 3
-        << false;
+        << QByteArray("\"JDN\"=\"38245309\"\n\"CalNdx\"=\"3\"\n\"Dee\"=\"DC\"\n") << false << 3;
   }
   void startWithoutARestoredDateShowsToday() {
     QFETCH(QByteArray, values);
     QFETCH(bool, ymd);
     QFETCH(int, calendar);
-    QFETCH(bool, dee);
     QFile file(SettingsFile());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[HKEY_CURRENT_USER\\Software\\Vostrel Systems\\CLVT]\n" + values);
@@ -211,7 +208,6 @@ class StartupWindowTest : public QObject {
     QVERIFY(Find(ymd ? "optInputDateWithAYN" : "optInputDateWithoutAYN")->isChecked());
     QCOMPARE(Find<QComboBox>(ymd ? "cboCalendar_1" : "cboCalendar_0")->currentIndex(), calendar);
     QVERIFY(!Text(ymd ? "txbYearCEJC" : "txbYearADBCetc").isEmpty());
-    QVERIFY(window_->Dee() == (dee ? kDeeVariant : kDeeCecilVariant));
     window_->Timer1_Timer();
     QVERIFY(Find<QPushButton>("cmdCalculate")->isEnabled());
   }
