@@ -52,9 +52,11 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
   const int position = controls.cboCalendar1;
   YmdDesignator designator = ReadYmdDesignator(text, dee, groupingSymbol);
 
-  // A designator typed in front of the date is not held against the chosen calendar.
+  // A designator typed in front of the date counts as one typed behind it: "JC 1582-10-05"
+  // with the Gregorian calendar chosen would otherwise become a Gregorian date ten days from
+  // the one meant.
   if (IsCalendarPosition(position) && designator.calendar &&
-      designator.calendar != CalendarAtPosition(position) && !designator.atFirstCharacter) {
+      designator.calendar != CalendarAtPosition(position)) {
     return Reject(kMsgInconsistentDesignations, Icon::Exclamation);
   }
   if (designator.letters.empty()) {
@@ -137,7 +139,6 @@ YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
   } else if (designator.letters == dee.designation) {
     designator.calendar = Calendar::kDee;
   }
-  designator.atFirstCharacter = kYmdNumberChars.find(plain.front()) == std::string_view::npos;
   return designator;
 }
 

@@ -34,7 +34,6 @@ struct YmdDesignator {
   std::string letters;               // what is left: "CE", "" (none typed), "AD", "XY", ...
   std::optional<Calendar> calendar;  // the calendar the letters name: "CE" Gregorian, "JC"
                                      // Julian, the Dee designation Dee; none for anything else
-  bool atFirstCharacter = false;     // the letters begin at the text's first character
 };
 YmdDesignator ReadYmdDesignator(std::string_view text, const DeeVariant& dee,
                                 std::string_view groupingSymbol);

@@ -61,8 +61,10 @@ TEST_F(InputCheckTest, YearMonthDayTexts) {
       {"-4,999-12-31 JC", 2, "", "-4,999-12-31 JC", {"-4999", "12", "31"}},
       {"2.015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
       {"2'015-1-2 CE", 1, "", "", {"2015", "1", "2"}},
-      // A designator in front is not held against the calendar chosen.
-      {"CE 2015-11-22", 2, "", "CE 2015-11-22", {"2015", "11", "22"}},
+      // A designator in front is checked as one behind: we used to convert "JC 1582-10-05"
+      // with Gregorian chosen as the Gregorian 1582-10-05, ten days from the date typed.
+      {"CE 2015-11-22", 1, "", "CE 2015-11-22", {"2015", "11", "22"}},
+      {"JC 1582-10-05", 1, "Inconsistent calendar designations in year-month-day date.", "", {}},
       // Decorated designators are read as the check reads them: we used to take "J.C." with
       // Gregorian chosen silently, and "C.E." with no calendar chosen in the Julian calendar.
       {"2015-11-22 c.e.", 1, "", "2015-11-22 C.E.", {"2015", "11", "22"}},
@@ -168,7 +170,6 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
     DeeVariant dee;
     const char* letters;
     std::optional<Calendar> calendar;
-    bool atFirst = false;
   };
   const Row rows[] = {
       {"2015-11-22 C E", kDeeCecilVariant, "CE", Calendar::kGregorian},
@@ -180,7 +181,7 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
        std::nullopt},  // case-sensitive: callers upper-case
       {"2015-11-22 AD", kDeeCecilVariant, "AD", std::nullopt},
       {"2015-11-22", kDeeCecilVariant, "", std::nullopt},
-      {"CE 2015-11-22", kDeeCecilVariant, "CE", Calendar::kGregorian, true},
+      {"CE 2015-11-22", kDeeCecilVariant, "CE", Calendar::kGregorian},
       {"12\u202F345-01-05 CE", kDeeCecilVariant, "CE", Calendar::kGregorian},
   };
   for (const Row& row : rows) {
@@ -188,7 +189,6 @@ TEST(ReadYmdDesignator, ReadsTheDesignatorAsTheCheckDoes) {
     const YmdDesignator d = ReadYmdDesignator(row.text, row.dee, "\u202F");
     EXPECT_EQ(d.letters, row.letters);
     EXPECT_EQ(d.calendar, row.calendar);
-    EXPECT_EQ(d.atFirstCharacter, row.atFirst);
   }
 }
 
