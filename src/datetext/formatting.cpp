@@ -1,5 +1,6 @@
 #include "datetext/formatting.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/ascii_text.h"
@@ -18,6 +19,7 @@ constexpr int64_t kMinutesPerDay = 1440;
 // shown a minute early.
 constexpr double kTimeNudge = 0.00000001;
 constexpr double kTimeNudgeLimit = 0.99999999;
+constexpr int kMostPercentDecimals = 6;  // 200 * 10^6 * 2^31 still fits int64_t
 
 const std::array<std::string_view, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                    "Thursday", "Friday", "Saturday"};
@@ -145,6 +147,26 @@ void RoundToMinute(double& x) {
   int64_t m = s / 60;
   if (s % 60 > 30) ++m;
   x = d + static_cast<double>(m) / static_cast<double>(kMinutesPerDay);
+}
+
+std::string PercentText(int32_t count, int32_t total, int decimals) {
+  if (total <= 0) return "";
+  decimals = std::clamp(decimals, 0, kMostPercentDecimals);
+  int64_t scale = 1;
+  for (int i = 0; i < decimals; ++i) scale *= 10;
+  // Hundredths (or whatever unit decimals asks for) of the share, rounded half away from
+  // zero: (2q + t) / 2t rounds q / t half up, for q >= 0.
+  const int64_t magnitude = count < 0 ? -int64_t{count} : int64_t{count};
+  const int64_t units = (2 * 100 * scale * magnitude + total) / (2 * int64_t{total});
+  std::string text = count < 0 && units != 0 ? "-" : "";
+  text += GroupDigits(units / scale);
+  if (decimals > 0) {
+    const std::string fraction = DecimalText(units % scale);
+    text += DecimalSymbol();
+    text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    text += fraction;
+  }
+  return text;
 }
 
 }  // namespace clvt

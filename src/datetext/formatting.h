@@ -72,4 +72,11 @@ void RoundToMinute(double& x);
 // Two-digit form of 0..99 with a leading zero ("03").
 std::string TwoDigits(int32_t n);
 
+// The share count / total in per cent with `decimals` decimals (clamped to 0..6), rounded
+// half away from zero, its whole part grouped and its decimals behind the user's decimal
+// symbol: (5, 32, 2) -> "15.63", (5, 8, 0) -> "63". The one rounding of every percentage the
+// program shows; worked in whole numbers, so a tie such as 15.625 is never tipped to even by
+// a binary fraction. Any count; a total of 0 or less gives "".
+std::string PercentText(int32_t count, int32_t total, int decimals);
+
 }  // namespace clvt

@@ -187,7 +187,7 @@ std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings
   text += settings.dee == kDeeVariant ? "21" : "20";
   text += " in " + std::string(settings.dee.name) + " Calendar for " + LongitudeText(settings) +
           ": " + DecimalText(count) + " of " + DecimalText(years);
-  if (count > 0) text += " (" + RegionalFixed(100.0 * count / years, 2) + "%)";
+  if (count > 0) text += " (" + PercentText(count, years, 2) + "%)";
   return text;
 }
 

@@ -113,9 +113,7 @@ std::string SequenceSummary(int count, int numDays) {
   if (count == 0) return "All days have different dates in the two calendars.";
   if (count == numDays) return "All days have the same date in the two calendars.";
   if (count == 1) return "Only one day has the same date in the two calendars";
-  // 100 * count / numDays rounded half away from zero, in integers: both are positive here.
-  const int64_t percent = (int64_t{200} * count + numDays) / (int64_t{2} * numDays);
-  return NumberWord(count) + " days (" + GroupDigits(static_cast<int32_t>(percent)) +
+  return NumberWord(count) + " days (" + PercentText(count, numDays, 0) +
          "%) have the same date in the two calendars.";
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "calendar/calendar.h"
 #include "platform/digit_grouping.h"
@@ -157,6 +158,32 @@ TEST_F(Formatting, AYNDateOfYear0AndOfGroupedNegativeYears) {
   OverrideNumberSymbols("\u202F", ",");
   EXPECT_EQ(AYNDate(Calendar::kGregorian, kGregorianMinus12345, kDeeCecilVariant),
             "-12\u202F345-01-01 CE");
+}
+
+// Ties are exact in whole numbers: std::to_chars rounded 15.625 to even, "15.62", and so
+// did the equinox summary of 5 of 32 years.
+TEST_F(Formatting, PercentTextRoundsHalfAwayFromZero) {
+  const std::tuple<int32_t, int32_t, int, const char*> rows[] = {
+      {5, 32, 2, "15.63"},
+      {5, 8, 0, "63"},
+      {1, 8, 2, "12.50"},
+      {2, 3, 2, "66.67"},
+      {1, 64, 2, "1.56"},
+      {0, 7, 2, "0.00"},
+      {-5, 8, 0, "-63"},
+      {-1, 800, 0, "0"},
+      {3, 3, 2, "100.00"},
+      {1, 0, 2, ""},
+      {40, 3, 0, "1,333"},
+      {1, 3, 9, "33.333333"},
+      {INT32_MAX, 1, 0, "214,748,364,700"},
+  };
+  for (const auto& [count, total, decimals, expected] : rows) {
+    SCOPED_TRACE(std::to_string(count) + " of " + std::to_string(total));
+    EXPECT_EQ(PercentText(count, total, decimals), expected);
+  }
+  OverrideNumberSymbols(".", ",");
+  EXPECT_EQ(PercentText(2, 3, 2), "66,67");
 }
 
 TEST(TimeOfDayText, HoursAndMinutes) {

@@ -201,12 +201,6 @@ TEST_F(EquinoxTable, LineKeepsTheValuesItShows) {
 
 TEST_F(EquinoxTable, OneYearHasNoSummary) { EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u); }
 
-// The golden transcripts show the summary with and without marks, for both variants.
-TEST_F(EquinoxTable, SummaryPercentageTakesTheDecimalSymbol) {
-  OverrideNumberSymbols(".", ",");
-  EXPECT_TRUE(EquinoxSummary(2, 3, {}).ends_with(": 2 of 3 (66,67%)"));
-}
-
 TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
   const EquinoxRunResult run = Run(4001, "12");
   EXPECT_EQ(run.text, EquinoxHeading("Dee-Cecil") +
