@@ -111,23 +111,32 @@ std::string LocaleSymbol(const char* raw, std::string_view fallback) {
   std::string text = raw;
   if (IsAscii(text)) return text;
   struct Converted {
-    std::string localeName, raw, utf8;
+    std::string localeName, raw;
+    std::optional<std::string> utf8;
   };
   thread_local Converted last;
   const char* name = std::setlocale(LC_NUMERIC, nullptr);
   const std::string localeName = name != nullptr ? name : "";
   if (last.localeName != localeName || last.raw != text) {
-    last = {localeName, text, ToUtf8(text, name).value_or(std::string(fallback))};
+    last = {localeName, text, ToUtf8(text, name)};
   }
-  return last.utf8;
+  return last.utf8.value_or(std::string(fallback));
 }
+
+// The grouping symbol of a locale that defines none (the C locale, and pt_PT, bg_BG and
+// others in glibc): ",", or a no-break space where the decimal symbol is itself ",", so that
+// a Julian date never reads 2,460,389,6295.
+std::string GroupingFallback(std::string_view decimal) { return decimal == "," ? "\u00A0" : ","; }
 
 }  // namespace
 
 std::string DigitGroupingSymbol() {
-  if (groupingOverride) return *groupingOverride;
+  if (groupingOverride) {
+    return groupingOverride->empty() ? GroupingFallback(DecimalSymbol()) : *groupingOverride;
+  }
   const std::lconv* conv = std::localeconv();
-  return LocaleSymbol(conv != nullptr ? conv->thousands_sep : nullptr, ",");
+  return LocaleSymbol(conv != nullptr ? conv->thousands_sep : nullptr,
+                      GroupingFallback(DecimalSymbol()));
 }
 
 std::string DecimalSymbol() {

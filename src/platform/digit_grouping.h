@@ -6,15 +6,17 @@
 namespace clvt {
 
 // The user's digit-grouping symbol from the numeric locale (LC_NUMERIC) in UTF-8, whatever
-// the locale's character set (fr_FR.ISO-8859-1's no-break space is "\u00A0", two bytes), or ","
-// where the locale defines none (the C/POSIX locale) or its symbol cannot be converted. May be
-// longer than one byte (a narrow no-break space "\u202F" is three).
+// the locale's character set (fr_FR.ISO-8859-1's no-break space is "\u00A0", two bytes).
+// Where the locale defines none (the C/POSIX locale, pt_PT) or its symbol cannot be
+// converted: ",", or the no-break space "\u00A0" where the decimal symbol is ",", so the two
+// never coincide. May be longer than one byte (a narrow no-break space "\u202F" is three).
 std::string DigitGroupingSymbol();
 
 // The user's decimal separator from LC_NUMERIC in UTF-8, "." where the locale defines none.
 std::string DecimalSymbol();
 
-// Pins both symbols (tests, reproducible output); std::nullopt returns to the locale.
+// Pins both symbols (tests, reproducible output), an empty grouping symbol standing for a
+// locale that defines none; std::nullopt returns to the locale.
 void OverrideNumberSymbols(std::optional<std::string> grouping,
                            std::optional<std::string> decimal = std::string("."));
 

@@ -210,10 +210,18 @@ TEST(CalendarAtPosition, NamesOnlyTheCalendarItems) {
   EXPECT_EQ(CalendarPosition(std::nullopt), 0);
 }
 
+// A locale without a grouping symbol (empty here) groups with "," or, beside a decimal comma
+// as in pt_PT, a no-break space: we used to write 2,460,389,6295 there.
 TEST_F(InputCheckTest, YearsWrittenBackReadAgain) {
-  for (const char* symbol : {",", ".", "'", "\u00A0", "\u202F", "\u2019"}) {
-    SCOPED_TRACE(symbol);
-    OverrideNumberSymbols(symbol);
+  const std::pair<const char*, const char*> locales[] = {
+      {",", "."},      {".", ","},      {"'", "."}, {"\u00A0", ","},
+      {"\u202F", ","}, {"\u2019", "."}, {"", "."},  {"", ","},
+  };
+  for (const auto& [grouping, decimal] : locales) {
+    SCOPED_TRACE(std::string(grouping) + " / " + decimal);
+    OverrideNumberSymbols(grouping, decimal);
+    const std::string symbol = DigitGroupingSymbol();
+    EXPECT_NE(symbol, DecimalSymbol());
     InputControls c;
     c.optInputDateWithAYN = true;
     c.cboCalendar1 = kCalendarPositionGregorian;
