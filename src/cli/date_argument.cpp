@@ -202,7 +202,8 @@ DateInput ReadDateInput(const DateOptions& options) {
     return Usage("--plus and --minus do not apply when --calendar names a weekday");
   }
 
-  const std::string text = TrimBlanks(Join(options.dateWords));
+  // Arguments come in the locale's character set; the checks read UTF-8 as the window's do.
+  const std::string text = TrimBlanks(TypedTextToUtf8(Join(options.dateWords)));
   if (text.empty()) return Usage("missing DATE");
   const std::string firstWord = text.substr(0, text.find_first_not_of(kLetters));
   if (LowerCase(text) == "today") {
@@ -240,8 +241,8 @@ DateInput ReadDateInput(const DateOptions& options) {
   if (options.plus || options.minus) {
     controls.optPlus = options.plus.has_value();
     controls.optMinus = options.minus.has_value();
-    const std::string error =
-        FillAmounts(options.plus ? *options.plus : *options.minus, controls, input.rejection);
+    const std::string error = FillAmounts(
+        TypedTextToUtf8(options.plus ? *options.plus : *options.minus), controls, input.rejection);
     if (!error.empty()) return Usage(error);
   }
   input.ok = true;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace clvt {
 
@@ -14,6 +15,12 @@ std::string DigitGroupingSymbol();
 
 // The user's decimal separator from LC_NUMERIC in UTF-8, "." where the locale defines none.
 std::string DecimalSymbol();
+
+// text as a user of the numeric locale typed it (a command-line argument), in UTF-8: ASCII
+// and UTF-8 characters pass unchanged, and each run of other bytes is read in the locale's
+// character set, so that fr_FR.ISO-8859-1's grouping byte 0xA0 becomes the "\u00A0" that
+// DigitGroupingSymbol() gives. Bytes the character set cannot read are kept as they are.
+std::string TypedTextToUtf8(std::string_view text);
 
 // Pins both symbols (tests, reproducible output), an empty grouping symbol standing for a
 // locale that defines none; std::nullopt returns to the locale.

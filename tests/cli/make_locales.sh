@@ -8,7 +8,7 @@ dir=$1
 mkdir -p "$dir" || exit 1
 command -v localedef >/dev/null 2>&1 || exit 77
 made=0
-for locale in fr_FR.UTF-8 fr_FR.ISO-8859-1 de_CH.UTF-8 pt_PT.UTF-8; do
+for locale in fr_FR.UTF-8 fr_FR.ISO-8859-1 de_CH.UTF-8 pt_PT.UTF-8 pt_PT.ISO-8859-1; do
   if [ ! -f "$dir/$locale/LC_NUMERIC" ]; then
     rm -rf "$dir/$locale"
     localedef -i "${locale%%.*}" -f "${locale#*.}" "$dir/$locale" >/dev/null 2>&1
