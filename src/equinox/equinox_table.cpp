@@ -116,6 +116,11 @@ std::string EquinoxHeading(std::string_view deeName) {
          std::string(12, ' ') + "'Washington'\n\n";
 }
 
+bool EquinoxTableHoldsRun(std::string_view table) {
+  return !table.empty() && table != EquinoxHeading(kDeeVariant.name) &&
+         table != EquinoxHeading(kDeeCecilVariant.name);
+}
+
 PressStart VernalEquinoxesStart(InputControls& controls, Notation notation, const DeeVariant& dee,
                                 int32_t jdn, std::string_view groupingSymbol) {
   PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
@@ -201,9 +206,9 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
   if (!start.proceed) return run;
 
   int64_t length = input.tableLength;
-  if (input.tableLength == 0 || start.clear) {
+  if (!input.tableHoldsRun || start.clear) {
     run.replace = true;
-  } else if (input.tableContainsCE) {
+  } else {
     run.text.assign(1, '\n');
   }
   run.changed = true;

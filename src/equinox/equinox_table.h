@@ -49,6 +49,11 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears);
 // The two heading lines and the empty line after them, naming the Dee calendar deeName.
 std::string EquinoxHeading(std::string_view deeName);
 
+// Whether table, the window's text, holds what a run wrote (lines, or only the summary of a
+// run that stopped before its first year) rather than nothing or a bare heading. Only a table
+// without a run takes a fresh heading, so a summary is never wiped by the window's activation.
+bool EquinoxTableHoldsRun(std::string_view table);
+
 // How the table is made: 'Washington' longitude (degrees 70..79 west, minutes 0..59), time
 // mode, and the main window's Dee variant.
 struct EquinoxSettings {
@@ -89,14 +94,14 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
 std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings);
 
 // One press of "Do it". The table is described by its length (as ListingLength counts) and
-// whether it holds "CE" anywhere (has lines); capacity is the window's limit in characters.
+// whether it holds a run (EquinoxTableHoldsRun); capacity is the window's limit in characters.
 struct EquinoxRunInput {
   std::string_view txbNumYears;
   bool inputDateInUse = true;  // the main window has an input notation in use
   int32_t startYear = 0;       // the main window's input year at the moment of the run
   EquinoxSettings settings;
   int64_t tableLength = 0;
-  bool tableContainsCE = false;
+  bool tableHoldsRun = false;
   int64_t capacity = kListingCapacity;
 };
 
@@ -114,7 +119,7 @@ struct EquinoxRunResult : ListingRun {
 };
 
 // Runs the table: checks the number of years, refuses a run without an input date in the
-// main window (NoInputDateMessage), writes the heading into an empty table, asks
+// main window (NoInputDateMessage), writes the heading into a table without a run, asks
 // ClearFullTextboxQuestion for an overfull one, writes a line per year from startYear,
 // stops at the first year beyond 4000 (closingMessage VEOutOfRangeMessage; the summary still
 // follows) or when the table grows past the capacity (closingMessage TextboxFullMessage, no

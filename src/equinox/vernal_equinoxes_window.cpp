@@ -99,7 +99,7 @@ void VernalEquinoxesWindow::FillLongitudeLists() {
 }
 
 void VernalEquinoxesWindow::ShowHeading(bool moveFocus) {
-  if (HeldContainsCE()) return;
+  if (EquinoxTableHoldsRun(txbOutput_->toPlainText().toStdString())) return;
   txbOutput_->setPlainText(QString::fromStdString(EquinoxHeading(host_.Dee().name)));
   if (moveFocus && cmdDoIt_->isEnabled()) cmdDoIt_->setFocus();
   txbOutput_->viewport()->update();
@@ -116,7 +116,7 @@ void VernalEquinoxesWindow::DoIt() {
   input.settings.apparent = optApparentST_->isChecked();
   input.settings.dee = host_.Dee();
   input.tableLength = HeldLength();
-  input.tableContainsCE = HeldContainsCE();
+  input.tableHoldsRun = EquinoxTableHoldsRun(txbOutput_->toPlainText().toStdString());
 
   const EquinoxRunResult run = RunVernalEquinoxes(input, messages_);
   numberBox_->setText(QString::fromStdString(run.txbNumYears));

@@ -238,7 +238,7 @@ TEST_F(EquinoxTable, AsksToClearAnOverfullTable) {
   input.startYear = 2024;
   input.txbNumYears = "1";
   input.tableLength = 64513;
-  input.tableContainsCE = true;
+  input.tableHoldsRun = true;
   messages.answer = false;
   const EquinoxRunResult no = RunVernalEquinoxes(input, messages);
   EXPECT_FALSE(no.changed);
