@@ -466,6 +466,10 @@ QWidget* MainWindow::OutputFrame() const { return fraOutput; }
 
 bool MainWindow::InputDateInUse() const { return notation_ != kInputIncomplete; }
 
+bool MainWindow::InputDayInUse() const {
+  return SelectedCalendar(ReadInputControls(), notation_).has_value();
+}
+
 // A listing run takes the input as it stands, without a check first and without messages; its
 // verdict is not checked: an input gone invalid leaves lngJDN as the last good run set it.
 int32_t MainWindow::InputJdn() {

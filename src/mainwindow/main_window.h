@@ -63,6 +63,7 @@ class MainWindow : public QWidget, public ListingHost {
 
   // What the listing windows read from this window.
   bool InputDateInUse() const override;
+  bool InputDayInUse() const override;
   int32_t InputJdn() override;
   int32_t InputYear() override { return GetYear(); }
   DeeVariant Dee() const override { return dee_; }  // the variant the options chose

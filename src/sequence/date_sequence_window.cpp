@@ -53,7 +53,7 @@ void DateSequenceWindow::DoIt() {
   const NumDaysCheck check = CheckNumDays(numberBox_->text().toStdString());
   numberBox_->setText(QString::fromStdString(check.text));
   const ListingStart start =
-      StartListing(check.message, check.numDays, host_.InputDateInUse(), HeldLength(), messages_);
+      StartListing(check.message, check.numDays, host_.InputDayInUse(), HeldLength(), messages_);
   if (!start.proceed) return;
   if (start.clear) txbOutput_->clear();
 

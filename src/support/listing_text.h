@@ -58,7 +58,8 @@ ListingStart StartListing(const std::optional<Message>& numberMessage, int64_t n
 Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
 Message TextboxFullMessage();        // "Textbox is full." exclamation
 // "Do it" while the main window has no input notation in use (its input was cleared while
-// the listing window stayed open): there is no day or year to start from.
+// the listing window stayed open), or for a date sequence, while a weekday is chosen in place
+// of a calendar: there is no day or year to start from.
 Message NoInputDateMessage();  // information
 
 }  // namespace clvt

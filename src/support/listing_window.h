@@ -31,6 +31,9 @@ class ListingHost {
   // True while the main window has an input notation in use; without one there is no day or
   // year to start from.
   virtual bool InputDateInUse() const = 0;
+  // True while the input names a day: a notation in use with a calendar chosen. A weekday
+  // chosen in place of a calendar names none, so a date sequence has no day to start from.
+  virtual bool InputDayInUse() const = 0;
   // The JDN of the main window's input as it stands now, converted without messages; an input
   // gone invalid gives the JDN of the last good conversion.
   virtual int32_t InputJdn() = 0;

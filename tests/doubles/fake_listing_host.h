@@ -13,6 +13,7 @@ namespace clvt {
 class FakeListingHost : public ListingHost {
  public:
   bool InputDateInUse() const override { return inputInUse; }
+  bool InputDayInUse() const override { return inputInUse; }
   int32_t InputJdn() override {
     ++jdnReads;
     return jdn;

@@ -2,6 +2,7 @@
 // listing of the main window's current input (compared with clvt's), the message of either
 // listing window when the input was cleared meanwhile, and the window's life across Close and
 // title-bar closing.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "cli/commands.h"
 #include "doubles/memory_registry.h"
@@ -114,6 +116,22 @@ class SequenceMainWindowTest : public QObject {
     equinoxes->cmdDoIt_Click();
     QCOMPARE(equinoxes->findChild<QPlainTextEdit*>("txbOutput")->toPlainText(), heading);
     QCOMPARE(messages_.shown, (std::vector<Message>{NoInputDateMessage(), NoInputDateMessage()}));
+
+    // A weekday chosen in place of a calendar names no day either: the date sequence used to
+    // list from the last conversion.
+    main_->findChild<QRadioButton*>("optInputDateWithoutAYN")->click();
+    for (const auto& [list, position] : {std::pair{"cboMonthNames", 11},
+                                         {"cboDayNumbers", 22},
+                                         {"cboYearDesADBCetc", 1},
+                                         {"cboCalendar_0", 10}}) {
+      main_->findChild<QComboBox*>(list)->setCurrentIndex(position);
+    }
+    QTest::keyClicks(main_->findChild<QLineEdit*>("txbYearADBCetc"), "2015");
+    main_->Timer1_Timer();
+    DoIt("14");
+    QVERIFY(Listing()->toPlainText().isEmpty());
+    QCOMPARE(messages_.shown.back(), NoInputDateMessage());
+    QCOMPARE(messages_.shown.size(), std::size_t{3});
   }
 
   void closeKeepsTheWindowTitleBarDestroysIt() {
