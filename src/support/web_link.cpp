@@ -12,6 +12,20 @@ constexpr int kLastShellErrorCode = 32;
 // Program text 15: the online user manual's address without its scheme.
 constexpr int16_t kManualAddressText = 15;
 
+// The line under each explained failure that tells the user what to do about it.
+#ifdef _WIN32
+constexpr std::string_view kNoOpenerAdvice =
+    "No program to open web pages is set up: install a web browser, or choose one under "
+    "Default apps in the Windows settings.";
+#else
+constexpr std::string_view kNoOpenerAdvice =
+    "No program to open web pages is set up: install a web browser and xdg-utils, or choose "
+    "your browser with xdg-settings set default-web-browser.";
+#endif
+constexpr std::string_view kOutOfMemoryAdvice = "Close other programs and try again.";
+constexpr std::string_view kTryAgainAdvice =
+    "If it fails again, open the address in your web browser yourself.";
+
 }  // namespace
 
 std::string ManualAddressWithoutScheme() { return GetText(kManualAddressText); }
@@ -40,15 +54,20 @@ std::string GetFileExtension(std::string_view path, bool lowerCase) {
 
 Message WebLinkFailureMessage(int r, std::string_view ext) {
   std::string text = "Error launching web browser, error code = " + DecimalText(r) + ".";
+  std::string_view advice;
   if (r == kShellNoAssociation) {
     text += "\r\n\r\nFile extension '";
     text += ext;
     text += "' is not associated with any application program.";
+    advice = kNoOpenerAdvice;
   } else if (r == kShellOutOfMemory) {
     text += "\r\n\r\nOut of memory.";
+    advice = kOutOfMemoryAdvice;
   } else if (r == kShellFileNotFound) {
     text += "\r\n\r\nPlease try once more.";
+    advice = kTryAgainAdvice;
   }
+  if (!advice.empty()) (text += "\r\n") += advice;
   return {text, "Cannot launch web browser", Icon::Exclamation, Buttons::Ok};
 }
 

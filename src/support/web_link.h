@@ -31,7 +31,8 @@ std::string MakerWebSite();
 std::string GetFileExtension(std::string_view path, bool lowerCase);
 
 // The message for a launch that returned code r (32 or less): "Error launching web browser,
-// error code = 31." and, for 31, 8 and 2, an empty line and an explanation naming ext for 31.
+// error code = 31." and, for 31, 8 and 2, an empty line, an explanation (naming ext for 31)
+// and a line saying what the user can do about it.
 Message WebLinkFailureMessage(int r, std::string_view ext);
 
 // Starts opening strTarget through shell and returns without waiting for it; a failure shows

@@ -44,16 +44,30 @@ TEST(OnlineUserManualAddress, IsTheManualTextBehindHttpAndItsHostTheMakersSite) 
   EXPECT_EQ(MakerWebSite(), "http://www.x.example/");
 }
 
+// Each explanation ends with what to do: "Please try once more." alone did not say what if
+// that failed too, and the extension's line says nothing to a user without a browser set up.
 TEST(OpenWebLink, ExplainsEachFailureCodeAndIsSilentOnSuccess) {
   const std::string launch = "Error launching web browser, error code = ";
+#ifdef _WIN32
+  const std::string noOpener =
+      "install a web browser, or choose one under Default apps in the "
+      "Windows settings.";
+#else
+  const std::string noOpener =
+      "install a web browser and xdg-utils, or choose your browser with "
+      "xdg-settings set default-web-browser.";
+#endif
   const struct {
     int code;
     std::string text;  // "": no message
   } cases[] = {
-      {31, launch + "31.\r\n\r\nFile extension 'com/' is not associated with any application "
-                    "program."},
-      {8, launch + "8.\r\n\r\nOut of memory."},
-      {2, launch + "2.\r\n\r\nPlease try once more."},
+      {31, launch +
+               "31.\r\n\r\nFile extension 'com/' is not associated with any application "
+               "program.\r\nNo program to open web pages is set up: " +
+               noOpener},
+      {8, launch + "8.\r\n\r\nOut of memory.\r\nClose other programs and try again."},
+      {2, launch + "2.\r\n\r\nPlease try once more.\r\nIf it fails again, open the address in "
+                   "your web browser yourself."},
       {11, launch + "11."},
       {32, launch + "32."},
       {33, ""},

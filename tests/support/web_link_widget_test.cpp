@@ -11,6 +11,7 @@
 #include "doubles/recording_message_boxes.h"
 #include "platform/shell.h"
 #include "support/scratch_dir.h"
+#include "support/web_link.h"
 
 namespace clvt {
 
@@ -33,10 +34,7 @@ class WebLinkWidgetTest : public QObject {
 
     dir.Write("release", "");
     QTRY_COMPARE_WITH_TIMEOUT(messages.shown.size(), size_t{1}, 10000);
-    QCOMPARE(QString::fromStdString(messages.shown[0].text),
-             QStringLiteral("Error launching web browser, error code = 31.\r\n\r\n"
-                            "File extension 'com/' is not associated with any application "
-                            "program."));
+    QCOMPARE(messages.shown[0], WebLinkFailureMessage(kShellNoAssociation, "com/"));
   }
 };
 
