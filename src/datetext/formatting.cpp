@@ -19,7 +19,8 @@ constexpr int64_t kMinutesPerDay = 1440;
 // shown a minute early.
 constexpr double kTimeNudge = 0.00000001;
 constexpr double kTimeNudgeLimit = 0.99999999;
-constexpr int kMostPercentDecimals = 6;  // 200 * 10^6 * 2^31 still fits int64_t
+constexpr int64_t kPerCent = 100;
+constexpr int kMostPercentDecimals = 6;  // 2 * kPerCent * 10^6 * 2^31 still fits int64_t
 
 const std::array<std::string_view, 7> kDayNames = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                    "Thursday", "Friday", "Saturday"};
@@ -157,7 +158,7 @@ std::string PercentText(int32_t count, int32_t total, int decimals) {
   // Hundredths (or whatever unit decimals asks for) of the share, rounded half away from
   // zero: (2q + t) / 2t rounds q / t half up, for q >= 0.
   const int64_t magnitude = count < 0 ? -int64_t{count} : int64_t{count};
-  const int64_t units = (2 * 100 * scale * magnitude + total) / (2 * int64_t{total});
+  const int64_t units = (2 * kPerCent * scale * magnitude + total) / (2 * int64_t{total});
   std::string text = count < 0 && units != 0 ? "-" : "";
   text += GroupDigits(units / scale);
   if (decimals > 0) {
