@@ -74,9 +74,11 @@ void FuzzControls(const uint8_t* data, std::size_t size) {
 
 void FuzzArguments(const uint8_t* data, std::size_t size) {
   std::vector<std::string> args = Split(data + 1, size - 1, '\0');
+  // The last argument also stands for standard input, read when an argument is "-".
+  std::istringstream in(args.back());
   std::ostringstream out;
   std::ostringstream err;
-  clvt::cli::RunClvt(args, out, err);
+  clvt::cli::RunClvt(args, in, out, err);
 }
 
 }  // namespace

@@ -1,23 +1,33 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
+
 // The subcommands of clvt. Each takes the arguments after its name, prints its result to out
-// and the program's messages to err, and returns the exit status.
+// and the program's messages to err, and returns the exit status; clvt convert reads DATEs
+// from in when its DATE is "-".
 namespace clvt::cli {
 
-inline constexpr int kExitDone = 0;
-inline constexpr int kExitRejected = 1;     // input rejected with the program's own message
-inline constexpr int kExitUsage = 2;        // usage error
-inline constexpr int kExitWriteFailed = 3;  // standard output could not be written
-
-int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunConvert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err);
 int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The whole tool: args are argv[1..]. Handles --help, --version and dispatch.
-int RunClvt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Each subcommand's syntax, with its options bound to values that die with the call: for
+// --help and for the tests that hold the manual page and the completions to the options.
+using SyntaxVisitor = std::function<void(const CommandSyntax&)>;
+void VisitConvertSyntax(const SyntaxVisitor& visit);
+void VisitSequenceSyntax(const SyntaxVisitor& visit);
+void VisitEquinoxSyntax(const SyntaxVisitor& visit);
+// All three, in the order clvt --help lists them.
+void VisitSyntaxes(const SyntaxVisitor& visit);
+
+// The whole tool: args are argv[1..]. Handles --help, help COMMAND, --version and dispatch.
+int RunClvt(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err);
 
 }  // namespace clvt::cli

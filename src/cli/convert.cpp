@@ -2,13 +2,17 @@
 // lines or as one JSON object. The columns are counted in characters (UTF-8 code points), so
 // a grouping symbol of more than one byte does not shift the layout.
 #include <array>
+#include <istream>
 #include <optional>
 #include <ostream>
 
+#include "base/ascii_text.h"
 #include "calendar/calendar.h"
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
+#include "cli/line_reader.h"
+#include "cli/report.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
 #include "platform/digit_grouping.h"
@@ -20,29 +24,46 @@ namespace {
 constexpr std::size_t kHeadingWidth = 20;
 constexpr std::size_t kTraditionalWidth = 28;
 
-constexpr const char* kConvertUsage =
-    "Usage: clvt convert [--dee | --dee-cecil] [--calendar CAL] [--plus AMOUNTS | --minus "
-    "AMOUNTS] [--json] DATE\n"
-    "\n"
-    "Converts DATE to the Gregorian, Julian and Dee calendars, the Julian day number and the\n"
-    "day of the week.\n"
-    "\n"
-    "  DATE       2015-11-22 CE, -4,999-12-31 JC, 2015-11-22 DC (year-month-day with a\n"
-    "             designator CE, JC, DC or D), November 22, 2015 AD (month, day, year with\n"
-    "             an era AD, BC, CE or BCE), or today. An argument that begins with \"-\",\n"
-    "             blanks or none, and a digit is part of DATE; \"--\" ends the options.\n"
-    "  --calendar gregorian, julian or dee; for a month, day, year DATE also sunday ...\n"
-    "             saturday, which finds whether the date falls on that weekday in the\n"
-    "             Gregorian or the Julian calendar. Without it a year-month-day DATE follows\n"
-    "             its designator and a month, day, year DATE is Gregorian.\n"
-    "  --dee, --dee-cecil\n"
-    "             the Dee variant (default Dee-Cecil, 1-1-1 DC = JDN 1,721,426)\n"
-    "  --plus, --minus AMOUNTS\n"
-    "             shift the date first, e.g. \"1y 2m 3w 4d\" (years, months, weeks, days)\n"
-    "  --json     print one JSON object instead of the five lines\n"
-    "\n"
-    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
-    "3 standard output could not be written.\n";
+constexpr std::string_view kSummary =
+    "Converts DATE, or the day with Julian day number N, to the Gregorian, Julian and Dee\n"
+    "calendars, the Julian day number and the day of the week. With \"-\" it reads DATEs\n"
+    "from standard input, one a line (\"JDN N\" for a day number), and converts each.\n";
+
+constexpr std::string_view kNotes =
+    "DATE is 2015-11-22 CE, -4,999-12-31 JC, 2015-11-22 DC (year-month-day with a\n"
+    "designator CE, JC, DC or D), November 22, 2015 AD (month, day, year with an era AD,\n"
+    "BC, CE or BCE), or today. An argument that begins with \"-\", blanks or none, and a\n"
+    "digit is part of DATE; \"--\" ends the options. Of standard input, blank lines are\n"
+    "skipped; a line that fails is reported with its number and the rest are converted,\n"
+    "with exit status 1 at the end.\n";
+
+struct ConvertArguments {
+  DateOptions date;
+  bool json = false;
+};
+
+CommandSyntax ConvertSyntax(ConvertArguments& arguments) {
+  CommandSyntax syntax{"convert",
+                       "convert a date among the Gregorian, Julian and Dee calendars",
+                       {"DATE", "--jdn=N", "-"},
+                       kSummary,
+                       DateOptionSpecs(arguments.date, kCalendarOrWeekdayChoices),
+                       kNotes};
+  syntax.options[0].help =
+      "the calendar DATE is in, as chosen before typing; without it a year-month-day DATE "
+      "follows its designator and a month, day, year DATE is Gregorian. A weekday, with a "
+      "month, day, year DATE, finds whether the date falls on it in the Gregorian or the "
+      "Julian calendar";
+  syntax.options.push_back(TextOption(
+      "--jdn", "N",
+      "the day with Julian day number N (digit groups allowed) in place of DATE; amounts "
+      "apply to it as to a Gregorian DATE",
+      arguments.date.jdn));
+  syntax.options.push_back(
+      FlagOption("--json", "print one JSON object instead of the five lines (one a line for \"-\")",
+                 arguments.json));
+  return syntax;
+}
 
 std::string Row(std::string_view heading, std::string_view first, std::string_view second) {
   std::string line = PadToColumns(heading, kHeadingWidth, ColumnOverflow::kOneBlank);
@@ -95,11 +116,15 @@ void PrintLines(std::ostream& out, const OutputDates& o, const DeeVariant& dee) 
       << Row("Julian day number:", o.txbJDN, "") << Row("Day of week:", o.txbDayOfWeek, "");
 }
 
-void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& dee) {
+// The conversion as one JSON object on one line; in a batch, "input" first holds the line.
+void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& dee,
+               std::optional<std::string_view> input) {
   const OutputDates& o = run.outputs;
   const int32_t jdn = run.jdn;
   JsonWriter json;
-  json.BeginObject().Key("jdn").Number(jdn).Key("weekday").String(o.txbDayOfWeek);
+  json.BeginObject();
+  if (input) json.Key("input").String(*input);
+  json.Key("jdn").Number(jdn).Key("weekday").String(o.txbDayOfWeek);
   json.Key("gregorian");
   WriteCalendar(json, kCalendarGregorian, jdn, o.txbOutputGC, o.txbOutputGCwithAYN, dee, "");
   json.Key("julian");
@@ -111,27 +136,86 @@ void PrintJson(std::ostream& out, const CalculateResult& run, const DeeVariant& 
   out << json.EndObject().Text() << "\n";
 }
 
-}  // namespace
-
-int RunConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  bool json = false;
-  DateCommandStart start =
-      StartDateCommand(args, {"convert", kConvertUsage, {FlagOption("--json", json)}}, out, err);
-  if (!start.input) return start.status;
-  DateInput& input = *start.input;
+// One press of Calculate on input, printed; in a batch, input is the line and a text block
+// after an earlier one is set apart by a blank line. Returns the exit status.
+int Convert(DateInput& input, bool json, std::optional<std::string_view> line, bool separate,
+            std::ostream& out, Report& report) {
   const CalculateResult run =
       CalculateRun(input.controls, input.notation, input.dee, 0, DigitGroupingSymbol());
-  for (const Message& message : run.messages) PrintMessage(err, message);
+  for (const Message& message : run.messages) report.Show(message);
   if (!run.outputShown) {
-    PrintDateNote(err, "convert", input);
+    NoteDateRejection(report, input);
     return kExitRejected;
   }
   if (json) {
-    PrintJson(out, run, input.dee);
+    PrintJson(out, run, input.dee, line);
   } else {
+    if (separate) out << '\n';
     PrintLines(out, run.outputs, input.dee);
   }
   return kExitDone;
+}
+
+// clvt convert -: each line of in converted with the same options, its failure reported
+// under its number and the run going on. Stops early only when standard output fails.
+int ConvertLines(const ConvertArguments& arguments, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+  DateSetting setting;
+  Report options(err, "convert");
+  const std::string error = ReadDateSetting(arguments.date, setting);
+  if (!error.empty()) return options.Finish(out, options.Usage(error), arguments.json);
+  if (setting.rejection) {
+    options.Show(*setting.rejection);
+    return options.Finish(out, kExitRejected, arguments.json);
+  }
+  // A character has at most 4 bytes in UTF-8: a line cut there is surely too long.
+  LineReader reader(*in.rdbuf(), 4 * kDateMaxCharacters + 4);
+  std::string line;
+  bool failed = false;
+  bool converted = false;
+  while (out && reader.Next(line)) {
+    if (TrimBlanks(line).empty()) continue;
+    Report report(err, "convert", "line " + DecimalText(reader.Number()) + ": ");
+    DateInput input = ReadDateLine(setting, line, reader.Cut());
+    int status = kExitRejected;
+    if (!input.ok) {
+      status = report.Usage(input.usageError);
+    } else if (input.rejection) {
+      report.Show(*input.rejection);
+    } else {
+      status = Convert(input, arguments.json, line, converted, out, report);
+    }
+    report.Finish(out, status, arguments.json, line);
+    failed = failed || status != kExitDone;
+    converted = converted || status == kExitDone;
+  }
+  return failed ? kExitRejected : kExitDone;
+}
+
+}  // namespace
+
+void VisitConvertSyntax(const SyntaxVisitor& visit) {
+  ConvertArguments arguments;
+  visit(ConvertSyntax(arguments));
+}
+
+int RunConvert(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+  ConvertArguments arguments;
+  const CommandSyntax syntax = ConvertSyntax(arguments);
+  Report report(err, "convert");
+  const ParsedArguments parsed = ParseArguments(args, syntax);
+  if (parsed.error.empty() && !parsed.help && parsed.words == std::vector<std::string>{"-"}) {
+    if (arguments.date.jdn) {
+      return report.Finish(out, report.Usage("--jdn and a DATE cannot be used together"),
+                           arguments.json);
+    }
+    return ConvertLines(arguments, in, out, err);
+  }
+  DateCommandStart start = StartDateCommand(parsed, syntax, arguments.date, out, report);
+  if (!start.input) return report.Finish(out, start.status, arguments.json);
+  const int status = Convert(*start.input, arguments.json, std::nullopt, false, out, report);
+  return report.Finish(out, status, arguments.json);
 }
 
 }  // namespace clvt::cli

@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
+#include "datetext/run_messages.h"
 #include "datetext/text_helpers.h"
 #include "platform/digit_grouping.h"
 #include "platform/morvel/month_table.h"
@@ -30,6 +31,10 @@ constexpr std::size_t kShortestMonthWord = kAbbreviationLength;
 constexpr const char* kMonthDayYearShape =
     "DATE: expected MONTH DAY, YEAR ERA (e.g. \"November 22, 2015 AD\"), "
     "YEAR-MONTH-DAY DESIGNATOR (e.g. \"2015-11-22 CE\") or today";
+
+// What digit groups a Julian day number may be written with, besides the locale's symbol: those
+// of a year-month-day DATE's year.
+constexpr std::string_view kJdnGroupChars = ",.' ";
 
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
@@ -55,23 +60,21 @@ int MonthNumber(std::string_view word) {
   return 0;
 }
 
-// What a --calendar value names: a calendar, or else the weekday 0 = Sunday ... 6 = Saturday
-// to match.
+// What a --calendar value names (one of kCalendarOrWeekdayChoices, which the parser has
+// checked): a calendar, or else the weekday 0 = Sunday ... 6 = Saturday to match.
 struct CalendarOption {
   std::optional<Calendar> calendar;
   int weekday = 0;
 };
 
-// None when the value names neither.
-std::optional<CalendarOption> ReadCalendarOption(std::string_view value) {
+CalendarOption ReadCalendarOption(std::string_view value) {
   const std::string lower = LowerCase(value);
-  if (lower == "gregorian") return CalendarOption{Calendar::kGregorian};
-  if (lower == "julian") return CalendarOption{Calendar::kJulian};
-  if (lower == "dee") return CalendarOption{Calendar::kDee};
+  if (lower == "julian") return {Calendar::kJulian};
+  if (lower == "dee") return {Calendar::kDee};
   for (int w = 0; w < 7; ++w) {
-    if (lower == LowerCase(DayName(w))) return CalendarOption{std::nullopt, w};
+    if (lower == LowerCase(DayName(w))) return {std::nullopt, w};
   }
-  return std::nullopt;
+  return {Calendar::kGregorian};
 }
 
 // "November 22, 2015 AD" into the month, day, year controls; false when it has not that shape.
@@ -135,127 +138,191 @@ DateInput Usage(std::string error) {
   return input;
 }
 
+bool Overlong(std::string_view text) {
+  return static_cast<std::size_t>(CharacterCount(text)) > kDateMaxCharacters;
+}
+
+// what: "DATE: " or "".
+DateInput OverlongUsage(std::string_view what) {
+  return Usage(std::string(what) + "more than " + DecimalText(kDateMaxCharacters) + " characters");
+}
+
+// The input as the options left it, before a date is typed.
+DateInput FromSetting(const DateSetting& setting) {
+  DateInput input;
+  input.controls = setting.controls;
+  input.dee = setting.dee;
+  input.rejection = setting.rejection;
+  return input;
+}
+
 }  // namespace
 
 std::vector<OptionSpec> DeeOptions(bool& dee) {
-  return {FlagOption("--dee", dee, true), FlagOption("--dee-cecil", dee, false)};
+  return {FlagOption("--dee", "the Dee variant (1-1-1 D = JDN 1,721,425)", dee, true),
+          FlagOption("--dee-cecil", "the Dee-Cecil variant (1-1-1 DC = JDN 1,721,426; the default)",
+                     dee, false)};
 }
 
-std::string ParseDateArguments(const std::vector<std::string>& args, DateOptions& options,
-                               std::vector<OptionSpec> ownOptions) {
-  CommandSyntax syntax;
-  syntax.options = DeeOptions(options.dee);
-  syntax.options.push_back(TextOption("--calendar", options.calendar));
-  syntax.options.push_back(TextOption("--plus", options.plus));
-  syntax.options.push_back(TextOption("--minus", options.minus));
-  for (OptionSpec& option : ownOptions) syntax.options.push_back(std::move(option));
-  ParsedArguments parsed = ParseArguments(args, syntax);
-  options.dateWords = std::move(parsed.words);
-  options.help = parsed.help;
-  if (!parsed.error.empty()) return parsed.error;
+std::vector<OptionSpec> DateOptionSpecs(DateOptions& options, std::string_view calendarChoices) {
+  std::vector<OptionSpec> specs = {
+      TextOption("--calendar", "CAL",
+                 "the calendar DATE is in, as chosen before typing; without it a "
+                 "year-month-day DATE follows its designator and a month, day, year DATE is "
+                 "Gregorian",
+                 options.calendar),
+      TextOption("--plus", "AMOUNTS",
+                 "add the amounts first: one or more of Ny, Nm, Nw, Nd (years, months, "
+                 "weeks, days) in one argument, e.g. \"1y 2m\"",
+                 options.plus),
+      TextOption("--minus", "AMOUNTS", "subtract the amounts first", options.minus),
+  };
+  specs[0].choices = calendarChoices;
+  for (OptionSpec& spec : DeeOptions(options.dee)) specs.push_back(std::move(spec));
+  return specs;
+}
+
+std::string ReadDateSetting(const DateOptions& options, DateSetting& setting) {
+  setting.dee = options.dee ? kDeeVariant : kDeeCecilVariant;
   if (options.plus && options.minus) return "--plus and --minus cannot be used together";
-  return "";
-}
-
-DateCommandStart StartDateCommand(const std::vector<std::string>& args, const DateCommand& command,
-                                  std::ostream& out, std::ostream& err) {
-  DateOptions options;
-  const std::string usageError = ParseDateArguments(args, options, command.ownOptions);
-  if (options.help && usageError.empty()) {
-    out << command.usage;
-    return {std::nullopt, kExitDone};
-  }
-  if (!usageError.empty()) return {std::nullopt, PrintUsageError(err, command.name, usageError)};
-  DateInput input = ReadDateInput(options);
-  if (!input.ok) return {std::nullopt, PrintUsageError(err, command.name, input.usageError)};
-  if (input.rejection) {
-    PrintMessage(err, *input.rejection);
-    return {std::nullopt, kExitRejected};
-  }
-  return {std::move(input), kExitDone};
-}
-
-int PrintUsageError(std::ostream& err, std::string_view command, std::string_view error) {
-  err << "clvt " << command << ": " << error << "\nRun 'clvt " << command
-      << " --help' for usage.\n";
-  return kExitUsage;
-}
-
-DateInput ReadDateInput(const DateOptions& options) {
-  DateInput input;
-  input.dee = options.dee ? kDeeVariant : kDeeCecilVariant;
-  InputControls& controls = input.controls;
-
-  std::optional<CalendarOption> choice;
   if (options.calendar) {
-    choice = ReadCalendarOption(*options.calendar);
-    if (!choice) {
-      return Usage("unknown calendar '" + *options.calendar +
-                   "' (gregorian, julian, dee, or sunday ... saturday)");
-    }
+    const CalendarOption choice = ReadCalendarOption(*options.calendar);
+    setting.calendarChosen = true;
+    setting.weekday = !choice.calendar;
+    setting.calendar = choice.calendar;
+    setting.monthDayYearPosition = setting.weekday ? kCalendarPositionSunday + choice.weekday
+                                                   : CalendarPosition(choice.calendar);
   }
-  const bool weekday = choice && !choice->calendar;
-  // cboCalendar(0) as the choice leaves it: 0 (none), a calendar, or a weekday.
-  const int position = weekday ? kCalendarPositionSunday + choice->weekday
-                               : CalendarPosition(choice ? choice->calendar : std::nullopt);
-  if (weekday && (options.plus || options.minus)) {
-    return Usage("--plus and --minus do not apply when --calendar names a weekday");
+  if (setting.weekday && (options.plus || options.minus)) {
+    return "--plus and --minus do not apply when --calendar names a weekday";
   }
+  InputControls& controls = setting.controls;
+  controls.fraPlusMinusVisible = !setting.weekday;
+  if (!options.plus && !options.minus) return "";
+  controls.optPlus = options.plus.has_value();
+  controls.optMinus = options.minus.has_value();
+  return FillAmounts(TypedTextToUtf8(options.plus ? *options.plus : *options.minus), controls,
+                     setting.rejection);
+}
 
-  // Arguments come in the locale's character set; the checks read UTF-8 as the window's do.
-  const std::string text = TrimBlanks(TypedTextToUtf8(Join(options.dateWords)));
+DateInput ReadDate(const DateSetting& setting, std::string_view date) {
+  DateInput input = FromSetting(setting);
+  InputControls& controls = input.controls;
+  // Arguments and lines come in the locale's character set; the checks read UTF-8 as the
+  // window's do.
+  const std::string text = TrimBlanks(TypedTextToUtf8(date));
   if (text.empty()) return Usage("missing DATE");
+  if (Overlong(text)) return OverlongUsage("DATE: ");
   const std::string firstWord = text.substr(0, text.find_first_not_of(kLetters));
   if (LowerCase(text) == "today") {
-    if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
+    if (setting.weekday) {
+      return Usage("--calendar WEEKDAY needs a month, day, year DATE, not today");
+    }
     // As the Today button with the month-day-year notation and this calendar chosen.
     controls.optInputDateWithoutAYN = true;
-    controls.cboCalendar0 = position;
+    controls.cboCalendar0 = setting.monthDayYearPosition;
     SetToday(controls, TodayJDN(), input.dee);
     input.notation = kInputWithoutAYN;
   } else if (MonthNumber(firstWord) != 0) {
     if (!FillMonthDayYear(text, controls)) return Usage(kMonthDayYearShape);
-    controls.cboCalendar0 = position == 0 ? kCalendarPositionGregorian : position;
+    controls.cboCalendar0 =
+        setting.calendarChosen ? setting.monthDayYearPosition : kCalendarPositionGregorian;
     input.notation = kInputWithoutAYN;
   } else if (firstWord.size() >= kShortestMonthWord) {
     return Usage("DATE: unknown month '" + firstWord +
                  "' (January ... December, or their first three letters)");
   } else {
-    if (weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE");
+    if (setting.weekday) return Usage("--calendar WEEKDAY needs a month, day, year DATE");
     controls.optInputDateWithAYN = true;
     controls.txbYearCEJC = UpperCase(text);
-    if (options.dee) {
-      controls.txbYearCEJC = RewriteDeeDesignator(controls.txbYearCEJC, input.dee);
-    }
+    const bool dee = input.dee == kDeeVariant;
+    if (dee) controls.txbYearCEJC = RewriteDeeDesignator(controls.txbYearCEJC, input.dee);
     const std::string symbol = DigitGroupingSymbol();
-    controls.cboCalendar1 = CalendarPosition(
-        choice ? choice->calendar
-               : ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendar);
+    controls.cboCalendar1 =
+        CalendarPosition(setting.calendarChosen
+                             ? setting.calendar
+                             : ReadYmdDesignator(controls.txbYearCEJC, input.dee, symbol).calendar);
     input.deeDesignatorWithoutDee =
-        !options.dee &&
+        !dee &&
         ReadYmdDesignator(controls.txbYearCEJC, kDeeVariant, symbol).calendar == Calendar::kDee;
     input.notation = kInputWithAYN;
-  }
-
-  controls.fraPlusMinusVisible = !weekday;
-  if (options.plus || options.minus) {
-    controls.optPlus = options.plus.has_value();
-    controls.optMinus = options.minus.has_value();
-    const std::string error = FillAmounts(
-        TypedTextToUtf8(options.plus ? *options.plus : *options.minus), controls, input.rejection);
-    if (!error.empty()) return Usage(error);
   }
   input.ok = true;
   return input;
 }
 
-void PrintMessage(std::ostream& err, const Message& message) {
-  err << ReplaceAll(message.text, "\r\n", "\n") << '\n';
+DateInput ReadJdn(const DateSetting& setting, std::string_view number) {
+  if (setting.calendarChosen) {
+    return Usage("--calendar does not apply to a Julian day number");
+  }
+  const std::string text = TrimBlanks(TypedTextToUtf8(number));
+  const std::string plain = WithCommaGroups(text, DigitGroupingSymbol());
+  const std::string digits = KeepChars(plain, "0123456789");
+  if (digits.empty() || text.front() == '+' || !IsWholeNumber(plain, true, kJdnGroupChars)) {
+    return Usage("JDN: expected a whole number such as 2,457,349, not '" + text + "'");
+  }
+  DateInput input = FromSetting(setting);
+  const int64_t magnitude = DigitsValue(digits);
+  const int64_t jdn = text.front() == '-' ? -magnitude : magnitude;
+  // The days of the years the year-month-day box takes, in the Gregorian calendar.
+  DateRec first{-static_cast<int32_t>(kLargestInputYear), 1, 1, kCalendarGregorian};
+  DateRec last{static_cast<int32_t>(kLargestInputYear), kMonthsPerYear, kLongestMonth,
+               kCalendarGregorian};
+  DateToJDN(first, input.dee);
+  DateToJDN(last, input.dee);
+  if (jdn < first.jdn || jdn > last.jdn) {
+    input.rejection = MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
+    input.ok = true;
+    return input;
+  }
+  input.controls.optInputDateWithAYN = true;
+  input.controls.cboCalendar1 = kCalendarPositionGregorian;
+  SetToday(input.controls, static_cast<int32_t>(jdn), input.dee);
+  input.notation = kInputWithAYN;
+  input.ok = true;
+  return input;
 }
 
-void PrintDateNote(std::ostream& err, std::string_view command, const DateInput& input) {
+DateInput ReadDateLine(const DateSetting& setting, std::string_view line, bool cut) {
+  if (cut || Overlong(line)) return OverlongUsage("");
+  const std::string text = TrimBlanks(line);
+  constexpr std::string_view kJdnWord = "jdn ";
+  if (LowerCase(text.substr(0, kJdnWord.size())) == kJdnWord) {
+    return ReadJdn(setting, std::string_view(text).substr(kJdnWord.size()));
+  }
+  return ReadDate(setting, text);
+}
+
+DateInput ReadDateInput(const DateOptions& options) {
+  DateSetting setting;
+  std::string error = ReadDateSetting(options, setting);
+  if (error.empty() && options.jdn && !options.dateWords.empty()) {
+    error = "--jdn and a DATE cannot be used together";
+  }
+  if (!error.empty()) return Usage(std::move(error));
+  return options.jdn ? ReadJdn(setting, *options.jdn) : ReadDate(setting, Join(options.dateWords));
+}
+
+DateCommandStart StartDateCommand(const ParsedArguments& parsed, const CommandSyntax& syntax,
+                                  DateOptions& options, std::ostream& out, Report& report) {
+  options.dateWords = parsed.words;
+  if (parsed.help && parsed.error.empty()) {
+    out << HelpText(syntax);
+    return {std::nullopt, kExitDone};
+  }
+  if (!parsed.error.empty()) return {std::nullopt, report.Usage(parsed.error)};
+  DateInput input = ReadDateInput(options);
+  if (!input.ok) return {std::nullopt, report.Usage(input.usageError)};
+  if (input.rejection) {
+    report.Show(*input.rejection);
+    return {std::nullopt, kExitRejected};
+  }
+  return {std::move(input), kExitDone};
+}
+
+void NoteDateRejection(Report& report, const DateInput& input) {
   if (input.deeDesignatorWithoutDee) {
-    err << "clvt " << command << ": the designator D is the Dee calendar's and needs --dee\n";
+    report.Note("the designator D is the Dee calendar's and needs --dee");
   }
 }
 

@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
+#include "cli/report.h"
 #include "datetext/input_check.h"
 #include "equinox/equinox_table.h"
 #include "platform/digit_grouping.h"
@@ -21,21 +22,12 @@
 namespace clvt::cli {
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: clvt equinox [--years N] [--longitude DdMm] [--mean] [--dee | --dee-cecil]\n"
-    "                    [--json] DATE-or-YEAR\n"
-    "\n"
-    "Tabulates the March equinox for N years (default 12, at most 800) from the year of\n"
-    "DATE, or from YEAR, which must lie in 1 through 4000: the Julian date, the Gregorian\n"
-    "date and time at London and the Dee date and time at 'Washington'.\n"
-    "\n"
-    "  --years N          number of years\n"
-    "  --longitude DdMm   western longitude of 'Washington', 70d0m to 79d59m (default 77d0m)\n"
-    "  --mean             mean solar time (default: apparent, mean time less 8 minutes)\n"
-    "  --dee              the Dee calendar (1-1-1 D = JDN 1,721,425)\n"
-    "  --dee-cecil        the Dee-Cecil calendar (1-1-1 DC = JDN 1,721,426; the default)\n"
-    "  --json             print one JSON object instead of the table\n"
-    "\n"
+constexpr std::string_view kSummary =
+    "Tabulates the March equinox for N years from the year of DATE, or from YEAR, which\n"
+    "must lie in 1 through 4000: the Julian date, the Gregorian date and time at London and\n"
+    "the Dee date and time at 'Washington'.\n";
+
+constexpr std::string_view kNotes =
     "DATE is written as for 'clvt convert': 2024-03-20 CE, March 20, 2024 AD, today.\n";
 
 constexpr int kFirstDegree = 70;
@@ -49,18 +41,18 @@ struct EquinoxArguments {
   DateOptions date;  // DATE-or-YEAR and the Dee variant; no other DATE option applies
 };
 
-// Messages go to standard error; no question is ever asked of an empty table, and one would
-// be answered No.
-class ErrorStreamMessages : public MessageBoxes {
+// Messages go to the report; no question is ever asked of an empty table, and one would be
+// answered No.
+class ReportMessages : public MessageBoxes {
  public:
-  explicit ErrorStreamMessages(std::ostream& err) : err_(err) {}
+  explicit ReportMessages(Report& report) : report_(report) {}
   bool Show(const Message& message) override {
-    PrintMessage(err_, message);
+    report_.Show(message);
     return message.buttons == Buttons::Ok;
   }
 
  private:
-  std::ostream& err_;
+  Report& report_;
 };
 
 // One or two decimal digits; a sign or anything else is no number here.
@@ -90,35 +82,30 @@ std::optional<std::pair<int, int>> ParseLongitude(std::string_view text) {
   return std::pair{*degrees, *minutes};
 }
 
-// Fills arguments; returns a usage error text, or "" when the options are sound.
-std::string ParseEquinoxArguments(const std::vector<std::string>& args,
-                                  EquinoxArguments& arguments) {
-  CommandSyntax syntax;
-  syntax.loneDashIsWord = false;
-  syntax.missingValuePrefix = "";
-  syntax.helpBeforeAll = true;
-  syntax.options = DeeOptions(arguments.date.dee);
+CommandSyntax EquinoxSyntax(EquinoxArguments& arguments) {
   EquinoxSettings& settings = arguments.settings;
-  syntax.options.push_back(TextOption("--years", arguments.years));
-  syntax.options.push_back({"--longitude", true, [&settings](const std::string& value) {
-                              const auto longitude = ParseLongitude(value);
-                              if (!longitude) {
-                                return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value +
-                                       "'";
-                              }
-                              settings.degrees = longitude->first;
-                              settings.minutes = longitude->second;
-                              return std::string();
-                            }});
-  syntax.options.push_back(FlagOption("--mean", settings.apparent, false));
-  syntax.options.push_back(FlagOption("--json", arguments.json));
-  ParsedArguments parsed = ParseArguments(args, syntax);
-  arguments.date.dateWords = std::move(parsed.words);
-  arguments.date.help = parsed.help;
-  settings.dee = arguments.date.dee ? kDeeVariant : kDeeCecilVariant;
-  if (!parsed.error.empty() || parsed.help) return parsed.error;
-  if (arguments.date.dateWords.empty()) return "a DATE or YEAR is required";
-  return "";
+  CommandSyntax syntax{
+      "equinox",
+      "tabulate the March equinox for a run of years",
+      {"DATE", "YEAR"},
+      kSummary,
+      {TextOption("--years", "N", "the number of years, 1 to 800 (default 12)", arguments.years),
+       {"--longitude", "DdMm", "",
+        "western longitude of 'Washington', 70d0m to 79d59m (default 77d0m)",
+        [&settings](const std::string& value) {
+          const auto longitude = ParseLongitude(value);
+          if (!longitude) return "--longitude takes DdMm, 70d0m to 79d59m, not '" + value + "'";
+          settings.degrees = longitude->first;
+          settings.minutes = longitude->second;
+          return std::string();
+        }},
+       FlagOption("--mean", "mean solar time (default: apparent, mean time less 8 minutes)",
+                  settings.apparent, false)},
+      kNotes};
+  for (OptionSpec& spec : DeeOptions(arguments.date.dee)) syntax.options.push_back(std::move(spec));
+  syntax.options.push_back(
+      FlagOption("--json", "print one JSON object instead of the table", arguments.json));
+  return syntax;
 }
 
 // A bare year: an optional "-" and digits only. Years beyond int32_t are out of range anyway,
@@ -143,16 +130,13 @@ struct StartYear {
 };
 
 // The year of DATE as the Vernal equinoxes button takes it, with the window's messages.
-StartYear DateYear(const EquinoxArguments& arguments, std::ostream& err) {
+StartYear DateYear(const EquinoxArguments& arguments, Report& report) {
   DateInput input = ReadDateInput(arguments.date);
-  if (!input.usageError.empty()) {
-    err << "clvt equinox: " << input.usageError << "\n";
-    return {std::nullopt, kExitUsage};
-  }
+  if (!input.ok) return {std::nullopt, report.Usage(input.usageError)};
   const PressStart start = VernalEquinoxesStart(input.controls, input.notation,
                                                 arguments.settings.dee, 0, DigitGroupingSymbol());
-  for (const Message& message : start.messages) PrintMessage(err, message);
-  if (start.inputRejected) PrintDateNote(err, "equinox", input);
+  for (const Message& message : start.messages) report.Show(message);
+  if (start.inputRejected) NoteDateRejection(report, input);
   if (!start.ok) return {std::nullopt, kExitRejected};
   return {start.year, kExitDone};
 }
@@ -216,28 +200,30 @@ void PrintJson(std::ostream& out, const EquinoxArguments& arguments, const Equin
   PrintRunEnd(out, json, "marked_count", run.markedCount, run.summary, stopped);
 }
 
-}  // namespace
-
-int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  EquinoxArguments arguments;
-  const std::string usage = ParseEquinoxArguments(args, arguments);
-  if (arguments.date.help) {
-    out << kHelp;
+int Equinox(const std::vector<std::string>& args, EquinoxArguments& arguments, std::ostream& out,
+            Report& report) {
+  const CommandSyntax syntax = EquinoxSyntax(arguments);
+  const ParsedArguments parsed = ParseArguments(args, syntax);
+  std::vector<std::string>& words = arguments.date.dateWords;
+  words = parsed.words;
+  arguments.settings.dee = arguments.date.dee ? kDeeVariant : kDeeCecilVariant;
+  if (parsed.help && parsed.error.empty()) {
+    out << HelpText(syntax);
     return kExitDone;
   }
-  if (!usage.empty()) {
-    err << "clvt equinox: " << usage << "\n" << kHelp;
-    return kExitUsage;
-  }
+  if (!parsed.error.empty()) return report.Usage(parsed.error);
+  if (words.empty()) return report.Usage("a DATE or YEAR is required");
+  // A YEAR stands alone; "2024 2025" is no DATE either.
+  if (words.size() > 1 && BareYear({words.front()})) return report.Usage("too many arguments");
 
   StartYear start;
-  if (const std::optional<int32_t> year = BareYear(arguments.date.dateWords)) {
+  if (const std::optional<int32_t> year = BareYear(words)) {
     start.year = year;
   } else {
-    start = DateYear(arguments, err);
+    start = DateYear(arguments, report);
     if (!start.year) return start.status;
   }
-  ErrorStreamMessages messages(err);
+  ReportMessages messages(report);
   if (!VernalEquinoxYearInRange(*start.year)) {
     messages.Show(VEOutOfRangeMessage());
     return kExitRejected;
@@ -251,18 +237,33 @@ int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!run.changed) {
     // An empty or zero number of years stops the window's run silently; here it is said.
     if (!CheckNumYears(arguments.years).message) {
-      err << "clvt equinox: --years must be a whole number from 1 to 800\n";
+      report.Note("--years must be a whole number from 1 to 800");
     }
     return kExitRejected;
   }
   if (arguments.json) {
     PrintJson(out, arguments, run);
+    report.ResultPrinted();
   } else {
     out << run.text;
   }
   // The message that ended the run follows the lines it ends.
   if (run.closingMessage) messages.Show(*run.closingMessage);
   return run.stoppedFull ? kExitRejected : kExitDone;
+}
+
+}  // namespace
+
+void VisitEquinoxSyntax(const SyntaxVisitor& visit) {
+  EquinoxArguments arguments;
+  visit(EquinoxSyntax(arguments));
+}
+
+int RunEquinox(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  EquinoxArguments arguments;
+  Report report(err, "equinox");
+  const int status = Equinox(args, arguments, out, report);
+  return report.Finish(out, status, arguments.json);
 }
 
 }  // namespace clvt::cli

@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
   int status = clvt::cli::kExitUsage;
   try {
     std::vector<std::string> args(argv + 1, argv + argc);
-    status = clvt::cli::RunClvt(args, std::cout, std::cerr);
+    status = clvt::cli::RunClvt(args, std::cin, std::cout, std::cerr);
   } catch (const std::exception& e) {
     std::cerr << "clvt: " << e.what() << "\n";
   }

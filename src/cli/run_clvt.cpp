@@ -6,39 +6,69 @@
 namespace clvt::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: clvt COMMAND [OPTIONS] ...\n"
-    "\n"
-    "Commands:\n"
-    "  convert   convert a date among the Gregorian, Julian and Dee calendars\n"
-    "  sequence  list a run of days in the Gregorian and the Dee calendar\n"
-    "  equinox   tabulate the March equinox for a run of years\n"
-    "\n"
-    "Run 'clvt COMMAND --help' for the options of a command.\n";
+// The package clvt comes in, named in its --version as GNU tools name theirs; the desktop
+// program's caption keeps the product name.
+constexpr std::string_view kPackageName = "Calvantis";
+
+std::string Usage() {
+  std::string usage =
+      "Usage: clvt COMMAND [OPTION]... [ARGUMENT]...\n"
+      "\n"
+      "Commands:\n";
+  VisitSyntaxes([&usage](const CommandSyntax& syntax) {
+    std::string name(syntax.name);
+    name.resize(10, ' ');
+    usage += "  " + name + std::string(syntax.brief) + "\n";
+  });
+  usage +=
+      "\n"
+      "Options:\n"
+      "  -h, --help     print this help and exit\n"
+      "  -V, --version  print the version and exit\n"
+      "\n"
+      "Run 'clvt COMMAND --help' or 'clvt help COMMAND' for the options of a command.\n";
+  return usage;
+}
+
+int UsageError(std::ostream& err, std::string_view error) {
+  err << "clvt: " << error << "\nRun 'clvt --help' for usage.\n";
+  return kExitUsage;
+}
 
 }  // namespace
 
-int RunClvt(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) {
-    err << kUsage;
-    return kExitUsage;
-  }
+void VisitSyntaxes(const SyntaxVisitor& visit) {
+  VisitConvertSyntax(visit);
+  VisitSequenceSyntax(visit);
+  VisitEquinoxSyntax(visit);
+}
+
+int RunClvt(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err) {
+  if (args.empty()) return UsageError(err, "missing COMMAND");
   const std::string& command = args.front();
   const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (command == "help" && !rest.empty()) {
+    // "clvt help convert" is "clvt convert --help".
+    const std::string& topic = rest.front();
+    bool known = false;
+    VisitSyntaxes([&](const CommandSyntax& syntax) { known = known || syntax.name == topic; });
+    if (!known) return UsageError(err, "unknown command '" + topic + "'");
+    if (rest.size() > 1) return UsageError(err, "too many arguments");
+    return RunClvt({topic, "--help"}, in, out, err);
+  }
   if (command == "--help" || command == "-h" || command == "help") {
-    out << kUsage;
+    out << Usage();
     return kExitDone;
   }
-  if (command == "--version") {
-    // The product name and version the main window's caption shows: "clvt (Calvantor) 6.42".
-    out << "clvt (" << strProductName() << ") " << strVersion() << "\n";
+  if (command == "--version" || command == "-V") {
+    out << "clvt (" << kPackageName << ") " << strVersion() << "\n";
     return kExitDone;
   }
-  if (command == "convert") return RunConvert(rest, out, err);
+  if (command == "convert") return RunConvert(rest, in, out, err);
   if (command == "sequence") return RunSequence(rest, out, err);
   if (command == "equinox") return RunEquinox(rest, out, err);
-  err << "clvt: unknown command '" << command << "'\n" << kUsage;
-  return kExitUsage;
+  return UsageError(err, "unknown command '" + command + "'");
 }
 
 }  // namespace clvt::cli

@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/date_argument.h"
 #include "cli/json_writer.h"
+#include "cli/report.h"
 #include "datetext/input_check.h"
 #include "platform/digit_grouping.h"
 #include "run/conversion.h"
@@ -20,21 +21,35 @@
 namespace clvt::cli {
 namespace {
 
-constexpr const char* kSequenceUsage =
-    "Usage: clvt sequence [--days N] [--dee | --dee-cecil] [--calendar CAL]\n"
-    "                     [--plus AMOUNTS | --minus AMOUNTS] [--json] DATE\n"
-    "\n"
-    "Lists N days (default 14, at most 800) from DATE in the Gregorian and the Dee calendar,\n"
-    "with Julian day number and weekday, and counts the days on which both calendars give\n"
-    "the same date.\n"
-    "\n"
-    "  DATE      2015-11-22 CE, -500-03-01 JC, 2015-11-22 DC, November 22, 2015 AD or today\n"
-    "  CAL       gregorian, julian or dee\n"
-    "  AMOUNTS   e.g. \"1y 2m 3w 4d\"\n"
-    "  --json    print one JSON object instead of the listing\n"
-    "\n"
-    "Exit status: 0 done, 1 input rejected (the message is on standard error), 2 usage error,\n"
-    "3 standard output could not be written.\n";
+constexpr std::string_view kSummary =
+    "Lists N days from DATE in the Gregorian and the Dee calendar, with Julian day number\n"
+    "and weekday, and counts the days on which both calendars give the same date.\n";
+
+constexpr std::string_view kNotes =
+    "DATE is written as for 'clvt convert': 2015-11-22 CE, -500-03-01 JC, 2015-11-22 DC,\n"
+    "November 22, 2015 AD or today.\n";
+
+struct SequenceArguments {
+  DateOptions date;
+  std::string days = "14";
+  bool json = false;
+};
+
+CommandSyntax SequenceSyntax(SequenceArguments& arguments) {
+  CommandSyntax syntax{
+      "sequence",
+      "list a run of days in the Gregorian and the Dee calendar",
+      {"DATE"},
+      kSummary,
+      {TextOption("--days", "N", "the number of days, 1 to 800 (default 14)", arguments.days)},
+      kNotes};
+  for (OptionSpec& spec : DateOptionSpecs(arguments.date, kCalendarChoices)) {
+    syntax.options.push_back(std::move(spec));
+  }
+  syntax.options.push_back(
+      FlagOption("--json", "print one JSON object instead of the listing", arguments.json));
+  return syntax;
+}
 
 void WriteDay(JsonWriter& json, const SequenceDay& day) {
   json.BeginObject().Key("jdn").Number(day.jdn).Key("weekday").String(day.weekday);
@@ -65,39 +80,30 @@ void PrintJson(std::ostream& out, const SequenceRequest& request, const Sequence
   PrintRunEnd(out, json, "same_date_count", run.sameCount, run.summary, stopped);
 }
 
-}  // namespace
-
-int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::string daysText = "14";
-  bool json = false;
-  DateCommandStart begun = StartDateCommand(
-      args,
-      {"sequence", kSequenceUsage, {TextOption("--days", daysText), FlagOption("--json", json)}},
-      out, err);
+int Sequence(const std::vector<std::string>& args, SequenceArguments& arguments, std::ostream& out,
+             Report& report) {
+  const CommandSyntax syntax = SequenceSyntax(arguments);
+  DateCommandStart begun =
+      StartDateCommand(ParseArguments(args, syntax), syntax, arguments.date, out, report);
   if (!begun.input) return begun.status;
   DateInput& input = *begun.input;
-  // The window cannot be opened while a weekday stands in place of a calendar.
-  if (input.notation == kInputWithoutAYN &&
-      input.controls.cboCalendar0 >= kCalendarPositionSunday) {
-    return PrintUsageError(err, "sequence", "a weekday cannot be listed from; choose a calendar");
-  }
 
   const PressStart start =
       DateSequenceStart(input.controls, input.notation, input.dee, 0, DigitGroupingSymbol());
-  for (const Message& message : start.messages) PrintMessage(err, message);
-  if (start.inputRejected) PrintDateNote(err, "sequence", input);
+  for (const Message& message : start.messages) report.Show(message);
+  if (start.inputRejected) NoteDateRejection(report, input);
   if (!start.ok) return kExitRejected;
 
   // Then "Do it" in the opened window, which checks its own number box. An empty box or 0
   // lists nothing there, silently; here a run that lists nothing must not pass for one that
   // did, so it gets the window's message for a bad number of days.
-  const NumDaysCheck days = CheckNumDays(daysText);
+  const NumDaysCheck days = CheckNumDays(arguments.days);
   if (days.message) {
-    PrintMessage(err, *days.message);
+    report.Show(*days.message);
     return kExitRejected;
   }
   if (days.numDays == 0) {
-    PrintMessage(err, InvalidNumDaysMessage());
+    report.Show(InvalidNumDaysMessage());
     return kExitRejected;
   }
 
@@ -106,13 +112,28 @@ int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::os
   request.numDays = days.numDays;
   request.dee = input.dee;
   const SequenceRun run = BuildSequenceRun(request);
-  if (json) {
+  if (arguments.json) {
     PrintJson(out, request, run);
+    report.ResultPrinted();
   } else {
     out << run.text;
   }
-  if (run.closingMessage) PrintMessage(err, *run.closingMessage);
+  if (run.closingMessage) report.Show(*run.closingMessage);
   return run.stoppedFull ? kExitRejected : kExitDone;
+}
+
+}  // namespace
+
+void VisitSequenceSyntax(const SyntaxVisitor& visit) {
+  SequenceArguments arguments;
+  visit(SequenceSyntax(arguments));
+}
+
+int RunSequence(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  SequenceArguments arguments;
+  Report report(err, "sequence");
+  const int status = Sequence(args, arguments, out, report);
+  return report.Finish(out, status, arguments.json);
 }
 
 }  // namespace clvt::cli

@@ -12,62 +12,44 @@
 namespace clvt::cli {
 namespace {
 
-TEST(ParseDateArguments, WordsOptionsAndErrors) {
+TEST(ParseArguments, WordsOptionsAndErrors) {
+  DateOptions options;
+  bool json = false;
+  CommandSyntax syntax;
+  syntax.options = DateOptionSpecs(options, kCalendarChoices);
+  syntax.options.push_back(FlagOption("--json", "", json));
   struct Row {
     std::vector<std::string> args;
     std::vector<std::string> words;
     std::string error;
+    bool help = false;
   };
   const std::vector<Row> rows = {
       {{"--", "--dee", "-x"}, {"--dee", "-x"}, ""},
-      {{"--calendar"}, {}, "option --calendar needs a value"},
-      {{"-", "--calendar", "-h"}, {"-"}, ""},
+      {{"-", "--calendar=Julian", "-h"}, {"-"}, "", true},
       {{"-x"}, {}, "unknown option '-x'"},
-      // A sign, blanks and digits start a negative year, as the window's box takes it.
+      // A sign, blanks and digits start a negative year, as the window's box takes it; so
+      // do they an option's value.
       {{"- 500-03-01 JC", "--dee"}, {"- 500-03-01 JC"}, ""},
+      {{"--plus", "-5d", "today"}, {"today"}, ""},
       {{"- x"}, {}, "unknown option '- x'"},
-      {{"--plus", "1d", "--minus", "1d", "today"},
-       {"today"},
-       "--plus and --minus cannot be used together"},
+      // A value that would be an option is none; the rest is read on after an error.
+      {{"--calendar"}, {}, "option --calendar needs a value"},
+      {{"--calendar", "--help"}, {}, "option --calendar needs a value", true},
+      {{"--calendar=--help", "x"},
+       {"x"},
+       "option --calendar takes gregorian, julian or dee, "
+       "not '--help'"},
+      {{"--json=yes", "--bogus", "x"}, {"x"}, "option --json takes no value"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.args[0]);
-    DateOptions options;
-    EXPECT_EQ(ParseDateArguments(row.args, options), row.error);
-    if (row.error.empty()) {
-      EXPECT_EQ(options.dateWords, row.words);
-    }
-  }
-}
-
-// The equinox subcommand's syntax keeps what its own reader did: "-" is no word, a missing
-// value is named without "option", and a help option before "--" wins over any error.
-TEST(ParseArguments, EquinoxSyntaxDiffersWhereItAlwaysDid) {
-  std::string years;
-  CommandSyntax syntax;
-  syntax.options = {TextOption("--years", years)};
-  syntax.loneDashIsWord = false;
-  syntax.missingValuePrefix = "";
-  syntax.helpBeforeAll = true;
-  struct Row {
-    std::vector<std::string> args;
-    bool help;
-    std::string error;
-  };
-  const std::vector<Row> rows = {
-      {{"-"}, false, "unknown option '-'"},
-      {{"--years"}, false, "--years needs a value"},
-      {{"--bogus", "--help"}, true, ""},
-      {{"--years", "-h"}, true, ""},
-      {{"--years", "--", "-h"}, false, "unknown option '-h'"},
-      {{"--", "-h"}, false, ""},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.args.back());
     const ParsedArguments parsed = ParseArguments(row.args, syntax);
-    EXPECT_EQ(parsed.help, row.help);
     EXPECT_EQ(parsed.error, row.error);
+    EXPECT_EQ(parsed.words, row.words);
+    EXPECT_EQ(parsed.help, row.help);
   }
+  EXPECT_EQ(options.calendar, "Julian");
 }
 
 DateInput Read(std::vector<std::string> words, std::optional<std::string> calendar = {},
@@ -151,7 +133,7 @@ TEST(ReadDateInput, ShapesTheWindowCannotHold) {
   const std::vector<Row> rows = {
       {{"November", "99999999999999999999,", "2015", "AD"}, {}},
       {{"November", "22,", "2015", "XX"}, {}},
-      {{"today"}, "gregorian calendar"},
+      {{"2015-11-22 CE " + std::string(kDateMaxCharacters, ' ') + "x"}, {}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.words[0]);
@@ -161,12 +143,47 @@ TEST(ReadDateInput, ShapesTheWindowCannotHold) {
   }
 }
 
+// --jdn N and a batch line "JDN N": the day as a Gregorian date typed into the year-month-
+// day box, so that the window's own run converts it.
+TEST(ReadDateLine, JulianDayNumbers) {
+  struct Row {
+    std::string line;
+    std::string box;  // "" for a rejection, "usage" for a usage error
+  };
+  const std::vector<Row> rows = {
+      {"JDN 2,457,349", "2015-11-22 CE"},
+      {"jdn -34 802 824", "-99,999-01-01 CE"},  // the first day the box takes
+      {"JDN 38'245'309", "99,999-12-31 CE"},    // and the last
+      {"JDN 38245310", ""},
+      {"JDN -34802825", ""},
+      {"JDN " + std::string(40, '9'), ""},
+      {"JDN +5", "usage"},
+      {"JDN 5x", "usage"},
+      {"JDN -", "usage"},
+      {"2015-11-22 CE" + std::string(kDateMaxCharacters, ' '), "usage"},
+  };
+  const DateSetting setting;
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.line);
+    const DateInput in = ReadDateLine(setting, row.line, false);
+    if (row.box == "usage") {
+      EXPECT_FALSE(in.ok);
+      continue;
+    }
+    ASSERT_TRUE(in.ok);
+    EXPECT_EQ(in.rejection.has_value(), row.box.empty());
+    if (!row.box.empty()) {
+      EXPECT_EQ(in.controls.txbYearCEJC, row.box);
+    }
+  }
+  EXPECT_FALSE(ReadDateLine(setting, "JDN 5", true).ok);  // cut by the reader
+}
+
 // Whatever the words, the run ends with a status and never crashes: overlong and odd texts
 // reach the window's own checks.
 TEST(RunConvert, HostileDatesGetAMessage) {
   const std::vector<std::string> dates = {std::string(10000, '9'),
                                           std::string(10000, '-'),
-                                          "-",
                                           ",",
                                           "- CE",
                                           "\xFF\xFE CE",
@@ -178,9 +195,10 @@ TEST(RunConvert, HostileDatesGetAMessage) {
                                           "Nov 22,, AD"};
   for (const std::string& date : dates) {
     SCOPED_TRACE(date.substr(0, 30));
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunConvert({date}, out, err);
+    const int status = RunConvert({date}, in, out, err);
     EXPECT_NE(status, kExitDone);
     EXPECT_TRUE(out.str().empty());
     EXPECT_FALSE(err.str().empty());

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Usage: json_test.sh GOLDEN_DIR CLVT
-# Every recorded --json output is one line holding one valid JSON value in UTF-8. A run that
+# Every recorded --json output is one line holding one valid JSON value in UTF-8; one that
+# read its DATEs from standard input holds one such line for each line that is not blank,
+# whose "input" is that line, in order (JSON Lines). A run that
 # the listing's capacity stops gives in JSON what it gives as text: the same lines, in the
 # same order and with the same marks, no summary, "stopped": "capacity", "Textbox is full." on
 # standard error and exit status 1. Skipped (77) where python3 is missing.
@@ -15,9 +17,20 @@ failed=0
 for out in "$golden"/*/stdout; do
   case_dir=${out%/stdout}
   grep -qx -- --json "$case_dir/args" || continue
-  [ "$(wc -l < "$out")" = 1 ] || { echo "${case_dir##*/}: not one line"; failed=1; }
-  python3 -c 'import json, sys; json.loads(open(sys.argv[1], "rb").read().decode("utf-8"))' \
-    "$out" || { echo "${case_dir##*/}: not valid JSON in UTF-8"; failed=1; }
+  python3 - "$out" "$case_dir/stdin" <<'END' || { echo "${case_dir##*/}: not as above"; failed=1; }
+import json, os, sys
+lines = open(sys.argv[1], "rb").read().decode("utf-8").split("\n")
+assert lines.pop() == "", "no line end at the end"
+values = [json.loads(line) for line in lines]
+if not os.path.exists(sys.argv[2]):
+    assert len(values) == 1, f"{len(values)} lines"
+    sys.exit(0)
+given = open(sys.argv[2], "rb").read().decode("utf-8").split("\n")
+given = [g.removesuffix("\r") for g in given if g.strip(" \r")]
+assert len(values) == len(given), f"{len(values)} lines for {len(given)} DATEs"
+for value, line in zip(values, given):
+    assert line.startswith(value["input"]), (value["input"], line)
+END
 done
 
 # capacity ROWS ARGS...: runs clvt ARGS as text and as JSON; ROWS names the JSON's list of

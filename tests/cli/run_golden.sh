@@ -3,7 +3,8 @@
 # Runs COMMAND (clvt, or an emulator followed by clvt) with the arguments of one transcript
 # (one argument per line of CASE_DIR/args, empty lines included) and compares standard output,
 # standard error and the exit status with the recorded "stdout", "stderr" and "status" (a
-# missing file means empty output or status 0), byte for byte.
+# missing file means empty output or status 0), byte for byte. A file "stdin" is its standard
+# input, as it stands (line ends included); without one standard input is empty.
 # A file "locale" names the locale (LC_ALL) to run in; one not made under LOCPATH skips (77).
 # --crlf: the program writes text with CR LF line ends, as Windows programs do; every line end
 # of the recorded output is then expected as CR LF, and a bare LF or a stray CR still differs.
@@ -28,7 +29,9 @@ while IFS= read -r line || [ -n "$line" ]; do
   set -- "$@" "$line"
 done < "$case_dir/args"
 
-"$@" > "$work/stdout" 2> "$work/stderr"
+input=/dev/null
+[ -f "$case_dir/stdin" ] && input=$case_dir/stdin
+"$@" < "$input" > "$work/stdout" 2> "$work/stderr"
 echo "$?" > "$work/status"
 
 want() {

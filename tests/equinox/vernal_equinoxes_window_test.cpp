@@ -62,7 +62,7 @@ class VernalEquinoxesWindowTest : public QObject {
   static QString Expected(int32_t year, const char* years) {
     std::ostringstream out;
     std::ostringstream err;
-    cli::RunClvt({"equinox", "--years", years, std::to_string(year)}, out, err);
+    cli::RunEquinox({"--years", years, std::to_string(year)}, out, err);
     return QString::fromStdString(out.str());
   }
 

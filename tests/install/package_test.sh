@@ -45,6 +45,6 @@ case $output in
   *) fail "packaged clvt convert printed: $output" ;;
 esac
 version=$(dpkg-deb -f "$deb" Version)
-[ "$("$clvt" --version)" = "clvt (Calvantor) $version" ] ||
+[ "$("$clvt" --version)" = "clvt (Calvantis) $version" ] ||
   fail "package version $version, but clvt --version says: $("$clvt" --version)"
 exit $failed

@@ -17,12 +17,11 @@ struct Transcript {
   int status = -1;
 };
 
-Transcript Clvt(std::vector<std::string> args) {
-  args.insert(args.begin(), "sequence");
+Transcript Clvt(const std::vector<std::string>& args) {
   std::ostringstream out;
   std::ostringstream err;
   Transcript t;
-  t.status = RunClvt(args, out, err);
+  t.status = RunSequence(args, out, err);
   t.out = out.str();
   t.err = err.str();
   return t;
@@ -92,7 +91,7 @@ TEST_F(SequenceCommand, UsageErrors) {
       {{}, "clvt sequence: missing DATE"},
       {{"--days"}, "clvt sequence: option --days needs a value"},
       {{"--calendar", "sunday", "November 22, 2015 AD"},
-       "clvt sequence: a weekday cannot be listed from; choose a calendar"},
+       "clvt sequence: option --calendar takes gregorian, julian or dee, not 'sunday'"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.firstLine);

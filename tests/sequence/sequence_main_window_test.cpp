@@ -80,7 +80,7 @@ class SequenceMainWindowTest : public QObject {
     DoIt("28");
     std::ostringstream out;
     std::ostringstream err;
-    QCOMPARE(cli::RunClvt({"sequence", "--days", "28", "2015-11-22 CE"}, out, err), 0);
+    QCOMPARE(cli::RunSequence({"--days", "28", "2015-11-22 CE"}, out, err), 0);
     QCOMPARE(Listing()->toPlainText().toStdString(), out.str());
     QVERIFY(messages_.shown.empty());
   }
