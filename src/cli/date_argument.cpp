@@ -52,6 +52,7 @@ std::string Join(const std::vector<std::string>& words) {
 
 // Month number of an English month name or its first three letters, any case; 0 if none.
 int MonthNumber(std::string_view word) {
+  if (word.size() < kAbbreviationLength) return 0;  // as every year-month-day DATE
   const std::string lower = LowerCase(word);
   for (int m = 1; m <= kMonthsPerYear; ++m) {
     const std::string name = LowerCase(MonthNames[static_cast<std::size_t>(m)]);

@@ -1,6 +1,7 @@
 #include "cli/json_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <ostream>
@@ -13,28 +14,50 @@ namespace {
 
 constexpr int kMaxDecimals = 9;
 
-}  // namespace
+// The bytes a JSON string holds as they are: not '"', '\\', a control character, or a byte
+// of a multi-byte UTF-8 character (which passes once the whole text is known to be valid).
+constexpr std::array<bool, 256> kPlainBytes = [] {
+  std::array<bool, 256> plain{};
+  for (std::size_t byte = 0x20; byte < 0x80; ++byte) plain[byte] = byte != '"' && byte != '\\';
+  return plain;
+}();
 
-std::string JsonString(std::string_view text) {
-  const bool valid = IsValidUtf8(text);
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20) {
+// text as a JSON string, appended to out: plain bytes in runs, the others escaped.
+void AppendJsonString(std::string& out, std::string_view text) {
+  std::optional<bool> valid;  // whether text is valid UTF-8, once a byte above 0x7F asks
+  out += '"';
+  std::size_t run = 0;  // start of the bytes not yet appended
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (kPlainBytes[byte]) continue;
+    if (byte >= 0x80) {
+      if (!valid) valid = IsValidUtf8(text);
+      if (*valid) continue;
+    }
+    out.append(text, run, i - run);
+    run = i + 1;
+    if (byte < 0x20) {
       constexpr std::string_view kHex = "0123456789abcdef";
       out += "\\u00";
       out += kHex[byte >> 4];
       out += kHex[byte & 0xF];
-    } else if (byte >= 0x80 && !valid) {
+    } else if (byte >= 0x80) {
       out += "\\ufffd";
     } else {
-      out += c;
+      out += '\\';
+      out += text[i];
     }
   }
-  return out + "\"";
+  out.append(text, run);
+  out += '"';
+}
+
+}  // namespace
+
+std::string JsonString(std::string_view text) {
+  std::string out;
+  AppendJsonString(out, text);
+  return out;
 }
 
 void JsonWriter::BeforeValue() {
@@ -68,14 +91,15 @@ JsonWriter& JsonWriter::EndArray() { return Close(']'); }
 
 JsonWriter& JsonWriter::Key(std::string_view name) {
   BeforeValue();
-  text_ += JsonString(name) + ": ";
+  AppendJsonString(text_, name);
+  text_ += ": ";
   afterKey_ = true;
   return *this;
 }
 
 JsonWriter& JsonWriter::String(std::string_view text) {
   BeforeValue();
-  text_ += JsonString(text);
+  AppendJsonString(text_, text);
   return *this;
 }
 
@@ -85,7 +109,8 @@ JsonWriter& JsonWriter::StringOrNull(std::optional<std::string_view> text) {
 
 JsonWriter& JsonWriter::Number(int64_t n) {
   BeforeValue();
-  text_ += DecimalText(n);
+  char buffer[24];  // 19 digits, a sign and room to spare
+  text_.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, n).ptr);
   return *this;
 }
 

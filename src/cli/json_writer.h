@@ -26,6 +26,7 @@ std::string JsonString(std::string_view text);
 //   json.BeginObject().Key("jdn").Number(2457349).EndObject();  // {"jdn": 2457349}
 class JsonWriter {
  public:
+  JsonWriter() { text_.reserve(kTypicalLength); }
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
   JsonWriter& BeginArray();
@@ -43,6 +44,8 @@ class JsonWriter {
   const std::string& Text() const { return text_; }
 
  private:
+  static constexpr std::size_t kTypicalLength = 1024;  // a convert object has about 600 bytes
+
   void BeforeValue();
   JsonWriter& Open(char bracket);
   JsonWriter& Close(char bracket);
