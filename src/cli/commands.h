@@ -3,6 +3,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/arguments.h"
@@ -25,6 +26,9 @@ void VisitSequenceSyntax(const SyntaxVisitor& visit);
 void VisitEquinoxSyntax(const SyntaxVisitor& visit);
 // All three, in the order clvt --help lists them.
 void VisitSyntaxes(const SyntaxVisitor& visit);
+
+// What clvt takes in place of a COMMAND.
+inline constexpr std::string_view kToolOptions[] = {"-h", "--help", "-V", "--version"};
 
 // The whole tool: args are argv[1..]. Handles --help, help COMMAND, --version and dispatch.
 int RunClvt(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

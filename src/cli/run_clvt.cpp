@@ -57,6 +57,7 @@ int RunClvt(const std::vector<std::string>& args, std::istream& in, std::ostream
     if (rest.size() > 1) return UsageError(err, "too many arguments");
     return RunClvt({topic, "--help"}, in, out, err);
   }
+  // kToolOptions: -h, --help, -V, --version.
   if (command == "--help" || command == "-h" || command == "help") {
     out << Usage();
     return kExitDone;

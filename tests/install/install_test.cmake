@@ -16,6 +16,7 @@ if(GUI)
 endif()
 if(POSIX)
   list(APPEND expected share/man/man1/clvt.1.gz share/bash-completion/completions/clvt
+       share/zsh/vendor-completions/_clvt share/fish/vendor_completions.d/clvt.fish
        share/doc/calvantis/copyright share/doc/calvantis/changelog.gz)
   if(GUI)
     list(APPEND expected share/man/man1/calvantis.1.gz)

@@ -30,6 +30,7 @@ dpkg-deb -x "$deb" "$work/root" || exit 1
 id=example.vostrelsystems.calvantis
 for file in usr/bin/clvt usr/bin/calvantis usr/share/calvantis/clvt.dat \
     usr/share/calvantis/clvt_help.txt usr/share/man/man1/clvt.1.gz \
+    usr/share/zsh/vendor-completions/_clvt usr/share/fish/vendor_completions.d/clvt.fish \
     usr/share/man/man1/calvantis.1.gz usr/share/bash-completion/completions/clvt \
     usr/share/metainfo/$id.metainfo.xml usr/share/applications/$id.desktop \
     usr/share/icons/hicolor/scalable/apps/calvantis.svg usr/share/doc/calvantis/copyright \
