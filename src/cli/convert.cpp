@@ -1,6 +1,7 @@
 // clvt convert: one press of the main window's Calculate button, printed as five aligned
-// lines or as one JSON object. The columns are counted in characters (UTF-8 code points), so
-// a grouping symbol of more than one byte does not shift the layout.
+// lines or as one JSON object; with "-", one press for each line of standard input. The columns are
+// counted in characters (UTF-8 code points), so a grouping symbol of more than one byte does not
+// shift the layout.
 #include <array>
 #include <istream>
 #include <optional>

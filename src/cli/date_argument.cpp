@@ -174,7 +174,7 @@ std::vector<OptionSpec> DateOptionSpecs(DateOptions& options, std::string_view c
                  options.calendar),
       TextOption("--plus", "AMOUNTS",
                  "add the amounts first: one or more of Ny, Nm, Nw, Nd (years, months, "
-                 "weeks, days) in one argument, e.g. \"1y 2m\"",
+                 "weeks, days), blanks between, in one argument",
                  options.plus),
       TextOption("--minus", "AMOUNTS", "subtract the amounts first", options.minus),
   };

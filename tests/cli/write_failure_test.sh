@@ -44,4 +44,13 @@ for how in full closed; do
   expect 3 "$reason" "$how" equinox --help
   expect 1 "" "$how" convert "2015-02-30 CE"
 done
+# A batch stops at a full output; standard input that cannot be read is no empty batch.
+status=$( (yes 2015-11-22 CE | "$clvt" convert - > /dev/full 2> "$work/err"; echo $? >&3) 3>&1)
+[ "$status" = 3 ] || { echo "yes 2015-11-22 CE | clvt convert - > /dev/full: status $status"; failed=1; }
+"$clvt" convert - < / > /dev/null 2> "$work/err"
+status=$?
+if [ "$status" != 1 ] || [ "$(cat "$work/err")" != "clvt: cannot read standard input" ]; then
+  echo "clvt convert - < /: status $status, standard error: $(cat "$work/err")"
+  failed=1
+fi
 exit $failed
