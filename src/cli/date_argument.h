@@ -30,7 +30,6 @@ struct DateOptions {
   std::optional<std::string> minus;     // --minus AMOUNTS
   std::optional<std::string> jdn;       // --jdn N (clvt convert), in place of DATE
   bool dee = false;                     // --dee (default Dee-Cecil)
-  bool help = false;                    // --help or -h
 };
 
 // --dee and --dee-cecil, which set dee to true and to false.

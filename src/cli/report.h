@@ -41,7 +41,7 @@ class Report {
              std::optional<std::string_view> input = std::nullopt) const;
 
  private:
-  void Say(std::string_view line);
+  void Say(std::string_view text);
 
   std::ostream& err_;
   std::string ownPrefix_;
