@@ -14,7 +14,7 @@
 #include "equinox/equinox.h"
 #include "equinox/equinox_table.h"
 #include "platform/message_box.h"
-#include "support/accessible_list_widget.h"
+#include "support/accessible_widget.h"
 #include "support/text_box_widget.h"
 #include "support/twips.h"
 

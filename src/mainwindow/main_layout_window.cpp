@@ -11,7 +11,7 @@
 #include <QRadioButton>
 
 #include "datetext/formatting.h"
-#include "support/accessible_list_widget.h"
+#include "support/accessible_widget.h"
 #include "support/twips.h"
 #include "support/web_link.h"
 
@@ -71,7 +71,7 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const char* what, int left
   if (maxLength > 0) {
     e->setMaxLength(maxLength);
   } else {
-    e->setReadOnly(true);
+    DescribeAsReadOnlyBox(e);
   }
   return e;
 }
@@ -87,6 +87,7 @@ constexpr int kClientHeight = 6300;
 
 void MainWindow::BuildControls() {
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
+  DescribeAsWindow(this);
   fraInput = Make<QGroupBox>(this, "fraInput", 120, 60, 10020, 1860);
   fraInput->setTitle(QStringLiteral(" Input date "));
   optInputDateWithoutAYN = MakeOption(fraInput, "optInputDateWithoutAYN",
@@ -109,6 +110,7 @@ void MainWindow::BuildControls() {
   lblCE = MakeLabel(fraInput, "lblCE", "", 150, 1200, 9750, 555);
   lblCE->setWordWrap(true);
   lblCE->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  NameLabelByItsText(lblCE);  // an empty legend is no second " Input date "
   for (QWidget* w :
        {static_cast<QWidget*>(cboMonthNames), static_cast<QWidget*>(cboDayNumbers),
         static_cast<QWidget*>(txbYearADBCetc), static_cast<QWidget*>(cboYearDesADBCetc),

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "platform/message_box.h"
+#include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
 #include "support/listing_text.h"
 #include "support/look_widget.h"
@@ -60,6 +61,7 @@ ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
   setObjectName(QString::fromLatin1(shape.objectName));
   setWindowTitle(QString::fromLatin1(shape.title));
   setAttribute(Qt::WA_DeleteOnClose);
+  DescribeAsWindow(this);
 
   numberBox_->setObjectName(QString::fromLatin1(shape.numberBoxName));
   cmdDoIt_->setObjectName(QStringLiteral("cmdDoIt"));

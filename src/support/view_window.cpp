@@ -13,6 +13,7 @@
 
 #include "platform/executable_folder.h"
 #include "platform/message_box.h"
+#include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
 #include "support/program_text.h"
 #include "support/text_box_widget.h"
@@ -73,6 +74,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
       copyWidth_(kCopyAllWidth) {
   setObjectName(QStringLiteral("frmView"));
   setWindowTitle(QStringLiteral("Viewing"));
+  DescribeAsWindow(this);
   QFont windowFont(QStringLiteral("Arial"));
   windowFont.setPointSizeF(kWindowPointSize);
   setFont(windowFont);

@@ -288,18 +288,30 @@ class MainWindowTest : public QObject {
     auto about = [this](const char* control) {
       return QAccessible::queryAccessibleInterface(Find<QWidget>(control));
     };
-    const char* named[][2] = {
-        {"cboMonthNames", "Month"},     {"cboDayNumbers", "Day"},
-        {"cboYearDesADBCetc", "Era"},   {"cboCalendar_0", "Calendar or weekday"},
-        {"cboCalendar_1", "Calendar"},  {"cmdClear_0", "Clear input date"},
-        {"cmdClear_1", "Clear amounts"}};
+    // A list is heard by what it holds and what it shows (Qt's bridge passes on no value).
+    EnterMonthDayYear(11, 22, "2015", 3, 1);
+    const char* named[][2] = {{"cboMonthNames", "Month: November"},
+                              {"cboDayNumbers", "Day: 22"},
+                              {"cboYearDesADBCetc", "Era: CE"},
+                              {"cboCalendar_0", "Calendar or weekday: Gregorian Calendar"},
+                              {"cboCalendar_1", "Calendar"},
+                              {"cmdClear_0", "Clear input date"},
+                              {"cmdClear_1", "Clear amounts"}};
     for (const auto& [control, name] : named) {
       QCOMPARE(about(control)->text(QAccessible::Name), QString::fromUtf8(name));
     }
-    // A list's current item is its value.
     QAccessibleInterface* calendar = about("cboCalendar_0");
     QCOMPARE(calendar->text(QAccessible::Value), QStringLiteral("Gregorian Calendar"));
     QCOMPARE(calendar->role(), QAccessible::ComboBox);
+    // The window is a window (it was a filler); an empty legend has no name (it took its
+    // frame's, " Input date "); an output box can be read but not edited (it was both).
+    QCOMPARE(QAccessible::queryAccessibleInterface(window_.get())->role(), QAccessible::Window);
+    QCOMPARE(about("lblCE")->text(QAccessible::Name), QString());
+    Tick();
+    window_->cmdCalculate_Click();
+    QAccessibleInterface* jdn = about("txbJDN");
+    QVERIFY(jdn->state().readOnly && !jdn->state().editable);
+    QCOMPARE(jdn->textInterface()->text(0, 9), QStringLiteral("2,457,349"));
 
     // The maker's address beside the maker's name is the one the online manual lives at.
     const QString maker = Find<QLabel>("lblQX_URL")->text();

@@ -4,6 +4,7 @@
 // exception into a message. Each window's own controls and runs are tested with the window.
 #include "support/listing_window.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -160,6 +161,8 @@ class ListingWindowTest : public QObject {
   }
 
   void exceptionInAButtonBecomesAMessage() {
+    // Assistive tools used to get a filler here.
+    QCOMPARE(QAccessible::queryAccessibleInterface(window_)->role(), QAccessible::Window);
     window_->fail = true;
     QTest::mouseClick(Control<QPushButton>("cmdDoIt"), Qt::LeftButton);
     QCOMPARE(messages_.shown,
