@@ -15,7 +15,7 @@
 namespace clvt {
 namespace {
 
-enum class Kind { None, List, Window, ReadOnlyBox, NamedByText };
+enum class Kind { None, List, Window, ReadOnlyBox, NamedByText, Alert };
 
 const char* const kKindProperty = "clvtAccessibleKind";
 
@@ -152,6 +152,16 @@ class LabelAccessible : public QAccessibleWidget, public OwnDescription {
   }
 };
 
+class AlertAccessible : public QAccessibleWidget, public OwnDescription {
+ public:
+  explicit AlertAccessible(QWidget* popUp) : QAccessibleWidget(popUp, QAccessible::AlertMessage) {}
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    const auto* message = widget()->findChild<QLabel*>();
+    return message != nullptr ? message->text() : QString();
+  }
+};
+
 class WindowAccessible : public QAccessibleWidget, public OwnDescription {
  public:
   explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -166,6 +176,7 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
     case Kind::Window: return new WindowAccessible(widget);
     case Kind::ReadOnlyBox: return new ReadOnlyBoxAccessible(static_cast<QLineEdit*>(widget));
     case Kind::NamedByText: return new LabelAccessible(static_cast<QLabel*>(widget));
+    case Kind::Alert: return new AlertAccessible(widget);
     case Kind::None: break;
   }
   return nullptr;
@@ -211,6 +222,16 @@ void DescribeAsReadOnlyBox(QLineEdit* box) {
 
 void NameLabelByItsText(QLabel* label) {
   if (label != nullptr) Describe(label, Kind::NamedByText);
+}
+
+void DescribeAsAlert(QWidget* popUp) {
+  if (popUp != nullptr) Describe(popUp, Kind::Alert);
+}
+
+void AnnounceAlert(QWidget* popUp) {
+  if (popUp == nullptr) return;
+  ReportChange(popUp, QAccessible::NameChanged);
+  ReportChange(popUp, QAccessible::Alert);
 }
 
 }  // namespace clvt

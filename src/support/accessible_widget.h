@@ -32,4 +32,9 @@ void DescribeAsReadOnlyBox(QLineEdit* box);
 // after the frame's caption.
 void NameLabelByItsText(QLabel* label);
 
+// Describes a self-closing pop-up as an alert whose name is the message its one label shows.
+void DescribeAsAlert(QWidget* popUp);
+// Tells assistive tools that the alert has appeared with its message, so that it is spoken.
+void AnnounceAlert(QWidget* popUp);
+
 }  // namespace clvt

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "support/accessible_widget.h"
 #include "support/colour_widget.h"
 #include "support/twips.h"
 
@@ -58,7 +59,6 @@ PopupWindow::PopupWindow()
 
   lblMessage_ = new QLabel("Label1", this);
   lblMessage_->setObjectName("lblMessage");
-  lblMessage_->setAccessibleName("Message");
   lblMessage_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   QFont font;
   font.setFamilies({"Tahoma", "Liberation Sans", "DejaVu Sans"});
@@ -76,6 +76,8 @@ PopupWindow::PopupWindow()
   Timer1_->setObjectName("Timer1");
   Timer1_->setInterval(2000);
   connect(Timer1_, &QTimer::timeout, this, &PopupWindow::Timer1_Timer);
+  // Screen readers hear the message itself, as an alert, when the pop-up appears.
+  DescribeAsAlert(this);
 
   resize(kDesignWidthPixels, kDesignHeightPixels);
   lblMessage_->setGeometry(contentsRect());
@@ -129,6 +131,7 @@ void PopupWindow::ShowAndWait(int intInterval) {
   show();
   raise();
   activateWindow();
+  AnnounceAlert(this);
   // Hiding can only happen inside the loop (timer, click), so it cannot be missed here.
   if (isVisible()) loop.exec();
   waiting_ = nullptr;

@@ -2,6 +2,7 @@
 // after its timer or a click, with nothing of one use left for the next.
 #include "support/popup_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
@@ -20,6 +21,8 @@ struct Seen {
   QRect geometry;
   QRect labelGeometry;
   QImage shot;
+  QAccessible::Role role = QAccessible::NoRole;
+  QString spoken;           // the pop-up's accessible name
   bool guardFired = false;  // the wait had to be ended from outside
 };
 
@@ -35,6 +38,9 @@ Seen WhileShown(const std::function<void()>& use, const std::function<void()>& d
     seen.geometry = popup.geometry();
     seen.labelGeometry = popup.lblMessage()->geometry();
     seen.shot = popup.grab().toImage();
+    const QAccessibleInterface* about = QAccessible::queryAccessibleInterface(&popup);
+    seen.role = about->role();
+    seen.spoken = about->text(QAccessible::Name);
     if (during) during();
   });
   QTimer guard;
@@ -60,6 +66,9 @@ class PopupWindowTest : public QObject {
     const Seen timed =
         WhileShown([] { clvt::PopUp("Result copied to clipboard", 2920, 300, 50, 3900, 8050); });
     QVERIFY(!timed.guardFired && timed.visible && timed.modal && timed.timerActive);
+    // Screen readers hear it as an alert with its message; it used to be an unnamed frame.
+    QCOMPARE(timed.role, QAccessible::AlertMessage);
+    QCOMPARE(timed.spoken, QString("Result copied to clipboard"));
     // 8050 x 3900 twips and 2920 x 300 twips at 15 twips a pixel.
     QCOMPARE(timed.geometry, QRect(537, 260, 195, 20));
     QCOMPARE(timed.labelGeometry, QRect(1, 1, 193, 18));  // inside the 1-pixel border
