@@ -77,6 +77,13 @@ void SetBold(QWidget* w, bool bold) {
   w->setFont(f);
 }
 
+// Bold marks the row of the calendar a weekday search matched. Labels pass no text attributes
+// on to screen readers, so the row also says it in its description while it is bold.
+void MarkWeekdayMatch(QLabel* row, bool matched, const QString& weekday = {}) {
+  SetBold(row, matched);
+  row->setAccessibleDescription(matched ? QStringLiteral("matches ") + weekday : QString());
+}
+
 // Writes text only when it changed, so the caret, selection and undo history survive.
 void SetTextKeepingCaret(QLineEdit* box, const std::string& text) {
   const QString q = Q(text);
@@ -204,7 +211,7 @@ void MainWindow::ClearOutputDates() {
     box->clear();
     box->hide();
   }
-  for (QLabel* label : {lblGregorian, lblJulian, lblDee}) SetBold(label, false);
+  for (QLabel* label : {lblGregorian, lblJulian, lblDee}) MarkWeekdayMatch(label, false);
 }
 
 // ---- Dee variant ---------------------------------------------------------------------------
@@ -594,8 +601,8 @@ void MainWindow::cmdCalculate_Click() {
   lngJDN_ = r.jdn;
   if (r.outputShown) {
     DisplayOutputDates(r.outputs);
-    SetBold(lblGregorian, r.lblGregorianBold);
-    SetBold(lblJulian, r.lblJulianBold);
+    MarkWeekdayMatch(lblGregorian, r.lblGregorianBold, txbDayOfWeek->text());
+    MarkWeekdayMatch(lblJulian, r.lblJulianBold, txbDayOfWeek->text());
   }
 }
 

@@ -313,6 +313,19 @@ class MainWindowTest : public QObject {
     QVERIFY(jdn->state().readOnly && !jdn->state().editable);
     QCOMPARE(jdn->textInterface()->text(0, 9), QStringLiteral("2,457,349"));
 
+    // The row a weekday search matched says so, as its bold shows; the next run clears it.
+    // November 22, 2015 is a Sunday in the Gregorian calendar and a Saturday in the Julian.
+    const char* weekdays[][3] = {{"Sunday", "matches Sunday", ""},
+                                 {"Saturday", "", "matches Saturday"}};
+    for (const auto& [weekday, gregorian, julian] : weekdays) {
+      Find<QComboBox>("cboCalendar_0")->setCurrentText(QString::fromUtf8(weekday));
+      Tick();
+      window_->cmdCalculate_Click();
+      QCOMPARE(about("lblGregorian")->text(QAccessible::Description), QString::fromUtf8(gregorian));
+      QCOMPARE(about("lblJulian")->text(QAccessible::Description), QString::fromUtf8(julian));
+    }
+    QVERIFY(messages_.shown.empty());
+
     // The maker's address beside the maker's name is the one the online manual lives at.
     const QString maker = Find<QLabel>("lblQX_URL")->text();
     QVERIFY(!maker.isEmpty());
