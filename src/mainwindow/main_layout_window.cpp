@@ -14,6 +14,7 @@
 #include "support/accessible_widget.h"
 #include "support/twips.h"
 #include "support/web_link.h"
+#include "support/web_link_widget.h"
 
 namespace clvt {
 
@@ -37,6 +38,15 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int le
   auto* l = Make<QLabel>(parent, name, left, top, width, height);
   l->setText(QString::fromUtf8(caption));
   return l;
+}
+
+// A link of the footer row, which opens address.
+WebLinkLabel* MakeLink(QWidget* parent, const char* name, const char* caption,
+                       const std::string& address, int left, int width) {
+  auto* link = new WebLinkLabel(QString::fromUtf8(caption), address, parent);
+  link->setObjectName(QString::fromLatin1(name));
+  Place(link, left, 5820, width, 285);
+  return link;
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
@@ -191,19 +201,13 @@ void MainWindow::BuildControls() {
   cmdQuit = MakeButton(this, "cmdQuit", "Quit", 9120, 4425, 1020);
   cmdVernalEquinoxes = MakeButton(this, "cmdVernalEquinoxes", "", 8040, 4860, 2100);
 
-  lblOnlineUserManual =
-      MakeLabel(this, "lblOnlineUserManual", "Online user manual", 150, 5820, 2400);
+  lblOnlineUserManual = MakeLink(this, "lblOnlineUserManual", "Online user manual",
+                                 OnlineUserManualAddress(), 150, 2400);
   lblOnlineUserManual->setToolTip(QString::fromUtf8(kManualTooltip));
-  lblVostrelSystems = MakeLabel(this, "lblVostrelSystems", "Vostrel Systems", 5160, 5820, 1500);
-  lblQX_URL = MakeLabel(this, "lblQX_URL", MakerWebHost().c_str(), 6720, 5820, 3420);
+  lblVostrelSystems =
+      MakeLink(this, "lblVostrelSystems", "Vostrel Systems", MakerWebSite(), 5160, 1500);
+  lblQX_URL = MakeLink(this, "lblQX_URL", MakerWebHost().c_str(), MakerWebSite(), 6720, 3420);
   lblQX_URL->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  for (QLabel* link : {lblOnlineUserManual, lblVostrelSystems, lblQX_URL}) {
-    link->setCursor(Qt::PointingHandCursor);
-    QFont f = link->font();
-    f.setUnderline(true);
-    link->setFont(f);
-    link->installEventFilter(this);
-  }
 }
 
 void MainWindow::SetTabOrder() {
@@ -240,7 +244,10 @@ void MainWindow::SetTabOrder() {
                             cmdDateSequence,
                             cmdVernalEquinoxes,
                             cmdHelp,
-                            cmdQuit};
+                            cmdQuit,
+                            lblOnlineUserManual,
+                            lblVostrelSystems,
+                            lblQX_URL};
   for (std::size_t i = 1; i < std::size(order); ++i) {
     setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
   }

@@ -173,6 +173,11 @@ void MainWindow::WireControls() {
           on([this] { cmdVernalEquinoxes_Click(); }));
   connect(cmdHelp, &QPushButton::clicked, this, on([this] { cmdHelp_Click(); }));
   connect(cmdQuit, &QPushButton::clicked, this, on([this] { cmdQuit_Click(); }));
+  connect(lblOnlineUserManual, &WebLinkLabel::activated, this,
+          on([this] { lblOnlineUserManual_Click(); }));
+  for (WebLinkLabel* maker : {lblVostrelSystems, lblQX_URL}) {
+    connect(maker, &WebLinkLabel::activated, this, on([this] { lblVostrelSystems_Click(); }));
+  }
   for (QLineEdit* year : {txbYearCEJC, txbYearADBCetc}) {
     RunOnEnterRelease(year, on([this] {
                         if (cmdCalculate->isEnabled()) cmdCalculate_Click();
@@ -338,7 +343,7 @@ bool MainWindow::RestoreSettings() {
   return dateRestored;
 }
 
-// ---- Events of the year boxes, amount boxes and link labels --------------------------------
+// ---- Events of the year boxes and amount boxes ---------------------------------------------
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
@@ -350,13 +355,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       for (int i = 0; i < 4; ++i) {
         if (watched == txbArith[i]) Guarded(messages_, [this, i] { txbArith_LostFocus(i); })();
       }
-    }
-  } else if (type == QEvent::MouseButtonRelease) {
-    if (watched == lblOnlineUserManual) {
-      Guarded(messages_, [this] { lblOnlineUserManual_Click(); })();
-    }
-    if (watched == lblVostrelSystems || watched == lblQX_URL) {
-      Guarded(messages_, [this] { lblVostrelSystems_Click(); })();
     }
   }
   return QWidget::eventFilter(watched, event);

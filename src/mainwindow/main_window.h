@@ -35,6 +35,7 @@ struct LiveInputView;
 struct Message;
 struct OutputDates;
 class VernalEquinoxesWindow;
+class WebLinkLabel;
 
 class MainWindow : public QWidget, public ListingHost {
   Q_OBJECT
@@ -187,9 +188,9 @@ class MainWindow : public QWidget, public ListingHost {
   QPushButton* cmdCopyResult = nullptr;
   QPushButton* cmdHelp = nullptr;
   QPushButton* cmdQuit = nullptr;
-  QLabel* lblOnlineUserManual = nullptr;
-  QLabel* lblVostrelSystems = nullptr;
-  QLabel* lblQX_URL = nullptr;
+  WebLinkLabel* lblOnlineUserManual = nullptr;
+  WebLinkLabel* lblVostrelSystems = nullptr;
+  WebLinkLabel* lblQX_URL = nullptr;
   QTimer* Timer1 = nullptr;
 };
 

@@ -9,13 +9,14 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QString>
 #include <QVariant>
 
 namespace clvt {
 namespace {
 
-enum class Kind { None, List, Window, ReadOnlyBox, NamedByText, Alert };
+enum class Kind { None, List, Window, ReadOnlyBox, NamedByText, Link, Alert };
 
 const char* const kKindProperty = "clvtAccessibleKind";
 
@@ -144,11 +145,33 @@ class ReadOnlyBoxAccessible : public QAccessibleWidget,
 
 class LabelAccessible : public QAccessibleWidget, public OwnDescription {
  public:
-  explicit LabelAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+  explicit LabelAccessible(QLabel* label, QAccessible::Role role = QAccessible::StaticText)
+      : QAccessibleWidget(label, role) {}
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
     const auto* label = static_cast<const QLabel*>(object());
     return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+  }
+};
+
+class LinkAccessible : public LabelAccessible {
+ public:
+  explicit LinkAccessible(QLabel* link) : LabelAccessible(link, QAccessible::Link) {}
+  QAccessible::State state() const override {
+    QAccessible::State state = LabelAccessible::state();
+    state.linked = true;
+    return state;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + LabelAccessible::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action != pressAction()) {
+      LabelAccessible::doAction(action);
+      return;
+    }
+    // Queued, so that the request of the assistive tool is answered before a message shows.
+    QMetaObject::invokeMethod(object(), "activated", Qt::QueuedConnection);
   }
 };
 
@@ -176,6 +199,7 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
     case Kind::Window: return new WindowAccessible(widget);
     case Kind::ReadOnlyBox: return new ReadOnlyBoxAccessible(static_cast<QLineEdit*>(widget));
     case Kind::NamedByText: return new LabelAccessible(static_cast<QLabel*>(widget));
+    case Kind::Link: return new LinkAccessible(static_cast<QLabel*>(widget));
     case Kind::Alert: return new AlertAccessible(widget);
     case Kind::None: break;
   }
@@ -222,6 +246,10 @@ void DescribeAsReadOnlyBox(QLineEdit* box) {
 
 void NameLabelByItsText(QLabel* label) {
   if (label != nullptr) Describe(label, Kind::NamedByText);
+}
+
+void DescribeAsLink(QLabel* link) {
+  if (link != nullptr) Describe(link, Kind::Link);
 }
 
 void DescribeAsAlert(QWidget* popUp) {

@@ -32,6 +32,11 @@ void DescribeAsReadOnlyBox(QLineEdit* box);
 // after the frame's caption.
 void NameLabelByItsText(QLabel* label);
 
+// Describes a label as a link named by its text: an assistive tool's "press" emits the
+// label's signal activated(), queued, as the keys and the mouse do. Its accessible
+// description (its address) is the caller's to set.
+void DescribeAsLink(QLabel* link);
+
 // Describes a self-closing pop-up as an alert whose name is the message its one label shows.
 void DescribeAsAlert(QWidget* popUp);
 // Tells assistive tools that the alert has appeared with its message, so that it is spoken.

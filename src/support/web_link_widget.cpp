@@ -1,16 +1,60 @@
-// The opener of the program's web links runs as a process of its own; a timer asks the shell
-// now and then whether it has ended, so a slow opener never freezes the window.
+// The link labels, and the opener of the program's web links, which runs as a process of its
+// own: a timer asks the shell now and then whether it has ended, so a slow opener never
+// freezes the window.
 #include "support/web_link_widget.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/message_box.h"
 #include "platform/shell.h"
+#include "support/accessible_widget.h"
 #include "support/web_link.h"
 
 namespace clvt {
+
+WebLinkLabel::WebLinkLabel(const QString& text, const std::string& address, QWidget* parent)
+    : QLabel(text, parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  QFont underlined = font();
+  underlined.setUnderline(true);
+  setFont(underlined);
+  setAccessibleDescription(QString::fromStdString(address));
+  DescribeAsLink(this);
+}
+
+void WebLinkLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) {
+    QLabel::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) emit activated();
+  event->accept();
+}
+
+// Like a button, the link opens when the left button comes up on it after going down on it.
+void WebLinkLabel::mousePressEvent(QMouseEvent* event) {
+  leftPressed_ = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void WebLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = leftPressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  leftPressed_ = false;
+  event->accept();
+  if (click) emit activated();
+}
+
+// The second press of a double-click arrives as this event; by default it would count as a
+// press of its own, and its release would open the page a second time.
+void WebLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 namespace {
 
 constexpr int kPollMilliseconds = 100;

@@ -331,6 +331,25 @@ class MainWindowTest : public QObject {
     QVERIFY(!maker.isEmpty());
     const QString manual = Find<QLabel>("lblOnlineUserManual")->toolTip();
     QVERIFY2(manual.contains(" " + maker + "/"), qPrintable(manual + " | " + maker));
+
+    // The footer's links follow Quit in the tab order and are heard as links to their pages.
+    // They used to be plain labels that only a mouse could reach.
+    QStringList afterQuit;
+    for (QWidget* w = Find<QWidget>("cmdQuit")->nextInFocusChain(); w != window_.get();
+         w = w->nextInFocusChain()) {
+      if (w->focusPolicy() & Qt::TabFocus) afterQuit << w->objectName();
+    }
+    QCOMPARE(afterQuit.mid(0, 3),
+             (QStringList{"lblOnlineUserManual", "lblVostrelSystems", "lblQX_URL"}));
+    const std::pair<const char*, std::string> links[] = {
+        {"lblOnlineUserManual", OnlineUserManualAddress()},
+        {"lblVostrelSystems", MakerWebSite()},
+        {"lblQX_URL", MakerWebSite()}};
+    for (const auto& [link, address] : links) {
+      QCOMPARE(about(link)->role(), QAccessible::Link);
+      QCOMPARE(about(link)->text(QAccessible::Name), Find<QLabel>(link)->text());
+      QCOMPARE(about(link)->text(QAccessible::Description), QString::fromStdString(address));
+    }
   }
 
   // Switching the Dee variant recalculates a shown result; a Dee date typed in the input
@@ -390,7 +409,7 @@ class MainWindowTest : public QObject {
   // The links open through the shell and the settings go to the store the window was handed.
   void linksAndSettingsGoThroughTheHandedInServices() {
     QTest::mouseClick(Find<QLabel>("lblOnlineUserManual"), Qt::LeftButton);
-    QTest::mouseClick(Find<QLabel>("lblVostrelSystems"), Qt::LeftButton);
+    QTest::keyClick(Find<QLabel>("lblVostrelSystems"), Qt::Key_Return);
     QCOMPARE(shell_.targets, (std::vector<std::string>{OnlineUserManualAddress(), MakerWebSite()}));
     QVERIFY(registry_.values.empty());
     window_->cmdQuit_Click();
