@@ -2,10 +2,14 @@
 // designed; the shared controls and what they do come from the listing-window scaffold.
 #include "equinox/vernal_equinoxes_window.h"
 
+#include <functional>
 #include <string>
 #include <type_traits>
+#include <utility>
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,6 +40,37 @@ constexpr int kFirstDegree = 70;
 constexpr int kDegreeCount = 10;
 constexpr int kDefaultDegree = 77;
 constexpr int kMinuteCount = 60;
+
+// Runs action after an item is chosen from list's open pop-up, by a click or Return there. Qt
+// reports an item reached by an arrow key or by typing on the closed list the same way, and a
+// keyboard user must then stay on the list: "30" is typed as "3" and "0".
+class ChoiceFromPopUp : public QObject {
+ public:
+  ChoiceFromPopUp(QComboBox* list, std::function<void()> action)
+      : QObject(list), action_(std::move(action)) {
+    list->view()->installEventFilter(this);
+    connect(list, &QComboBox::activated, this, [this] {
+      if (open_) action_();
+    });
+  }
+
+ protected:
+  // The pop-up closes just before the list reports the choice made in it, so it counts as
+  // open until the events of that choice are done.
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      open_ = true;
+    } else if (event->type() == QEvent::Hide) {
+      QMetaObject::invokeMethod(
+          this, [this] { open_ = false; }, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> action_;
+  bool open_ = false;
+};
 
 template <typename T>
 T* Make(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -81,7 +116,7 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
                                                           kBottomMarginTwips - kTitleBarTwips));
 
   for (QComboBox* list : {cboDegrees_, cboMinutes_}) {
-    connect(list, &QComboBox::activated, this, [this] {
+    new ChoiceFromPopUp(list, [this] {
       if (isVisible()) cmdDoIt_->setFocus();
     });
   }

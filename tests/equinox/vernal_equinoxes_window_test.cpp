@@ -2,7 +2,9 @@
 // a run from the main window's year, clearing, hiding and closing. What it shares with the
 // date sequence window (copying, the Enter key) is tested on their scaffold.
 // The table's text is the builder's and is tested there.
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -171,6 +173,49 @@ class VernalEquinoxesWindowTest : public QObject {
     QVERIFY(messages_.shown.empty());
     QVERIFY(testing::ClickActivating(Find<QPushButton>("cmdClear"), &other));
     QCOMPARE(Table(), QString::fromStdString(EquinoxHeading("Dee-Cecil")));
+  }
+
+  // A longitude reached with the arrow keys or by typing keeps the focus on its list, and a
+  // screen reader hears the new value; only a choice from the open pop-up moves on to Do it.
+  // We used to move on after every key, so Down went to Do it and "30" became "3".
+  void longitudeListsKeepTheKeyboardFocus_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("keys");  // typed on the closed list, or "popup <row>"
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<bool>("movesOn");
+    QTest::newRow("Down") << "cboDegrees"
+                          << "down"
+                          << "Degrees: 78" << false;
+    QTest::newRow("typed 30") << "cboMinutes"
+                              << "30"
+                              << "Minutes: 30" << false;
+    QTest::newRow("Return in the pop-up") << "cboDegrees"
+                                          << "popup 5"
+                                          << "Degrees: 75" << true;
+  }
+  void longitudeListsKeepTheKeyboardFocus() {
+    QFETCH(QString, list);
+    QFETCH(QString, keys);
+    QFETCH(QString, spoken);
+    QFETCH(bool, movesOn);
+    auto* box = Find<QComboBox>(qPrintable(list));
+    box->setFocus();
+    if (keys == "down") {
+      QTest::keyClick(box, Qt::Key_Down);
+    } else if (keys.startsWith("popup")) {
+      // Qt takes a click in the pop-up the same way as Return there.
+      box->showPopup();
+      QAbstractItemView* view = box->view();
+      QTRY_VERIFY(view->isVisible());
+      view->setCurrentIndex(view->model()->index(keys.section(' ', 1).toInt(), 0));
+      QTest::keyClick(view, Qt::Key_Return);
+    } else {
+      QTest::keyClicks(box, keys);
+    }
+    QCOMPARE(Spoken(qPrintable(list)), spoken);
+    QTRY_VERIFY(!box->view()->isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(window_->focusWidget(), movesOn ? Find<QWidget>("cmdDoIt") : box);
   }
 
   void closeHidesAndKeepsTheTable() {
