@@ -36,6 +36,7 @@
 #include "run/today.h"
 #include "sequence/date_sequence_window.h"
 #include "support/enter_key_widget.h"
+#include "support/focus_mark_widget.h"
 #include "support/identity.h"
 #include "support/look_widget.h"
 #include "support/popup_window.h"
@@ -108,6 +109,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   BuildControls();
   WireControls();
   PressButtonsOnEnter(this);
+  MarkFocus(this);
   SetTabOrder();
 
   SetFontName(this, QStringLiteral("Arial"), true);

@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
+#include "support/focus_mark_widget.h"
 #include "support/listing_text.h"
 #include "support/look_widget.h"
 #include "support/text_box_widget.h"
@@ -94,6 +95,7 @@ ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
                     }));
   PressButtonsOnEnter(this);
   FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);  // txbOutput_MouseUp
+  MarkFocus(this);
 }
 
 void ListingWindow::SetTabOrder(std::initializer_list<QWidget*> between) {

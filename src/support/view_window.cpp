@@ -15,6 +15,7 @@
 #include "platform/message_box.h"
 #include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
+#include "support/focus_mark_widget.h"
 #include "support/program_text.h"
 #include "support/text_box_widget.h"
 #include "support/twips.h"
@@ -98,6 +99,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   setTabOrder(txbText1_, cmdCopyToClipboard_);
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
   PressButtonsOnEnter(this);
+  MarkFocus(this);
 
   setMinimumSize(MinimumPixels(kViewerMinWidth - kFrameWidth),
                  MinimumPixels(kViewerMinHeight - kFrameHeight));

@@ -396,10 +396,23 @@ class MainWindowTest : public QObject {
     QVERIFY(messages_.shown.empty());
   }
 
+  // On each colour the focus shows as a white band just outside the focused control; white
+  // stands at least 9:1 against every colour of the cycle. The style's own marks were drawn
+  // in a colour near the window's (#760F86 on #800080 around an option) or as a faint line.
   void fiveDoubleClicksReturnToStartColour() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    const char* focused[] = {"optDee", "cmdToday", "cboMonthNames", "lblVostrelSystems"};
     for (uint32_t colour : {0x701070u, 0x602060u, 0x503050u, 0x404040u, 0x800080u}) {
       QTest::mouseDClick(window_.get(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
       QCOMPARE(window_->lngBackColor(), colour);
+      for (const char* name : focused) {
+        QWidget* control = Find<QWidget>(name);
+        control->setFocus();
+        const QImage shot = window_->grab().toImage();
+        const QPoint band = control->mapTo(window_.get(), QPoint(-2, control->height() / 2));
+        QVERIFY2(QColor(shot.pixel(band)) == Qt::white, name);
+      }
     }
     // A double-click on a control is not one on the window.
     QTest::mouseDClick(Find<QLabel>("Label3"), Qt::LeftButton);
