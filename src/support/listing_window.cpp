@@ -94,8 +94,8 @@ ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
                       if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
                     }));
   PressButtonsOnEnter(this);
-  FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);  // txbOutput_MouseUp
   MarkFocus(this);
+  FollowSelectionWithCopyButton(*txbOutput_, *cmdCopyToClipboard_);
 }
 
 void ListingWindow::SetTabOrder(std::initializer_list<QWidget*> between) {

@@ -20,7 +20,11 @@ constexpr int kCopyWideTwips = 4000;
 
 }  // namespace
 
-TextBoxWidget::TextBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {}
+TextBoxWidget::TextBoxWidget(QWidget* parent) : QPlainTextEdit(parent) {
+  connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+    if (!MousePressUnderWay()) emit selectionSettled();
+  });
+}
 
 QString TextBoxWidget::SelectedOrAllText() const {
   const QTextCursor cursor = textCursor();
@@ -32,7 +36,7 @@ QString TextBoxWidget::SelectedOrAllText() const {
 
 void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
   QPlainTextEdit::mouseReleaseEvent(event);
-  emit mouseReleased(event->button());
+  if (event->button() == Qt::LeftButton) emit selectionSettled();
 }
 
 ListingBox::ListingBox(QWidget* parent) : TextBoxWidget(parent) {
@@ -84,12 +88,9 @@ void SetListingCopyButton(QPushButton& button, bool selection) {
 }
 
 void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy) {
-  QObject::connect(&box, &TextBoxWidget::mouseReleased, &copy,
-                   [&box, &copy](Qt::MouseButton button) {
-                     if (button == Qt::LeftButton && copy.isEnabled()) {
-                       SetListingCopyButton(copy, box.textCursor().hasSelection());
-                     }
-                   });
+  QObject::connect(&box, &TextBoxWidget::selectionSettled, &copy, [&box, &copy] {
+    if (copy.isEnabled()) SetListingCopyButton(copy, box.textCursor().hasSelection());
+  });
 }
 
 bool MousePressUnderWay() { return QGuiApplication::mouseButtons() != Qt::NoButton; }

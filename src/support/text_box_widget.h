@@ -17,9 +17,11 @@ namespace clvt {
 class Clipboard;
 struct ListingRun;
 
-// A plain-text box that reports the release of a mouse button after it has handled it. A
-// click inside a selection clears the selection only on the release, so only then does the
-// selection say what a copy would take; a filter on the box sees the release too early.
+// A plain-text box that reports when its selection has settled, so that a copy button can say
+// what a copy would take: after a change made while no mouse button is held (the keyboard, a
+// program call, a run written into the box), and when the left button comes up over it, which
+// ends a drag and clears a selection clicked inside. A drag still under way has not settled,
+// and a filter on the box would see the release before the box has handled it.
 class TextBoxWidget : public QPlainTextEdit {
   Q_OBJECT
 
@@ -31,7 +33,7 @@ class TextBoxWidget : public QPlainTextEdit {
   QString SelectedOrAllText() const;
 
  signals:
-  void mouseReleased(Qt::MouseButton button);
+  void selectionSettled();
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -79,8 +81,8 @@ bool CopySelectedOrAll(const TextBoxWidget& box, Clipboard& clipboard);
 // while a selection waits to be copied, otherwise "Copy to clipboard" at its narrow width.
 void SetListingCopyButton(QPushButton& button, bool selection);
 
-// The listing's mouse-up: when the left button is released over box and copy is enabled,
-// copy's caption and width follow the selection as the release has left it.
+// While copy is enabled, its caption and width follow box's selection whenever it settles,
+// whether it was made with the mouse or the keyboard, or cleared by a run.
 void FollowSelectionWithCopyButton(ListingBox& box, QPushButton& copy);
 
 // True while a mouse button is held down: the click that activates a window is then still

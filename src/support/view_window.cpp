@@ -84,7 +84,8 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   txbText1_->setAccessibleName(QStringLiteral("Text of the file"));
   txbText1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txbText1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  connect(txbText1_, &TextBoxWidget::mouseReleased, this, [this] { txbText1_MouseUp(); });
+  connect(txbText1_, &TextBoxWidget::selectionSettled, this,
+          [this] { txbText1_SelectionSettled(); });
 
   QFont buttonFont(QStringLiteral("Tahoma"));
   buttonFont.setPointSizeF(kButtonPointSize);
@@ -179,7 +180,7 @@ void ViewWindow::SetCopyCaption(bool selection) {
   LayOut();
 }
 
-void ViewWindow::txbText1_MouseUp() {
+void ViewWindow::txbText1_SelectionSettled() {
   if (cmdCopyToClipboard_->isHidden() || !cmdCopyToClipboard_->isEnabled()) return;
   SetCopyCaption(txbText1_->textCursor().hasSelection());
 }

@@ -48,7 +48,7 @@ class ViewWindow : public QWidget {
   void SetCopyCaption(bool selection);
   void cmdCopyToClipboard_Click();
   void cmdClose_Click();
-  void txbText1_MouseUp();
+  void txbText1_SelectionSettled();
 
   MessageBoxes& messages_;
   Clipboard& clipboard_;

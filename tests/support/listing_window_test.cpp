@@ -94,15 +94,11 @@ class ListingWindowTest : public QObject {
     CopyButton()->click();
     QCOMPARE(clipboard_.text, std::string("line 1\nline 2\nline 3\n"));
 
-    // Select two lines, then release the mouse over the listing as a drag would end: the
-    // button widens for a selection, and only for the left button.
-    QTextCursor cursor(Output()->document()->findBlockByNumber(1));
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    Output()->setTextCursor(cursor);
-    QTest::mouseRelease(Output()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
-    QTest::mouseRelease(Output()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    // Select two lines with the keyboard: the button widens at once. It used to follow only
+    // the mouse, and kept "Copy to clipboard" while copying the selection.
+    Output()->setTextCursor(QTextCursor(Output()->document()->findBlockByNumber(1)));
+    QTest::keyClick(Output(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(Output(), Qt::Key_End, Qt::ShiftModifier);
     QCOMPARE(CopyButton()->text(), QString("Copy selected text to clipboard"));
     QCOMPARE(CopyButton()->width(), 267);
 
@@ -117,6 +113,15 @@ class ListingWindowTest : public QObject {
     QVERIFY(!Output()->textCursor().hasSelection());
     QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
     QCOMPARE(CopyButton()->width(), 200);
+
+    // A run clears the selection, and the caption says so again: a run started by Enter after
+    // a selection used to keep the wide caption while a copy took everything.
+    QTest::keyClick(Output(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(CopyButton()->text(), QString("Copy selected text to clipboard"));
+    window_->next.text = "line 4\n";
+    QTest::keyClick(NumberBox(), Qt::Key_Return);
+    QVERIFY(!Output()->textCursor().hasSelection());
+    QCOMPARE(CopyButton()->text(), QString("Copy to clipboard"));
   }
 
   void enterInTheNumberBoxRunsOnce() {
