@@ -112,8 +112,10 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
   InitEquinoxTerms();
   FillLongitudeLists();
   optApparentST_->setChecked(true);
-  resize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kShape.buttonRowTop + kButtonHeightTwips +
-                                                          kBottomMarginTwips - kTitleBarTwips));
+  // Nothing in the window follows a change of size, so it keeps the one it was laid out for.
+  setFixedSize(TwipsToPixels(ClientWidthTwips()),
+               TwipsToPixels(kShape.buttonRowTop + kButtonHeightTwips + kBottomMarginTwips -
+                             kTitleBarTwips));
 
   for (QComboBox* list : {cboDegrees_, cboMinutes_}) {
     new ChoiceFromPopUp(list, [this] {

@@ -92,6 +92,8 @@ class VernalEquinoxesWindowTest : public QObject {
 
   void startsWithTheDefaultsAndWritesTheHeading() {
     QCOMPARE(window_->windowTitle(), QString("Vernal equinoxes"));
+    // Nothing follows a change of size: it could cut off Do it and Close.
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
     QCOMPARE(Find<QLineEdit>("txbNumYears")->text(), QString("12"));
     // Assistive tools hear which list it is and its value.
     QCOMPARE(Spoken("cboDegrees"), QString("Degrees: 77"));
