@@ -655,14 +655,17 @@ void MainWindow::CopyResultToClipboard() {
   clipboard_.Clear();
   clipboard_.SetText(CopyResultText(ReadOutputDates()));
   // The pop-up covers the button wherever the window stands, measured from the window's
-  // outer corner as the pop-up expects.
+  // outer corner as the pop-up expects. It is wider than the button, which stands near the
+  // window's right edge, so the two share their right edge: begun at the button's left edge,
+  // the pop-up would reach past the window.
   const QPoint button = cmdCopyResult->mapToGlobal(QPoint(0, 0)) - frameGeometry().topLeft();
-  constexpr int kCopyPopUpWidth = 2920;  // twips, as the button is wide
+  constexpr int kCopyPopUpWidth = 2920;  // twips
   constexpr int kCopyPopUpHeight = 300;
   constexpr int kCopyPopUpMilliseconds = 2000;
+  const int left = (button.x() + cmdCopyResult->width()) * kTwipsPerPixel - kCopyPopUpWidth;
   cmdCopyResult->hide();
   PopUpInForm(this, QStringLiteral("Result copied to clipboard"), kCopyPopUpWidth, kCopyPopUpHeight,
-              kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel, button.x() * kTwipsPerPixel);
+              kCopyPopUpMilliseconds, button.y() * kTwipsPerPixel, left);
   cmdCopyResult->show();
 }
 

@@ -191,11 +191,11 @@ class MainWindowTest : public QObject {
     auto* copy = Find<QPushButton>("cmdCopyResult");
     QVERIFY(copy->isEnabled());
     bool hiddenDuringPopUp = false;
-    QPoint popUpOffset;
+    QRect popUpPlace;
     QTimer::singleShot(50, [&] {
       hiddenDuringPopUp = copy->isHidden();
       PopupWindow& popUp = PopupWindow::frmPopUp();
-      popUpOffset = popUp.pos() - window_->frameGeometry().topLeft();
+      popUpPlace = popUp.frameGeometry();
       QTest::mouseClick(popUp.lblMessage(), Qt::LeftButton);
     });
     copy->click();
@@ -208,7 +208,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(clipboard_.text, table);
     QCOMPARE(clipboard_.clears, 1);
     QVERIFY(hiddenDuringPopUp && !copy->isHidden());
-    QCOMPARE(popUpOffset, copy->mapToGlobal(QPoint(0, 0)) - window_->frameGeometry().topLeft());
+    // Over the button and inside the window: it used to reach 47 pixels past the right edge.
+    const QRect button(copy->mapToGlobal(QPoint(0, 0)), copy->size());
+    QCOMPARE(popUpPlace.top(), button.top());
+    QCOMPARE(popUpPlace.right(), button.right());
+    QVERIFY(window_->frameGeometry().contains(popUpPlace));
     QVERIFY(messages_.shown.empty());
   }
 
