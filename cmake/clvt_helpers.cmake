@@ -1,4 +1,5 @@
-# Warnings every target links, and the one helper that builds and registers a test.
+# Warnings and hardening every target links, and the one helper that builds and registers a
+# test.
 
 add_library(clvt_warnings INTERFACE)
 target_compile_options(clvt_warnings INTERFACE
@@ -6,6 +7,17 @@ target_compile_options(clvt_warnings INTERFACE
   # GCC 12 reports -Wrestrict inside std::string concatenation at -O2 and above, a known
   # false positive of the standard library's inlined code (GCC bug 105329).
   $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
+
+# The hardening Debian builds its packages with (dpkg-buildflags, with bindnow as lintian asks):
+# a stack protector, relocations read-only and bound at start, and the C library's checked
+# functions; those need optimised code, so only the optimised builds have them (dpkg-buildflags
+# too leaves them out of a build without optimisation).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_compile_options(clvt_warnings INTERFACE -fstack-protector-strong)
+  target_compile_definitions(clvt_warnings INTERFACE
+    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+  target_link_options(clvt_warnings INTERFACE LINKER:-z,relro,-z,now)
+endif()
 
 # clvt_stage_data(TARGET FILE...)
 # Copies the named files of data/ beside TARGET's executable whenever it is built, so that a

@@ -25,8 +25,32 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://www.vostrel-systems.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The web links of the desktop program open the browser through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The Qt libraries only recommend the xcb platform plugin, without which the desktop program
+# cannot open a window; dpkg-shlibdeps adds the libraries the binaries link.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# The windows are laid out for the metrics of Arial and Courier New, which the Liberation fonts
+# share; the web links open the browser through xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-liberation, xdg-utils")
 # Folders that the system owns keep its permissions in the package.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
+
+# Debian's packages leave out .comment, the compilers' version strings, which strip keeps. CPack
+# strips, so an install that strips does the same.
+set(clvt_strip_comment [[
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program clvt calvantis)
+      set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/@CMAKE_INSTALL_BINDIR@/${program}")
+      if(EXISTS "${file}")
+        execute_process(COMMAND "@CMAKE_OBJCOPY@" --remove-section=.comment "${file}"
+          COMMAND_ERROR_IS_FATAL ANY)
+      endif()
+    endforeach()
+  endif()
+]])
+string(CONFIGURE "${clvt_strip_comment}" clvt_strip_comment @ONLY)
+install(CODE "${clvt_strip_comment}")
+
+# The lintian tags the package carries on purpose, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME calvantis)
