@@ -16,8 +16,6 @@ int main(int argc, char* argv[]) {
   try {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Calvantis"));
-    // Lets the desktop match the windows with the installed desktop entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("example.vostrelsystems.calvantis"));
     clvt::QtMessageBoxes messages;
     clvt::QtClipboard clipboard;
     clvt::SystemShell shell;

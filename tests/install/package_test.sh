@@ -48,14 +48,23 @@ esac
 
 dpkg-deb -x "$deb" "$work/root" || exit 1
 id=example.vostrelsystems.calvantis
+icons=usr/share/icons/hicolor
 for file in usr/bin/clvt usr/bin/calvantis usr/share/calvantis/clvt.dat \
     usr/share/calvantis/clvt_help.txt usr/share/man/man1/clvt.1.gz \
     usr/share/zsh/vendor-completions/_clvt usr/share/fish/vendor_completions.d/clvt.fish \
     usr/share/man/man1/calvantis.1.gz usr/share/bash-completion/completions/clvt \
     usr/share/metainfo/$id.metainfo.xml usr/share/applications/$id.desktop \
-    usr/share/icons/hicolor/scalable/apps/calvantis.svg usr/share/doc/calvantis/copyright \
+    $icons/scalable/apps/$id.svg $icons/48x48/apps/$id.png $icons/64x64/apps/$id.png \
+    $icons/128x128/apps/$id.png $icons/256x256/apps/$id.png usr/share/doc/calvantis/copyright \
     usr/share/doc/calvantis/changelog.gz; do
   [ -f "$work/root/$file" ] || fail "not in the package: /$file"
+done
+
+# The menu entry starts the program with its icon, and task bars match its windows to it by
+# their class (the application name) and end the launch feedback when the window opens.
+for key in Exec=calvantis Icon=$id StartupWMClass=Calvantis StartupNotify=true \
+    'Categories=Utility;Calculator;'; do
+  grep -qxF "$key" "$work/root/usr/share/applications/$id.desktop" || fail "desktop entry lacks $key"
 done
 
 # The licence, in the copyright file's paragraph for every file and in the metadata.

@@ -81,6 +81,7 @@ class StartupWindowTest : public QObject {
   void firstStartKeepsDefaultsAndQuitSavesAll() {
     Start();
     QCOMPARE(window_->windowTitle(), QStringLiteral("Calvantor 6.42"));
+    QVERIFY(!window_->windowIcon().isNull());
     QCOMPARE(window_->lngBackColor(), 0x800080u);
     QVERIFY(Find("optDeeCecil")->isChecked());
     QVERIFY(!Text("txbYearADBCetc").isEmpty());  // today's date
