@@ -40,3 +40,17 @@ execute_process(COMMAND ${EMULATOR} ${PREFIX}/bin/clvt${EXE_SUFFIX} convert 2015
 if(NOT result EQUAL 0 OR NOT output MATCHES "Julian day number:  2,457,349")
   message(FATAL_ERROR "installed clvt convert: status ${result}, output '${output}' ${errors}")
 endif()
+
+# The installed desktop program answers --version and --help without a display.
+if(GUI)
+  set(answer--version "^Calvantis [0-9]+\\.[0-9]+\n$")
+  set(answer--help "^Usage: [^\n]*calvantis.*\n  -v, --version ")
+  foreach(option --version --help)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+        --unset=QT_QPA_PLATFORM ${EMULATOR} ${PREFIX}/bin/calvantis${EXE_SUFFIX} ${option}
+      RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE errors)
+    if(NOT result EQUAL 0 OR NOT output MATCHES "${answer${option}}")
+      message(FATAL_ERROR "installed calvantis ${option}: status ${result}, output '${output}' ${errors}")
+    endif()
+  endforeach()
+endif()
