@@ -9,7 +9,7 @@ namespace clvt {
 class MainWindow;
 struct Services;
 
-// Loads the program texts from programTextFile beside the executable, then gives the program
+// Loads the program texts from programTextFile (LoadProgramText), then gives the program
 // its desktop id and window icon and builds, shows and starts the main window (settings restored,
 // or today's date in the input), which from then on also closes on SIGTERM, SIGINT and SIGHUP,
 // saving as Quit does. When the texts cannot be loaded, shows the load message (critical icon, no

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -50,13 +51,22 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return joined;
 }
 
-std::string DataFilePathIn(std::string_view folder, std::string_view name) {
-  std::string beside = JoinPath(folder, name);
-  if (Exists(beside)) return beside;
-  std::string shared =
+std::vector<std::string> DataFilePlacesIn(std::string_view folder, std::string_view name) {
+  const std::string shared =
       JoinPath(JoinPath(JoinPath(JoinPath(folder, ".."), "share"), "calvantis"), name);
-  if (Exists(shared)) return std::filesystem::path(shared).lexically_normal().string();
-  return beside;
+  return {JoinPath(folder, name), std::filesystem::path(shared).lexically_normal().string()};
+}
+
+std::string DataFilePathIn(std::string_view folder, std::string_view name) {
+  std::vector<std::string> places = DataFilePlacesIn(folder, name);
+  for (std::string& place : places) {
+    if (Exists(place)) return std::move(place);
+  }
+  return std::move(places.front());
+}
+
+std::vector<std::string> DataFilePlaces(std::string_view name) {
+  return DataFilePlacesIn(ExecutableFolder(), name);
 }
 
 std::string DataFilePath(std::string_view name) { return DataFilePathIn(ExecutableFolder(), name); }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Where the program's data files are: beside the executable while it runs from its build
 // folder, or under ../share/calvantis/ beside bin/ once installed.
@@ -16,12 +17,17 @@ std::string ExecutableFolder();
 // JoinPath("/usr/bin", "clvt.dat") -> "/usr/bin/clvt.dat"; JoinPath("C:\\", "a") -> "C:\\a".
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// The data file name for an executable in folder: folder/name when that exists, else
-// folder/../share/calvantis/name when that exists, else folder/name (which then names the
-// missing file in messages).
+// The places a data file is looked for by an executable in folder, in order: beside it
+// (folder/name), then where an installed program keeps it (folder/../share/calvantis/name,
+// written without the "..").
+std::vector<std::string> DataFilePlacesIn(std::string_view folder, std::string_view name);
+
+// The first of DataFilePlacesIn(folder, name) that exists, else the first (which then names
+// the missing file in messages).
 std::string DataFilePathIn(std::string_view folder, std::string_view name);
 
-// DataFilePathIn(ExecutableFolder(), name).
+// DataFilePlacesIn and DataFilePathIn for the running executable's folder.
+std::vector<std::string> DataFilePlaces(std::string_view name);
 std::string DataFilePath(std::string_view name);
 
 }  // namespace clvt

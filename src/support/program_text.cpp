@@ -43,8 +43,15 @@ std::string CodedMessage(int32_t n) {
 }  // namespace
 
 std::optional<Message> LoadProgramText(const std::string& strFilename) {
-  const std::string path = DataFilePath(strFilename);
-  return LoadFailureMessage(lt(path.c_str(), 0), path);
+  // A file that cannot be opened in one place is looked for in the next; when none can be, the
+  // message names them all, so that whoever reinstalls knows where the program looks.
+  std::string placesTried;
+  for (const std::string& path : DataFilePlaces(strFilename)) {
+    const int32_t n = lt(path.c_str(), 0);
+    if (n != kBrevikCannotOpen) return LoadFailureMessage(n, path);
+    placesTried += (placesTried.empty() ? "" : "\r\n") + path;
+  }
+  return LoadFailureMessage(kBrevikCannotOpen, placesTried);
 }
 
 std::optional<Message> LoadFailureMessage(int32_t n, const std::string& path) {

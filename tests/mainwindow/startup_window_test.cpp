@@ -27,6 +27,7 @@
 #include "platform/services.h"
 #include "run/settings.h"
 #include "support/find_control.h"
+#include "support/program_text.h"
 
 namespace clvt {
 
@@ -70,11 +71,7 @@ class StartupWindowTest : public QObject {
     window_ = StartCalvantis(Handed(), "no-such-texts.dat");
     QVERIFY(window_ == nullptr);
     for (const QWidget* w : QApplication::topLevelWidgets()) QVERIFY(!w->isVisible());
-    QVERIFY((messages_.shown ==
-             std::vector<Message>{{"Cannot open file containing program text.\r\n" +
-                                       QCoreApplication::applicationDirPath().toStdString() +
-                                       "/no-such-texts.dat",
-                                   "", Icon::Critical}}));
+    QVERIFY(messages_.shown == std::vector<Message>{*LoadProgramText("no-such-texts.dat")});
     messages_ = {};
   }
 

@@ -45,16 +45,16 @@ TEST(ProgramText, LoadFailureMessages) {
   EXPECT_FALSE(clvt::LoadFailureMessage(1, "x").has_value());
 }
 
-TEST(ProgramText, MissingFileNamesItsFullPath) {
+// The message used to name only the place beside the executable, also for an installed
+// program, whose texts lie in share/calvantis.
+TEST(ProgramText, MissingFileNamesEveryPlaceLookedIn) {
   const auto message = clvt::LoadProgramText("clvt_no_such_file.dat");
   ASSERT_TRUE(message.has_value());
-#ifdef _WIN32
-  const std::string separator = "\\";
-#else
-  const std::string separator = "/";
-#endif
-  EXPECT_EQ(message->text, "Cannot open file containing program text.\r\n" +
-                               clvt::ExecutableFolder() + separator + "clvt_no_such_file.dat");
+  const std::filesystem::path folder = clvt::ExecutableFolder();
+  EXPECT_EQ(message->text,
+            "Cannot open file containing program text.\r\n" +
+                (folder / "clvt_no_such_file.dat").string() + "\r\n" +
+                (folder.parent_path() / "share" / "calvantis" / "clvt_no_such_file.dat").string());
   EXPECT_EQ(message->icon, clvt::Icon::Critical);
 }
 
