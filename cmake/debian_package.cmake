@@ -1,10 +1,10 @@
 # The Debian package, made from a build tree with: cpack -G DEB
 # It holds what cmake --install puts under /usr, with the binaries stripped, and depends on the
-# libraries the binaries link (dpkg-shlibdeps, package dpkg-dev). Its version is the one the
-# program shows: major, minor and the fixed digit 2 (6.42 for 6.4).
+# libraries the binaries link (dpkg-shlibdeps, package dpkg-dev). Its version is the release the
+# program shows.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME calvantis)
-set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}2")
+set(CPACK_PACKAGE_VERSION ${CLVT_RELEASE})
 set(CPACK_PACKAGE_VENDOR "Vostrel Systems")
 set(CPACK_PACKAGE_CONTACT "Vostrel Systems <calvantis@vostrel-systems.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "date calculator for the Gregorian, Julian and Dee calendars")
