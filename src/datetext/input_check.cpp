@@ -77,8 +77,8 @@ InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
   const bool negative = text.front() == '-';
   std::string numbers = WithCommaGroups(negative ? text.substr(1) : text, groupingSymbol);
   RemoveChars(numbers, kYmdDesignatorAndGroupChars);
-  std::vector<std::string> fields;
-  if (SplitFields(numbers, "-", 1, fields, true) != 3) {
+  std::vector<std::string> fields = SplitFields(numbers, "-");
+  if (fields.size() != 3) {
     return Reject(kMsgInvalidInputDate, Icon::Exclamation);
   }
   if (negative) fields[0] = "-" + fields[0];
@@ -106,8 +106,7 @@ InputCheck CheckMonthDayYear(InputControls& controls, std::string_view groupingS
   std::string& text = controls.txbYearADBCetc;
 
   if ((!text.empty() && text.front() == '+') ||
-      !IsWholeNumber(WithCommaGroups(text, groupingSymbol), true, kYearGroupChars) ||
-      CountOccurrences(text, "-", true) >= 2) {
+      !IsWholeNumber(WithCommaGroups(text, groupingSymbol), true, kYearGroupChars)) {
     return Reject(kMsgInvalidYearValue, Icon::Exclamation);
   }
   RemoveLeading(text, "0");

@@ -4,8 +4,6 @@
 #include <charconv>
 #include <limits>
 
-#include "base/ascii_text.h"
-
 namespace clvt {
 namespace {
 
@@ -13,50 +11,10 @@ bool InSet(char c, std::string_view set) { return set.find(c) != std::string_vie
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Clamps a 1-based start position to the text: below 1 counts as 1.
-std::size_t StartIndex(int64_t start) {
-  return start < 1 ? 0 : static_cast<std::size_t>(start - 1);
-}
-
 }  // namespace
 
-std::string SafeLeft(std::string_view text, int64_t n) {
-  if (n <= 0) return "";
-  if (static_cast<uint64_t>(n) >= text.size()) return std::string(text);
-  return std::string(text.substr(0, static_cast<std::size_t>(n)));
-}
-
-int32_t FindFirstOf(std::string_view text, int64_t start, std::string_view set,
-                    int32_t& matchIndex) {
-  if (text.empty() || set.empty()) return 0;
-  for (std::size_t i = StartIndex(start); i < text.size(); ++i) {
-    const std::size_t at = set.find(text[i]);
-    if (at != std::string_view::npos) {
-      matchIndex = static_cast<int32_t>(at + 1);
-      return static_cast<int32_t>(i + 1);
-    }
-  }
-  return 0;
-}
-
-int32_t FindFirstNotOf(std::string_view text, int64_t start, std::string_view set) {
-  if (text.empty()) return 0;
-  if (set.empty()) return 1;
-  for (std::size_t i = StartIndex(start); i < text.size(); ++i) {
-    if (!InSet(text[i], set)) return static_cast<int32_t>(i + 1);
-  }
-  return 0;
-}
-
-void RemoveChars(std::string& text, std::string_view set, int64_t start) {
-  // Same effect as removing one run of set characters at a time from start on, in one pass.
-  const std::size_t from = StartIndex(start);
-  if (set.empty() || from >= text.size()) return;
-  std::size_t out = from;
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (!InSet(text[i], set)) text[out++] = text[i];
-  }
-  text.resize(out);
+void RemoveChars(std::string& text, std::string_view set) {
+  std::erase_if(text, [set](char c) { return InSet(c, set); });
 }
 
 std::string KeepChars(std::string_view text, std::string_view set) {
@@ -67,61 +25,17 @@ std::string KeepChars(std::string_view text, std::string_view set) {
   return out;
 }
 
-std::string IntegerText(std::string_view text, bool allowMinus, bool allowPlus) {
-  const std::string t = KeepChars(text, "0123456789-+");
-  if (t.empty()) return "";
-  std::string sign(1, t.front());
-  if ((sign == "-" && !allowMinus) || (sign == "+" && !allowPlus)) sign.clear();
-  return sign + KeepChars(std::string_view(t).substr(1), "0123456789");
-}
-
-int16_t SplitFields(std::string_view text, std::string_view delimiter, int64_t start,
-                    std::vector<std::string>& fields, bool trimFields, int16_t maxFields,
-                    int16_t minLength) {
-  const std::size_t from = StartIndex(start);
-  std::string rest = from < text.size() ? std::string(text.substr(from)) : "";
-  if (rest.empty()) return 0;
-  if (delimiter.empty()) {
-    // Nothing to split at: the whole text is one field.
-    fields.assign(1, trimFields ? TrimBlanks(rest) : rest);
-    return 1;
+std::vector<std::string> SplitFields(std::string_view text, std::string_view delimiter) {
+  if (text.empty()) return {};
+  if (delimiter.empty()) return {TrimBlanks(text)};  // nothing to split at: one field
+  if (text.starts_with(delimiter)) text.remove_prefix(delimiter.size());
+  std::vector<std::string> fields;
+  while (!text.empty()) {
+    const std::size_t p = text.find(delimiter);
+    fields.push_back(TrimBlanks(text.substr(0, p)));
+    text.remove_prefix(p == std::string_view::npos ? text.size() : p + delimiter.size());
   }
-  if (rest.starts_with(delimiter)) rest.erase(0, delimiter.size());
-  if (!rest.ends_with(delimiter)) rest += delimiter;
-
-  std::vector<std::string> found;
-  std::string_view remaining = rest;
-  while (!remaining.empty()) {
-    const std::size_t p = remaining.find(delimiter);
-    std::string field(remaining.substr(0, p));
-    if (trimFields) field = TrimBlanks(field);
-    if (field.size() >= static_cast<std::size_t>(minLength < 0 ? 0 : minLength)) {
-      found.push_back(std::move(field));
-      if (found.size() >= static_cast<std::size_t>(INT16_MAX)) break;
-      if (maxFields > 0 && found.size() == static_cast<std::size_t>(maxFields)) break;
-    }
-    remaining.remove_prefix(p + delimiter.size());
-    if (delimiter == " ") {
-      while (!remaining.empty() && remaining.front() == ' ') remaining.remove_prefix(1);
-    }
-  }
-  // The array is resized only as fields are stored, so when every field was too short the
-  // caller's array keeps what it held.
-  if (found.empty()) return 0;
-  fields = std::move(found);
-  return static_cast<int16_t>(fields.size());
-}
-
-int32_t CountOccurrences(std::string_view text, std::string_view part, bool caseSensitive) {
-  if (text.empty() || part.empty()) return 0;
-  const std::string haystack = caseSensitive ? std::string(text) : UpperCase(text);
-  const std::string needle = caseSensitive ? std::string(part) : UpperCase(part);
-  int32_t count = 0;
-  for (std::size_t p = haystack.find(needle); p != std::string::npos;
-       p = haystack.find(needle, p + needle.size())) {
-    ++count;
-  }
-  return count;
+  return fields;
 }
 
 void RemoveLeading(std::string& text, std::string_view prefix) {
@@ -129,11 +43,6 @@ void RemoveLeading(std::string& text, std::string_view prefix) {
   std::size_t n = 0;
   while (std::string_view(text).substr(n).starts_with(prefix)) n += prefix.size();
   text.erase(0, n);
-}
-
-void RemoveTrailing(std::string& text, std::string_view suffix) {
-  if (suffix.empty()) return;
-  while (text.ends_with(suffix)) text.resize(text.size() - suffix.size());
 }
 
 std::string TrimTrailingChars(std::string_view text, std::string_view set) {
@@ -148,10 +57,6 @@ bool IsWholeNumber(std::string_view text, bool allowSign, std::string_view extra
   if (allowSign && (t.front() == '+' || t.front() == '-')) t.erase(0, 1);
   RemoveChars(t, std::string("0123456789") + std::string(extraChars));
   return t.empty();
-}
-
-bool IsWholeNumberPlain(std::string_view text, bool allowSign, bool allowComma) {
-  return IsWholeNumber(text, allowSign, allowComma ? "," : "");
 }
 
 std::string TrimBlanks(std::string_view text) {

@@ -6,47 +6,24 @@
 #include <vector>
 
 // Small text operations the input checks and listings build on. Characters are bytes and
-// comparisons exact; a "set" is a text whose characters are its members ("0123456789,.' ");
-// positions are 1-based. No operation fails or reads past the end of a text.
+// comparisons exact; a "set" is a text whose characters are its members ("0123456789,.' ").
+// No operation fails or reads past the end of a text.
 namespace clvt {
 
-// The first n characters; "" when n <= 0; the whole text when n >= its length.
-std::string SafeLeft(std::string_view text, int64_t n);
-
-// Position of the first character at or after start (below 1 counts as 1) that is in set, or
-// 0; matchIndex gets that character's 1-based position in set.
-int32_t FindFirstOf(std::string_view text, int64_t start, std::string_view set,
-                    int32_t& matchIndex);
-
-// Position of the first character at or after start that is not in set, or 0. An empty set
-// gives 1 for a non-empty text.
-int32_t FindFirstNotOf(std::string_view text, int64_t start, std::string_view set);
-
-// Removes in place every character of set at or after start; the others keep their order.
+// Removes in place every character of set; the others keep their order.
 // RemoveChars("12a4", "0123456789") leaves "a".
-void RemoveChars(std::string& text, std::string_view set, int64_t start = 1);
+void RemoveChars(std::string& text, std::string_view set);
 
 // The characters of text that are in set, in order: ("-4,999", "0123456789-") -> "-4999".
 std::string KeepChars(std::string_view text, std::string_view set);
 
-// The digits of text, with a leading "-" or "+" kept only when allowed:
-// "1,300,290" -> "1300290", "12.5" -> "125", "--5" -> "5", "abc" -> "".
-std::string IntegerText(std::string_view text, bool allowMinus, bool allowPlus);
+// text split at delimiter into fields without leading and trailing blanks. One leading
+// delimiter is dropped; a trailing one ends the last field; empty fields between delimiters
+// count. An empty text, or a delimiter alone, gives no field. "2015--22" -> {"2015", "", "22"}.
+std::vector<std::string> SplitFields(std::string_view text, std::string_view delimiter);
 
-// Splits text (from position start on) at delimiter into fields, resized to the count found.
-// One leading delimiter is dropped; a trailing one ends the last field; empty fields between
-// delimiters count. Fields shorter than minLength are skipped; maxFields > 0 stops early.
-// An empty text returns 0 and leaves fields untouched. "2015--22" -> {"2015", "", "22"}.
-int16_t SplitFields(std::string_view text, std::string_view delimiter, int64_t start,
-                    std::vector<std::string>& fields, bool trimFields, int16_t maxFields = 0,
-                    int16_t minLength = 0);
-
-// Non-overlapping occurrences of part in text ("aaaa", "aa" -> 2); 0 when either is empty.
-int32_t CountOccurrences(std::string_view text, std::string_view part, bool caseSensitive);
-
-// While text begins (ends) with prefix (suffix), removes it; an empty affix does nothing.
+// While text begins with prefix, removes it; an empty prefix does nothing.
 void RemoveLeading(std::string& text, std::string_view prefix);
-void RemoveTrailing(std::string& text, std::string_view suffix);
 
 // text without its trailing characters that are in set: ("days", "s") -> "day".
 std::string TrimTrailingChars(std::string_view text, std::string_view set);
@@ -54,9 +31,6 @@ std::string TrimTrailingChars(std::string_view text, std::string_view set);
 // After trimming blanks: not empty, an optional sign when allowSign, and otherwise only
 // digits and characters of extraChars. A lone sign passes: ("-", true, "") is true.
 bool IsWholeNumber(std::string_view text, bool allowSign, std::string_view extraChars);
-
-// IsWholeNumber with the extra characters "," (allowComma) or none.
-bool IsWholeNumberPlain(std::string_view text, bool allowSign, bool allowComma);
 
 // text without leading and trailing blanks (the space character only).
 std::string TrimBlanks(std::string_view text);
@@ -93,7 +67,8 @@ std::string PadToColumns(std::string_view text, std::size_t columns, ColumnOverf
 // Independent of the C locale. Callers range-check before converting to an integer.
 double LeadingNumber(std::string_view text);
 
-// Value of a text of decimal digits (as IntegerText gives), saturating at INT64_MAX; "" -> 0.
+// Value of the decimal digits of text, in order, any other character skipped, saturating at
+// INT64_MAX: "1,300,290" -> 1300290, "" -> 0.
 int64_t DigitsValue(std::string_view digits);
 
 }  // namespace clvt

@@ -94,7 +94,7 @@ NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
   NumYearsCheck check;
   check.trimmed = TrimBlanks(txbNumYears);
   if (check.trimmed.empty()) return check;
-  if (!IsWholeNumberPlain(check.trimmed, false, false)) {
+  if (!IsWholeNumber(check.trimmed, false, "")) {
     check.message = Message{"Invalid input for number of years.", std::string(kDoItCaption),
                             Icon::Information, Buttons::Ok};
     return check;

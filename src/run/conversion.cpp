@@ -38,7 +38,7 @@ std::optional<Message> ReadInputDate(InputControls& controls, Notation notation,
                                      const std::vector<std::string>& strDateParts, DateRec& rec) {
   const Message outOfRange = MakeMessage(kMsgInputOutOfRange, kTitleCalculate, Icon::Exclamation);
   if (notation == kInputWithoutAYN) {
-    const int64_t year = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
+    const int64_t year = DigitsValue(controls.txbYearADBCetc);
     if (year > kLargestInputYear) return outOfRange;
     controls.txbYearADBCetc =
         year >= kLargestUngroupedYear ? GroupDigits(static_cast<int32_t>(year)) : DecimalText(year);
@@ -124,7 +124,7 @@ ArithValues GetArithValues(const std::array<std::string, 4>& txbArith) {
       values.message = MakeMessage(kMsgNegativeAmount, kTitleCalculate, Icon::Information);
       return values;
     }
-    const int64_t amount = DigitsValue(IntegerText(text, false, false));
+    const int64_t amount = DigitsValue(text);
     if (amount > kLargestAmount[i]) {
       values.message = MakeMessage(kMsgInvalidAmount, kTitleCalculate, Icon::Information);
       return values;
@@ -369,7 +369,7 @@ int32_t GetYear(const InputControls& controls, Notation notation) {
     const int64_t digits = DigitsValue(KeepChars(rest.substr(0, rest.find('-')), "0123456789"));
     year = negative ? -digits : digits;
   } else if (notation == kInputWithoutAYN) {
-    const int64_t digits = DigitsValue(IntegerText(controls.txbYearADBCetc, false, false));
+    const int64_t digits = DigitsValue(controls.txbYearADBCetc);
     year = IsBCEra(controls.cboYearDesADBCetc) ? 1 - digits : digits;
   }
   // Beyond 32 bits the year is far outside every range a caller accepts; saturate.

@@ -82,7 +82,7 @@ NumDaysCheck CheckNumDays(std::string_view text) {
   NumDaysCheck check;
   check.text = TrimBlanks(text);
   if (check.text.empty()) return check;
-  if (!IsWholeNumberPlain(check.text, false, false)) {
+  if (!IsWholeNumber(check.text, false, "")) {
     check.message = InvalidNumDaysMessage();
     return check;
   }
