@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-// String values under keys of the current user's settings hive, and the operations that save
-// and restore one value, or several values of one key, with a status text. The status texts
-// are the same on every system; only the store behind them differs: the Windows registry on
-// Windows, a text file under $XDG_CONFIG_HOME elsewhere (registry_file.h).
+// String values under keys of the current user's settings hive, and the restore of several
+// values of one key with a status text per value. The status texts are the same on every
+// system; only the store behind them differs: the Windows registry on Windows, a text file
+// under $XDG_CONFIG_HOME elsewhere (registry_file.h).
 namespace clvt {
 
 // Predefined root key handles, as the Windows API numbers them.
@@ -19,8 +19,7 @@ enum RootKey : uint32_t {
   kHKeyUsers = 0x80000003,
 };
 
-// System error codes the stores report (the Windows numbering, so that both stores and their
-// message texts agree).
+// System error codes the stores report (the Windows numbering, so that both stores agree).
 enum SystemError : uint32_t {
   kErrorSuccess = 0,
   kErrorFileNotFound = 2,
@@ -33,15 +32,13 @@ enum SystemError : uint32_t {
   kErrorBadPathname = 161,
 };
 
-// What a store offers: the few registry calls the two operations below are made of.
+// What a store offers: the few registry calls the settings are saved and restored with.
 class RegistryApi {
  public:
-  enum class Disposition { Created, Opened, Other };
-
   struct WriteResult {
     uint32_t createError = kErrorSuccess;  // creating or opening the key
-    Disposition disposition = Disposition::Other;
-    uint32_t writeError = kErrorSuccess;  // writing the value (only tried when created)
+    uint32_t writeError = kErrorSuccess;   // writing the value (only tried when created)
+    friend bool operator==(const WriteResult&, const WriteResult&) = default;
   };
 
   struct ReadResult {
@@ -67,8 +64,7 @@ class RegistryApi {
 
   // Creates or opens root\key and sets every name to its value. The settings file writes
   // them in one replacement of the file, so either all of them or none are stored; the default
-  // writes them one by one with WriteValue and reports the first write's key disposition and
-  // the first failure.
+  // writes them one by one with WriteValue and reports the first failure.
   virtual WriteResult WriteValues(uint32_t root, const std::string& key,
                                   const std::vector<NamedValue>& values);
 
@@ -76,54 +72,29 @@ class RegistryApi {
   // once); one result per name, in the order given. The default asks ReadValue for each.
   virtual std::vector<ReadResult> ReadValues(uint32_t root, const std::string& key,
                                              const std::vector<std::string>& names);
-
-  // The system's text for an error code, with its trailing "\r\n"; "" for an unknown code.
-  virtual std::string MessageText(uint32_t code) = 0;
 };
 
 // The store of this system: the Windows registry, or the settings file of registry_file.h.
 std::unique_ptr<RegistryApi> MakePlatformRegistry();
 
-// Creates or opens strKey under root and writes strName = strValue. Returns a status, two
-// blanks and the system's text for the write's outcome, for example
-// "0 Key already exists.  The operation completed successfully.\r\n". Statuses:
-// "0 New key created.", "0 Key already exists.", "0 Key anomaly." when the value was written;
-// "n Unable to create (or find) key." when the key could not be had (n = error code);
-// "n Unable to write value." when the key was had but the value could not be written, so a
-// failed write never reads as success.
-std::string SaveToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
-                           const std::string& strName, const std::string& strValue);
-
-// Reads strName under root\strKey. Returns "0 OK" (strValue = the text, trailing control
-// characters removed), "0 Empty value" (strValue = ""), "1 Key not found or is empty.",
-// "2 Name not specified.", "3 Name not found." or "4 Unable to read value.". Success is
-// decided by the read's result code, so the outcome does not depend on the language of the
-// system's messages. strValue is changed only when the value's data was read.
-std::string RestoreFromRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
-                                const std::string& strName, std::string& strValue);
-
-// SaveToRegistry for several values of one key written together (all or none where the store
-// allows it), with one status for them all.
-std::string SaveValuesToRegistry(RegistryApi& registry, uint32_t root, const std::string& strKey,
-                                 const std::vector<RegistryApi::NamedValue>& values);
-
-// What RestoreFromRegistry gives for one name: its status and strValue ("" when no data was
+// What a restore gives for one name: its status and the value's text ("" when no data was
 // read).
 struct RestoredValue {
   std::string status;
   std::string value;
 };
 
-// RestoreFromRegistry for each of names, from one reading of the key: one status and value
-// per name, in the order given, each as RestoreFromRegistry would give it.
+// Reads each of names under root\strKey, from one reading of the key: one status and value
+// per name, in the order given. Statuses: "0 OK" (value = the text, trailing control
+// characters removed), "0 Empty value", "1 Key not found or is empty." (also for an empty
+// strKey), "2 Name not specified.", "3 Name not found." or "4 Unable to read value.". Success
+// is decided by the read's result code, so the outcome does not depend on the language of the
+// system's messages.
 std::vector<RestoredValue> RestoreValuesFromRegistry(RegistryApi& registry, uint32_t root,
                                                      const std::string& strKey,
                                                      const std::vector<std::string>& names);
 
 // The exact status the main window looks for.
 inline constexpr const char* kRestoreOK = "0 OK";
-
-// Removes trailing characters with codes below 32 (the terminating zero of stored strings).
-void StripTrailingControlChars(std::string& text);
 
 }  // namespace clvt

@@ -221,8 +221,6 @@ RegistryApi::WriteResult FileRegistry::WriteValues(uint32_t root, const std::str
   // An unreadable or damaged file counts as empty: this write replaces it with a good one
   // that keeps whatever could still be read.
   RegistryKeys keys = ReadKeys(file);
-  const auto existing = keys.find(*fullKey);
-  result.disposition = existing != keys.end() ? Disposition::Opened : Disposition::Created;
   RegistryValues& keyValues = keys[*fullKey];
   for (const NamedValue& named : values) keyValues[named.name] = named.value;
   result.writeError = ReplaceFile(file, RegistryText(keys));
@@ -281,8 +279,6 @@ std::vector<RegistryApi::ReadResult> FileRegistry::ReadValues(
   }
   return results;
 }
-
-std::string FileRegistry::MessageText(uint32_t code) { return EnglishSystemMessage(code); }
 
 std::unique_ptr<RegistryApi> MakePlatformRegistry() {
   return std::make_unique<FileRegistry>(DefaultRegistryFilePath());

@@ -51,7 +51,6 @@ class FileRegistry : public RegistryApi {
   ReadResult ReadValue(uint32_t root, const std::string& key, const std::string& name) override;
   std::vector<ReadResult> ReadValues(uint32_t root, const std::string& key,
                                      const std::vector<std::string>& names) override;
-  std::string MessageText(uint32_t code) override;
 
   const std::string& Path() const { return path_; }
 

@@ -171,19 +171,4 @@ bool KeyPathWritable(std::string_view key) {
   return std::none_of(key.begin(), key.end(), IsControl);
 }
 
-std::string EnglishSystemMessage(uint32_t code) {
-  switch (code) {
-    case kErrorSuccess: return "The operation completed successfully.\r\n";
-    case kErrorFileNotFound: return "The system cannot find the file specified.\r\n";
-    case kErrorPathNotFound: return "The system cannot find the path specified.\r\n";
-    case kErrorAccessDenied: return "Access is denied.\r\n";
-    case kErrorInvalidHandle: return "The handle is invalid.\r\n";
-    case kErrorWriteFault: return "The system cannot write to the specified device.\r\n";
-    case kErrorReadFault: return "The system cannot read from the specified device.\r\n";
-    case kErrorDiskFull: return "There is not enough space on the disk.\r\n";
-    case kErrorBadPathname: return "The specified path is invalid.\r\n";
-    default: return "";
-  }
-}
-
 }  // namespace clvt

@@ -44,8 +44,4 @@ std::optional<std::string> FullKeyPath(uint32_t root, std::string_view key);
 // False for key paths that cannot stand on a "[...]" line: control bytes and line ends.
 bool KeyPathWritable(std::string_view key);
 
-// English system text for the error codes the settings file reports, with the trailing
-// "\r\n" the system puts after its messages; "" for any other code.
-std::string EnglishSystemMessage(uint32_t code);
-
 }  // namespace clvt

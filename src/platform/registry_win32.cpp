@@ -24,17 +24,13 @@ class Win32Registry : public RegistryApi {
                          const std::string& value) override {
     WriteResult result;
     HKEY handle = nullptr;
-    DWORD disposition = 0;
     const LONG created =
         RegCreateKeyExA(RootHandle(root), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &handle, &disposition);
+                        KEY_ALL_ACCESS, nullptr, &handle, nullptr);
     if (created != ERROR_SUCCESS) {
       result.createError = static_cast<uint32_t>(created);
       return result;
     }
-    result.disposition = disposition == REG_CREATED_NEW_KEY       ? Disposition::Created
-                         : disposition == REG_OPENED_EXISTING_KEY ? Disposition::Opened
-                                                                  : Disposition::Other;
     // The stored size includes the terminating zero, as string values are documented to.
     const LONG written = RegSetValueExA(handle, name.c_str(), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(value.c_str()),
@@ -56,13 +52,6 @@ class Win32Registry : public RegistryApi {
     if (!name.empty()) Query(handle, name, result);
     RegCloseKey(handle);
     return result;
-  }
-
-  std::string MessageText(uint32_t code) override {
-    char buffer[512];
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, buffer, sizeof buffer, nullptr);
-    return std::string(buffer, length);
   }
 
  private:

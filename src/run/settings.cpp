@@ -81,7 +81,7 @@ void SaveSettings(RegistryApi& registry, const std::string& key, const SettingsS
                   std::string_view groupingSymbol) {
   const SettingsValues values = SettingsToSave(state, groupingSymbol);
   const std::vector<std::string>& names = SettingNames();
-  SaveValuesToRegistry(registry, kHKeyCurrentUser, key,
+  registry.WriteValues(kHKeyCurrentUser, key,
                        {{names[kJDNValue], values.jdn},
                         {names[kCalNdxValue], values.calNdx},
                         {names[kDeeValue], values.dee},

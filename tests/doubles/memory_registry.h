@@ -43,7 +43,6 @@ class MemoryRegistry : public RegistryApi {
     ++keyReads;
     return RegistryApi::ReadValues(root, key, names);
   }
-  std::string MessageText(uint32_t) override { return ""; }
 };
 
 }  // namespace clvt

@@ -112,13 +112,19 @@ class FileRegistryTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  std::string Read(FileRegistry& registry, const std::string& name) {
-    std::string value;
-    const std::string status = RestoreFromRegistry(registry, kHKeyCurrentUser, kKey, name, value);
-    return status == kRestoreOK ? value : status;
+  // The value of name, or the restore's status when it was not read.
+  static std::string Read(FileRegistry& registry, const std::string& name,
+                          uint32_t root = kHKeyCurrentUser) {
+    const RestoredValue read = RestoreValuesFromRegistry(registry, root, kKey, {name}).at(0);
+    return read.status == kRestoreOK ? read.value : read.status;
   }
-  std::string Save(FileRegistry& registry, const std::string& name, const std::string& value) {
-    return SaveToRegistry(registry, kHKeyCurrentUser, kKey, name, value);
+  // "" when the value was written, else the step that failed and its error code.
+  static std::string Save(FileRegistry& registry, const std::string& name, const std::string& value,
+                          const std::string& key = kKey) {
+    const RegistryApi::WriteResult result = registry.WriteValue(kHKeyCurrentUser, key, name, value);
+    if (result.createError != kErrorSuccess) return "key " + std::to_string(result.createError);
+    if (result.writeError != kErrorSuccess) return "write " + std::to_string(result.writeError);
+    return "";
   }
 
   fs::path folder_;
@@ -129,8 +135,7 @@ TEST_F(FileRegistryTest, FirstSaveCreatesAPrivateFileInANewFolder) {
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
   EXPECT_FALSE(fs::exists(path_));
-  EXPECT_EQ(Save(registry, "JDN", "2457349"),
-            "0 New key created.  The operation completed successfully.\r\n");
+  EXPECT_EQ(Save(registry, "JDN", "2457349"), "");
   struct stat info {};
   ASSERT_EQ(stat(path_.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -165,8 +170,7 @@ TEST_F(FileRegistryTest, DamagedFilesReadAsNotFoundAndTheNextSaveRepairsThem) {
     FileRegistry registry(path_.string());
     EXPECT_EQ(Read(registry, "JDN"), row.jdnStatus);
     EXPECT_EQ(Read(registry, "Dee"), row.dee);
-    const std::string status = Save(registry, "JDN", "2457349");
-    EXPECT_EQ(status.substr(0, 2), "0 ") << status;
+    EXPECT_EQ(Save(registry, "JDN", "2457349"), "");
     EXPECT_EQ(Read(registry, "JDN"), "2457349");
     // The repaired file keeps the value that could be read; otherwise the key now exists.
     EXPECT_EQ(Read(registry, "Dee"), std::string(row.dee) == "D" ? "D" : "3 Name not found.");
@@ -179,7 +183,7 @@ TEST_F(FileRegistryTest, FifoInThePlaceOfTheFileReadsAsNotSavedAndIsReplaced) {
   ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
-  EXPECT_EQ(Save(registry, "JDN", "1").substr(0, 19), "0 New key created. ");
+  EXPECT_EQ(Save(registry, "JDN", "1"), "");
   EXPECT_TRUE(fs::is_regular_file(path_));
   EXPECT_EQ(Read(registry, "JDN"), "1");
 }
@@ -217,13 +221,11 @@ TEST_F(FileRegistryTest, WhatStandsInTheWayFailsTheSaveVisibly) {
   fs::create_directories(path_);
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "1 Key not found or is empty.");
-  EXPECT_EQ(Save(registry, "JDN", "1"),
-            "29 Unable to write value.  The system cannot write to the specified device.\r\n");
+  EXPECT_EQ(Save(registry, "JDN", "1"), "write 29");
   fs::remove_all(folder_);
   fs::create_directories(folder_);
   WriteAll(path_.parent_path(), "not a folder");
-  EXPECT_EQ(Save(registry, "JDN", "1"),
-            "3 Unable to create (or find) key.  The system cannot find the path specified.\r\n");
+  EXPECT_EQ(Save(registry, "JDN", "1"), "key 3");
 }
 
 TEST_F(FileRegistryTest, FailedRenameLeavesThePreviousFileIntact) {
@@ -235,7 +237,7 @@ TEST_F(FileRegistryTest, FailedRenameLeavesThePreviousFileIntact) {
     errno = EACCES;
     return -1;
   });
-  EXPECT_EQ(Save(failing, "JDN", "1"), "5 Unable to write value.  Access is denied.\r\n");
+  EXPECT_EQ(Save(failing, "JDN", "1"), "write 5");
   EXPECT_EQ(ReadAll(path_), before);
   EXPECT_EQ(Read(good, "JDN"), "2457349");
   // No temporary file is left behind.
@@ -245,8 +247,8 @@ TEST_F(FileRegistryTest, FailedRenameLeavesThePreviousFileIntact) {
 TEST_F(FileRegistryTest, TwoInstancesSavingInTurnKeepBothValues) {
   FileRegistry first(path_.string());
   FileRegistry second(path_.string());
-  EXPECT_EQ(Save(first, "JDN", "2457349").substr(0, 19), "0 New key created. ");
-  EXPECT_EQ(Save(second, "JDN", "2457350").substr(0, 22), "0 Key already exists. ");
+  Save(first, "JDN", "2457349");
+  Save(second, "JDN", "2457350");
   Save(first, "Dee", "D");
   Save(second, "BackColor", "4210752");
   EXPECT_EQ(Read(first, "JDN"), "2457350");
@@ -265,7 +267,7 @@ TEST_F(FileRegistryTest, LockHeldElsewhereDelaysTheSaveOnlyBriefly) {
   const int holder = open(path_.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_EQ(flock(holder, LOCK_EX), 0);
   FileRegistry registry(path_.string(), {}, std::chrono::milliseconds(50));
-  EXPECT_EQ(Save(registry, "JDN", "1").substr(0, 19), "0 New key created. ");
+  EXPECT_EQ(Save(registry, "JDN", "1"), "");
   EXPECT_EQ(Read(registry, "JDN"), "1");
   EXPECT_TRUE(fs::exists(holdersTemporary));
   close(holder);
@@ -278,18 +280,16 @@ TEST_F(FileRegistryTest, SymbolicLinkStaysALinkAndWhatItNamesIsSaved) {
   struct Row {
     const char* name;
     std::string link;     // what the settings file links to
-    const char* status;   // of the save, without the system's text
+    const char* status;   // of the save, as Save gives it
     const char* written;  // the file that then holds the values, under the test's folder
     std::string dee;      // what "Dee", stored before the save in dots/registry.txt, reads then
   };
   const Row rows[] = {
-      {"relative", "../dots/registry.txt", "0 Key already exists.", "dots/registry.txt", "D"},
-      {"chain", (folder_ / "dots" / "chained").string(), "0 Key already exists.",
-       "dots/registry.txt", "D"},
-      {"dangling", "../dots/new.txt", "0 New key created.", "dots/new.txt", "3 Name not found."},
-      {"into a missing folder", "../nowhere/registry.txt", "3 Unable to write value.", nullptr,
-       notFound},
-      {"loop", "registry.txt", "161 Unable to create (or find) key.", nullptr, notFound},
+      {"relative", "../dots/registry.txt", "", "dots/registry.txt", "D"},
+      {"chain", (folder_ / "dots" / "chained").string(), "", "dots/registry.txt", "D"},
+      {"dangling", "../dots/new.txt", "", "dots/new.txt", "3 Name not found."},
+      {"into a missing folder", "../nowhere/registry.txt", "write 3", nullptr, notFound},
+      {"loop", "registry.txt", "key 161", nullptr, notFound},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -300,8 +300,7 @@ TEST_F(FileRegistryTest, SymbolicLinkStaysALinkAndWhatItNamesIsSaved) {
     fs::create_symlink("registry.txt", folder_ / "dots" / "chained");
     fs::create_symlink(row.link, path_);
     FileRegistry registry(path_.string());
-    const std::string status = Save(registry, "JDN", "1");
-    EXPECT_EQ(status.substr(0, status.find("  ")), row.status);
+    EXPECT_EQ(Save(registry, "JDN", "1"), row.status);
     std::error_code notALink;
     EXPECT_EQ(fs::read_symlink(path_, notALink), row.link);
     if (row.written != nullptr) {
@@ -320,14 +319,11 @@ TEST_F(FileRegistryTest, OtherKeysAndRootsAreKeptApart) {
                       "\"JDN\"=\"7\"\n");
   FileRegistry registry(path_.string());
   EXPECT_EQ(Read(registry, "JDN"), "2457349");
-  std::string value;
-  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyLocalMachine, kKey, "JDN", value), "0 OK");
-  EXPECT_EQ(value, "7");
-  EXPECT_EQ(SaveToRegistry(registry, kHKeyCurrentUser, "Bad\nKey", "JDN", "1"),
-            "161 Unable to create (or find) key.  The specified path is invalid.\r\n");
+  EXPECT_EQ(Read(registry, "JDN", kHKeyLocalMachine), "7");
+  EXPECT_EQ(Save(registry, "JDN", "1", "Bad\nKey"), "key 161");
+  EXPECT_EQ(registry.WriteValue(0x12345678, kKey, "JDN", "1").createError, kErrorInvalidHandle);
   Save(registry, "JDN", "8");
-  EXPECT_EQ(RestoreFromRegistry(registry, kHKeyLocalMachine, kKey, "JDN", value), "0 OK");
-  EXPECT_EQ(value, "7");
+  EXPECT_EQ(Read(registry, "JDN", kHKeyLocalMachine), "7");
 }
 
 TEST(DefaultRegistryFilePath, FollowsXdgConfigHomeThenHome) {
