@@ -9,9 +9,4 @@ QColor ToQColor(uint32_t bgr) {
                 static_cast<int>((bgr >> 16) & 0xFFu));
 }
 
-uint32_t FromQColor(const QColor& colour) {
-  return static_cast<uint32_t>(colour.red()) | (static_cast<uint32_t>(colour.green()) << 8) |
-         (static_cast<uint32_t>(colour.blue()) << 16);
-}
-
 }  // namespace clvt

@@ -6,9 +6,8 @@ class QColor;
 
 namespace clvt {
 
-// The program stores colours as 0x00BBGGRR (blue, green, red bytes); these are the only
-// conversions to and from QColor.
+// The program stores colours as 0x00BBGGRR (blue, green, red bytes); this is the only
+// conversion to QColor.
 QColor ToQColor(uint32_t bgr);
-uint32_t FromQColor(const QColor& colour);
 
 }  // namespace clvt

@@ -5,12 +5,9 @@
 
 #include <QEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 
 #include "support/accessible_widget.h"
 #include "support/colour_widget.h"
@@ -83,29 +80,6 @@ PopupWindow::PopupWindow()
   lblMessage_->setGeometry(contentsRect());
 }
 
-void PopupWindow::PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval,
-                        int intTop, int intLeft) {
-  if (waiting_ != nullptr) return;  // already showing: its caller is still waiting
-  lblMessage_->setText(strMessage);
-  resize(ClampedPixels(intWidth, 1), ClampedPixels(intHeight, 1));
-  lblMessage_->setGeometry(contentsRect());
-  move(ClampedPixels(intLeft, kLeastPosition), ClampedPixels(intTop, kLeastPosition));
-  ShowAndWait(intInterval);
-}
-
-void PopupWindow::PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight,
-                                    int intInterval) {
-  if (waiting_ != nullptr) return;
-  QRect screen(0, 0, 0, 0);
-  if (const QScreen* primary = QGuiApplication::primaryScreen()) screen = primary->geometry();
-  // Pixel counts in twips are small whole numbers, exact as doubles.
-  const auto twips = [](int pixels) { return static_cast<double>(PixelsToTwips(pixels)); };
-  const double left = twips(screen.x()) + (twips(screen.width()) - twips(width())) / 2.0;
-  const double top = twips(screen.y()) + (twips(screen.height()) - twips(height())) / 2.0;
-  PopUp(strMessage, intWidth, intHeight, intInterval, static_cast<int>(std::round(top)),
-        static_cast<int>(std::round(left)));
-}
-
 void PopupWindow::PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth,
                               int intHeight, int intInterval, int intTop, int intLeft) {
   if (waiting_ != nullptr) return;
@@ -162,15 +136,6 @@ void PopupWindow::hideEvent(QHideEvent* event) {
   Timer1_->stop();
   if (waiting_ != nullptr) waiting_->quit();
   QFrame::hideEvent(event);
-}
-
-void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
-           int intLeft) {
-  PopupWindow::frmPopUp().PopUp(strMessage, intWidth, intHeight, intInterval, intTop, intLeft);
-}
-
-void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval) {
-  PopupWindow::frmPopUp().PopUpCenterScreen(strMessage, intWidth, intHeight, intInterval);
 }
 
 void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,

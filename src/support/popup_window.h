@@ -20,18 +20,10 @@ class PopupWindow : public QFrame {
   static PopupWindow& frmPopUp();
 
   // Shows strMessage in a pop-up of outer size intWidth x intHeight whose top-left corner
-  // is at screen position (intLeft, intTop), for intInterval ms or until clicked; returns
-  // when it has been hidden. Sizes below one pixel count as one pixel; an interval of 0 or
-  // less means no timer, so only a click ends the pop-up.
-  void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
-             int intLeft);
-
-  // As PopUp, centred on the primary screen by the size the pop-up had before this call
-  // (the previous use's, or the design size on first use).
-  void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval);
-
-  // As PopUp with intTop and intLeft relative to the outer top-left corner of frmMe; the
-  // message's height stays as it was. A null frmMe counts as the screen's corner.
+  // is at (intLeft, intTop) from the outer top-left corner of frmMe (a null frmMe counts as
+  // the screen's corner), for intInterval ms or until clicked; returns when it has been
+  // hidden. The message's height stays as it was, within the border. Sizes below one pixel
+  // count as one pixel; an interval of 0 or less means no timer, so only a click ends it.
   void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,
                    int intInterval, int intTop, int intLeft);
 
@@ -47,7 +39,7 @@ class PopupWindow : public QFrame {
   PopupWindow();
   void Timer1_Timer();
   void lblMessage_MouseUp();
-  // Steps shared by all three: start the timer, show modally, wait until hidden.
+  // Starts the timer, shows the pop-up modally and waits until it is hidden.
   void ShowAndWait(int intInterval);
 
   QLabel* lblMessage_ = nullptr;
@@ -55,10 +47,7 @@ class PopupWindow : public QFrame {
   QEventLoop* waiting_ = nullptr;
 };
 
-// The pop-up's operations on the one instance (PopupWindow::frmPopUp()).
-void PopUp(const QString& strMessage, int intWidth, int intHeight, int intInterval, int intTop,
-           int intLeft);
-void PopUpCenterScreen(const QString& strMessage, int intWidth, int intHeight, int intInterval);
+// PopupWindow::PopUpInForm on the one instance (PopupWindow::frmPopUp()).
 void PopUpInForm(QWidget* frmMe, const QString& strMessage, int intWidth, int intHeight,
                  int intInterval, int intTop, int intLeft);
 

@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -63,39 +62,42 @@ class PopupWindowTest : public QObject {
   // One use ends after its interval; the next, cut short by a click, takes its own size.
   void endsAfterItsIntervalOrOnAClick() {
     PopupWindow& popup = PopupWindow::frmPopUp();
-    const Seen timed =
-        WhileShown([] { clvt::PopUp("Result copied to clipboard", 2920, 300, 50, 3900, 8050); });
+    const Seen timed = WhileShown([] {
+      clvt::PopUpInForm(nullptr, "Result copied to clipboard", 2920, 300, 50, 3900, 8050);
+    });
     QVERIFY(!timed.guardFired && timed.visible && timed.modal && timed.timerActive);
     // Screen readers hear it as an alert with its message; it used to be an unnamed frame.
     QCOMPARE(timed.role, QAccessible::AlertMessage);
     QCOMPARE(timed.spoken, QString("Result copied to clipboard"));
     // 8050 x 3900 twips and 2920 x 300 twips at 15 twips a pixel.
     QCOMPARE(timed.geometry, QRect(537, 260, 195, 20));
-    QCOMPARE(timed.labelGeometry, QRect(1, 1, 193, 18));  // inside the 1-pixel border
+    // Inside the 1-pixel border: the message, taller at first, keeps no more than the strip.
+    QCOMPARE(timed.labelGeometry, QRect(1, 1, 193, 18));
     QVERIFY(!popup.isVisible() && !popup.Timer1()->isActive());
 
     // A message far wider than the strip is cut off by the label; the window does not grow.
     const QString longText(200, QChar('W'));
-    const Seen clicked = WhileShown([&] { clvt::PopUp(longText, 4500, 900, 600000, 1500, 3000); },
-                                    [&] { QTest::mouseClick(popup.lblMessage(), Qt::LeftButton); });
+    const Seen clicked =
+        WhileShown([&] { clvt::PopUpInForm(nullptr, longText, 4500, 900, 600000, 1500, 3000); },
+                   [&] { QTest::mouseClick(popup.lblMessage(), Qt::LeftButton); });
     QVERIFY(!clicked.guardFired && clicked.visible);
     QCOMPARE(clicked.geometry, QRect(200, 100, 300, 60));
-    QCOMPARE(clicked.labelGeometry, QRect(1, 1, 298, 58));
+    QCOMPARE(clicked.labelGeometry, QRect(1, 1, 298, 18));
     QVERIFY(!popup.isVisible() && !popup.Timer1()->isActive());
 
     // Hostile sizes still give a usable window.
-    const Seen hostile = WhileShown([] { clvt::PopUp("", -32768, 0, 20, -32768, 32767); });
+    const Seen hostile =
+        WhileShown([] { clvt::PopUpInForm(nullptr, "", -32768, 0, 20, -32768, 32767); });
     QVERIFY(!hostile.guardFired);
     QCOMPARE(hostile.geometry.size(), QSize(1, 1));
   }
 
-  void placedInFormAndCentred() {
+  void placedInForm() {
     QWidget form;
     form.setGeometry(100, 50, 400, 300);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QPoint corner = form.frameGeometry().topLeft();
-    WhileShown([] { clvt::PopUp("Taller", 1500, 900, 20, 0, 0); });  // leaves a taller message
     const Seen inForm =
         WhileShown([&] { clvt::PopUpInForm(&form, "In form", 1500, 300, 20, 150, 300); });
     QVERIFY(!inForm.guardFired);
@@ -105,14 +107,6 @@ class PopupWindowTest : public QObject {
     for (const QPoint edge : {QPoint(50, 0), QPoint(50, 19), QPoint(0, 10), QPoint(99, 10)}) {
       QCOMPARE(QColor(shot.pixel(edge)), QColor(Qt::black));
     }
-
-    // Centred by the size of the previous use (100 x 20 pixels), then resized.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const Seen centred = WhileShown([] { clvt::PopUpCenterScreen("Centred", 3000, 600, 20); });
-    QVERIFY(!centred.guardFired);
-    QCOMPARE(centred.geometry.topLeft(),
-             screen.topLeft() + QPoint((screen.width() - 100) / 2, (screen.height() - 20) / 2));
-    QCOMPARE(centred.geometry.size(), QSize(200, 40));
   }
 };
 
