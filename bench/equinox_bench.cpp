@@ -59,7 +59,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   clvt::OverrideNumberSymbols(",", ".");
-  clvt::InitEquinoxTerms();
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -140,7 +140,7 @@ std::string LongitudeText(const EquinoxSettings& settings) {
 
 std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
                                            const EquinoxSettings& settings) {
-  const EquinoxInstant instant = EquinoxSolsticeInstant(kMarchEquinox, year);
+  const EquinoxInstant instant = VernalEquinoxInstant(year);
   const double jd = instant.jd;
   const double offset = settings.apparent ? kApparentOffsetDays : 0.0;
   const double lon = settings.degrees + settings.minutes / 60.0;

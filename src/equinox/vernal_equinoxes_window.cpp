@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "equinox/equinox.h"
 #include "equinox/equinox_table.h"
 #include "platform/message_box.h"
 #include "support/accessible_widget.h"
@@ -109,7 +108,6 @@ VernalEquinoxesWindow::VernalEquinoxesWindow(ListingHost& host, MessageBoxes& me
   for (QRadioButton* option : {optApparentST_, optMeanST_}) {
     option->setBackgroundRole(QPalette::Window);
   }
-  InitEquinoxTerms();
   FillLongitudeLists();
   optApparentST_->setChecked(true);
   // Nothing in the window follows a change of size, so it keeps the one it was laid out for.
