@@ -1,5 +1,5 @@
 // The main window's start-up and behaviour: every handler reads the controls, calls a pure
-// function of mainwindow/ or datetext/, and writes the answer back. The controls themselves
+// function of run/ (or of a layer below it), and writes the answer back. The controls themselves
 // are built in main_layout_window.cpp.
 #include "mainwindow/main_window.h"
 
@@ -115,13 +115,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   SetFontName(this, QStringLiteral("Arial"), true);
   intVernalEquinoxesTop_ = cmdHelp->y();
   intHelpQuitTop_ = cmdVernalEquinoxes->y();
-  // The program texts were loaded by the start-up before the window was built.
-  InitProgramIdentity();
   lngBackColor_ = kDefaultBackColor;
   SetBackColor(this, lngBackColor_);
   SetForeColor(this, kCaptionColour);
   InitializeMainWindow();
-  InitProgramIdentity();
   setWindowTitle(Q(MainCaption()));
   cmdCopyResult->setText(Q(GetText(kProgramTextCopyCaption)));
   cmdCopyResult->setVisible(true);

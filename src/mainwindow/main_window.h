@@ -26,8 +26,8 @@ class QTimer;
 
 // The main window frmMain: the input date in two notations, the arithmetic amounts, the
 // output dates, the Dee variant and the buttons that open the other windows. It only moves
-// values between its controls and the pure functions of mainwindow/ and datetext/; every
-// rule lives there. Other windows use the public operations and state below.
+// values between its controls and the pure functions of run/ and the layers below it, where
+// every rule lives. Other windows use the public operations and state below.
 namespace clvt {
 
 class DateSequenceWindow;

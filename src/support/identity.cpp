@@ -13,16 +13,9 @@ namespace {
 
 constexpr int16_t kCompanyNameText = 310;
 
-std::string& CompanyName() {
-  static std::string name;
-  return name;
-}
-
 }  // namespace
 
-void InitProgramIdentity() { CompanyName() = GetText(kCompanyNameText); }
-
-std::string strCompanyName() { return CompanyName(); }
+std::string strCompanyName() { return GetText(kCompanyNameText); }
 std::string strProjectName() { return "CLVT"; }
 std::string strProductName() { return "Calvantor"; }
 std::string strVersion() { return VersionText(CLVT_VERSION_MAJOR, CLVT_VERSION_MINOR); }

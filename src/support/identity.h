@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// The program's identity: maker, project, product and version, set once at start-up after
-// the program texts are loaded, and the main window's caption built from them.
+// The program's identity: maker, project, product and version, and the main window's caption
+// built from them.
 namespace clvt {
 
 // The main window's starting background colour, purple (red 128, green 0, blue 128) as
@@ -12,11 +12,7 @@ namespace clvt {
 // colour cycle starts again.
 inline constexpr uint32_t kDefaultBackColor = 0x800080;
 
-// Sets the identity values; strCompanyName comes from program text 310, so call it after
-// LoadProgramText has succeeded. Calling it again refreshes the values.
-void InitProgramIdentity();
-
-// The maker's name (program text 310, "Vostrel Systems"); "" before InitProgramIdentity.
+// The maker's name: program text 310, "Vostrel Systems"; "" while no program text is loaded.
 std::string strCompanyName();
 // "CLVT".
 std::string strProjectName();

@@ -81,7 +81,6 @@ TEST(ProgramText, ShippedFileHasTheTextsInUse) {
   EXPECT_TRUE(
       std::ifstream(std::filesystem::path(CLVT_PROGRAM_TEXT_FILE).parent_path() / clvt::GetText(16))
           .good());
-  clvt::InitProgramIdentity();
   EXPECT_EQ(clvt::strCompanyName(), "Vostrel Systems");
   EXPECT_EQ(clvt::MainCaption(), "Calvantor 6.42");
 }
