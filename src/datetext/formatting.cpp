@@ -11,7 +11,7 @@
 namespace clvt {
 namespace {
 
-constexpr int32_t kLargestUngroupedYear = 9999;
+constexpr int64_t kLargestUngroupedYear = 9999;
 constexpr std::size_t kLibraryBufferSize = 20;  // separate_thousands writes at most this much
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int64_t kMinutesPerDay = 1440;
@@ -42,10 +42,6 @@ DateRec DateOf(Calendar calendar, int32_t jdn, const DeeVariant& dee) {
   return DateOfJDN(DateRecCode(calendar), jdn, dee);
 }
 
-bool BeyondUngrouped(int32_t year) {
-  return year > kLargestUngroupedYear || year < -kLargestUngroupedYear;
-}
-
 }  // namespace
 
 const std::array<std::string_view, 13> MonthNames = {
@@ -60,6 +56,13 @@ std::string TwoDigits(int32_t n) {
 std::string GroupDigits(int64_t n) {
   return SeparateThousands(DecimalText(n), DigitGroupingSymbol());
 }
+
+std::string YearText(int64_t year, std::string_view groupingSymbol) {
+  const bool grouped = year > kLargestUngroupedYear || year < -kLargestUngroupedYear;
+  return grouped ? SeparateThousands(DecimalText(year), groupingSymbol) : DecimalText(year);
+}
+
+std::string YearText(int64_t year) { return YearText(year, DigitGroupingSymbol()); }
 
 std::string DayName(int n) {
   if (n < 0 || n > 6) return "";
@@ -80,10 +83,8 @@ std::string SeparateThousands(std::string_view text, std::string_view separator)
 
 std::string DateText(const DateRec& rec, std::string_view separator,
                      std::string_view thousandsSeparator) {
-  std::string year = DecimalText(rec.year);
-  if (BeyondUngrouped(rec.year)) year = SeparateThousands(year, thousandsSeparator);
-  return year + std::string(separator) + TwoDigits(rec.month) + std::string(separator) +
-         TwoDigits(rec.day);
+  return YearText(rec.year, thousandsSeparator) + std::string(separator) + TwoDigits(rec.month) +
+         std::string(separator) + TwoDigits(rec.day);
 }
 
 std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& dee,
@@ -93,7 +94,7 @@ std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& de
                      DecimalText(rec.day) + ",";
   const int64_t shown = rec.year < 1 ? 1 - int64_t{rec.year} : rec.year;
   text += " ";
-  text += shown > kLargestUngroupedYear ? GroupDigits(shown) : DecimalText(shown);
+  text += YearText(shown);
   if (eraPosition < 1) eraPosition = kEraCE;
   const bool adbc = eraPosition == kEraAD || eraPosition == kEraBC;
   if (adbc) {
@@ -118,7 +119,7 @@ std::string_view DesignatorOf(Calendar calendar, const DeeVariant& dee) {
 }
 
 std::string AYNDate(const DateRec& rec, const DeeVariant& dee) {
-  std::string text = BeyondUngrouped(rec.year) ? GroupDigits(rec.year) : DecimalText(rec.year);
+  std::string text = YearText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
   switch (rec.calendar) {
     case kCalendarJulian: text += "JC"; break;

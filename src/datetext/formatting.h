@@ -26,6 +26,12 @@ inline constexpr int kEraBCE = 4;
 // 1300290 -> "1,300,290", -4999999 -> "-4,999,999", 999 -> "999". Any int64_t.
 std::string GroupDigits(int64_t n);
 
+// A year as every text of the program writes it: grouped by three with groupingSymbol only
+// when its magnitude exceeds 9,999, plain otherwise: 9999 -> "9999", -9999 -> "-9999",
+// 10000 -> "10,000", -12345 -> "-12,345". Without a symbol, the user's (DigitGroupingSymbol).
+std::string YearText(int64_t year, std::string_view groupingSymbol);
+std::string YearText(int64_t year);
+
 // "Sunday" (0) ... "Saturday" (6); "" for any other n.
 std::string DayName(int n);
 
@@ -36,19 +42,19 @@ std::string DayName(int n);
 std::string SeparateThousands(std::string_view text, std::string_view separator);
 
 // Numeric year-month-day without designator: "2015-03-21", "-500-03-22", "12,345-03-20"
-// (years beyond +-9,999 grouped with thousandsSeparator).
+// (the year as YearText writes it with thousandsSeparator).
 std::string DateText(const DateRec& rec, std::string_view separator,
                      std::string_view thousandsSeparator);
 
 // "November 22, 2015 CE" for jdn in calendar (Dee dates in the variant dee).
 // eraPosition is the era designator list's selection: below 1 it is first set to 3 ("CE");
 // positions 1 and 2 ("AD", "BC") choose AD/BC, any other CE/BCE. Years below 1 are shown as
-// 1 - year ("March 1, 1 BCE" for year 0); years above 9,999 are grouped.
+// 1 - year ("March 1, 1 BCE" for year 0), as YearText writes it.
 std::string TraditionalDate(Calendar calendar, int32_t jdn, const DeeVariant& dee,
                             int& eraPosition);
 
 // "2015-11-22 CE", "-500-03-01 JC", "-12,345-01-01 CE", "2015-11-22 DC": astronomical year
-// (grouped beyond +-9,999), two-digit month and day, designator "CE", "JC" or the Dee
+// (as YearText writes it), two-digit month and day, designator "CE", "JC" or the Dee
 // designation of dee (whose variant also converts the date).
 std::string AYNDate(Calendar calendar, int32_t jdn, const DeeVariant& dee);
 

@@ -17,7 +17,6 @@ constexpr std::string_view kYmdNumberChars = "0123456789-,.' ";
 constexpr std::string_view kYmdDesignatorAndGroupChars = "CDEJ,.' ";
 constexpr std::string_view kYearGroupChars = ",. ";
 constexpr std::string_view kYearDigitsOnly = "-,.' ";
-constexpr std::string_view kDigitsAndMinus = "0123456789-";
 constexpr std::string_view kProlepticPrefix = "Proleptic ";
 constexpr int64_t kLongestMonth = 31;
 
@@ -34,15 +33,6 @@ bool IsCalendarPosition(int position) {
 std::string WithoutChars(std::string text, std::string_view set) {
   RemoveChars(text, set);
   return text;
-}
-
-// The year as the year box shows it: grouped beyond +-9,999, plain otherwise.
-std::string YearBoxText(int64_t year) {
-  std::string grouped = GroupDigits(year);
-  if (year >= -kLargestUngroupedYear && year <= kLargestUngroupedYear) {
-    return KeepChars(grouped, kDigitsAndMinus);
-  }
-  return grouped;
 }
 
 InputCheck CheckYearMonthDay(InputControls& controls, const DeeVariant& dee,
@@ -158,18 +148,15 @@ void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls) {
   controls.cboDayNumbers = rec.day;
   const int era = controls.cboYearDesADBCetc;
   if (rec.year < 1) {
-    // The shown BC year is 1 - year, but the cut for groups stays at year -9,999, so a
-    // shown 10000 is still written plainly.
-    const std::string grouped = GroupDigits(1 - int64_t{rec.year});
-    controls.txbYearADBCetc =
-        rec.year >= -kLargestUngroupedYear ? KeepChars(grouped, kDigitsAndMinus) : grouped;
+    // The box shows the BC year, 1 - year, grouped as the next run writes it back.
+    controls.txbYearADBCetc = YearText(1 - int64_t{rec.year});
     if (era < 1 || era == kEraCE) {
       controls.cboYearDesADBCetc = YearDesignatorIndex("BCE");
     } else if (era == kEraAD) {
       controls.cboYearDesADBCetc = YearDesignatorIndex("BC");
     }
   } else {
-    controls.txbYearADBCetc = YearBoxText(rec.year);
+    controls.txbYearADBCetc = YearText(rec.year);
     if (era < 1 || era == kEraBCE) {
       controls.cboYearDesADBCetc = YearDesignatorIndex("CE");
     } else if (era == kEraBC) {
@@ -179,7 +166,7 @@ void DisplayInputDateWithoutAYN(const DateRec& rec, InputControls& controls) {
 }
 
 void DisplayInputDateWithAYN(const DateRec& rec, InputControls& controls, const DeeVariant& dee) {
-  std::string text = YearBoxText(rec.year);
+  std::string text = YearText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day);
   // Any position but Gregorian's and Julian's shows the Dee designation, as the Dee item does.
   (text += ' ') +=

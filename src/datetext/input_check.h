@@ -14,10 +14,8 @@
 // the input controls in normalised form.
 namespace clvt {
 
-// Largest year magnitude the input takes (both notations), and the largest shown in the year
-// boxes without digit groups.
+// Largest year magnitude the input takes (both notations).
 inline constexpr int64_t kLargestInputYear = 99999;
-inline constexpr int64_t kLargestUngroupedYear = 9999;
 
 struct InputCheck {
   bool ok = false;

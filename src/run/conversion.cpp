@@ -40,8 +40,7 @@ std::optional<Message> ReadInputDate(InputControls& controls, Notation notation,
   if (notation == kInputWithoutAYN) {
     const int64_t year = DigitsValue(controls.txbYearADBCetc);
     if (year > kLargestInputYear) return outOfRange;
-    controls.txbYearADBCetc =
-        year >= kLargestUngroupedYear ? GroupDigits(static_cast<int32_t>(year)) : DecimalText(year);
+    controls.txbYearADBCetc = YearText(year);
     rec.year = static_cast<int32_t>(IsBCEra(controls.cboYearDesADBCetc) ? 1 - year : year);
     rec.month = controls.cboMonthNames;
     rec.day = controls.cboDayNumbers;

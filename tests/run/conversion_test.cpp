@@ -53,15 +53,16 @@ Message Info(std::string text, std::string title = "Calculate") {
   return Message{std::move(text), std::move(title), Icon::Information, Buttons::Ok};
 }
 
-// The traditional output takes the era style of the input; the year box is grouped from
-// 10,000 on; a year-month-day input is written back normalised.
+// The traditional output takes the era style of the input; the year box is written back as
+// every year is written, grouped from 10,000 on (9999 used to come back as 9,999); a
+// year-month-day input is written back normalised.
 TEST_F(ConversionTest, EraStyleAndYearBoxFollowTheInput) {
   InputControls c = Mdy(3, 15, "44", kEraBC, kCalendarPositionJulian);
   const CalculateResult r = Press(c);
   ASSERT_TRUE(r.outputShown);
   EXPECT_EQ(r.outputs.txbOutputJC, "March 15, 44 BC");
   EXPECT_EQ(r.outputs.txbOutputJCwithAYN, "-43-03-15 JC");
-  for (const auto& [typed, shown] : {std::pair{"9999", "9,999"}, std::pair{"9998", "9998"}}) {
+  for (const auto& [typed, shown] : {std::pair{"9999", "9999"}, std::pair{"10000", "10,000"}}) {
     c = Mdy(1, 1, typed, kEraCE, kCalendarPositionGregorian);
     Press(c);
     EXPECT_EQ(c.txbYearADBCetc, shown);
