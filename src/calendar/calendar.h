@@ -24,6 +24,14 @@ inline constexpr int32_t DateRecCode(Calendar calendar) {
   return kCalendarGregorian;
 }
 
+// The calendar of a DateRec code, as DateRecCode's inverse: any code but Julian's and Dee's
+// reads as Gregorian.
+inline constexpr Calendar CalendarOfCode(int32_t code) {
+  if (code == kCalendarJulian) return Calendar::kJulian;
+  if (code == kCalendarDee) return Calendar::kDee;
+  return Calendar::kGregorian;
+}
+
 // True for the three calendar codes the program knows: kCalendarGregorian, kCalendarJulian,
 // kCalendarDee.
 inline bool IsKnownCalendar(int32_t calendar) {

@@ -121,11 +121,7 @@ std::string_view DesignatorOf(Calendar calendar, const DeeVariant& dee) {
 std::string AYNDate(const DateRec& rec, const DeeVariant& dee) {
   std::string text = YearText(rec.year);
   text += "-" + TwoDigits(rec.month) + "-" + TwoDigits(rec.day) + " ";
-  switch (rec.calendar) {
-    case kCalendarJulian: text += "JC"; break;
-    case kCalendarDee: text += dee.designation; break;
-    default: text += "CE"; break;
-  }
+  text += DesignatorOf(CalendarOfCode(rec.calendar), dee);
   return text;
 }
 
