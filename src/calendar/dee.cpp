@@ -13,10 +13,11 @@ constexpr int64_t kLeapGroups = 8;
 
 }  // namespace
 
-bool DeeIsLeapYear(int32_t year) {
-  const int64_t position = FloorMod(int64_t{year} - 1, kDeeCycleYears) + 1;  // [1, 33]
-  return position % 4 == 0;
+int32_t DeeCyclePosition(int32_t year) {
+  return static_cast<int32_t>(FloorMod(int64_t{year} - 1, kDeeCycleYears) + 1);  // [1, 33]
 }
+
+bool DeeIsLeapYear(int32_t year) { return DeeCyclePosition(year) % 4 == 0; }
 
 int32_t DeeDaysInMonth(int32_t month, int32_t year) {
   return MonthLength(month, DeeIsLeapYear(year));

@@ -26,8 +26,12 @@ inline constexpr DeeVariant kDeeCecilVariant{"Dee-Cecil", "DC", 1721426};
 inline constexpr int32_t kDeeCycleYears = 33;
 inline constexpr int32_t kDeeCycleDays = 12053;  // 33 * 365 + 8
 
-// Leap when the year's cycle position ((year - 1) mod 33) + 1 is a multiple of 4:
-// ..., -5, -1, 4, 8, ..., 32, 37, ...; years 0, 33, -32, -33 are common.
+// The year's place in its 33-year cycle, ((year - 1) mod 33) + 1 with a non-negative
+// remainder: 1..33 (years 1..33, 34..66, ...; year 0 ends the cycle -32..0). Any int32_t.
+int32_t DeeCyclePosition(int32_t year);
+
+// Leap when the year's cycle position is a multiple of 4: ..., -5, -1, 4, 8, ..., 32, 37, ...;
+// years 0, 33, -32, -33 are common.
 bool DeeIsLeapYear(int32_t year);
 
 // 28..31, or 0 when month is outside 1..12.

@@ -23,7 +23,6 @@ namespace {
 constexpr double kApparentOffsetDays = 8.0 / 1440.0;  // mean minus apparent solar time
 constexpr double kDegreesPerDay = 360.0;
 constexpr int kModeEvery = 10;  // the time mode is named on every tenth line
-constexpr int32_t kDeeCycle = 33;
 
 // x with `decimals` decimals, the integer part grouped, in the user's number symbols:
 // 2460389.62955 -> "2,460,389.6296". Callers pass values far below 1e15.
@@ -61,17 +60,10 @@ std::string YearColumn(int32_t year) {
   return text;
 }
 
-// The year's place in the 33-year cycle, 1..33 (years 1..33, 34..66, ...; year 0 ends the
-// cycle -32..0).
-int32_t CyclePosition(int32_t year) {
-  const int64_t c = FloorMod(year, kDeeCycle);
-  return static_cast<int32_t>(c == 0 ? kDeeCycle : c);
-}
-
 // " 4*", "11", "33": the cycle position, a star on leap years; the year ending a cycle is
 // never one.
 std::string CycleColumn(int32_t position, bool leap) {
-  if (position == kDeeCycle) return " 33";
+  if (position == kDeeCycleYears) return " 33";
   std::string text = " ";
   if (position < 10) text += " ";
   text += DecimalText(position);
@@ -167,7 +159,7 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
   line.washingtonDate = DateText(line.washington, "-", ",") + " ";
   line.washingtonDate += settings.dee.designation;
   line.washingtonTime = TimeOfDayText(washington);
-  line.cyclePosition = CyclePosition(year);
+  line.cyclePosition = DeeCyclePosition(year);
   line.deeLeapYear = DeeIsLeapYear(year);
 
   const std::string mode = lineIndex % kModeEvery == 0 ? (settings.apparent ? " a" : " m") : "  ";

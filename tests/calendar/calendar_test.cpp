@@ -119,10 +119,21 @@ TEST(CalendarDates, ThatDoNotExistAreInvalidAndLeaveTheJDN) {
   }
 }
 
-TEST(DeeLeapYear, EdgesOfTheCycleAndTheExtremes) {
+TEST(DeeCyclePosition, EdgesOfTheCycleAndTheExtremes) {
   // The sweep walks the cycle for every year in range; these are the edges and the extremes.
-  for (int32_t year : {-1, 4, 32, 37}) EXPECT_TRUE(DeeIsLeapYear(year)) << year;
-  for (int32_t year : {0, 33, INT32_MIN, INT32_MAX}) EXPECT_FALSE(DeeIsLeapYear(year)) << year;
+  struct Row {
+    int32_t year, position;
+    bool leap;
+  };
+  constexpr Row kRows[] = {{1, 1, false},        {4, 4, true},   {32, 32, true},
+                           {33, 33, false},      {0, 33, false}, {-1, 32, true},
+                           {-32, 1, false},      {37, 4, true},  {INT32_MIN, 31, false},
+                           {INT32_MAX, 1, false}};
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.year);
+    EXPECT_EQ(DeeCyclePosition(r.year), r.position);
+    EXPECT_EQ(DeeIsLeapYear(r.year), r.leap);
+  }
   for (int32_t month : {0, 13, -1, INT32_MIN, INT32_MAX}) {
     EXPECT_EQ(DeeDaysInMonth(month, 4), 0) << "month " << month;
   }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/floor_div.h"
 #include "platform/morvel/gregorian.h"
 #include "platform/morvel/julian.h"
 
@@ -32,8 +33,7 @@ int32_t jdn_to_euro_date(DateRec* rec) {
 }
 
 int32_t euro_day_of_week(int32_t jdn) {
-  const int64_t r = (int64_t{jdn} + 1) % 7;
-  return static_cast<int32_t>(r < 0 ? r + 7 : r);
+  return static_cast<int32_t>(clvt::FloorMod(int64_t{jdn} + 1, 7));
 }
 
 int32_t separate_thousands(const char* text, int32_t separator, char* buffer) {
