@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-// Text helpers that need nothing but ASCII: the decimal digits of an integer and the case of
-// the letters A-Z. Every layer writes numbers into messages and compares designators, so they
-// live at the bottom, once. Bytes outside A-Z / a-z (UTF-8 sequences included) pass unchanged.
+// Text helpers that need nothing but ASCII: the decimal digits of an integer, the case of the
+// letters A-Z and the control bytes. Every layer writes numbers into messages and compares
+// designators, so they live at the bottom, once. Bytes outside A-Z / a-z (UTF-8 sequences included)
+// pass unchanged.
 namespace clvt {
 
 // Plain decimal digits of n, "-" in front of a negative number, no grouping, independent of
@@ -26,6 +27,13 @@ constexpr char UpperCaseLetter(char c) {
 // c with A-Z lowered to a-z; any other byte unchanged.
 constexpr char LowerCaseLetter(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// True for the ASCII control bytes: 0 to 31 (tab, line feed and carriage return included)
+// and 127. Bytes from 128 up are not ASCII, and not controls here.
+constexpr bool IsAsciiControl(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7F;
 }
 
 // text with a-z raised: "2015-11-22 dc" -> "2015-11-22 DC".

@@ -16,11 +16,6 @@ constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 // Compared as unsigned bytes, so that bytes from 0x80 up sort after ASCII.
 unsigned char FoldCase(char c) { return static_cast<unsigned char>(UpperCaseLetter(c)); }
 
-bool IsControl(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return u < 0x20 || u == 0x7F;
-}
-
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
@@ -116,7 +111,8 @@ RegistryKeys ParseRegistryText(std::string_view text) {
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     while (!line.empty() && (line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
-    if (std::any_of(line.begin(), line.end(), [](char c) { return IsControl(c) && c != '\t'; })) {
+    if (std::any_of(line.begin(), line.end(),
+                    [](char c) { return IsAsciiControl(c) && c != '\t'; })) {
       continue;  // binary bytes: not ours
     }
     if (line.front() == '[') {
@@ -168,7 +164,7 @@ std::optional<std::string> FullKeyPath(uint32_t root, std::string_view key) {
 }
 
 bool KeyPathWritable(std::string_view key) {
-  return std::none_of(key.begin(), key.end(), IsControl);
+  return std::none_of(key.begin(), key.end(), IsAsciiControl);
 }
 
 }  // namespace clvt

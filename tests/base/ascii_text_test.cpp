@@ -1,5 +1,5 @@
-// Decimal digits and ASCII case: the edges of int64_t, and bytes outside A-Z / a-z (UTF-8
-// sequences, whose bytes must never be touched) passing unchanged.
+// Decimal digits, ASCII case and control bytes: the edges of int64_t, and bytes outside A-Z / a-z
+// (UTF-8 sequences, whose bytes must never be touched) passing unchanged.
 #include "base/ascii_text.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +44,11 @@ TEST(AsciiCase, ChangesOnlyTheLettersAToZ) {
     EXPECT_EQ(UpperCase(r.text), r.upper);
     EXPECT_EQ(LowerCase(r.text), r.lower);
   }
+}
+
+TEST(IsAsciiControl, Bytes0To31And127) {
+  for (const char c : std::string("\0\t\n\r\x1F\x7F", 6)) EXPECT_TRUE(IsAsciiControl(c)) << int(c);
+  for (const char c : std::string(" ~\x80\xA0\xFF")) EXPECT_FALSE(IsAsciiControl(c)) << int(c);
 }
 
 }  // namespace

@@ -61,7 +61,6 @@ TEST(Brevik, LoadResultCodes) {
       // No control character may reach a caption or the settings path.
       {"zero byte in text", std::string("13 a\0b\n", 7), -4},
       {"tab inside text", "13 Help\tfile\n", -4},
-      {"DEL in text", "13 Help\x7F\n", -4},
       {"lone CR ends a line", "# c\r13\r", -502},
       {"CR, then CR LF: two line ends", "# c\r\r\n13 a\r13 b\n", -1504},
       // Codes for lines past 500 would read as other faults ("-1001" is also "too long at

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "base/ascii_text.h"
 #include "platform/file_read.h"
 
 namespace {
@@ -42,12 +43,6 @@ int32_t ReadWholeFile(const char* path, std::string& content) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Bytes 0 to 31 (tab included) and 127.
-bool IsControl(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return u < 0x20 || u == 0x7F;
-}
 
 // The next line of content, without its end: LF, CR LF or a lone CR (files from editors that
 // end lines with CR alone), and removes it and its end from content.
@@ -95,7 +90,7 @@ int32_t ParseTextLine(std::string_view line, int32_t lineNumber, int32_t& number
   text = line.substr(pos);
   // Texts become captions, file names and the settings path: a control character (a zero
   // byte would even cut the callers' zero-terminated buffer short) has no place in any of them.
-  if (std::any_of(text.begin(), text.end(), IsControl)) return clvt::kBrevikNotRecovered;
+  if (std::any_of(text.begin(), text.end(), clvt::IsAsciiControl)) return clvt::kBrevikNotRecovered;
   if (text.size() > static_cast<std::size_t>(clvt::kBrevikMaxTextLength)) {
     return LineCode(clvt::kBrevikTooLongBase, lineNumber);
   }
