@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "datetext/formatting.h"
+#include "datetext/input_check.h"
 #include "support/accessible_widget.h"
 #include "support/twips.h"
 #include "support/web_link.h"
@@ -264,15 +265,19 @@ void MainWindow::FillLists() {
   for (int d = 1; d <= 31; ++d) days << QString::number(d);
   QStringList eras;
   for (std::string_view era : kYearDesignators) eras << Q(era);
-  QStringList calendars0{QString(), QStringLiteral("Gregorian Calendar"),
-                         QStringLiteral("Julian Calendar"), QString()};
-  for (int w = 0; w <= 6; ++w) calendars0 << Q(DayName(w));
   fill(cboMonthNames, months);
   fill(cboDayNumbers, days);
   fill(cboYearDesADBCetc, eras);
-  fill(cboCalendar[0], calendars0);
-  fill(cboCalendar[1], {QString(), QStringLiteral("Proleptic Gregorian"),
-                        QStringLiteral("Proleptic Julian"), QString()});
+  // Month, day, year: the empty item, three calendars and the seven weekdays; year-month-day:
+  // the empty item and three calendars.
+  for (const auto& [notation, last] : {std::pair{kInputWithoutAYN, kCalendarPositionSunday + 6},
+                                       std::pair{kInputWithAYN, kCalendarPositionDee}}) {
+    QStringList items;
+    for (int position = 0; position <= last; ++position) {
+      items << Q(CalendarListItem(notation, position, dee_));
+    }
+    fill(cboCalendar[CalendarListIndex(notation)], items);
+  }
 }
 
 }  // namespace clvt
