@@ -19,7 +19,7 @@
 #include "platform/message_box.h"
 #include "support/accessible_widget.h"
 #include "support/text_box_widget.h"
-#include "support/twips.h"
+#include "support/twips_widget.h"
 
 namespace clvt {
 namespace {
@@ -77,8 +77,7 @@ T* Make(QWidget* parent, const char* name, int left, int top, int width, int hei
   T* w = new T(parent);
   w->setObjectName(QString::fromLatin1(name));
   if constexpr (!std::is_same_v<T, QComboBox>) w->setText(QString::fromLatin1(text));
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
+  PlaceInTwips(w, {left, top, width, height});
   return w;
 }
 

@@ -13,7 +13,7 @@
 #include "datetext/formatting.h"
 #include "datetext/input_check.h"
 #include "support/accessible_widget.h"
-#include "support/twips.h"
+#include "support/twips_widget.h"
 #include "support/web_link.h"
 #include "support/web_link_widget.h"
 
@@ -21,16 +21,11 @@ namespace clvt {
 
 namespace {
 
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
-
 template <class W>
 W* Make(QWidget* parent, const char* name, int left, int top, int width, int height) {
   auto* w = new W(parent);
   w->setObjectName(QString::fromLatin1(name));
-  Place(w, left, top, width, height);
+  PlaceInTwips(w, {left, top, width, height});
   return w;
 }
 
@@ -46,7 +41,7 @@ WebLinkLabel* MakeLink(QWidget* parent, const char* name, const char* caption,
                        const std::string& address, int left, int width) {
   auto* link = new WebLinkLabel(QString::fromUtf8(caption), address, parent);
   link->setObjectName(QString::fromLatin1(name));
-  Place(link, left, 5820, width, 285);
+  PlaceInTwips(link, {left, 5820, width, 285});
   return link;
 }
 

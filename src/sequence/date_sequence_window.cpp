@@ -11,7 +11,7 @@
 #include "sequence/sequence_listing.h"
 #include "support/listing_text.h"
 #include "support/text_box_widget.h"
-#include "support/twips.h"
+#include "support/twips_widget.h"
 
 namespace clvt {
 namespace {
@@ -27,10 +27,6 @@ constexpr ListingWindowShape kShape{
 // The controls end 5210 twips down; a margin below them as on the left.
 constexpr int kFormHeight = 5450;
 
-QRect TwipsRect(int left, int top, int width, int height) {
-  return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 }  // namespace
 
 DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages,
@@ -41,8 +37,8 @@ DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages
   setFixedSize(TwipsToPixels(ClientWidthTwips()), TwipsToPixels(kFormHeight));
   lblDates1_->setObjectName(QStringLiteral("lblDates1"));
   lblDates2_->setObjectName(QStringLiteral("lblDates2"));
-  lblDates1_->setGeometry(TwipsRect(120, 150, 1935, 375));
-  lblDates2_->setGeometry(TwipsRect(2760, 140, 2295, 375));
+  PlaceInTwips(lblDates1_, {120, 150, 1935, 375});
+  PlaceInTwips(lblDates2_, {2760, 140, 2295, 375});
   lblDates1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblDates2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   SetTabOrder({});

@@ -14,7 +14,7 @@
 #include "support/listing_text.h"
 #include "support/look_widget.h"
 #include "support/text_box_widget.h"
-#include "support/twips.h"
+#include "support/twips_widget.h"
 
 namespace clvt {
 namespace {
@@ -28,18 +28,12 @@ constexpr int kNumberBoxMaxLength = 3;
 constexpr int kDoItWidth = 1020;
 constexpr int kDoItInset = 995;  // Do it's left edge from the listing's right edge
 constexpr int kListingHeight = 4095;
-constexpr int kCopyNarrowWidth = 3000;
 constexpr int kButtonWidth = 1455;  // Clear and Close
 // Offsets from the main window's left edge and from the top of its output frame.
 constexpr int kOffsetLeft = 160;
 constexpr int kOffsetTop = 300;
 constexpr int kDefaultPointSize = 9;  // without a main window to take the font from
 constexpr uint32_t kWhite = 0xFFFFFF;
-
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
 
 }  // namespace
 
@@ -76,13 +70,13 @@ ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
 
   const int listingWidth = ListingBoxWidthTwips(shape.longestLineColumns);
   const int rightEdge = kMargin + listingWidth;
-  Place(numberBox_, shape.numberBoxLeft, kTopRow, kNumberBoxWidth, kRowHeight);
-  Place(cmdDoIt_, rightEdge - kDoItInset, kTopRow, kDoItWidth, kRowHeight);
-  Place(txbOutput_, kMargin, shape.listingTop, listingWidth, kListingHeight);
-  Place(cmdCopyToClipboard_, kMargin, shape.buttonRowTop, kCopyNarrowWidth, kRowHeight);
-  Place(cmdClear_, shape.clearLeft, shape.buttonRowTop, kButtonWidth, kRowHeight);
-  Place(cmdClose_, rightEdge + kRightGap - kButtonWidth, shape.buttonRowTop, kButtonWidth,
-        kRowHeight);
+  PlaceInTwips(numberBox_, {shape.numberBoxLeft, kTopRow, kNumberBoxWidth, kRowHeight});
+  PlaceInTwips(cmdDoIt_, {rightEdge - kDoItInset, kTopRow, kDoItWidth, kRowHeight});
+  PlaceInTwips(txbOutput_, {kMargin, shape.listingTop, listingWidth, kListingHeight});
+  PlaceInTwips(cmdCopyToClipboard_, {kMargin, shape.buttonRowTop, kCopyNarrowTwips, kRowHeight});
+  PlaceInTwips(cmdClear_, {shape.clearLeft, shape.buttonRowTop, kButtonWidth, kRowHeight});
+  PlaceInTwips(cmdClose_, {rightEdge + kRightGap - kButtonWidth, shape.buttonRowTop, kButtonWidth,
+                           kRowHeight});
 
   const auto on = [this](auto work) { return Guarded(messages_, work); };
   connect(cmdDoIt_, &QPushButton::clicked, this, on([this] { cmdDoIt_Click(); }));

@@ -15,8 +15,6 @@ namespace clvt {
 namespace {
 
 constexpr int kListingPointSize = 9;
-constexpr int kCopyNarrowTwips = 3000;
-constexpr int kCopyWideTwips = 4000;
 
 }  // namespace
 

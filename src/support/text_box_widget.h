@@ -79,6 +79,8 @@ bool CopySelectedOrAll(const TextBoxWidget& box, Clipboard& clipboard);
 
 // The copy button of a listing window: "Copy selected text to clipboard" at its wide width
 // while a selection waits to be copied, otherwise "Copy to clipboard" at its narrow width.
+inline constexpr int kCopyNarrowTwips = 3000;
+inline constexpr int kCopyWideTwips = 4000;
 void SetListingCopyButton(QPushButton& button, bool selection);
 
 // While copy is enabled, its caption and width follow box's selection whenever it settles,

@@ -20,4 +20,13 @@ constexpr int TwipsToPixels(int64_t twips) {
 static_assert(TwipsToPixels(7) == 0 && TwipsToPixels(8) == 1 && TwipsToPixels(1440) == 96);
 static_assert(TwipsToPixels(-7) == 0 && TwipsToPixels(-8) == -1 && TwipsToPixels(-15) == -1);
 
+// A control's place in twips. support/twips_widget.h puts a widget there.
+struct TwipsRect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+};
+
 }  // namespace clvt

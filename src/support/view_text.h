@@ -9,6 +9,7 @@
 #include "base/message.h"
 #include "platform/file_read.h"
 #include "support/text_file.h"
+#include "support/twips.h"
 
 // What the text viewer shows and where, as plain values: the text box's size limit with its two
 // notes, the message for a file that cannot be shown, and the layout of the controls. The Qt
@@ -51,15 +52,6 @@ struct ViewerText {
 // cannot be read with ReadFailureMessage's "Error ..." message.
 ViewerText ReadViewerText(const std::string& path, std::string_view emptyTitle,
                           std::string_view emptyText);
-
-// Geometry in twips (1/1440 inch).
-struct TwipsRect {
-  int32_t left = 0;
-  int32_t top = 0;
-  int32_t width = 0;
-  int32_t height = 0;
-  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
-};
 
 // The viewer's smallest outer size; a smaller one snaps back to it.
 inline constexpr int32_t kViewerMinWidth = 8000;
