@@ -2,8 +2,6 @@
 // from support/view_text.h; this file reads and writes the controls.
 #include "support/view_window.h"
 
-#include <exception>
-
 #include <QCloseEvent>
 #include <QFont>
 #include <QMetaObject>
@@ -18,7 +16,7 @@
 #include "support/focus_mark_widget.h"
 #include "support/program_text.h"
 #include "support/text_box_widget.h"
-#include "support/twips.h"
+#include "support/twips_widget.h"
 #include "support/view_text.h"
 
 namespace clvt {
@@ -43,25 +41,8 @@ constexpr qreal kWindowPointSize = 9.75;
 constexpr qreal kButtonPointSize = 8.25;
 constexpr qreal kHelpTextPointSize = 10;
 
-int Pixels(int32_t twips) { return TwipsToPixels(twips); }
-
-QRect PixelRect(const TwipsRect& r) {
-  return {Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height)};
-}
-
 // Ceiling, so that the smallest client size still gives at least the smallest outer size.
 int MinimumPixels(int32_t twips) { return (twips + kTwipsPerPixel - 1) / kTwipsPerPixel; }
-
-// Runs a slot's work so that no exception leaves the slot; running out of memory is the only
-// failure expected here, and it becomes a message.
-template <typename Work>
-void Guarded(MessageBoxes& messages, const char* title, Work&& work) {
-  try {
-    work();
-  } catch (const std::exception&) {
-    messages.Show({"Out of memory.", title, Icon::Exclamation, Buttons::Ok});
-  }
-}
 
 }  // namespace
 
@@ -93,9 +74,8 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   cmdCopyToClipboard_->setFont(buttonFont);
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setFont(buttonFont);
-  connect(cmdCopyToClipboard_, &QPushButton::clicked, this, [this] {
-    Guarded(messages_, "Copy to clipboard", [this] { cmdCopyToClipboard_Click(); });
-  });
+  connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
+          Guarded(messages_, [this] { cmdCopyToClipboard_Click(); }));
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
   setTabOrder(txbText1_, cmdCopyToClipboard_);
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
@@ -104,7 +84,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
 
   setMinimumSize(MinimumPixels(kViewerMinWidth - kFrameWidth),
                  MinimumPixels(kViewerMinHeight - kFrameHeight));
-  resize(Pixels(kDesignClientWidth), Pixels(kDesignClientHeight));
+  resize(TwipsToPixels(kDesignClientWidth), TwipsToPixels(kDesignClientHeight));
   LayOut();
 }
 
@@ -130,7 +110,7 @@ void ViewWindow::RequestFirstDisplay() {
       [this] {
         firstDisplayQueued_ = false;
         if (blnFileDisplayed_ || !isVisible()) return;
-        Guarded(messages_, "Error reading file", [this] { FirstDisplay(); });
+        Guarded(messages_, [this] { FirstDisplay(); })();
       },
       Qt::QueuedConnection);
 }
@@ -169,9 +149,9 @@ void ViewWindow::LayOut() {
   // the smallest outer size; the layout snaps the same way for sizes Qt reports mid-change.
   const ViewerLayout layout = LayOutViewer(width() * kTwipsPerPixel + kFrameWidth,
                                            height() * kTwipsPerPixel + kFrameHeight, copyWidth_);
-  txbText1_->setGeometry(PixelRect(layout.text));
-  cmdCopyToClipboard_->setGeometry(PixelRect(layout.copy));
-  cmdClose_->setGeometry(PixelRect(layout.close));
+  PlaceInTwips(txbText1_, layout.text);
+  PlaceInTwips(cmdCopyToClipboard_, layout.copy);
+  PlaceInTwips(cmdClose_, layout.close);
 }
 
 void ViewWindow::SetCopyCaption(bool selection) {
@@ -210,8 +190,9 @@ void ShowHelpText(ViewWindow& viewer, const QWidget& mainWindow, const std::stri
     constexpr int32_t kNarrower = 200;
     constexpr int32_t kLower = 480;
     const QRect frame = mainWindow.frameGeometry();
-    viewer.move(frame.left() + Pixels(kLeftOffset), frame.top() + Pixels(kTopOffset));
-    viewer.resize(mainWindow.width() - Pixels(kNarrower), mainWindow.height() - Pixels(kLower));
+    viewer.move(frame.left() + TwipsToPixels(kLeftOffset), frame.top() + TwipsToPixels(kTopOffset));
+    viewer.resize(mainWindow.width() - TwipsToPixels(kNarrower),
+                  mainWindow.height() - TwipsToPixels(kLower));
   }
   viewer.strFilename = helpFile;
   viewer.setWindowTitle(QString::fromStdString(caption));
