@@ -17,6 +17,7 @@
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
 #include "platform/digit_grouping.h"
+#include "platform/utf8.h"
 #include "run/conversion.h"
 
 namespace clvt::cli {

@@ -16,6 +16,7 @@
 #include "datetext/text_helpers.h"
 #include "platform/digit_grouping.h"
 #include "platform/morvel/month_table.h"
+#include "platform/utf8.h"
 #include "run/conversion.h"
 #include "run/live_input.h"
 #include "run/today.h"

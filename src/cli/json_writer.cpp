@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "base/ascii_text.h"
-#include "support/text_file.h"
+#include "platform/utf8.h"
 
 namespace clvt::cli {
 namespace {

@@ -1,8 +1,9 @@
 #include "datetext/text_helpers.h"
 
-#include <algorithm>
 #include <charconv>
 #include <limits>
+
+#include "platform/utf8.h"
 
 namespace clvt {
 namespace {
@@ -83,18 +84,11 @@ std::string WithCommaGroups(std::string_view text, std::string_view groupingSymb
   return ReplaceAll(text, groupingSymbol, ",");
 }
 
-int64_t CharacterCount(std::string_view utf8) {
-  return std::count_if(utf8.begin(), utf8.end(),
-                       [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-}
-
 std::string PadToColumns(std::string_view text, std::size_t columns, ColumnOverflow overflow) {
   std::size_t characters = 0;
-  std::size_t end = 0;
-  for (; end < text.size(); ++end) {
-    if ((static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) continue;  // continuation
-    if (characters == columns) break;
-    ++characters;
+  std::size_t end = 0;  // the bytes of the first `columns` characters
+  for (; end < text.size() && characters < columns; ++characters) {
+    end += Utf8CharacterBytes(text, end);
   }
   if (end < text.size() || (characters == columns && overflow == ColumnOverflow::kOneBlank)) {
     // As wide as the column or wider.

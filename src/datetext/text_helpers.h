@@ -46,19 +46,15 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 // changes nothing.
 std::string WithCommaGroups(std::string_view text, std::string_view groupingSymbol);
 
-// Characters of a UTF-8 text: code points, so that a digit-grouping symbol of several bytes
-// ("\xE2\x80\xAF", U+202F) counts one. Only lead bytes count, so the text must be UTF-8.
-int64_t CharacterCount(std::string_view utf8);
-
 // What PadToColumns does with a text already as wide as the column or wider.
 enum class ColumnOverflow {
   kCut,       // cut after the column's last character: a fixed-width field
   kOneBlank,  // keep it whole and add one blank, so that the next column stands apart
 };
 
-// text padded with blanks to `columns` characters (CharacterCount, so a multi-byte character
-// takes one column). PadToColumns("Julian:", 10, kCut) -> "Julian:   ";
-// PadToColumns("abcdef", 3, kCut) -> "abc"; PadToColumns("abcdef", 3, kOneBlank) -> "abcdef ".
+// text padded with blanks to `columns` characters (as CharacterCount of platform/utf8.h counts
+// them, so a multi-byte character takes one column). PadToColumns("Julian:", 10, kCut) -> "Julian:
+// "; PadToColumns("abcdef", 3, kCut) -> "abc"; PadToColumns("abcdef", 3, kOneBlank) -> "abcdef ".
 std::string PadToColumns(std::string_view text, std::size_t columns, ColumnOverflow overflow);
 
 // The number written at the start of text: blanks skipped, an optional sign, digits, a

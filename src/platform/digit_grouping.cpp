@@ -4,7 +4,6 @@
 // UTF-8, so a symbol is converted here, in this one place, before anything uses it.
 #include "platform/digit_grouping.h"
 
-#include <algorithm>
 #include <clocale>
 #include <string_view>
 
@@ -14,6 +13,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 #endif
+
+#include "platform/utf8.h"
 
 namespace clvt {
 namespace {
@@ -129,27 +130,9 @@ std::string LocaleSymbol(const char* raw, std::string_view fallback) {
 // a Julian date never reads 2,460,389,6295.
 std::string GroupingFallback(std::string_view decimal) { return decimal == "," ? "\u00A0" : ","; }
 
-// Length of the UTF-8 character of two to four bytes that starts at text[i], or 0 when none
-// does (an ASCII byte, a stray continuation byte, a byte of another character set).
-std::size_t Utf8CharacterLength(std::string_view text, std::size_t i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  std::size_t length = 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-  }
-  if (length == 0 || length > text.size() - i) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
-
+// A byte of another character set: not ASCII, and no start of a well-formed UTF-8 character.
 bool IsOtherByte(std::string_view text, std::size_t i) {
-  return static_cast<unsigned char>(text[i]) >= 0x80 && Utf8CharacterLength(text, i) == 0;
+  return static_cast<unsigned char>(text[i]) >= 0x80 && Utf8CharacterBytes(text, i) == 1;
 }
 
 }  // namespace
@@ -161,7 +144,7 @@ std::string TypedTextToUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
     if (!IsOtherByte(text, i)) {
-      const std::size_t length = std::max<std::size_t>(Utf8CharacterLength(text, i), 1);
+      const std::size_t length = Utf8CharacterBytes(text, i);
       out += text.substr(i, length);
       i += length;
       continue;

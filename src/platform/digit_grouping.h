@@ -17,9 +17,10 @@ std::string DigitGroupingSymbol();
 std::string DecimalSymbol();
 
 // text as a user of the numeric locale typed it (a command-line argument), in UTF-8: ASCII
-// and UTF-8 characters pass unchanged, and each run of other bytes is read in the locale's
-// character set, so that fr_FR.ISO-8859-1's grouping byte 0xA0 becomes the "\u00A0" that
-// DigitGroupingSymbol() gives. Bytes the character set cannot read are kept as they are.
+// and well-formed UTF-8 characters (platform/utf8.h) pass unchanged, and each run of other bytes is
+// read in the locale's character set, so that fr_FR.ISO-8859-1's grouping byte 0xA0 becomes the
+// "\u00A0" that DigitGroupingSymbol() gives. Bytes the character set cannot read are kept as they
+// are.
 std::string TypedTextToUtf8(std::string_view text);
 
 // Pins both symbols (tests, reproducible output), an empty grouping symbol standing for a

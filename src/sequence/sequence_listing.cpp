@@ -12,6 +12,7 @@
 #include "calendar/calendar.h"
 #include "datetext/formatting.h"
 #include "datetext/text_helpers.h"
+#include "platform/utf8.h"
 
 namespace clvt {
 namespace {

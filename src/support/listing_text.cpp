@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/utf8.h"
+
 namespace clvt {
 
 int64_t ListingLength(std::string_view utf8) {

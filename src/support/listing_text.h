@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "base/message.h"
-#include "datetext/text_helpers.h"
 #include "platform/message_box.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /

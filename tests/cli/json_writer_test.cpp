@@ -23,6 +23,7 @@ TEST(JsonString, EscapesAndStaysValidUtf8) {
        "345",
        "\"12\\ufffd345\""},
       {"\xC3\xA9\xE9", "\"\\ufffd\\ufffd\\ufffd\""},
+      {"\xED\xA0\x80", "\"\\ufffd\\ufffd\\ufffd\""},  // an encoded surrogate
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
