@@ -32,11 +32,11 @@ BENCHMARK(PeriodicSum);
 
 void Table800Years(benchmark::State& state) {
   SilentMessages messages;
-  clvt::EquinoxRunInput input;
-  input.txbNumYears = "800";
-  input.startYear = 1;
+  clvt::EquinoxRequest request;
+  request.numberBox = "800";
+  request.start = [] { return 1; };
   for (auto _ : state) {
-    clvt::EquinoxRunResult run = clvt::RunVernalEquinoxes(input, messages);
+    clvt::EquinoxRun run = clvt::RunVernalEquinoxes(request, messages);
     benchmark::DoNotOptimize(run.text.data());
   }
   state.counters["lines"] = kYears;

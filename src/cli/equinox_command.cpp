@@ -41,20 +41,6 @@ struct EquinoxArguments {
   DateOptions date;  // DATE-or-YEAR and the Dee variant; no other DATE option applies
 };
 
-// Messages go to the report; no question is ever asked of an empty table, and one would be
-// answered No.
-class ReportMessages : public MessageBoxes {
- public:
-  explicit ReportMessages(Report& report) : report_(report) {}
-  bool Show(const Message& message) override {
-    report_.Show(message);
-    return message.buttons == Buttons::Ok;
-  }
-
- private:
-  Report& report_;
-};
-
 // One or two decimal digits; a sign or anything else is no number here.
 std::optional<int> SmallNumber(std::string_view digits) {
   int value = 0;
@@ -171,7 +157,7 @@ void WriteYear(JsonWriter& json, const EquinoxLine& line) {
 
 // The run as one object: how it was made, the years the table shows (the Julian date with the
 // table's four decimals), the count and line of its summary, and why it stopped short.
-void PrintJson(std::ostream& out, const EquinoxArguments& arguments, const EquinoxRunResult& run) {
+void PrintJson(std::ostream& out, const EquinoxArguments& arguments, const EquinoxRun& run) {
   const EquinoxSettings& settings = arguments.settings;
   JsonWriter json;
   json.BeginObject()
@@ -187,7 +173,7 @@ void PrintJson(std::ostream& out, const EquinoxArguments& arguments, const Equin
       .Key("time")
       .String(settings.apparent ? "apparent" : "mean")
       .Key("years_requested")
-      .Number(CheckNumYears(arguments.years).years)
+      .Number(run.number)
       .Key("years")
       .BeginArray();
   for (const EquinoxLine& line : run.lines) WriteYear(json, line);
@@ -229,16 +215,14 @@ int Equinox(const std::vector<std::string>& args, EquinoxArguments& arguments, s
     return kExitRejected;
   }
 
-  EquinoxRunInput input;
-  input.txbNumYears = arguments.years;
-  input.startYear = *start.year;
-  input.settings = arguments.settings;
-  const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
+  EquinoxRequest request;
+  request.numberBox = arguments.years;
+  request.start = [&start] { return *start.year; };
+  request.settings = arguments.settings;
+  const EquinoxRun run = RunVernalEquinoxes(request, messages);
   if (!run.changed) {
     // An empty or zero number of years stops the window's run silently; here it is said.
-    if (!CheckNumYears(arguments.years).message) {
-      report.Note("--years must be a whole number from 1 to 800");
-    }
+    if (messages.Shown() == 0) report.Note("--years must be a whole number from 1 to 800");
     return kExitRejected;
   }
   if (arguments.json) {

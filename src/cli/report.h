@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/message.h"
+#include "platform/message_box.h"
 
 namespace clvt::cli {
 
@@ -49,6 +50,23 @@ class Report {
   std::string said_;
   std::optional<std::string> title_;
   bool resultPrinted_ = false;
+};
+
+// The message boxes of a listing's run: each message goes to the report. No question is ever
+// asked of an empty listing, and one would be answered No.
+class ReportMessages : public MessageBoxes {
+ public:
+  explicit ReportMessages(Report& report) : report_(report) {}
+  bool Show(const Message& message) override {
+    report_.Show(message);
+    ++shown_;
+    return message.buttons == Buttons::Ok;
+  }
+  int Shown() const { return shown_; }  // how many messages were shown
+
+ private:
+  Report& report_;
+  int shown_ = 0;
 };
 
 }  // namespace clvt::cli

@@ -15,7 +15,6 @@
 #include "cli/report.h"
 #include "datetext/input_check.h"
 #include "platform/digit_grouping.h"
-#include "run/conversion.h"
 #include "sequence/sequence_listing.h"
 
 namespace clvt::cli {
@@ -71,7 +70,7 @@ void PrintJson(std::ostream& out, const SequenceRequest& request, const Sequence
       .Key("variant")
       .String(request.dee.name)
       .Key("days_requested")
-      .Number(request.numDays)
+      .Number(run.number)
       .Key("days")
       .BeginArray();
   for (const SequenceDay& day : run.days) WriteDay(json, day);
@@ -97,21 +96,16 @@ int Sequence(const std::vector<std::string>& args, SequenceArguments& arguments,
   // Then "Do it" in the opened window, which checks its own number box. An empty box or 0
   // lists nothing there, silently; here a run that lists nothing must not pass for one that
   // did, so it gets the window's message for a bad number of days.
-  const NumDaysCheck days = CheckNumDays(arguments.days);
-  if (days.message) {
-    report.Show(*days.message);
-    return kExitRejected;
-  }
-  if (days.numDays == 0) {
-    report.Show(InvalidNumDaysMessage());
-    return kExitRejected;
-  }
-
   SequenceRequest request;
-  request.startJDN = start.jdn;
-  request.numDays = days.numDays;
+  request.numberBox = arguments.days;
+  request.start = [&start] { return start.jdn; };
   request.dee = input.dee;
-  const SequenceRun run = BuildSequenceRun(request);
+  ReportMessages messages(report);
+  const SequenceRun run = RunDateSequence(request, messages);
+  if (!run.changed) {
+    if (messages.Shown() == 0) report.Show(InvalidNumberMessage("days"));
+    return kExitRejected;
+  }
   if (arguments.json) {
     PrintJson(out, request, run);
     report.ResultPrinted();

@@ -82,26 +82,6 @@ bool VernalEquinoxYearInRange(int32_t year) {
   return year >= kVernalEquinoxFirstYear && year <= kVernalEquinoxLastYear;
 }
 
-NumYearsCheck CheckNumYears(std::string_view txbNumYears) {
-  NumYearsCheck check;
-  check.trimmed = TrimBlanks(txbNumYears);
-  if (check.trimmed.empty()) return check;
-  if (!IsWholeNumber(check.trimmed, false, "")) {
-    check.message = Message{"Invalid input for number of years.", std::string(kDoItCaption),
-                            Icon::Information, Buttons::Ok};
-    return check;
-  }
-  const int64_t n = DigitsValue(check.trimmed);  // saturates on absurdly long input
-  if (n == 0) return check;
-  if (n > kMaxEquinoxYears) {
-    check.message =
-        Message{"Too many years", std::string(kDoItCaption), Icon::Information, Buttons::Ok};
-    return check;
-  }
-  check.years = static_cast<int16_t>(n);
-  return check;
-}
-
 std::string EquinoxHeading(std::string_view deeName) {
   return "  Year      Astronomical      Gregorian Calendar      " + std::string(deeName) +
          " Calendar\n" + std::string(12, ' ') + "Julian date" + std::string(13, ' ') + "London" +
@@ -188,40 +168,32 @@ std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings
   return text;
 }
 
-EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& messages) {
-  EquinoxRunResult run;
-  run.lngYear = input.startYear;
-  const NumYearsCheck check = CheckNumYears(input.txbNumYears);
-  run.txbNumYears = check.trimmed;
-  const ListingStart start = StartListing(check.message, check.years, input.inputDateInUse,
-                                          input.tableLength, messages, input.capacity);
-  if (!start.proceed) return run;
-
-  int64_t length = input.tableLength;
-  if (!input.tableHoldsRun || start.clear) {
-    run.replace = true;
+EquinoxRun RunVernalEquinoxes(const EquinoxRequest& request, MessageBoxes& messages) {
+  EquinoxRun run;
+  if (!StartListing(request, "years", kMaxEquinoxYears, messages, run)) return run;
+  int32_t year = request.start();
+  int64_t length = request.heldLength;
+  if (!request.heldRun) run.replace = true;
+  if (run.replace) {
+    run.text = EquinoxHeading(request.settings.dee.name);
+    length = 0;
   } else {
     run.text.assign(1, '\n');
   }
-  run.changed = true;
-  if (run.replace) {
-    run.text = EquinoxHeading(input.settings.dee.name);
-    length = 0;
-  }
   length += ListingLength(run.text);
 
-  for (int i = 0; i < check.years; ++i) {
-    if (run.lngYear > kVernalEquinoxLastYear) {
+  for (int i = 0; i < run.number; ++i) {
+    if (year > kVernalEquinoxLastYear) {
       run.closingMessage = VEOutOfRangeMessage();
       run.stoppedOutOfRange = true;
       break;
     }
-    if (ListingIsFull(length, input.capacity)) {
+    if (ListingIsFull(length, request.capacity)) {
       run.closingMessage = TextboxFullMessage();
       run.stoppedFull = true;
       return run;
     }
-    std::optional<EquinoxLine> line = MakeEquinoxLine(run.lngYear, i, input.settings);
+    std::optional<EquinoxLine> line = MakeEquinoxLine(year, i, request.settings);
     if (!line) {
       // Only hostile years far below year 1 get here; the same message names the range.
       run.closingMessage = VEOutOfRangeMessage();
@@ -233,10 +205,10 @@ EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& 
     run.text += '\n';
     length += ListingLength(line->text) + ListingLength("\n");
     run.lines.push_back(std::move(*line));
-    ++run.lngYear;
+    ++year;
   }
-  if (check.years > 1) {
-    run.summary = EquinoxSummary(run.markedCount, check.years, input.settings);
+  if (run.number > 1) {
+    run.summary = EquinoxSummary(run.markedCount, run.number, request.settings);
     run.text += '\n';
     run.text += *run.summary;
     run.text += '\n';

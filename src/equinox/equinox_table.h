@@ -21,7 +21,7 @@ namespace clvt {
 
 inline constexpr int32_t kVernalEquinoxFirstYear = 1;
 inline constexpr int32_t kVernalEquinoxLastYear = 4000;
-inline constexpr int16_t kMaxEquinoxYears = 800;
+inline constexpr int kMaxEquinoxYears = 800;
 
 // "Vernal equinoxes are calculated only for years in the range 1 through 4000.", title
 // "Out of range", information icon.
@@ -35,16 +35,6 @@ PressStart VernalEquinoxesStart(InputControls& controls, Notation notation, cons
 
 // True for 1..4000, the years the Vernal equinoxes button accepts.
 bool VernalEquinoxYearInRange(int32_t year);
-
-// The verdict on the number-of-years box. years is 1..800 when the run may go on, 0 when it
-// stops (with message set when the user is told why: not digits only, or more than 800).
-// Empty or 0 stops silently. Any text is safe: long digit runs saturate, never overflow.
-struct NumYearsCheck {
-  std::string trimmed;  // the box's text without leading and trailing blanks
-  int16_t years = 0;
-  std::optional<Message> message;
-};
-NumYearsCheck CheckNumYears(std::string_view txbNumYears);
 
 // The two heading lines and the empty line after them, naming the Dee calendar deeName.
 std::string EquinoxHeading(std::string_view deeName);
@@ -93,24 +83,16 @@ std::optional<EquinoxLine> MakeEquinoxLine(int32_t year, int lineIndex,
 // (without line ends); no percentage when count is 0.
 std::string EquinoxSummary(int count, int years, const EquinoxSettings& settings);
 
-// One press of "Do it". The table is described by its length (as ListingLength counts) and
-// whether it holds a run (EquinoxTableHoldsRun); capacity is the window's limit in characters.
-struct EquinoxRunInput {
-  std::string_view txbNumYears;
-  bool inputDateInUse = true;  // the main window has an input notation in use
-  int32_t startYear = 0;       // the main window's input year at the moment of the run
+// One press of "Do it": its number box holds the number of years, start gives the first
+// year (the main window's input year at the moment of the run), and heldRun says whether the
+// table holds a run (EquinoxTableHoldsRun).
+struct EquinoxRequest : ListingRequest {
   EquinoxSettings settings;
-  int64_t tableLength = 0;
-  bool tableHoldsRun = false;
-  int64_t capacity = kListingCapacity;
 };
 
-// The text to write, and what ended the run early (closingMessage VEOutOfRangeMessage() or
-// TextboxFullMessage(), the latter with stoppedFull), as ListingRun says.
-struct EquinoxRunResult : ListingRun {
-  std::string txbNumYears;             // the trimmed box text to write back
-  bool changed = false;                // false: the table stays as it was
-  int32_t lngYear = 0;                 // the year after the last line written
+// What one press does, as ListingRun says; closingMessage VEOutOfRangeMessage() or
+// TextboxFullMessage(), the latter with stoppedFull.
+struct EquinoxRun : ListingRun {
   bool stoppedOutOfRange = false;      // ended at the first year beyond 4000 (or beyond the
                                        // calendar's day numbers); the summary still follows
   std::vector<EquinoxLine> lines;      // the lines written, in order
@@ -118,14 +100,11 @@ struct EquinoxRunResult : ListingRun {
   std::optional<std::string> summary;  // the summary line, when one was written
 };
 
-// Runs the table: checks the number of years, refuses a run without an input date in the
-// main window (NoInputDateMessage), writes the heading into a table without a run, asks
-// ClearFullTextboxQuestion for an overfull one, writes a line per year from startYear,
-// stops at the first year beyond 4000 (closingMessage VEOutOfRangeMessage; the summary still
-// follows) or when the table grows past the capacity (closingMessage TextboxFullMessage, no
-// summary), and appends the summary when more than one year was asked for. The messages shown
-// before anything is written (the number check, the missing date, the question) go through
-// messages; the closing message is left to the caller, to show after the text.
-EquinoxRunResult RunVernalEquinoxes(const EquinoxRunInput& input, MessageBoxes& messages);
+// One press of "Do it": StartListing with the noun "years" (its messages go through
+// messages), then the heading into a table without a run, a line per year from the start
+// year, a stop at the first year beyond 4000 (closingMessage VEOutOfRangeMessage; the summary
+// still follows) or when the table grows past the capacity (closingMessage
+// TextboxFullMessage, no summary), and the summary when more than one year was asked for.
+EquinoxRun RunVernalEquinoxes(const EquinoxRequest& request, MessageBoxes& messages);
 
 }  // namespace clvt

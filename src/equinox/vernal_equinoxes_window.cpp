@@ -133,30 +133,24 @@ void VernalEquinoxesWindow::FillLongitudeLists() {
 }
 
 void VernalEquinoxesWindow::ShowHeading(bool moveFocus) {
-  if (EquinoxTableHoldsRun(txbOutput_->toPlainText().toStdString())) return;
+  if (EquinoxTableHoldsRun(ListingText())) return;
   txbOutput_->setPlainText(QString::fromStdString(EquinoxHeading(host_.Dee().name)));
   if (moveFocus && cmdDoIt_->isEnabled()) cmdDoIt_->setFocus();
   txbOutput_->viewport()->update();
 }
 
 void VernalEquinoxesWindow::DoIt() {
-  const std::string numYears = numberBox_->text().toStdString();
-  EquinoxRunInput input;
-  input.txbNumYears = numYears;
-  input.inputDateInUse = host_.InputDateInUse();
-  input.startYear = host_.InputYear();
-  input.settings.degrees = kFirstDegree + cboDegrees_->currentIndex();
-  input.settings.minutes = cboMinutes_->currentIndex();
-  input.settings.apparent = optApparentST_->isChecked();
-  input.settings.dee = host_.Dee();
-  input.tableLength = HeldLength();
-  input.tableHoldsRun = EquinoxTableHoldsRun(txbOutput_->toPlainText().toStdString());
-
-  const EquinoxRunResult run = RunVernalEquinoxes(input, messages_);
-  numberBox_->setText(QString::fromStdString(run.txbNumYears));
-  if (!run.changed) return;
-  lngYear = run.lngYear;
-  WriteRun(run);
+  EquinoxRequest request;
+  request.numberBox = numberBox_->text().toStdString();
+  request.inputInUse = host_.InputDateInUse();
+  request.heldLength = HeldLength();
+  request.heldRun = EquinoxTableHoldsRun(ListingText());
+  request.start = [this] { return host_.InputYear(); };
+  request.settings.degrees = kFirstDegree + cboDegrees_->currentIndex();
+  request.settings.minutes = cboMinutes_->currentIndex();
+  request.settings.apparent = optApparentST_->isChecked();
+  request.settings.dee = host_.Dee();
+  WriteRun(RunVernalEquinoxes(request, messages_));
 }
 
 }  // namespace clvt

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "support/listing_window.h"
 
 class QComboBox;
@@ -19,10 +17,6 @@ class VernalEquinoxesWindow : public ListingWindow {
   Q_OBJECT
 
  public:
-  // The year of the next line: set by the opener; every run starts from the main window's
-  // input year of that moment and leaves here the year after its last line.
-  int32_t lngYear = 0;
-
   // Lays the window out with its initial values (hidden; the opener shows it).
   VernalEquinoxesWindow(ListingHost& host, MessageBoxes& messages, Clipboard& clipboard,
                         QWidget* parent = nullptr);

@@ -35,6 +35,7 @@
 #include "run/settings.h"
 #include "run/today.h"
 #include "sequence/date_sequence_window.h"
+#include "sequence/sequence_listing.h"
 #include "support/enter_key_widget.h"
 #include "support/focus_mark_widget.h"
 #include "support/identity.h"
@@ -620,7 +621,7 @@ void MainWindow::cmdDateSequence_Click() {
 void MainWindow::cmdVernalEquinoxes_Click() {
   InputControls c = ReadInputControls();
   const PressStart start = VernalEquinoxesStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
-  if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow(start.year);
+  if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow();
 }
 
 // The secondary windows are created on first use and shown not modal.
@@ -633,11 +634,10 @@ void MainWindow::OpenDateSequenceWindow() {
   sequenceWindow_->activateWindow();
 }
 
-void MainWindow::OpenVernalEquinoxWindow(int32_t year) {
+void MainWindow::OpenVernalEquinoxWindow() {
   if (frmVernalEquinoxes_ == nullptr) {
     frmVernalEquinoxes_ = new VernalEquinoxesWindow(*this, messages_, clipboard_, this);
   }
-  frmVernalEquinoxes_->lngYear = year;
   frmVernalEquinoxes_->show();
   frmVernalEquinoxes_->raise();
   frmVernalEquinoxes_->activateWindow();

@@ -121,7 +121,7 @@ class MainWindow : public QWidget, public ListingHost {
   void FocusCalculate();
   void CopyResultToClipboard();
   void OpenDateSequenceWindow();
-  void OpenVernalEquinoxWindow(int32_t year);
+  void OpenVernalEquinoxWindow();
 
   InputControls ReadInputControls() const;
   LiveInputView ReadLiveInputView() const;

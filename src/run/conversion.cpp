@@ -352,13 +352,6 @@ void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
   start.messages.insert(start.messages.end(), run.messages.begin(), run.messages.end());
 }
 
-PressStart DateSequenceStart(InputControls& controls, Notation notation, const DeeVariant& dee,
-                             int32_t jdn, std::string_view groupingSymbol) {
-  PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
-  if (start.ok) ReadStartJDN(start, controls, notation, dee);
-  return start;
-}
-
 int32_t GetYear(const InputControls& controls, Notation notation) {
   int64_t year = 0;
   if (notation == kInputWithAYN) {

@@ -113,11 +113,6 @@ PressStart CheckPressInput(InputControls& controls, Notation notation, const Dee
 void ReadStartJDN(PressStart& start, InputControls& controls, Notation notation,
                   const DeeVariant& dee);
 
-// The whole press of Date sequence: CheckPressInput, then ReadStartJDN. The listing starts
-// from start.jdn when ok.
-PressStart DateSequenceStart(InputControls& controls, Notation notation, const DeeVariant& dee,
-                             int32_t jdn, std::string_view groupingSymbol);
-
 struct ArithValues {
   bool ok = false;
   std::optional<Message> message;

@@ -46,22 +46,16 @@ DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages
 }
 
 void DateSequenceWindow::DoIt() {
-  const NumDaysCheck check = CheckNumDays(numberBox_->text().toStdString());
-  numberBox_->setText(QString::fromStdString(check.text));
-  const ListingStart start =
-      StartListing(check.message, check.numDays, host_.InputDayInUse(), HeldLength(), messages_);
-  if (!start.proceed) return;
-  if (start.clear) txbOutput_->clear();
-
-  // The run's own start: the main window's input as it stands now. An input gone invalid
-  // gives the day of the last good run.
   SequenceRequest request;
-  request.startJDN = host_.InputJdn();
-  request.numDays = check.numDays;
-  request.dee = host_.Dee();
+  request.numberBox = numberBox_->text().toStdString();
+  request.inputInUse = host_.InputDayInUse();
   request.heldLength = HeldLength();
-  request.heldContainsCE = HeldContainsCE();
-  WriteRun(BuildSequenceRun(request));
+  request.heldRun = SequenceListingHoldsRun(ListingText());
+  // The main window's input as it stands now; an input gone invalid gives the day of the
+  // last good run.
+  request.start = [this] { return host_.InputJdn(); };
+  request.dee = host_.Dee();
+  WriteRun(RunDateSequence(request, messages_));
 }
 
 }  // namespace clvt

@@ -75,26 +75,15 @@ SequenceDay MakeDay(int32_t j, const DeeVariant& dee) {
 
 }  // namespace
 
-Message InvalidNumDaysMessage() {
-  return Message{"Invalid input for number of days.", std::string(kDoItCaption), Icon::Information};
+PressStart DateSequenceStart(InputControls& controls, Notation notation, const DeeVariant& dee,
+                             int32_t jdn, std::string_view groupingSymbol) {
+  PressStart start = CheckPressInput(controls, notation, dee, jdn, groupingSymbol);
+  if (start.ok) ReadStartJDN(start, controls, notation, dee);
+  return start;
 }
 
-NumDaysCheck CheckNumDays(std::string_view text) {
-  NumDaysCheck check;
-  check.text = TrimBlanks(text);
-  if (check.text.empty()) return check;
-  if (!IsWholeNumber(check.text, false, "")) {
-    check.message = InvalidNumDaysMessage();
-    return check;
-  }
-  // DigitsValue saturates, so a hostile run of digits reads as "too many", never wraps.
-  const int64_t value = DigitsValue(check.text);
-  if (value > kMaxSequenceDays) {
-    check.message = Message{"Too many days", std::string(kDoItCaption), Icon::Information};
-    return check;
-  }
-  check.numDays = static_cast<int>(value);
-  return check;
+bool SequenceListingHoldsRun(std::string_view listing) {
+  return listing.find("CE") != std::string_view::npos;
 }
 
 std::string NumberWord(int n) {
@@ -118,25 +107,26 @@ std::string SequenceSummary(int count, int numDays) {
          "%) have the same date in the two calendars.";
 }
 
-SequenceRun BuildSequenceRun(const SequenceRequest& request) {
+SequenceRun RunDateSequence(const SequenceRequest& request, MessageBoxes& messages) {
   SequenceRun run;
+  if (!StartListing(request, "days", kMaxSequenceDays, messages, run)) return run;
   std::string& out = run.text;
-  int64_t length = request.heldLength;
+  int64_t length = run.replace ? 0 : request.heldLength;
   const auto append = [&](const std::string& text) {
     out += text;
     length += ListingLength(text);
   };
 
-  if (request.heldLength == 0) {
+  if (length == 0) {
     append(Heading(request.dee));
-  } else if (request.heldContainsCE && !ListingIsFull(request.heldLength, request.capacity)) {
+  } else if (request.heldRun && !ListingIsFull(length, request.capacity)) {
     append(std::string(kNewLine));
   }
 
   // Never step past the last representable day.
+  const int32_t startJDN = request.start();
   const int64_t lastDay = std::numeric_limits<int32_t>::max();
-  const int64_t numDays = std::min<int64_t>(std::clamp(request.numDays, 1, kMaxSequenceDays),
-                                            lastDay - request.startJDN + 1);
+  const int64_t numDays = std::min<int64_t>(run.number, lastDay - startJDN + 1);
   bool prevSame = false;
   int64_t padDee = 0;
   int64_t padWeekday = 0;
@@ -146,7 +136,7 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
       run.closingMessage = TextboxFullMessage();
       return run;
     }
-    SequenceDay day = MakeDay(static_cast<int32_t>(request.startJDN + k), request.dee);
+    SequenceDay day = MakeDay(static_cast<int32_t>(startJDN + k), request.dee);
     if (day.same) ++run.sameCount;
     day.marked = k > 0 && day.same != prevSame;
     prevSame = day.same;
@@ -163,7 +153,6 @@ SequenceRun BuildSequenceRun(const SequenceRequest& request) {
     if (k == 0) padWeekday = kWeekdayField - CharacterCount(jt);
     line += Blanks(padWeekday) + day.weekday;
     append(line + std::string(kNewLine));
-    ++run.daysListed;
     run.days.push_back(std::move(day));
   }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "datetext/text_helpers.h"
 #include "platform/utf8.h"
 
 namespace clvt {
@@ -13,22 +14,47 @@ int64_t ListingLength(std::string_view utf8) {
 
 bool ListingIsFull(int64_t length, int64_t capacity) { return length > capacity; }
 
-ListingStart StartListing(const std::optional<Message>& numberMessage, int64_t number,
-                          bool inputDateInUse, int64_t heldLength, MessageBoxes& messages,
-                          int64_t capacity) {
-  ListingStart start;
-  if (numberMessage) messages.Show(*numberMessage);
-  if (numberMessage || number == 0) return start;
-  if (!inputDateInUse) {
+Message InvalidNumberMessage(std::string_view noun) {
+  return Message{"Invalid input for number of " + std::string(noun) + ".",
+                 std::string(kDoItCaption), Icon::Information};
+}
+
+NumberBoxCheck CheckNumberBox(std::string_view text, std::string_view noun, int most) {
+  NumberBoxCheck check;
+  check.text = TrimBlanks(text);
+  if (check.text.empty()) return check;
+  if (!IsWholeNumber(check.text, false, "")) {
+    check.message = InvalidNumberMessage(noun);
+    return check;
+  }
+  // DigitsValue saturates, so a hostile run of digits reads as too many, never wraps.
+  const int64_t value = DigitsValue(check.text);
+  if (value > most) {
+    check.message =
+        Message{"Too many " + std::string(noun), std::string(kDoItCaption), Icon::Information};
+    return check;
+  }
+  check.number = static_cast<int>(value);
+  return check;
+}
+
+bool StartListing(const ListingRequest& request, std::string_view noun, int most,
+                  MessageBoxes& messages, ListingRun& run) {
+  const NumberBoxCheck check = CheckNumberBox(request.numberBox, noun, most);
+  run.numberBox = check.text;
+  if (check.message) messages.Show(*check.message);
+  if (check.message || check.number == 0) return false;
+  if (!request.inputInUse) {
     messages.Show(NoInputDateMessage());
-    return start;
+    return false;
   }
-  if (ListingIsFull(heldLength, capacity)) {
-    if (!messages.Show(ClearFullTextboxQuestion())) return start;
-    start.clear = true;
+  if (ListingIsFull(request.heldLength, request.capacity)) {
+    if (!messages.Show(ClearFullTextboxQuestion())) return false;
+    run.replace = true;
   }
-  start.proceed = true;
-  return start;
+  run.number = check.number;
+  run.changed = true;
+  return true;
 }
 
 Message ClearFullTextboxQuestion() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,9 @@
 #include "platform/message_box.h"
 
 // What the two listing windows (date sequence, vernal equinoxes) and `clvt sequence` /
-// `clvt equinox` share about a listing's text: how much a listing box holds, how its length is
-// counted against that, and the messages of a "Do it" that cannot list.
+// `clvt equinox` share about a listing: how much a listing box holds, how its length is
+// counted against that, the request and the first steps of a "Do it", and the messages of a
+// "Do it" that cannot list.
 namespace clvt {
 
 // A listing box holds at most 63 x 1024 characters; the one limit of both listing windows.
@@ -29,11 +31,29 @@ int64_t ListingLength(std::string_view utf8);
 // stops before its next line, and a new run first asks ClearFullTextboxQuestion().
 bool ListingIsFull(int64_t length, int64_t capacity = kListingCapacity);
 
-// What one run of a listing's "Do it" writes. A window writes text into its listing box
-// (replacing the box's text or appending to it) and only then shows closingMessage, so that the
-// lines the message speaks of stand in the box while it is up; `clvt` prints text and reports
-// the run's end its own way. The builders of both listings return a type derived from this.
+// What one press of a listing's "Do it" starts from; each listing's request adds what its
+// lines are made of. A window fills it from its controls and the main window, clvt from its
+// arguments.
+struct ListingRequest {
+  std::string numberBox;                // the number box's text as typed ("14", " 007", "")
+  bool inputInUse = true;               // the main window has what a run starts from
+  int64_t heldLength = 0;               // ListingLength of what the listing holds
+  bool heldRun = false;                 // the listing holds the lines of an earlier run
+  int64_t capacity = kListingCapacity;  // characters the listing may hold
+  // The day (JDN) or year the run starts from, asked only once the run goes ahead: the main
+  // window's input is read as it stands at that moment.
+  std::function<int32_t()> start;
+};
+
+// What one press of a listing's "Do it" does. A window writes numberBox back into its number
+// box and, when changed, text into its listing box (replacing the box's text or appending to
+// it), and only then shows closingMessage, so that the lines the message speaks of stand in the
+// box while it is up; `clvt` prints text and reports the run's end its own way. The builders
+// of both listings return a type derived from this.
 struct ListingRun {
+  std::string numberBox;                  // the number box's text, trimmed
+  int number = 0;                         // the number of days or years listed: 1..800, or 0
+  bool changed = false;                   // false: the press stopped before listing anything
   std::string text;                       // exactly the text to write, "\n" line ends
   bool replace = false;                   // the listing's text becomes text; else appended
   std::optional<Message> closingMessage;  // what ended the run early, shown after the text
@@ -41,18 +61,28 @@ struct ListingRun {
                              // TextboxFullMessage()): no summary, and the focus stays put
 };
 
-// Whether a listing's "Do it" goes on to list, after the steps both listings take first: the
-// message of a refused number (numberMessage) is shown and stops the run, as does a number of
-// 0; without an input date in the main window NoInputDateMessage() stops it; a listing already
-// past capacity asks ClearFullTextboxQuestion(), and No stops it. clear is set when the user
-// agreed to have the full listing cleared.
-struct ListingStart {
-  bool proceed = false;
-  bool clear = false;
+// "Invalid input for number of days." for noun "days" (information, title "Do it").
+Message InvalidNumberMessage(std::string_view noun);
+
+// The verdict on a number box's text (noun "days" or "years", at most `most`): blanks around
+// it are dropped; an empty text or 0 stops silently; anything but plain digits gives
+// InvalidNumberMessage(noun), a value above most "Too many days" (information, title "Do it").
+// Leading zeros are fine ("007" -> 7); a digit run of any length is too many, never wrapped.
+struct NumberBoxCheck {
+  std::string text;                // the text without leading and trailing blanks
+  int number = 0;                  // 1..most when the run may go ahead, 0 otherwise
+  std::optional<Message> message;  // set when the text is refused with a message
 };
-ListingStart StartListing(const std::optional<Message>& numberMessage, int64_t number,
-                          bool inputDateInUse, int64_t heldLength, MessageBoxes& messages,
-                          int64_t capacity = kListingCapacity);
+NumberBoxCheck CheckNumberBox(std::string_view text, std::string_view noun, int most);
+
+// The steps every listing's "Do it" takes first, deciding run's numberBox, number, changed
+// and replace: the number box is checked (CheckNumberBox), and a refused number's message is
+// shown and stops the run, as does a number of 0; without request.inputInUse
+// NoInputDateMessage() stops it; a listing already past capacity asks
+// ClearFullTextboxQuestion(), where No stops the run and Yes sets replace. True (and changed)
+// when the run goes on to list.
+bool StartListing(const ListingRequest& request, std::string_view noun, int most,
+                  MessageBoxes& messages, ListingRun& run);
 
 Message ClearFullTextboxQuestion();  // "Textbox is full.  Clear it?" Yes/No, no icon
 Message TextboxFullMessage();        // "Textbox is full." exclamation

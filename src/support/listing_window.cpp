@@ -153,13 +153,13 @@ void ListingWindow::FocusNumberBox() {
   numberBox_->setFocus();
 }
 
+std::string ListingWindow::ListingText() const { return txbOutput_->toPlainText().toStdString(); }
+
 int64_t ListingWindow::HeldLength() const { return txbOutput_->Length(); }
 
-bool ListingWindow::HeldContainsCE() const {
-  return txbOutput_->toPlainText().contains(QLatin1String("CE"));
-}
-
 void ListingWindow::WriteRun(const ListingRun& run) {
+  numberBox_->setText(QString::fromStdString(run.numberBox));
+  if (!run.changed) return;
   txbOutput_->WriteRun(run, messages_);
   if (!run.stoppedFull) FocusNumberBox();
 }

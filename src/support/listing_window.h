@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include <QWidget>
 
@@ -92,13 +93,13 @@ class ListingWindow : public QWidget {
   // Clear: a window whose empty listing shows a heading writes it here.
   virtual void ShowHeading(bool /*moveFocus*/) {}
 
-  // Writes run into the listing and shows its closing message after it; the focus returns to
-  // the number box unless the listing filled up.
+  // Writes run's number box text back and, when the run changed anything, its text into the
+  // listing, and shows its closing message after it; the focus returns to the number box
+  // unless the listing filled up.
   void WriteRun(const ListingRun& run);
-  // The listing as a run's builder sees it: its length as the capacity counts it, and whether
-  // it holds "CE" anywhere (has lines of an earlier run).
+  // The listing as a run's builder sees it: its text, and its length as the capacity counts it.
+  std::string ListingText() const;
   int64_t HeldLength() const;
-  bool HeldContainsCE() const;
   void FocusNumberBox();
 
   ListingHost& host_;

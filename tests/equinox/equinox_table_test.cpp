@@ -1,5 +1,6 @@
-// The vernal equinox table: columns, marks, summary, the stops at year 4000 and at the
-// table's capacity, and the number-of-years check. Whole tables (heading, the time mode named
+// The vernal equinox table: columns, marks, summary, the heading, and the stops at year 4000
+// and at the table's capacity. The number box and the steps before a run are the listings'
+// shared ones (support/listing_text_test.cpp). Whole tables (heading, the time mode named
 // every tenth line, the stop after 4000) are checked by the clvt equinox golden transcripts.
 #include "equinox/equinox_table.h"
 
@@ -12,20 +13,11 @@
 #include <vector>
 
 #include "calendar/calendar.h"
+#include "doubles/recording_message_boxes.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt {
 namespace {
-
-class RecordingMessages : public MessageBoxes {
- public:
-  bool answer = true;
-  std::vector<Message> shown;
-  bool Show(const Message& message) override {
-    shown.push_back(message);
-    return answer;
-  }
-};
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -51,52 +43,22 @@ class EquinoxTable : public testing::Test {
     return settings;
   }
 
-  EquinoxRunResult Run(int32_t year, std::string_view years, EquinoxSettings settings = {}) {
-    EquinoxRunInput input;
-    input.startYear = year;
-    input.txbNumYears = years;
-    input.settings = settings;
-    return RunVernalEquinoxes(input, messages);
+  EquinoxRun Run(int32_t year, std::string_view years, EquinoxSettings settings = {},
+                 int64_t capacity = kListingCapacity) {
+    EquinoxRequest request;
+    request.numberBox = years;
+    request.start = [year] { return year; };
+    request.settings = settings;
+    request.capacity = capacity;
+    return RunVernalEquinoxes(request, messages);
   }
 
   std::string LineFor(int32_t year, int index = 1, EquinoxSettings settings = {}) {
     return MakeEquinoxLine(year, index, settings).value().text;
   }
 
-  RecordingMessages messages;
+  RecordingMessageBoxes messages;
 };
-
-TEST_F(EquinoxTable, NumberOfYearsCheck) {
-  const Message invalid{"Invalid input for number of years.", "Do it", Icon::Information,
-                        Buttons::Ok};
-  const Message tooMany{"Too many years", "Do it", Icon::Information, Buttons::Ok};
-  struct Row {
-    std::string text;
-    std::string trimmed;
-    int16_t years;
-    std::optional<Message> message;
-  };
-  const Row rows[] = {
-      {"", "", 0, std::nullopt},
-      {"   ", "", 0, std::nullopt},
-      {"0", "0", 0, std::nullopt},
-      {" 12 ", "12", 12, std::nullopt},
-      {"800", "800", 800, std::nullopt},
-      {"801", "801", 0, tooMany},
-      {"18446744073709551617", "18446744073709551617", 0, tooMany},
-      {"-5", "-5", 0, invalid},
-      {"1,2", "1,2", 0, invalid},
-      {"\t12", "\t12", 0, invalid},
-      {"\xd9\xa3", "\xd9\xa3", 0, invalid},  // ARABIC-INDIC DIGIT THREE
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.text.substr(0, 30));
-    const NumYearsCheck check = CheckNumYears(row.text);
-    EXPECT_EQ(check.trimmed, row.trimmed);
-    EXPECT_EQ(check.years, row.years);
-    EXPECT_EQ(check.message, row.message);
-  }
-}
 
 TEST_F(EquinoxTable, YearColumnGivesOneDigitYearsAnExtraBlank) {
   struct Row {
@@ -201,14 +163,14 @@ TEST_F(EquinoxTable, LineKeepsTheValuesItShows) {
 TEST_F(EquinoxTable, OneYearHasNoSummary) { EXPECT_EQ(Lines(Run(2024, "1").text).size(), 4u); }
 
 TEST_F(EquinoxTable, StartAbove4000WritesNoLine) {
-  const EquinoxRunResult run = Run(4001, "12");
+  const EquinoxRun run = Run(4001, "12");
   EXPECT_EQ(run.text, EquinoxHeading("Dee-Cecil") +
                           "\nNumber of VE not on March 20 in Dee-Cecil Calendar for 77d0m W: "
                           "0 of 12\n");
   EXPECT_EQ(run.closingMessage, kOutOfRange);
   EXPECT_TRUE(run.stoppedOutOfRange);
   EXPECT_TRUE(run.lines.empty());
-  const EquinoxRunResult one = Run(4001, "1");
+  const EquinoxRun one = Run(4001, "1");
   EXPECT_EQ(one.text, EquinoxHeading("Dee-Cecil"));
   EXPECT_EQ(one.closingMessage, kOutOfRange);
   // The message follows the lines it ends, so the run shows none itself.
@@ -221,7 +183,7 @@ TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
   for (int32_t year :
        {std::numeric_limits<int32_t>::min(), -9999998, std::numeric_limits<int32_t>::max()}) {
     SCOPED_TRACE(year);
-    const EquinoxRunResult run = Run(year, "3");
+    const EquinoxRun run = Run(year, "3");
     EXPECT_EQ(Lines(run.text).size(), 3u + 2u);
     EXPECT_EQ(run.closingMessage, kOutOfRange);
   }
@@ -232,22 +194,18 @@ TEST_F(EquinoxTable, HostileYearsNeverOverflow) {
   EXPECT_EQ(line.find("inf"), std::string::npos);
 }
 
-TEST_F(EquinoxTable, AsksToClearAnOverfullTable) {
-  EquinoxRunInput input;
-  input.startYear = 2024;
-  input.txbNumYears = "1";
-  input.tableLength = 64513;
-  input.tableHoldsRun = true;
-  messages.answer = false;
-  const EquinoxRunResult no = RunVernalEquinoxes(input, messages);
-  EXPECT_FALSE(no.changed);
-  EXPECT_EQ(no.text, "");
-  EXPECT_EQ(messages.shown.size(), 1u);
-  messages.answer = true;
-  const EquinoxRunResult yes = RunVernalEquinoxes(input, messages);
-  EXPECT_TRUE(yes.replace);
-  input.tableLength = 64512;  // exactly full is not over
-  EXPECT_FALSE(RunVernalEquinoxes(input, messages).replace);
+// A table holding a run gets an empty line and the new run; an overfull one that the user
+// agreed to clear, or one without a run, gets the heading first.
+TEST_F(EquinoxTable, HeadingOnlyIntoATableWithoutARun) {
+  EquinoxRequest request;
+  request.numberBox = "1";
+  request.start = [] { return 2024; };
+  request.heldLength = 5000;
+  request.heldRun = true;
+  EXPECT_EQ(RunVernalEquinoxes(request, messages).text, "\n" + LineFor(2024, 0) + "\n");
+  request.heldLength = kListingCapacity + 1;
+  EXPECT_EQ(RunVernalEquinoxes(request, messages).text,
+            EquinoxHeading("Dee-Cecil") + LineFor(2024, 0) + "\n");
 }
 
 TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
@@ -256,11 +214,7 @@ TEST_F(EquinoxTable, StopsWhenTheTableOutgrowsItsCapacity) {
   const std::string heading = EquinoxHeading("Dee-Cecil");
   const int64_t twoLines = ListingLength(heading) + ListingLength(LineFor(2024, 0)) + 2 +
                            ListingLength(LineFor(2025)) + 2;
-  EquinoxRunInput input;
-  input.startYear = 2024;
-  input.txbNumYears = "12";
-  input.capacity = twoLines;
-  const EquinoxRunResult run = RunVernalEquinoxes(input, messages);
+  const EquinoxRun run = Run(2024, "12", {}, twoLines);
   EXPECT_TRUE(run.stoppedFull);
   EXPECT_FALSE(run.stoppedOutOfRange);
   EXPECT_EQ(Lines(run.text).size(), 3u + 3u);  // no summary
@@ -277,32 +231,11 @@ TEST_F(EquinoxTable, MultiByteGroupingSymbolsCountOneCharacterTowardTheCapacity)
   for (const char* symbol : {",", "\xe2\x80\xaf", "\xe2\x80\x99"}) {  // U+202F, U+2019
     SCOPED_TRACE(symbol);
     OverrideNumberSymbols(symbol, ".");
-    const EquinoxRunResult run = Run(1, "800");
+    const EquinoxRun run = Run(1, "800");
     EXPECT_FALSE(run.stoppedFull);
     EXPECT_EQ(Lines(run.text).size(), 3u + 800u + 2u);
     EXPECT_EQ(run.closingMessage, std::nullopt);
   }
-}
-
-TEST_F(EquinoxTable, RejectedRunsLeaveTheTableAlone) {
-  for (const char* text : {"", "0", "abc", "801"}) {
-    SCOPED_TRACE(text);
-    const EquinoxRunResult run = Run(2024, text);
-    EXPECT_FALSE(run.changed);
-    EXPECT_EQ(run.text, "");
-    EXPECT_EQ(run.lngYear, 2024);
-  }
-  EXPECT_EQ(messages.shown.size(), 2u);
-
-  // Without an input date in the main window its year reads 0; we used to list 0, 1, 2.
-  messages.shown.clear();
-  EquinoxRunInput input;
-  input.txbNumYears = "3";
-  input.inputDateInUse = false;
-  EXPECT_FALSE(RunVernalEquinoxes(input, messages).changed);
-  EXPECT_EQ(messages.shown,
-            (std::vector<Message>{{"Please enter an input date in the main window first.", "Do it",
-                                   Icon::Information, Buttons::Ok}}));
 }
 
 }  // namespace

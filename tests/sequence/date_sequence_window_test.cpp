@@ -49,8 +49,14 @@ class DateSequenceWindowTest : public QObject {
     QTest::mouseClick(Control<QPushButton>("cmdDoIt"), Qt::LeftButton);
   }
   int ListedDays() { return static_cast<int>(Output()->toPlainText().count(" CE ")); }
-  std::string Listing(int days, int64_t held = 0, bool heldCE = false) {
-    return BuildSequenceRun({host_.jdn, days, kDeeCecilVariant, held, heldCE}).text;
+  std::string Listing(int days, int64_t held = 0, bool heldRun = false) {
+    SequenceRequest request;
+    request.numberBox = std::to_string(days);
+    request.heldLength = held;
+    request.heldRun = heldRun;
+    request.start = [this] { return host_.jdn; };
+    RecordingMessageBoxes silent;
+    return RunDateSequence(request, silent).text;
   }
 
  private slots:

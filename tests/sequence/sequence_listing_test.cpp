@@ -1,4 +1,5 @@
-// The date sequence listing: number-of-days check, line layout, arrows, summaries, capacity.
+// The date sequence listing: line layout, arrows, summaries, capacity. The number box and the
+// steps before a run are the listings' shared ones (support/listing_text_test.cpp).
 // Dates below were worked out by hand from the calendars' rules: 2016 is a Gregorian leap
 // year but not a Dee-Cecil one (cycle position 3), so from 2016-02-29 CE on the two
 // calendars disagree until Dee-Cecil 2017-02-29.
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "calendar/calendar.h"
+#include "doubles/recording_message_boxes.h"
 #include "platform/digit_grouping.h"
 
 namespace clvt {
@@ -30,8 +32,14 @@ class SequenceListing : public ::testing::Test {
   void SetUp() override { OverrideNumberSymbols(","); }
   void TearDown() override { OverrideNumberSymbols(std::nullopt, std::nullopt); }
 
-  static SequenceRun Run(int32_t start, int days, int64_t held = 0, bool heldCE = false) {
-    return BuildSequenceRun({start, days, kDeeCecilVariant, held, heldCE});
+  static SequenceRun Run(int32_t start, int days, int64_t held = 0, bool heldRun = false) {
+    SequenceRequest request;
+    request.numberBox = std::to_string(days);
+    request.heldLength = held;
+    request.heldRun = heldRun;
+    request.start = [start] { return start; };
+    RecordingMessageBoxes messages;
+    return RunDateSequence(request, messages);
   }
 };
 
@@ -40,43 +48,6 @@ std::vector<std::string> Lines(const std::string& text) {
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
-}
-
-TEST(SequenceNumDays, ChecksTheBoxText) {
-  struct Row {
-    const char* text;
-    const char* trimmed;
-    int days;
-    const char* message;  // "" = none
-  };
-  const Row rows[] = {
-      {"007", "007", 7, ""},
-      {"  3  ", "3", 3, ""},
-      {"800", "800", 800, ""},
-      {"    ", "", 0, ""},
-      {"0", "0", 0, ""},
-      {"1,5", "1,5", 0, "Invalid input for number of days."},
-      {"-3", "-3", 0, "Invalid input for number of days."},
-      {"1 2", "1 2", 0, "Invalid input for number of days."},
-      {"\t5", "\t5", 0, "Invalid input for number of days."},
-      {"\xEF\xBC\x91\xEF\xBC\x92", "\xEF\xBC\x91\xEF\xBC\x92", 0,
-       "Invalid input for number of days."},  // full-width digits
-      {"801", "801", 0, "Too many days"},
-      // Overflowing digit runs must not wrap round to a small or negative count.
-      {"18446744073709551617", "18446744073709551617", 0, "Too many days"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.text);
-    const NumDaysCheck check = CheckNumDays(row.text);
-    EXPECT_EQ(check.text, row.trimmed);
-    EXPECT_EQ(check.numDays, row.days);
-    if (*row.message == '\0') {
-      EXPECT_FALSE(check.message.has_value());
-    } else {
-      ASSERT_TRUE(check.message.has_value());
-      EXPECT_EQ(*check.message, (Message{row.message, "Do it", Icon::Information}));
-    }
-  }
 }
 
 TEST(SequenceNumberWord, FollowsItsTable) {
@@ -143,9 +114,11 @@ TEST_F(SequenceListing, ArrowsMarkWhereAgreementStartsAndStops) {
 
 TEST_F(SequenceListing, SecondRunGetsOneEmptyLineAndNoHeading) {
   const SequenceRun first = Run(kJDN20151122, 1);
+  EXPECT_TRUE(SequenceListingHoldsRun(first.text));
   const SequenceRun second = Run(kJDN20151122, 1, ListingLength(first.text), true);
   EXPECT_EQ(second.text, "\n" + kLine20151122DeeCecil + "\n");
   // A listing without "CE" (nothing this program wrote) gets no separating line.
+  EXPECT_FALSE(SequenceListingHoldsRun(kHeadingDeeCecil));
   EXPECT_EQ(Run(kJDN20151122, 1, 5, false).text, kLine20151122DeeCecil + "\n");
 }
 
@@ -158,42 +131,26 @@ TEST_F(SequenceListing, DeeColumnShiftsWhereGroupingBegins) {
   EXPECT_NE(lines[3][26], ' ') << "the Dee padding stays the first day's";
 }
 
-TEST_F(SequenceListing, CountsLineEndsAsTwoCharacters) {
-  EXPECT_EQ(ListingLength("ab\ncd\n"), 8);
-  EXPECT_EQ(ListingLength("1\xE2\x80\xAF"
-                          "000"),
-            5);  // narrow no-break space is one
-  EXPECT_FALSE(ListingIsFull(64512));
-  EXPECT_TRUE(ListingIsFull(64513));
-}
-
 TEST_F(SequenceListing, StopsWhenTheListingFillsUp) {
   // Each 2015-11-22.. line of a Sunday is 74 characters plus a line end (2); the separating
   // empty line is 2. Starting 78 below the capacity, line 1 lands exactly on it, which is not
   // beyond it, so line 2 is written; one character more and line 1 is the last.
   const int64_t exact = kListingCapacity - 78;
   const SequenceRun atCapacity = Run(kJDN20151122, 14, exact, true);
-  EXPECT_EQ(atCapacity.daysListed, 2);
+  EXPECT_EQ(atCapacity.days.size(), 2u);
   EXPECT_TRUE(atCapacity.stoppedFull);
   EXPECT_EQ(atCapacity.text.find("calendars"), std::string::npos) << "no summary";
-  EXPECT_EQ(atCapacity.days.size(), 2u);
   EXPECT_FALSE(atCapacity.summary.has_value());
 
   const SequenceRun beyond = Run(kJDN20151122, 14, exact + 1, true);
-  EXPECT_EQ(beyond.daysListed, 1);
+  EXPECT_EQ(beyond.days.size(), 1u);
   EXPECT_TRUE(beyond.stoppedFull);
   EXPECT_EQ(beyond.text, "\n" + kLine20151122DeeCecil + "\n");
 }
 
 TEST_F(SequenceListing, NeverStepsPastTheLastJulianDayNumber) {
   const SequenceRun run = Run(INT32_MAX - 1, 5);
-  EXPECT_EQ(run.daysListed, 2);
-}
-
-TEST(SequenceMessages, Texts) {
-  EXPECT_EQ(ClearFullTextboxQuestion(),
-            (Message{"Textbox is full.  Clear it?", "Do it", Icon::None, Buttons::YesNo}));
-  EXPECT_EQ(TextboxFullMessage(), (Message{"Textbox is full.", "Do it", Icon::Exclamation}));
+  EXPECT_EQ(run.days.size(), 2u);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ namespace {
 constexpr ListingWindowShape kProbeShape{
     "frmProbe", "Probe", "txbNumber", "Number", "Probe listing", 2000, 40, 600, 4850, 4800};
 
-// Do it writes `next`, or throws when `fail` is set.
+// Do it writes `next`, keeping the number box's text, or throws when `fail` is set.
 class ProbeWindow : public ListingWindow {
  public:
   ProbeWindow(ListingHost& host, MessageBoxes& messages, Clipboard& clipboard)
@@ -46,6 +46,8 @@ class ProbeWindow : public ListingWindow {
   void DoIt() override {
     ++runs;
     if (fail) throw std::runtime_error("no memory");
+    next.changed = true;
+    next.numberBox = numberBox_->text().toStdString();
     WriteRun(next);
   }
 };
