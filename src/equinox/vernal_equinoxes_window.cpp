@@ -141,10 +141,8 @@ void VernalEquinoxesWindow::ShowHeading(bool moveFocus) {
 
 void VernalEquinoxesWindow::DoIt() {
   EquinoxRequest request;
-  request.numberBox = numberBox_->text().toStdString();
+  ReadListing(request, EquinoxTableHoldsRun);
   request.inputInUse = host_.InputDateInUse();
-  request.heldLength = HeldLength();
-  request.heldRun = EquinoxTableHoldsRun(ListingText());
   request.start = [this] { return host_.InputYear(); };
   request.settings.degrees = kFirstDegree + cboDegrees_->currentIndex();
   request.settings.minutes = cboMinutes_->currentIndex();

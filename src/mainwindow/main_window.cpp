@@ -612,35 +612,26 @@ bool MainWindow::ApplyPressStart(const InputControls& controls, const PressStart
   return start.ok;
 }
 
+// The listing windows are created on first use (and again after their title bar closed them)
+// and shown not modal.
+template <class Window>
+void MainWindow::OpenListingWindow(QPointer<Window>& window) {
+  if (window == nullptr) window = new Window(*this, messages_, clipboard_, this);
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void MainWindow::cmdDateSequence_Click() {
   InputControls c = ReadInputControls();
   const PressStart start = DateSequenceStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
-  if (ApplyPressStart(c, start)) OpenDateSequenceWindow();
+  if (ApplyPressStart(c, start)) OpenListingWindow(sequenceWindow_);
 }
 
 void MainWindow::cmdVernalEquinoxes_Click() {
   InputControls c = ReadInputControls();
   const PressStart start = VernalEquinoxesStart(c, notation_, dee_, lngJDN_, DigitGroupingSymbol());
-  if (ApplyPressStart(c, start)) OpenVernalEquinoxWindow();
-}
-
-// The secondary windows are created on first use and shown not modal.
-void MainWindow::OpenDateSequenceWindow() {
-  if (sequenceWindow_ == nullptr) {
-    sequenceWindow_ = new DateSequenceWindow(*this, messages_, clipboard_, this);
-  }
-  sequenceWindow_->show();
-  sequenceWindow_->raise();
-  sequenceWindow_->activateWindow();
-}
-
-void MainWindow::OpenVernalEquinoxWindow() {
-  if (frmVernalEquinoxes_ == nullptr) {
-    frmVernalEquinoxes_ = new VernalEquinoxesWindow(*this, messages_, clipboard_, this);
-  }
-  frmVernalEquinoxes_->show();
-  frmVernalEquinoxes_->raise();
-  frmVernalEquinoxes_->activateWindow();
+  if (ApplyPressStart(c, start)) OpenListingWindow(frmVernalEquinoxes_);
 }
 
 void MainWindow::cmdCopyResult_Click() {

@@ -120,8 +120,8 @@ class MainWindow : public QWidget, public ListingHost {
   void PlaceWindow();
   void FocusCalculate();
   void CopyResultToClipboard();
-  void OpenDateSequenceWindow();
-  void OpenVernalEquinoxWindow();
+  template <class Window>
+  void OpenListingWindow(QPointer<Window>& window);
 
   InputControls ReadInputControls() const;
   LiveInputView ReadLiveInputView() const;

@@ -47,10 +47,8 @@ DateSequenceWindow::DateSequenceWindow(ListingHost& host, MessageBoxes& messages
 
 void DateSequenceWindow::DoIt() {
   SequenceRequest request;
-  request.numberBox = numberBox_->text().toStdString();
+  ReadListing(request, SequenceListingHoldsRun);
   request.inputInUse = host_.InputDayInUse();
-  request.heldLength = HeldLength();
-  request.heldRun = SequenceListingHoldsRun(ListingText());
   // The main window's input as it stands now; an input gone invalid gives the day of the
   // last good run.
   request.start = [this] { return host_.InputJdn(); };

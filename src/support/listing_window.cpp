@@ -155,7 +155,13 @@ void ListingWindow::FocusNumberBox() {
 
 std::string ListingWindow::ListingText() const { return txbOutput_->toPlainText().toStdString(); }
 
-int64_t ListingWindow::HeldLength() const { return txbOutput_->Length(); }
+void ListingWindow::ReadListing(ListingRequest& request,
+                                bool (*holdsRun)(std::string_view listing)) const {
+  const std::string listing = ListingText();
+  request.numberBox = numberBox_->text().toStdString();
+  request.heldLength = ListingLength(listing);
+  request.heldRun = holdsRun(listing);
+}
 
 void ListingWindow::WriteRun(const ListingRun& run) {
   numberBox_->setText(QString::fromStdString(run.numberBox));

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include <QWidget>
 
@@ -22,6 +23,7 @@ namespace clvt {
 class Clipboard;
 class ListingBox;
 class MessageBoxes;
+struct ListingRequest;
 struct ListingRun;
 
 // What a listing window needs from the main window, read afresh on every "Do it". The main
@@ -97,9 +99,10 @@ class ListingWindow : public QWidget {
   // listing, and shows its closing message after it; the focus returns to the number box
   // unless the listing filled up.
   void WriteRun(const ListingRun& run);
-  // The listing as a run's builder sees it: its text, and its length as the capacity counts it.
+  // The part of a run's request read from this window: the number box's text, the listing's
+  // length as the capacity counts it, and whether it holds a run, as holdsRun judges its text.
+  void ReadListing(ListingRequest& request, bool (*holdsRun)(std::string_view listing)) const;
   std::string ListingText() const;
-  int64_t HeldLength() const;
   void FocusNumberBox();
 
   ListingHost& host_;
