@@ -52,7 +52,7 @@ struct ListingRequest {
 // of both listings return a type derived from this.
 struct ListingRun {
   std::string numberBox;                  // the number box's text, trimmed
-  int number = 0;                         // the number of days or years listed: 1..800, or 0
+  int number = 0;                         // the days or years asked for: 1..800, or 0
   bool changed = false;                   // false: the press stopped before listing anything
   std::string text;                       // exactly the text to write, "\n" line ends
   bool replace = false;                   // the listing's text becomes text; else appended
