@@ -1,6 +1,7 @@
 // Bounded, non-blocking reading of regular files.
 #include "platform/file_read.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <new>
@@ -39,14 +40,26 @@ int OpenError([[maybe_unused]] const std::string& path, int error) {
   return error;
 }
 
-// 0 when fd is a regular file, else the error number to report for it.
-int RegularFileError(int fd) {
+// 0 when fd is a regular file, else the error number to report for it. size receives the
+// file's size as the system gave it.
+int RegularFileError(int fd, std::size_t& size) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return errno;
   if (S_ISDIR(info.st_mode)) return EISDIR;
   // A FIFO, socket or device may never end or never answer: only regular files are read.
   if (!S_ISREG(info.st_mode)) return ENXIO;
+  size = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
   return 0;
+}
+
+// The room to read into next: the size the file had when opened and one byte more, which meets
+// the end of a file that has not grown; doubled while the file goes on, never past maxBytes.
+// Making room for maxBytes at once would zero a mebibyte for a settings file of a hundred bytes.
+std::size_t NextRoom(std::size_t room, std::size_t fileSize, std::size_t maxBytes) {
+  constexpr std::size_t kLeastRoom = 4096;
+  if (room >= maxBytes / 2) return maxBytes;
+  const std::size_t wanted = room == 0 ? std::min(fileSize, maxBytes - 1) + 1 : room * 2;
+  return std::min(maxBytes, std::max(wanted, kLeastRoom));
 }
 
 }  // namespace
@@ -85,21 +98,24 @@ FileRead ReadFileBytes(const std::string& path, std::size_t maxBytes) {
   if (path.find('\0') != std::string::npos) return Failure(FileReadStatus::CannotOpen, EINVAL);
   const int fd = ::open(path.c_str(), kOpenFlags);
   if (fd < 0) return Failure(FileReadStatus::CannotOpen, OpenError(path, errno));
-  if (const int error = RegularFileError(fd); error != 0) {
+  std::size_t fileSize = 0;
+  if (const int error = RegularFileError(fd, fileSize); error != 0) {
     ::close(fd);
     return Failure(FileReadStatus::CannotOpen, error);
   }
 
   FileRead result;
-  try {
-    result.bytes.resize(maxBytes);
-  } catch (const std::bad_alloc&) {
-    ::close(fd);
-    return Failure(FileReadStatus::Failed, ENOMEM);
-  }
   std::size_t filled = 0;
   while (filled < maxBytes) {
-    const ssize_t n = ::read(fd, result.bytes.data() + filled, maxBytes - filled);
+    if (filled == result.bytes.size()) {
+      try {
+        result.bytes.resize(NextRoom(result.bytes.size(), fileSize, maxBytes));
+      } catch (const std::bad_alloc&) {
+        ::close(fd);
+        return Failure(FileReadStatus::Failed, ENOMEM);
+      }
+    }
+    const ssize_t n = ::read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int error = errno;

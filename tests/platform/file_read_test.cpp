@@ -31,6 +31,15 @@ TEST(ReadFileBytes, ReadsWholeFilesUpToTheLimitAndReportsEmptyOnes) {
   const FileRead exact = ReadFileBytes(path, 10);
   EXPECT_EQ(exact.bytes, "0123456789");
   EXPECT_FALSE(exact.truncated);
+
+#ifdef __linux__
+  // The system gives the size of a /proc file as 0; the read still goes on to its end.
+  const FileRead unsized = ReadFileBytes("/proc/self/smaps", 1 << 20);
+  EXPECT_EQ(unsized.status, FileReadStatus::Ok);
+  EXPECT_GT(unsized.bytes.size(), 4096U);
+  EXPECT_EQ(unsized.bytes.back(), '\n');
+  EXPECT_FALSE(unsized.truncated);
+#endif
 }
 
 TEST(ReadFileBytes, FailuresCarryTheSystemErrorAndItsEnglishText) {
