@@ -98,8 +98,12 @@ void SetFontName(QWidget* window, const QString& name, bool includeTextBoxes) {
       if (IsTextBox(child)) SetFamily(child, child->font().family());
     }
   }
+  // A control that already shows the family, as every control does that inherits it from a
+  // window given the family first, is left alone: a font set on a control lays it and all its
+  // children out again, which took a tenth of the main window's start.
   for (QWidget* child : children) {
-    if (TakesFontName(child) || (includeTextBoxes && IsTextBox(child))) {
+    if ((TakesFontName(child) || (includeTextBoxes && IsTextBox(child))) &&
+        child->font().family() != name) {
       SetFamily(child, name);
     }
   }
