@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <string>
+
 #include "platform/message_box.h"
 #include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
@@ -153,14 +155,13 @@ void ListingWindow::FocusNumberBox() {
   numberBox_->setFocus();
 }
 
-std::string ListingWindow::ListingText() const { return txbOutput_->toPlainText().toStdString(); }
+const std::string& ListingWindow::ListingText() const { return txbOutput_->HeldText(); }
 
 void ListingWindow::ReadListing(ListingRequest& request,
                                 bool (*holdsRun)(std::string_view listing)) const {
-  const std::string listing = ListingText();
   request.numberBox = numberBox_->text().toStdString();
-  request.heldLength = ListingLength(listing);
-  request.heldRun = holdsRun(listing);
+  request.heldLength = txbOutput_->Length();
+  request.heldRun = holdsRun(txbOutput_->HeldText());
 }
 
 void ListingWindow::WriteRun(const ListingRun& run) {

@@ -102,7 +102,7 @@ class ListingWindow : public QWidget {
   // The part of a run's request read from this window: the number box's text, the listing's
   // length as the capacity counts it, and whether it holds a run, as holdsRun judges its text.
   void ReadListing(ListingRequest& request, bool (*holdsRun)(std::string_view listing)) const;
-  std::string ListingText() const;
+  const std::string& ListingText() const;
   void FocusNumberBox();
 
   ListingHost& host_;

@@ -7,6 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+
 #include "platform/clipboard.h"
 #include "support/listing_text.h"
 #include "support/twips.h"
@@ -44,9 +46,21 @@ ListingBox::ListingBox(QWidget* parent) : TextBoxWidget(parent) {
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setFont(ListingFont());
+  connect(this, &QPlainTextEdit::textChanged, this, [this] { held_.reset(); });
 }
 
-int64_t ListingBox::Length() const { return ListingLength(toPlainText().toStdString()); }
+const ListingBox::Held& ListingBox::HeldNow() const {
+  if (!held_) {
+    std::string text = toPlainText().toStdString();
+    const int64_t length = ListingLength(text);
+    held_ = Held{std::move(text), length};
+  }
+  return *held_;
+}
+
+const std::string& ListingBox::HeldText() const { return HeldNow().text; }
+
+int64_t ListingBox::Length() const { return HeldNow().length; }
 
 void ListingBox::WriteRun(const ListingRun& run, MessageBoxes& messages) {
   const QString written = QString::fromStdString(run.text);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include <QPlainTextEdit>
 
@@ -47,13 +49,26 @@ class ListingBox : public TextBoxWidget {
  public:
   explicit ListingBox(QWidget* parent = nullptr);
 
-  // The text as the capacity counts it (ListingLength).
+  // The listing as a run's builder reads it: UTF-8 with "\n" line ends, and its length as the
+  // capacity counts it (ListingLength). Both are taken from the box once after each change of
+  // its text, not on every call: a "Do it" asks several times, and a box near its capacity
+  // holds 64 KiB.
+  const std::string& HeldText() const;
   int64_t Length() const;
 
   // Writes run.text, replacing the box's text or appending to it as run.replace says, and puts
   // the caret at the end so that the last line shows. Only then does it show the run's closing
   // message, so that the lines the message speaks of stand in the box while it is up.
   void WriteRun(const ListingRun& run, MessageBoxes& messages);
+
+ private:
+  struct Held {
+    std::string text;
+    int64_t length = 0;
+  };
+  const Held& HeldNow() const;
+
+  mutable std::optional<Held> held_;  // empty once the text has changed
 };
 
 // The listing box's font: 9-point "Courier New" (its metric twin where it is missing).
