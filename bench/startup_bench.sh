@@ -3,11 +3,12 @@
 # one push button, bench/minimal_window.cpp, built with the same flags), side by side in one
 # run under one Xvfb without a window manager:
 #
-#  - time: from starting the program to its first window exposed and painted, as the same
-#    plug-in loaded into both programs reports it (bench/startup_mark.cpp);
-#  - processor time: what all threads of the program have spent on a processor by then,
-#    steadier than the time on a machine busy with other work;
-#  - memory: the peak resident size (VmHWM) at that moment.
+#  - time: from starting the program to its first window exposed (mapped, and asked for its
+#    contents) and to the end of that window's first paint, as the same plug-in loaded into
+#    both programs reports them (bench/startup_mark.cpp);
+#  - processor time: what all threads of the program have spent on a processor by the paint,
+#    steadier than the times on a machine busy with other work;
+#  - memory: the peak resident size (VmHWM) after the paint.
 #
 # The programs are started RUNS times each (20 unless set), interleaved and in turns first,
 # after one start of each that is not counted; each calvantis starts with a fresh, empty
@@ -64,17 +65,9 @@ environment = dict(os.environ, DISPLAY=":" + display.decode().strip(), QT_QPA_PL
                    QT_QPA_GENERIC_PLUGINS="startupmark", STARTUP_MARK_FD=str(MARK_FD),
                    XDG_RUNTIME_DIR=runtime)
 
-def cpu_ms(pid):
-    """Milliseconds the process has spent on a processor so far, all its threads together."""
-    total = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
-            total += int(schedstat.read().split()[0])
-    return total / 1e6
-
 def once(program):
-    """Milliseconds from start to first painted window, the processor time spent by then and
-    the peak resident KiB then."""
+    """Milliseconds from start to the first window exposed and to its first paint, processor
+    milliseconds by then, and the peak resident KiB then."""
     settings = tempfile.mkdtemp(dir=scratch)
     env = dict(environment, XDG_CONFIG_HOME=settings)
     marks, mark = os.pipe()
@@ -83,11 +76,15 @@ def once(program):
         (os.POSIX_SPAWN_DUP2, null, 0), (os.POSIX_SPAWN_DUP2, null, 1),
         (os.POSIX_SPAWN_DUP2, null, 2), (os.POSIX_SPAWN_DUP2, mark, MARK_FD)])
     os.close(mark)
+    told = b""
     try:
-        if not select.select([marks], [], [], 30)[0]:
-            sys.exit(f"startup_bench: {program} showed no window within 30 seconds")
-        line = os.read(marks, 64)
-        cpu = cpu_ms(pid)
+        while told.count(b"\n") < 2:
+            if not select.select([marks], [], [], 30)[0]:
+                sys.exit(f"startup_bench: {program} painted no window within 30 seconds")
+            more = os.read(marks, 128)
+            if not more:
+                sys.exit(f"startup_bench: {program} ended before it painted a window")
+            told += more
         with open(f"/proc/{pid}/status") as status:
             peak = next(int(l.split()[1]) for l in status if l.startswith("VmHWM:"))
     finally:
@@ -95,44 +92,40 @@ def once(program):
         os.waitpid(pid, 0)
         os.close(marks)
         shutil.rmtree(settings)
-    if not line.strip():
-        sys.exit(f"startup_bench: {program} ended before it showed a window")
-    return (int(line) - start) / 1e6, cpu, peak
+    (exposed, _), (painted, cpu) = (map(int, line.split()) for line in told.splitlines())
+    return (exposed - start) / 1e6, (painted - start) / 1e6, cpu / 1e6, peak
 
 sides = [reference] + programs
-times = {side: [] for side in sides}
-cpus = {side: [] for side in sides}
-peaks = {side: [] for side in sides}
+results = {side: [] for side in sides}
 try:
     for side in sides:
         once(side)  # caches warm, fontconfig's included
     for run in range(runs):
         for i in range(len(sides)):
             side = sides[(run + i) % len(sides)]
-            ms, cpu, kib = once(side)
-            times[side].append(ms)
-            cpus[side].append(cpu)
-            peaks[side].append(kib)
+            results[side].append(once(side))
 finally:
     server.terminate()
     server.wait()
     shutil.rmtree(scratch)
 
-def quartiles(values):
-    q = statistics.quantiles(values, n=4)
-    return f"{q[0]:.1f} to {q[2]:.1f}"
-
 def medians(side):
-    return [statistics.median(values[side]) for values in (times, cpus, peaks)]
+    return [statistics.median(column) for column in zip(*results[side])]
+
+def quartiles(side, column):
+    q = statistics.quantiles([result[column] for result in results[side]], n=4)
+    return f"{q[0]:.1f}-{q[2]:.1f}"
 
 base = medians(reference)
-print(f"{runs} runs each, interleaved; medians, and the quartiles of the times to the window")
+print(f"{runs} runs each, interleaved; medians (quartiles) of the times from the start to the "
+      "first window exposed and to its first paint, the processor time by then, the peak memory")
 for side in sides:
-    ms, cpu, kib = medians(side)
+    exposed, painted, cpu, kib = medians(side)
     name = "minimal Qt window" if side == reference else "calvantis"
-    print(f"{name:18} {ms:6.1f} ms ({quartiles(times[side])}), processor {cpu:5.1f} ms, "
-          f"peak {kib / 1024:4.1f} MiB  {side}")
+    print(f"{name:18} exposed {exposed:5.1f} ms ({quartiles(side, 0)}), painted {painted:5.1f} ms "
+          f"({quartiles(side, 1)}), processor {cpu:5.1f} ms, peak {kib / 1024:4.1f} MiB  {side}")
     if side != reference:
-        print(f"    time ratio {ms / base[0]:.2f}, processor time ratio {cpu / base[1]:.2f}, "
-              f"memory ratio {kib / base[2]:.2f}")
+        print(f"    ratios: time to exposed {exposed / base[0]:.2f}, to painted "
+              f"{painted / base[1]:.2f}, processor time {cpu / base[2]:.2f}, "
+              f"memory {kib / base[3]:.2f}")
 END
