@@ -6,9 +6,10 @@
 // STARTUP_MARK_FD: the CLOCK_MONOTONIC time and the processor time of the whole process, both
 // in nanoseconds. With STARTUP_MARK_EXIT set it ends the program after the second, so that a
 // profiler run under valgrind or perf covers the start-up alone.
+#include "startup_mark.h"
+
 #include <QCoreApplication>
 #include <QEvent>
-#include <QGenericPlugin>
 #include <QMetaObject>
 #include <QWindow>
 
@@ -59,16 +60,8 @@ class StartupMark : public QObject {
   bool marked_ = false;
 };
 
-class StartupMarkPlugin : public QGenericPlugin {
-  Q_OBJECT
-  Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "startup_mark.json")
-
- public:
-  QObject* create(const QString& /*name*/, const QString& /*spec*/) override {
-    return new StartupMark;
-  }
-};
-
 }  // namespace
 
-#include "startup_mark.moc"
+QObject* StartupMarkPlugin::create(const QString& /*name*/, const QString& /*spec*/) {
+  return new StartupMark;
+}
