@@ -78,7 +78,7 @@ class StartupWindowTest : public QObject {
   void firstStartKeepsDefaultsAndQuitSavesAll() {
     Start();
     QCOMPARE(window_->windowTitle(), QStringLiteral("Calvantor 6.42"));
-    QVERIFY(!window_->windowIcon().isNull());
+    QTRY_VERIFY(!window_->windowIcon().isNull());  // once the window has been painted
     QCOMPARE(window_->lngBackColor(), 0x800080u);
     QVERIFY(Find("optDeeCecil")->isChecked());
     QVERIFY(!Text("txbYearADBCetc").isEmpty());  // today's date
