@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+class QEvent;
+class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QWidget;
@@ -15,8 +17,8 @@ namespace clvt {
 class MessageBoxes;
 class Shell;
 
-// A label that opens a web page: underlined, with a pointing hand over it. It takes the focus
-// with Tab or a click, like a button, and reports activated() once per use: a left click
+// A label that opens a web page: plain text underlined, with a pointing hand over it. It takes the
+// focus with Tab or a click, like a button, and reports activated() once per use: a left click
 // (pressed and released on it; a double-click counts once), Return, keypad Enter or Space (a
 // key held down counts once), or an assistive tool's "press". Other mouse buttons do nothing.
 // Screen readers hear it as a link named by its text, with address as its description.
@@ -30,6 +32,8 @@ class WebLinkLabel : public QLabel {
   void activated();
 
  protected:
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
