@@ -128,6 +128,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
   cmdCopyResult->setEnabled(false);
   ShowVernalEquinoxesButton();
   SetOption(optPlus, true);
+  FitCaptions(this);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

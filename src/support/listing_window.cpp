@@ -120,6 +120,7 @@ void ListingWindow::FormLoad(const QString& number) {
   txbOutput_->setFont(ListingFont());
   SetBackColor(this, host_.BackColour());
   SetForeColor(this, kWhite);
+  FitCaptions(this);
   PlaceBesideMainWindow();
   SetListingCopyButton(*cmdCopyToClipboard_, false);
   numberBox_->setText(number);

@@ -11,6 +11,7 @@
 
 #include "support/accessible_widget.h"
 #include "support/colour_widget.h"
+#include "support/look_widget.h"
 #include "support/twips.h"
 
 namespace clvt {
@@ -75,6 +76,7 @@ PopupWindow::PopupWindow()
   connect(Timer1_, &QTimer::timeout, this, &PopupWindow::Timer1_Timer);
   // Screen readers hear the message itself, as an alert, when the pop-up appears.
   DescribeAsAlert(this);
+  FitCaptions(this);
 
   resize(kDesignWidthPixels, kDesignHeightPixels);
   lblMessage_->setGeometry(contentsRect());

@@ -14,6 +14,7 @@
 #include "support/accessible_widget.h"
 #include "support/enter_key_widget.h"
 #include "support/focus_mark_widget.h"
+#include "support/look_widget.h"
 #include "support/program_text.h"
 #include "support/text_box_widget.h"
 #include "support/twips_widget.h"
@@ -81,6 +82,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
   PressButtonsOnEnter(this);
   MarkFocus(this);
+  FitCaptions(this);
 
   setMinimumSize(MinimumPixels(kViewerMinWidth - kFrameWidth),
                  MinimumPixels(kViewerMinHeight - kFrameHeight));
