@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -186,6 +187,11 @@ void MainWindow::WireControls() {
   }
   txbYearCEJC->installEventFilter(this);
   for (QLineEdit* box : txbArith) box->installEventFilter(this);
+  // F1 and Ctrl+Q act as Help and Quit from every window of the program, but not past a message.
+  new QShortcut(QKeySequence(Qt::Key_F1), this, on([this] { cmdHelp_Click(); }),
+                Qt::ApplicationShortcut);
+  new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, on([this] { cmdQuit_Click(); }),
+                Qt::ApplicationShortcut);
 }
 void MainWindow::InitializeMainWindow() {
   FillLists();

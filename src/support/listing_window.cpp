@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <string>
 
@@ -86,6 +87,7 @@ ListingWindow::ListingWindow(const ListingWindowShape& shape, ListingHost& host,
           on([this] { cmdCopyToClipboard_Click(); }));
   connect(cmdClear_, &QPushButton::clicked, this, on([this] { cmdClear_Click(); }));
   connect(cmdClose_, &QPushButton::clicked, this, on([this] { cmdClose_Click(); }));
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, on([this] { cmdClose_Click(); }));
   RunOnEnterRelease(numberBox_, on([this] {
                       if (cmdDoIt_->isEnabled()) cmdDoIt_Click();
                     }));

@@ -16,8 +16,9 @@ class QPushButton;
 // What the date sequence and vernal equinox windows do alike: a number box and "Do it" at the
 // top, a listing box, and Copy to clipboard, Clear and Close below it. This scaffold holds the
 // shared controls and what they do (copy the selection or everything, the copy button's wide
-// and narrow caption, Enter in the number box runs, the focus on activation, the place beside
-// the main window, the look); a listing window adds its own controls and its "Do it".
+// and narrow caption, Enter in the number box runs, Escape closes as Close does, the focus on
+// activation, the place beside the main window, the look); a listing window adds its own
+// controls and its "Do it".
 namespace clvt {
 
 class Clipboard;

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 
 #include "platform/executable_folder.h"
@@ -78,6 +79,7 @@ ViewWindow::ViewWindow(MessageBoxes& messages, Clipboard& clipboard, QWidget* pa
   connect(cmdCopyToClipboard_, &QPushButton::clicked, this,
           Guarded(messages_, [this] { cmdCopyToClipboard_Click(); }));
   connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { cmdClose_Click(); });
   setTabOrder(txbText1_, cmdCopyToClipboard_);
   setTabOrder(cmdCopyToClipboard_, cmdClose_);
   PressButtonsOnEnter(this);

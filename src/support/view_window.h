@@ -12,8 +12,8 @@ class QPushButton;
 
 // frmView: a plain-text file shown read-only, with Close and an optional button that copies the
 // text or its selected part. The file is read on the first display after the window was
-// created or closed with its close box; hiding it with Close keeps the text, so showing it
-// again does not read the file again.
+// created or closed with its close box; hiding it with Close (or Escape) keeps the text, so
+// showing it again does not read the file again.
 namespace clvt {
 
 class Clipboard;

@@ -434,6 +434,52 @@ class MainWindowTest : public QObject {
     QVERIFY(messages_.shown.empty());
   }
 
+  // F1 and Ctrl+Q act as Help and Quit (settings saved) from every window; Escape closes a
+  // listing window or the viewer as its Close does, never the main window.
+  void keysOpenAndCloseWindows_data() {
+    QTest::addColumn<QStringList>("opened");  // before the key
+    QTest::addColumn<QString>("active");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QStringList>("shown");  // after it
+    const QKeySequence f1(Qt::Key_F1), escape(Qt::Key_Escape), quit(Qt::CTRL | Qt::Key_Q);
+    QTest::newRow("F1") << QStringList() << "frmMain" << f1 << QStringList{"frmMain", "frmView"};
+    QTest::newRow("F1 in a listing") << QStringList{"frmDateSequence"} << "frmDateSequence" << f1
+                                     << QStringList{"frmDateSequence", "frmMain", "frmView"};
+    QTest::newRow("Escape in the viewer")
+        << QStringList{"frmView"} << "frmView" << escape << QStringList{"frmMain"};
+    QTest::newRow("Escape in a listing")
+        << QStringList{"frmDateSequence", "frmView"} << "frmDateSequence" << escape
+        << QStringList{"frmMain", "frmView"};
+    QTest::newRow("Escape in the main window")
+        << QStringList() << "frmMain" << escape << QStringList{"frmMain"};
+    // The program ends with the main window (here, with no event loop, the listing stays).
+    QTest::newRow("Ctrl+Q") << QStringList() << "frmMain" << quit << QStringList();
+    QTest::newRow("Ctrl+Q in a listing") << QStringList{"frmDateSequence"} << "frmDateSequence"
+                                         << quit << QStringList{"frmDateSequence"};
+  }
+  void keysOpenAndCloseWindows() {
+    QFETCH(QStringList, opened);
+    QFETCH(QString, active);
+    QFETCH(QKeySequence, key);
+    QFETCH(QStringList, shown);
+    Tick();  // the notation of today's date is in use
+    if (opened.contains("frmView")) window_->cmdHelp_Click();
+    if (opened.contains("frmDateSequence")) window_->cmdDateSequence_Click();
+    auto* target = active == "frmMain" ? window_.get() : window_->findChild<QWidget*>(active);
+    target->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(target));
+    QTest::keySequence(target, key);
+    QStringList visible;
+    QTest::qWait(20);  // the viewer reads its file once it is shown
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+      if (w->isVisible()) visible << w->objectName();
+    }
+    visible.sort();
+    QCOMPARE(visible, shown);
+    QCOMPARE(registry_.values.empty(), shown.contains("frmMain"));  // saved when it quit
+    QVERIFY(messages_.shown.empty());
+  }
+
   // Years 1 and 4000 open the vernal equinox window from the input year; Close hides it, and
   // the next press shows the same window with its table.
   void vernalEquinoxesTakeYears1To4000_data() {
