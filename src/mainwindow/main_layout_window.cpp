@@ -129,6 +129,8 @@ void MainWindow::BuildControls() {
   // Qt makes every auto-exclusive option below one parent a single group, frames included,
   // so the two Dee options get a bare parent of their own.
   auto* deeOptions = Make<QWidget>(this, "deeOptions", 2070, 1980, 7620, 330);
+  // Screen readers name the group the two options stand in by the heading beside it.
+  deeOptions->setAccessibleName(QStringLiteral("Dee Calendar version"));
   optDeeCecil = MakeOption(deeOptions, "optDeeCecil", "Dee-Cecil (1-1-1 DC = JDN 1,721,426)", 0, 0,
                            3900, 330);
   optDee = MakeOption(deeOptions, "optDee", "Dee (1-1-1 D = JDN 1,721,425)", 4020, 0, 3600, 330);

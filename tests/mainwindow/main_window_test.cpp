@@ -300,7 +300,8 @@ class MainWindowTest : public QObject {
                               {"cboCalendar_0", "Calendar or weekday: Gregorian Calendar"},
                               {"cboCalendar_1", "Calendar"},
                               {"cmdClear_0", "Clear input date"},
-                              {"cmdClear_1", "Clear amounts"}};
+                              {"cmdClear_1", "Clear amounts"},
+                              {"deeOptions", "Dee Calendar version"}};
     for (const auto& [control, name] : named) {
       QCOMPARE(about(control)->text(QAccessible::Name), QString::fromUtf8(name));
     }
