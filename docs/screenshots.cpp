@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -25,6 +27,8 @@ namespace {
 
 // QImage's PNG quality runs from 0 (smallest file, slowest) to 100; the pictures are small.
 constexpr int kSmallestPng = 0;
+// How long a window may take to become the active one.
+constexpr int kActivationMilliseconds = 2000;
 
 template <typename T>
 T& Find(const QWidget& parent, const char* name) {
@@ -41,8 +45,15 @@ void Choose(const QWidget& window, const char* list, const char* text) {
   box.setCurrentIndex(box.findText(QString::fromLatin1(text)));
 }
 
-// Lets the windows lay themselves out and paint, then saves what window shows.
+// Activates window, so that its focused control shows the focus mark, lets the windows lay
+// themselves out and paint, then saves what window shows.
 bool Save(QWidget& window, const QDir& folder, const char* name) {
+  window.activateWindow();
+  QElapsedTimer waited;
+  waited.start();
+  while (!window.isActiveWindow() && waited.elapsed() < kActivationMilliseconds) {
+    QApplication::processEvents(QEventLoop::AllEvents, kActivationMilliseconds);
+  }
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   const QString path = folder.filePath(QString::fromLatin1(name));
   if (window.grab().save(path, "PNG", kSmallestPng)) return true;
